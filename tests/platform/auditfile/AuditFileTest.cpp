@@ -1,0 +1,284 @@
+#include <gtest/gtest.h>
+
+#include <cerrno>
+#include <csignal>
+#include <filesystem>
+#include <fstream>
+#include <sstream>
+#include <string>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+#include "platform/auditfile/AuditFile.h"
+
+namespace fs = std::filesystem;
+
+namespace {
+
+class AuditFileTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        std::string pattern = (fs::temp_directory_path() / "auditfile-XXXXXX").string();
+        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
+        m_dir = pattern;
+    }
+    void TearDown() override { fs::remove_all(m_dir); }
+
+    std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
+    static void Put(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
+    static std::string Get(const std::string& path)
+    {
+        std::ifstream in(path, std::ios::binary);
+        std::ostringstream s;
+        s << in.rdbuf();
+        return s.str();
+    }
+    std::size_t FilesInFolder() const
+    {
+        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
+    }
+
+    fs::path m_dir;
+};
+
+// Writes beyond `bytes` fail with EFBIG, as on a full disk, for the life of the object.
+class FileSizeLimit {
+public:
+    explicit FileSizeLimit(rlim_t bytes)
+    {
+        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
+        ::getrlimit(RLIMIT_FSIZE, &m_old);
+        rlimit limit = m_old;
+        limit.rlim_cur = bytes;
+        ::setrlimit(RLIMIT_FSIZE, &limit);
+    }
+    ~FileSizeLimit()
+    {
+        ::setrlimit(RLIMIT_FSIZE, &m_old);
+        std::signal(SIGXFSZ, m_oldHandler);
+    }
+
+private:
+    rlimit m_old{};
+    void (*m_oldHandler)(int) = nullptr;
+};
+
+}  // namespace
+
+TEST_F(AuditFileTest, SaveReplacesTheFileOnlyWhenClosed)
+{
+    std::string path = PathOf("list.txt");
+    Put(path, "old content");
+
+    FILE* f = fopenS(path.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(fprintfS(f, "new %d", 42), 6);
+    ASSERT_EQ(std::fflush(f), 0);
+    // Readers still see the previous file while the save is under way.
+    EXPECT_EQ(Get(path), "old content");
+    EXPECT_EQ(FilesInFolder(), 2u);
+
+    EXPECT_EQ(fcloseS(f), 0);
+    EXPECT_EQ(Get(path), "new 42");
+    EXPECT_EQ(FilesInFolder(), 1u) << "the temporary file must not stay behind";
+}
+
+TEST_F(AuditFileTest, SaveKeepsPermissionsAndLinks)
+{
+    std::string real = PathOf("real.txt");
+    std::string link = PathOf("link.txt");
+    Put(real, "old");
+    ASSERT_EQ(::chmod(real.c_str(), 0640), 0);
+    fs::create_symlink(real, link);
+
+    FILE* f = fopenS(link.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    fprintfS(f, "through the link");
+    ASSERT_EQ(fcloseS(f), 0);
+
+    EXPECT_TRUE(fs::is_symlink(link));
+    EXPECT_EQ(Get(real), "through the link");
+    struct stat st {};
+    ASSERT_EQ(::stat(real.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0640u);
+
+    // A new file gets what fopen would give it.
+    mode_t mask = ::umask(0);
+    ::umask(mask);
+    std::string fresh = PathOf("fresh.txt");
+    f = fopenS(fresh.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    ASSERT_EQ(fcloseS(f), 0);
+    ASSERT_EQ(::stat(fresh.c_str(), &st), 0);
+    EXPECT_EQ(st.st_mode & 07777, 0666u & ~mask);
+    EXPECT_EQ(Get(fresh), "");
+}
+
+TEST_F(AuditFileTest, FailedWriteKeepsThePreviousFile)
+{
+    std::string path = PathOf("list.txt");
+    Put(path, "the user's previous list");
+    {
+        FileSizeLimit limit(4096);
+        FILE* f = fopenS(path.c_str(), "w");
+        ASSERT_NE(f, nullptr);
+        std::string line(100, 'x');
+        for (int i = 0; i < 100; ++i)
+            fprintfS(f, "%s\n", line.c_str());
+        errno = 0;
+        EXPECT_EQ(fcloseS(f), EOF);
+        EXPECT_EQ(errno, EFBIG);
+    }
+    EXPECT_EQ(Get(path), "the user's previous list");
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(AuditFileTest, FailedRenameRemovesTheTemporaryFile)
+{
+    std::string path = PathOf("list.txt");
+    Put(path, "old");
+    FILE* f = fopenS(path.c_str(), "w");
+    ASSERT_NE(f, nullptr);
+    fprintfS(f, "new");
+    // Something else takes the name meanwhile; a rename cannot put a file over a folder.
+    fs::remove(path);
+    fs::create_directory(path);
+    EXPECT_EQ(fcloseS(f), EOF);
+    EXPECT_TRUE(fs::is_directory(path));
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(AuditFileTest, DevicesAreWrittenDirectly)
+{
+    FILE* f = fopenS("/dev/full", "w");
+    ASSERT_NE(f, nullptr);
+    fprintfS(f, "nowhere to go");
+    errno = 0;
+    EXPECT_EQ(fcloseS(f), EOF);
+    EXPECT_EQ(errno, ENOSPC);
+
+    f = fopenS("/dev/null", "w");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(fprintfS(f, "discarded"), 9);
+    EXPECT_EQ(fcloseS(f), 0);
+
+    struct stat st {};
+    ASSERT_EQ(::stat("/dev/null", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+    ASSERT_EQ(::stat("/dev/full", &st), 0);
+    EXPECT_TRUE(S_ISCHR(st.st_mode));
+}
+
+TEST_F(AuditFileTest, PathsThatCannotBeOpened)
+{
+    std::string file = PathOf("file.txt");
+    Put(file, "x");
+    struct Case {
+        std::string path;
+        const char* mode;
+        int error;
+    } cases[] = {
+        {PathOf("missing.txt"), "r", ENOENT},
+        {PathOf("no-folder/list.txt"), "w", ENOENT},
+        {PathOf("no-folder/list.txt"), "r", ENOENT},
+        {m_dir.string(), "r", EISDIR},
+        {m_dir.string(), "w", EISDIR},
+        {m_dir.string() + "/", "w", EISDIR},
+        {file + "/list.txt", "w", ENOTDIR},
+        {"", "w", ENOENT},
+        {"", "r", ENOENT},
+    };
+    for (const Case& c : cases) {
+        errno = 0;
+        EXPECT_EQ(fopenS(c.path.c_str(), c.mode), nullptr) << c.path << " " << c.mode;
+        EXPECT_EQ(errno, c.error) << c.path << " " << c.mode;
+    }
+    EXPECT_EQ(Get(file), "x");
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(AuditFileTest, ReadOnlyFileIsRefusedAndKept)
+{
+    if (::geteuid() == 0)
+        GTEST_SKIP() << "permissions do not bind the superuser";
+    std::string path = PathOf("locked.txt");
+    Put(path, "keep me");
+    ASSERT_EQ(::chmod(path.c_str(), 0444), 0);
+    errno = 0;
+    EXPECT_EQ(fopenS(path.c_str(), "w"), nullptr);
+    EXPECT_EQ(errno, EACCES);
+    EXPECT_EQ(Get(path), "keep me");
+}
+
+TEST_F(AuditFileTest, OtherModesBehaveAsTheStandardOnes)
+{
+    std::string path = PathOf("log.txt");
+    Put(path, "one\n");
+    FILE* f = fopenS(path.c_str(), "a");
+    ASSERT_NE(f, nullptr);
+    fprintfS(f, "two\n");
+    EXPECT_EQ(fcloseS(f), 0);
+    EXPECT_EQ(Get(path), "one\ntwo\n");
+
+    errno = 0;
+    EXPECT_EQ(fopenS(path.c_str(), "wx"), nullptr);
+    EXPECT_EQ(errno, EEXIST);
+
+    // "w+" reads back what it wrote before the save is closed.
+    f = fopenS(path.c_str(), "w+");
+    ASSERT_NE(f, nullptr);
+    fprintfS(f, "three\n");
+    std::rewind(f);
+    char line[16] = {};
+    ASSERT_NE(fgetsS(line, sizeof line, f), nullptr);
+    EXPECT_STREQ(line, "three\n");
+    EXPECT_EQ(fcloseS(f), 0);
+    EXPECT_EQ(Get(path), "three\n");
+}
+
+TEST_F(AuditFileTest, ReadingSplitsLongLinesAndReportsTheEnd)
+{
+    std::string path = PathOf("lines.txt");
+    Put(path, "abcdefgh\nxy");
+    FILE* f = fopenS(path.c_str(), "r");
+    ASSERT_NE(f, nullptr);
+    char buffer[5];
+    ASSERT_NE(fgetsS(buffer, sizeof buffer, f), nullptr);
+    EXPECT_STREQ(buffer, "abcd");
+    ASSERT_NE(fgetsS(buffer, sizeof buffer, f), nullptr);
+    EXPECT_STREQ(buffer, "efgh");
+    ASSERT_NE(fgetsS(buffer, sizeof buffer, f), nullptr);
+    EXPECT_STREQ(buffer, "\n");
+    ASSERT_NE(fgetsS(buffer, sizeof buffer, f), nullptr);
+    EXPECT_STREQ(buffer, "xy");
+    EXPECT_TRUE(std::feof(f));
+    EXPECT_EQ(fgetsS(buffer, sizeof buffer, f), nullptr);
+    EXPECT_EQ(fcloseS(f), 0);
+}
+
+TEST_F(AuditFileTest, NullArgumentsAreRefused)
+{
+    std::string path = PathOf("lines.txt");
+    Put(path, "abc");
+    char buffer[8] = {};
+    errno = 0;
+    EXPECT_EQ(fopenS(nullptr, "r"), nullptr);
+    EXPECT_EQ(errno, EINVAL);
+    EXPECT_EQ(fopenS(path.c_str(), nullptr), nullptr);
+    EXPECT_EQ(fgetsS(buffer, sizeof buffer, nullptr), nullptr);
+    EXPECT_EQ(fprintfS(nullptr, "%d", 1), -1);
+    EXPECT_EQ(fcloseS(nullptr), EOF);
+
+    FILE* f = fopenS(path.c_str(), "r");
+    ASSERT_NE(f, nullptr);
+    EXPECT_EQ(fgetsS(nullptr, 8, f), nullptr);
+    EXPECT_EQ(fgetsS(buffer, 0, f), nullptr);
+    EXPECT_EQ(fgetsS(buffer, -3, f), nullptr);
+    // Nothing was consumed by the refused calls.
+    ASSERT_NE(fgetsS(buffer, sizeof buffer, f), nullptr);
+    EXPECT_STREQ(buffer, "abc");
+    EXPECT_EQ(fcloseS(f), 0);
+}
