@@ -1,0 +1,1048 @@
+#include "platform/framework/gdi/CDC.h"
+
+#include <algorithm>
+#include <cmath>
+#include <cstdlib>
+#include <cstring>
+#include <unordered_map>
+
+#include "platform/framework/gdi/CBitmap.h"
+#include "platform/framework/gdi/CBrush.h"
+#include "platform/framework/gdi/CFont.h"
+#include "platform/framework/gdi/CPen.h"
+#include "platform/framework/gdi/CRgn.h"
+#include "platform/framework/gdi/FontEngine.h"
+#include "platform/framework/gdi/GdiHandleTable.h"
+
+namespace {
+
+// Classic three-dimensional colours of the edges.
+constexpr COLORREF kFace = RGB(192, 192, 192);
+constexpr COLORREF kHighlight = RGB(255, 255, 255);
+constexpr COLORREF kLight = RGB(223, 223, 223);
+constexpr COLORREF kShadow = RGB(128, 128, 128);
+constexpr COLORREF kDarkShadow = RGB(0, 0, 0);
+
+struct Registry {
+    std::unordered_map<std::uintptr_t, CDC*> contexts;
+    std::uintptr_t nextId = 0x10;
+    CDC::ColorFormat screen;
+    long long totalFills = 0;
+};
+
+Registry& TheRegistry()
+{
+    static Registry* registry = new Registry;  // outlives static contexts
+    return *registry;
+}
+
+std::uintptr_t IdOf(HDC handle) { return reinterpret_cast<std::uintptr_t>(handle); }
+
+// The quarter turn nearest to an escapement in tenths of a degree: 0..3, counter-clockwise.
+int QuarterTurns(LONG escapement)
+{
+    const long long e = ((static_cast<long long>(escapement) % 3600) + 3600) % 3600;
+    return static_cast<int>(((e + 450) / 900) % 4);
+}
+
+}  // namespace
+
+CDC::CDC() = default;
+
+CDC::~CDC() { DeleteDC(); }
+
+CDC* CDC::FromHandle(HDC handle)
+{
+    Registry& r = TheRegistry();
+    auto it = r.contexts.find(IdOf(handle));
+    return it == r.contexts.end() ? nullptr : it->second;
+}
+
+void CDC::RegisterHandle()
+{
+    Registry& r = TheRegistry();
+    m_hDC = reinterpret_cast<HDC>(r.nextId);
+    r.nextId += 4;
+    r.contexts[IdOf(m_hDC)] = this;
+}
+
+void CDC::InitState()
+{
+    m_state = State();
+    m_saved.clear();
+    m_state.penHandle = GdiHandleTable::Stock(BLACK_PEN);
+    m_state.pen = GdiHandleTable::Find(m_state.penHandle);
+    m_state.brushHandle = GdiHandleTable::Stock(WHITE_BRUSH);
+    m_state.brush = GdiHandleTable::Find(m_state.brushHandle);
+    m_state.fontHandle = GdiHandleTable::Stock(SYSTEM_FONT);
+    m_state.font = GdiHandleTable::Find(m_state.fontHandle);
+}
+
+BOOL CDC::CreateCompatibleDC(CDC* dc)
+{
+    if (IsCreated())
+        return FALSE;
+    RegisterHandle();
+    InitState();
+    m_memory = true;
+    m_format = dc ? dc->m_format : TheRegistry().screen;
+    // The one-pixel default bitmap is private to the context, so painting before a bitmap is
+    // selected touches nothing shared.
+    auto d = std::make_shared<GdiObjectData>(GdiObjectKind::Bitmap);
+    d->surface = std::make_shared<Surface>(1, 1);
+    m_state.bitmap = d;
+    m_state.bitmapHandle = m_defaultBitmap = GdiHandleTable::Add(d, nullptr);
+    return TRUE;
+}
+
+BOOL CDC::AttachSurface(std::shared_ptr<Surface> surface, const CRect& area)
+{
+    if (IsCreated() || !surface)
+        return FALSE;
+    RegisterHandle();
+    InitState();
+    m_memory = false;
+    m_attached = std::move(surface);
+    m_area = area;
+    m_area.NormalizeRect();
+    m_format = TheRegistry().screen;
+    return TRUE;
+}
+
+BOOL CDC::DeleteDC()
+{
+    if (!IsCreated())
+        return FALSE;
+    Registry& r = TheRegistry();
+    r.contexts.erase(IdOf(m_hDC));
+    // The private default bitmap dies with the context (a selected user bitmap stays its owner's).
+    if (m_defaultBitmap)
+        GdiHandleTable::Remove(m_defaultBitmap);
+    m_defaultBitmap = nullptr;
+    m_hDC = nullptr;
+    m_state = State();
+    m_saved.clear();
+    m_attached.reset();
+    m_memory = false;
+    return TRUE;
+}
+
+std::shared_ptr<Surface> CDC::GetSurface() const
+{
+    if (!IsCreated())
+        return nullptr;
+    if (m_memory)
+        return m_state.bitmap ? m_state.bitmap->surface : nullptr;
+    return m_attached;
+}
+
+// --- capabilities ---------------------------------------------------------------------------------
+
+int CDC::GetDeviceCaps(int index) const
+{
+    switch (index) {
+    case TECHNOLOGY: return m_bPrinting ? DT_RASPRINTER : DT_RASDISPLAY;
+    case HORZRES: return DeviceBounds().Width();
+    case VERTRES: return DeviceBounds().Height();
+    case BITSPIXEL: return m_format.bitsPerPixel;
+    case PLANES: return m_format.planes;
+    case NUMCOLORS: return m_format.bitsPerPixel <= 8 ? 1 << m_format.bitsPerPixel : -1;
+    case RASTERCAPS: {
+        int caps = RC_BITBLT | RC_BITMAP64 | RC_DI_BITMAP | RC_DIBTODEV | RC_STRETCHBLT;
+        if (m_format.palette)
+            caps |= RC_PALETTE;
+        return caps;
+    }
+    case LOGPIXELSX:
+    case LOGPIXELSY: return 96;
+    case SIZEPALETTE: return m_format.palette ? 1 << std::min(m_format.bitsPerPixel, 8) : 0;
+    default: return 0;
+    }
+}
+
+void CDC::SetColorFormat(int bitsPerPixel, BOOL palette)
+{
+    m_format.bitsPerPixel = std::clamp(bitsPerPixel, 1, 32);
+    m_format.planes = 1;
+    m_format.palette = palette != FALSE;
+}
+
+void CDC::SetScreenColorFormat(int bitsPerPixel, BOOL palette)
+{
+    CDC::ColorFormat& f = TheRegistry().screen;
+    f.bitsPerPixel = std::clamp(bitsPerPixel, 1, 32);
+    f.planes = 1;
+    f.palette = palette != FALSE;
+}
+
+CDC::ColorFormat CDC::GetScreenColorFormat() { return TheRegistry().screen; }
+
+// --- state ----------------------------------------------------------------------------------------
+
+int CDC::SaveDC()
+{
+    if (!IsCreated())
+        return 0;
+    m_saved.push_back(m_state);
+    return static_cast<int>(m_saved.size());
+}
+
+BOOL CDC::RestoreDC(int savedDC)
+{
+    const int levels = static_cast<int>(m_saved.size());
+    if (!IsCreated() || savedDC == 0)
+        return FALSE;
+    const int level = savedDC > 0 ? savedDC : levels + 1 + savedDC;
+    if (level < 1 || level > levels)
+        return FALSE;
+    m_state = m_saved[static_cast<std::size_t>(level - 1)];
+    m_saved.resize(static_cast<std::size_t>(level - 1));
+    return TRUE;
+}
+
+// --- objects --------------------------------------------------------------------------------------
+
+HGDIOBJ CDC::Select(GdiObjectKind kind, HGDIOBJ handle)
+{
+    if (!IsCreated() || !handle)
+        return nullptr;
+    GdiObjectRef data = GdiHandleTable::Find(handle);
+    if (!data || data->kind != kind)
+        return nullptr;
+    HGDIOBJ previous = nullptr;
+    switch (kind) {
+    case GdiObjectKind::Pen:
+        previous = m_state.penHandle;
+        m_state.pen = data;
+        m_state.penHandle = handle;
+        break;
+    case GdiObjectKind::Brush:
+        previous = m_state.brushHandle;
+        m_state.brush = data;
+        m_state.brushHandle = handle;
+        break;
+    case GdiObjectKind::Font:
+        previous = m_state.fontHandle;
+        m_state.font = data;
+        m_state.fontHandle = handle;
+        break;
+    case GdiObjectKind::Bitmap:
+        if (!m_memory)
+            return nullptr;
+        previous = m_state.bitmapHandle;
+        m_state.bitmap = data;
+        m_state.bitmapHandle = handle;
+        break;
+    case GdiObjectKind::Region: return nullptr;
+    }
+    return previous;
+}
+
+CPen* CDC::SelectObject(CPen* pen)
+{
+    if (!pen)
+        return nullptr;
+    return CPen::FromHandle(static_cast<HPEN>(Select(GdiObjectKind::Pen, pen->m_hObject)));
+}
+
+CBrush* CDC::SelectObject(CBrush* brush)
+{
+    if (!brush)
+        return nullptr;
+    return CBrush::FromHandle(static_cast<HBRUSH>(Select(GdiObjectKind::Brush, brush->m_hObject)));
+}
+
+CFont* CDC::SelectObject(CFont* font)
+{
+    if (!font)
+        return nullptr;
+    return CFont::FromHandle(static_cast<HFONT>(Select(GdiObjectKind::Font, font->m_hObject)));
+}
+
+CBitmap* CDC::SelectObject(CBitmap* bitmap)
+{
+    if (!bitmap)
+        return nullptr;
+    return CBitmap::FromHandle(static_cast<HBITMAP>(Select(GdiObjectKind::Bitmap, bitmap->m_hObject)));
+}
+
+int CDC::SelectObject(CRgn* region) { return SelectClipRgn(region); }
+
+CGdiObject* CDC::SelectObject(CGdiObject* object)
+{
+    if (!object)
+        return nullptr;
+    return CGdiObject::FromHandle(SelectObject(object->m_hObject));
+}
+
+HGDIOBJ CDC::SelectObject(HGDIOBJ handle)
+{
+    GdiObjectRef data = GdiHandleTable::Find(handle);
+    if (!data || data->kind == GdiObjectKind::Region)
+        return nullptr;
+    return Select(data->kind, handle);
+}
+
+CGdiObject* CDC::SelectStockObject(int index)
+{
+    HGDIOBJ h = GdiHandleTable::Stock(index);
+    return h ? CGdiObject::FromHandle(SelectObject(h)) : nullptr;
+}
+
+CPen* CDC::GetCurrentPen() const { return CPen::FromHandle(static_cast<HPEN>(m_state.penHandle)); }
+CBrush* CDC::GetCurrentBrush() const { return CBrush::FromHandle(static_cast<HBRUSH>(m_state.brushHandle)); }
+CFont* CDC::GetCurrentFont() const { return CFont::FromHandle(static_cast<HFONT>(m_state.fontHandle)); }
+CBitmap* CDC::GetCurrentBitmap() const
+{
+    return m_memory ? CBitmap::FromHandle(static_cast<HBITMAP>(m_state.bitmapHandle)) : nullptr;
+}
+
+// --- coordinates ----------------------------------------------------------------------------------
+
+CPoint CDC::SetWindowOrg(int x, int y)
+{
+    CPoint old = m_state.windowOrg;
+    m_state.windowOrg = CPoint(x, y);
+    return old;
+}
+
+CPoint CDC::GetWindowOrg() const { return m_state.windowOrg; }
+
+CPoint CDC::OffsetWindowOrg(int dx, int dy)
+{
+    return SetWindowOrg(m_state.windowOrg.x + dx, m_state.windowOrg.y + dy);
+}
+
+CPoint CDC::SetViewportOrg(int x, int y)
+{
+    CPoint old = m_state.viewportOrg;
+    m_state.viewportOrg = CPoint(x, y);
+    return old;
+}
+
+CPoint CDC::GetViewportOrg() const { return m_state.viewportOrg; }
+
+CPoint CDC::OffsetViewportOrg(int dx, int dy)
+{
+    return SetViewportOrg(m_state.viewportOrg.x + dx, m_state.viewportOrg.y + dy);
+}
+
+CPoint CDC::ToDevice(int x, int y) const
+{
+    return CPoint(x - m_state.windowOrg.x + m_state.viewportOrg.x, y - m_state.windowOrg.y + m_state.viewportOrg.y);
+}
+
+CRect CDC::ToDevice(const RECT& r) const
+{
+    const CPoint d = ToDevice(0, 0);
+    CRect out(r);
+    out.OffsetRect(d);
+    return out;
+}
+
+void CDC::LPtoDP(LPPOINT points, int count) const
+{
+    for (int i = 0; points && i < count; ++i)
+        points[i] = ToDevice(points[i].x, points[i].y);
+}
+
+void CDC::LPtoDP(LPRECT rect) const
+{
+    if (rect)
+        *rect = ToDevice(*rect);
+}
+
+void CDC::DPtoLP(LPPOINT points, int count) const
+{
+    const CPoint d = ToDevice(0, 0);
+    for (int i = 0; points && i < count; ++i) {
+        points[i].x -= d.x;
+        points[i].y -= d.y;
+    }
+}
+
+void CDC::DPtoLP(LPRECT rect) const
+{
+    if (!rect)
+        return;
+    const CPoint d = ToDevice(0, 0);
+    CRect r(*rect);
+    r.OffsetRect(-d.x, -d.y);
+    *rect = r;
+}
+
+// --- clipping -------------------------------------------------------------------------------------
+
+CRect CDC::DeviceBounds() const
+{
+    if (!IsCreated())
+        return CRect();
+    if (m_memory) {
+        Surface* s = m_state.bitmap ? m_state.bitmap->surface.get() : nullptr;
+        return s ? s->Bounds() : CRect();
+    }
+    if (!m_attached)
+        return CRect();
+    CRect visible;
+    const CRect surface = m_attached->Bounds();
+    visible.IntersectRect(&m_area, &surface);
+    visible.OffsetRect(-m_area.left, -m_area.top);
+    return visible;
+}
+
+CDC::Canvas CDC::GetCanvas() const
+{
+    Canvas c;
+    if (!IsCreated())
+        return c;
+    c.surface = m_memory ? (m_state.bitmap ? m_state.bitmap->surface.get() : nullptr) : m_attached.get();
+    if (!m_memory)
+        c.offset = m_area.TopLeft();
+    c.clip = DeviceBounds();
+    if (m_state.hasClip)
+        c.clip.IntersectRect(&c.clip, &m_state.clip);
+    return c;
+}
+
+int CDC::SelectClipRgn(CRgn* region)
+{
+    if (!IsCreated())
+        return RGN_ERROR;
+    if (!region) {
+        m_state.hasClip = false;
+    } else {
+        GdiObjectRef d = GdiHandleTable::Find(region->m_hObject);
+        if (!d || d->kind != GdiObjectKind::Region)
+            return RGN_ERROR;
+        m_state.hasClip = true;
+        m_state.clip = d->rect;
+    }
+    return GetCanvas().clip.IsRectEmpty() ? NULLREGION : SIMPLEREGION;
+}
+
+int CDC::IntersectClipRect(int left, int top, int right, int bottom)
+{
+    if (!IsCreated())
+        return RGN_ERROR;
+    CRect r(left, top, right, bottom);
+    r.NormalizeRect();
+    r = ToDevice(r);
+    if (m_state.hasClip) {
+        CRect c;
+        c.IntersectRect(&m_state.clip, &r);
+        m_state.clip = c;
+    } else {
+        const CRect bounds = DeviceBounds();
+        m_state.clip.IntersectRect(&bounds, &r);
+        m_state.hasClip = true;
+    }
+    return GetCanvas().clip.IsRectEmpty() ? NULLREGION : SIMPLEREGION;
+}
+
+int CDC::IntersectClipRect(LPCRECT rect)
+{
+    return rect ? IntersectClipRect(rect->left, rect->top, rect->right, rect->bottom) : RGN_ERROR;
+}
+
+int CDC::GetClipBox(LPRECT rect) const
+{
+    if (!IsCreated())
+        return RGN_ERROR;
+    CRect box = GetCanvas().clip;
+    if (box.IsRectEmpty())
+        box.SetRectEmpty();
+    else
+        DPtoLP(&box);
+    if (rect)
+        *rect = box;
+    return box.IsRectEmpty() ? NULLREGION : SIMPLEREGION;
+}
+
+BOOL CDC::PtVisible(int x, int y) const { return GetCanvas().clip.PtInRect(ToDevice(x, y)); }
+
+BOOL CDC::RectVisible(LPCRECT rect) const
+{
+    if (!rect)
+        return FALSE;
+    CRect r(*rect);
+    r.NormalizeRect();
+    r = ToDevice(r);
+    CRect clip = GetCanvas().clip;
+    return CRect().IntersectRect(&r, &clip);
+}
+
+// --- colours and modes ----------------------------------------------------------------------------
+
+COLORREF CDC::SetTextColor(COLORREF color)
+{
+    const COLORREF old = m_state.textColor;
+    m_state.textColor = color & 0xFFFFFF;
+    return old;
+}
+COLORREF CDC::GetTextColor() const { return m_state.textColor; }
+
+COLORREF CDC::SetBkColor(COLORREF color)
+{
+    const COLORREF old = m_state.bkColor;
+    m_state.bkColor = color & 0xFFFFFF;
+    return old;
+}
+COLORREF CDC::GetBkColor() const { return m_state.bkColor; }
+
+int CDC::SetBkMode(int mode)
+{
+    if (mode != TRANSPARENT && mode != OPAQUE)
+        return 0;
+    const int old = m_state.bkMode;
+    m_state.bkMode = mode;
+    return old;
+}
+int CDC::GetBkMode() const { return m_state.bkMode; }
+
+UINT CDC::SetTextAlign(UINT flags)
+{
+    const UINT old = m_state.textAlign;
+    m_state.textAlign = flags;
+    return old;
+}
+UINT CDC::GetTextAlign() const { return m_state.textAlign; }
+
+// --- filling --------------------------------------------------------------------------------------
+
+void CDC::CountFill()
+{
+    ++m_fillCount;
+    ++TheRegistry().totalFills;
+}
+
+long long CDC::GetTotalFillCount() { return TheRegistry().totalFills; }
+
+void CDC::FillDevice(const Canvas& canvas, CRect r, COLORREF color)
+{
+    if (!canvas.surface)
+        return;
+    r.NormalizeRect();
+    if (!r.IntersectRect(&r, &canvas.clip))
+        return;
+    r.OffsetRect(canvas.offset);
+    const std::uint32_t p = Surface::ToPixel(color);
+    for (int y = r.top; y < r.bottom; ++y)
+        std::fill_n(canvas.surface->Row(y) + r.left, r.Width(), p);
+}
+
+void CDC::FillSolidRect(LPCRECT rect, COLORREF color)
+{
+    if (!rect)
+        return;
+    m_state.bkColor = color & 0xFFFFFF;
+    CountFill();
+    FillDevice(GetCanvas(), ToDevice(*rect), color);
+}
+
+void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color)
+{
+    const CRect r(x, y, x + cx, y + cy);
+    FillSolidRect(&r, color);
+}
+
+void CDC::FillRect(LPCRECT rect, CBrush* brush)
+{
+    if (!rect || !brush)
+        return;
+    GdiObjectRef d = GdiHandleTable::Find(brush->m_hObject);
+    if (!d || d->kind != GdiObjectKind::Brush)
+        return;
+    CountFill();
+    if (d->brushStyle == BS_NULL)
+        return;
+    // Brush fills take the rectangle as given: an inverted one fills nothing.
+    CRect r(*rect);
+    if (r.IsRectEmpty())
+        return;
+    FillDevice(GetCanvas(), ToDevice(r), d->brushColor);
+}
+
+void CDC::FrameRect(LPCRECT rect, CBrush* brush)
+{
+    if (!rect || !brush)
+        return;
+    const CRect r(*rect);
+    if (r.IsRectEmpty())
+        return;
+    const CRect sides[4] = {CRect(r.left, r.top, r.right, r.top + 1), CRect(r.left, r.bottom - 1, r.right, r.bottom),
+                            CRect(r.left, r.top, r.left + 1, r.bottom), CRect(r.right - 1, r.top, r.right, r.bottom)};
+    for (const CRect& s : sides)
+        FillRect(&s, brush);
+}
+
+void CDC::Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight)
+{
+    if (rect)
+        Draw3dRect(rect->left, rect->top, rect->right - rect->left, rect->bottom - rect->top, topLeft, bottomRight);
+}
+
+void CDC::Draw3dRect(int x, int y, int cx, int cy, COLORREF topLeft, COLORREF bottomRight)
+{
+    if (cx <= 0 || cy <= 0)
+        return;
+    // The bottom-right colour owns the top-right and bottom-left corners.
+    FillSolidRect(x, y, cx - 1, 1, topLeft);
+    FillSolidRect(x, y, 1, cy - 1, topLeft);
+    FillSolidRect(x + cx - 1, y, 1, cy, bottomRight);
+    FillSolidRect(x, y + cy - 1, cx, 1, bottomRight);
+}
+
+BOOL CDC::DrawEdge(LPRECT rect, UINT edge, UINT flags)
+{
+    if (!rect)
+        return FALSE;
+    CRect r(*rect);
+    const Canvas canvas = GetCanvas();
+    auto ring = [&](COLORREF tl, COLORREF br) {
+        if (r.IsRectEmpty())
+            return;
+        if (flags & BF_LEFT)
+            FillDevice(canvas, ToDevice(CRect(r.left, r.top, r.left + 1, r.bottom)), tl);
+        if (flags & BF_TOP)
+            FillDevice(canvas, ToDevice(CRect(r.left, r.top, r.right, r.top + 1)), tl);
+        if (flags & BF_RIGHT)
+            FillDevice(canvas, ToDevice(CRect(r.right - 1, r.top, r.right, r.bottom)), br);
+        if (flags & BF_BOTTOM)
+            FillDevice(canvas, ToDevice(CRect(r.left, r.bottom - 1, r.right, r.bottom)), br);
+        r.DeflateRect((flags & BF_LEFT) ? 1 : 0, (flags & BF_TOP) ? 1 : 0, (flags & BF_RIGHT) ? 1 : 0,
+                      (flags & BF_BOTTOM) ? 1 : 0);
+    };
+    const UINT outer = edge & (BDR_RAISEDOUTER | BDR_SUNKENOUTER);
+    const UINT inner = edge & (BDR_RAISEDINNER | BDR_SUNKENINNER);
+    if (flags & BF_MONO) {
+        if (outer)
+            ring(kDarkShadow, kDarkShadow);
+        if (inner)
+            ring(kHighlight, kHighlight);
+    } else if (flags & BF_FLAT) {
+        if (outer)
+            ring(kShadow, kShadow);
+        if (inner)
+            ring(kFace, kFace);
+    } else {
+        if (outer == BDR_RAISEDOUTER)
+            ring(kLight, kDarkShadow);
+        else if (outer == BDR_SUNKENOUTER)
+            ring(kShadow, kHighlight);
+        if (inner == BDR_RAISEDINNER)
+            ring(kHighlight, kShadow);
+        else if (inner == BDR_SUNKENINNER)
+            ring(kDarkShadow, kLight);
+    }
+    CountFill();
+    if ((flags & BF_MIDDLE) && !r.IsRectEmpty())
+        FillDevice(canvas, ToDevice(r), kFace);
+    if (flags & BF_ADJUST)
+        *rect = r;
+    return TRUE;
+}
+
+BOOL CDC::PatBlt(int x, int y, int width, int height, DWORD rop)
+{
+    return BitBlt(x, y, width, height, nullptr, 0, 0, rop);
+}
+
+BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int ySrc, DWORD rop)
+{
+    if (!IsCreated())
+        return FALSE;
+    const bool usesSource = rop == SRCCOPY || rop == SRCPAINT || rop == SRCAND || rop == SRCINVERT;
+    const bool known = usesSource || rop == PATCOPY || rop == BLACKNESS || rop == WHITENESS || rop == DSTINVERT;
+    if (!known || (usesSource && (!source || !source->IsCreated())))
+        return FALSE;
+    if (width <= 0 || height <= 0)
+        return TRUE;
+    const Canvas dst = GetCanvas();
+    if (!dst.surface)
+        return FALSE;
+
+    if (!usesSource) {
+        if (rop == PATCOPY) {
+            CountFill();
+            if (m_state.brush && m_state.brush->brushStyle != BS_NULL)
+                FillDevice(dst, ToDevice(CRect(x, y, x + width, y + height)), m_state.brush->brushColor);
+        } else if (rop == BLACKNESS || rop == WHITENESS) {
+            CountFill();
+            FillDevice(dst, ToDevice(CRect(x, y, x + width, y + height)),
+                       rop == BLACKNESS ? RGB(0, 0, 0) : RGB(255, 255, 255));
+        } else {
+            CRect r = ToDevice(CRect(x, y, x + width, y + height));
+            if (!r.IntersectRect(&r, &dst.clip))
+                return TRUE;
+            r.OffsetRect(dst.offset);
+            for (int row = r.top; row < r.bottom; ++row)
+                for (int col = r.left; col < r.right; ++col)
+                    dst.surface->Row(row)[col] ^= 0xFFFFFFu;
+        }
+        return TRUE;
+    }
+
+    const Canvas src = source->GetCanvas();
+    if (!src.surface)
+        return FALSE;
+    const CPoint d0 = ToDevice(x, y);
+    const CPoint s0 = source->ToDevice(xSrc, ySrc);
+    const CRect srcBounds = source->DeviceBounds();
+    // Destination device rectangle whose source pixels exist.
+    CRect r(d0.x, d0.y, d0.x + width, d0.y + height);
+    CRect fromSource(srcBounds);
+    fromSource.OffsetRect(d0.x - s0.x, d0.y - s0.y);
+    if (!r.IntersectRect(&r, &fromSource) || !r.IntersectRect(&r, &dst.clip))
+        return TRUE;
+    const int dx = s0.x - d0.x + src.offset.x;
+    const int dy = s0.y - d0.y + src.offset.y;
+    // Copy the source block first: source and destination may share a surface.
+    std::vector<std::uint32_t> block(static_cast<std::size_t>(r.Width()) * r.Height());
+    for (int row = r.top; row < r.bottom; ++row)
+        std::memcpy(&block[static_cast<std::size_t>(row - r.top) * r.Width()], src.surface->Row(row + dy) + r.left + dx,
+                    static_cast<std::size_t>(r.Width()) * sizeof(std::uint32_t));
+    for (int row = r.top; row < r.bottom; ++row) {
+        std::uint32_t* out = dst.surface->Row(row + dst.offset.y) + r.left + dst.offset.x;
+        const std::uint32_t* in = &block[static_cast<std::size_t>(row - r.top) * r.Width()];
+        for (int i = 0; i < r.Width(); ++i) {
+            switch (rop) {
+            case SRCCOPY: out[i] = in[i]; break;
+            case SRCPAINT: out[i] |= in[i]; break;
+            case SRCAND: out[i] &= in[i]; break;
+            default: out[i] ^= in[i]; break;
+            }
+        }
+    }
+    return TRUE;
+}
+
+COLORREF CDC::SetPixel(int x, int y, COLORREF color)
+{
+    const Canvas c = GetCanvas();
+    const CPoint d = ToDevice(x, y);
+    if (!c.surface || !c.clip.PtInRect(d))
+        return CLR_INVALID;
+    c.surface->SetPixel(d.x + c.offset.x, d.y + c.offset.y, color);
+    return color & 0xFFFFFF;
+}
+
+COLORREF CDC::GetPixel(int x, int y) const
+{
+    const Canvas c = GetCanvas();
+    const CPoint d = ToDevice(x, y);
+    if (!c.surface || !c.clip.PtInRect(d))
+        return CLR_INVALID;
+    return c.surface->GetPixel(d.x + c.offset.x, d.y + c.offset.y);
+}
+
+// --- lines and shapes -----------------------------------------------------------------------------
+
+CPoint CDC::MoveTo(int x, int y)
+{
+    const CPoint old = m_state.currentPos;
+    m_state.currentPos = CPoint(x, y);
+    return old;
+}
+
+CPoint CDC::GetCurrentPosition() const { return m_state.currentPos; }
+
+void CDC::PlotPen(const Canvas& canvas, int x, int y, COLORREF color, int width)
+{
+    const int before = (width - 1) / 2;
+    FillDevice(canvas, CRect(x - before, y - before, x - before + width, y - before + width), color);
+}
+
+BOOL CDC::LineTo(int x, int y)
+{
+    if (!IsCreated())
+        return FALSE;
+    const CPoint from = ToDevice(m_state.currentPos.x, m_state.currentPos.y);
+    const CPoint to = ToDevice(x, y);
+    m_state.currentPos = CPoint(x, y);
+    if (!m_state.pen || m_state.pen->penStyle == PS_NULL)
+        return TRUE;
+    const Canvas canvas = GetCanvas();
+    const COLORREF color = m_state.pen->penColor;
+    const int width = m_state.pen->penWidth;
+    int x0 = from.x, y0 = from.y;
+    const int dx = std::abs(to.x - x0), sx = x0 < to.x ? 1 : -1;
+    const int dy = -std::abs(to.y - y0), sy = y0 < to.y ? 1 : -1;
+    int err = dx + dy;
+    while (x0 != to.x || y0 != to.y) {
+        PlotPen(canvas, x0, y0, color, width);
+        const int e2 = 2 * err;
+        if (e2 >= dy) {
+            err += dy;
+            x0 += sx;
+        }
+        if (e2 <= dx) {
+            err += dx;
+            y0 += sy;
+        }
+    }
+    return TRUE;
+}
+
+BOOL CDC::Polyline(const POINT* points, int count)
+{
+    if (!points || count < 2)
+        return FALSE;
+    const CPoint saved = m_state.currentPos;
+    MoveTo(points[0]);
+    for (int i = 1; i < count; ++i)
+        LineTo(points[i]);
+    m_state.currentPos = saved;
+    return TRUE;
+}
+
+BOOL CDC::Rectangle(int left, int top, int right, int bottom)
+{
+    if (!IsCreated())
+        return FALSE;
+    CRect r(left, top, right, bottom);
+    r.NormalizeRect();
+    const Canvas canvas = GetCanvas();
+    const bool pen = m_state.pen && m_state.pen->penStyle != PS_NULL;
+    const bool brush = m_state.brush && m_state.brush->brushStyle != BS_NULL;
+    if (!pen) {
+        if (brush) {
+            CountFill();
+            FillDevice(canvas, ToDevice(CRect(r.left, r.top, r.right - 1, r.bottom - 1)), m_state.brush->brushColor);
+        }
+        return TRUE;
+    }
+    const int w = std::min({m_state.pen->penWidth, std::max(r.Width() / 2, 1), std::max(r.Height() / 2, 1)});
+    if (brush) {
+        CountFill();
+        FillDevice(canvas, ToDevice(CRect(r.left + w, r.top + w, r.right - w, r.bottom - w)), m_state.brush->brushColor);
+    }
+    const COLORREF c = m_state.pen->penColor;
+    FillDevice(canvas, ToDevice(CRect(r.left, r.top, r.right, r.top + w)), c);
+    FillDevice(canvas, ToDevice(CRect(r.left, r.bottom - w, r.right, r.bottom)), c);
+    FillDevice(canvas, ToDevice(CRect(r.left, r.top, r.left + w, r.bottom)), c);
+    FillDevice(canvas, ToDevice(CRect(r.right - w, r.top, r.right, r.bottom)), c);
+    return TRUE;
+}
+
+BOOL CDC::Rectangle(LPCRECT rect)
+{
+    return rect ? Rectangle(rect->left, rect->top, rect->right, rect->bottom) : FALSE;
+}
+
+BOOL CDC::Ellipse(int left, int top, int right, int bottom)
+{
+    if (!IsCreated())
+        return FALSE;
+    CRect r(left, top, right, bottom);
+    r.NormalizeRect();
+    if (r.IsRectEmpty())
+        return TRUE;
+    const Canvas canvas = GetCanvas();
+    const double cx = (r.left + r.right) / 2.0, cy = (r.top + r.bottom) / 2.0;
+    const double a = r.Width() / 2.0, b = r.Height() / 2.0;
+    auto inside = [&](int x, int y) {
+        if (x < r.left || x >= r.right || y < r.top || y >= r.bottom)
+            return false;
+        const double u = (x + 0.5 - cx) / a, v = (y + 0.5 - cy) / b;
+        return u * u + v * v <= 1.0;
+    };
+    const bool pen = m_state.pen && m_state.pen->penStyle != PS_NULL;
+    const bool brush = m_state.brush && m_state.brush->brushStyle != BS_NULL;
+    if (brush)
+        CountFill();
+    for (int y = r.top; y < r.bottom; ++y) {
+        for (int x = r.left; x < r.right; ++x) {
+            if (!inside(x, y))
+                continue;
+            const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
+            if (edge && pen)
+                FillDevice(canvas, ToDevice(CRect(x, y, x + 1, y + 1)), m_state.pen->penColor);
+            else if (brush)
+                FillDevice(canvas, ToDevice(CRect(x, y, x + 1, y + 1)), m_state.brush->brushColor);
+        }
+    }
+    return TRUE;
+}
+
+BOOL CDC::Ellipse(LPCRECT rect)
+{
+    return rect ? Ellipse(rect->left, rect->top, rect->right, rect->bottom) : FALSE;
+}
+
+void CDC::Blend(std::uint32_t& pixel, std::uint32_t color, unsigned alpha)
+{
+    if (alpha >= 255) {
+        pixel = color & 0xFFFFFFu;
+        return;
+    }
+    if (alpha == 0)
+        return;
+    std::uint32_t out = 0;
+    for (int shift = 0; shift <= 16; shift += 8) {
+        const unsigned s = (color >> shift) & 0xFFu;
+        const unsigned d = (pixel >> shift) & 0xFFu;
+        const unsigned v = (s * alpha + d * (255u - alpha) + 127u) / 255u;
+        out |= v << shift;
+    }
+    pixel = out;
+}
+
+BOOL CDC::DrawIconImage(int x, int y, int width, int height, const std::uint32_t* argb)
+{
+    if (!IsCreated() || !argb || width <= 0 || height <= 0)
+        return FALSE;
+    const Canvas c = GetCanvas();
+    if (!c.surface)
+        return FALSE;
+    const CPoint d0 = ToDevice(x, y);
+    CRect r(d0.x, d0.y, d0.x + width, d0.y + height);
+    if (!r.IntersectRect(&r, &c.clip))
+        return TRUE;
+    for (int row = r.top; row < r.bottom; ++row) {
+        std::uint32_t* out = c.surface->Row(row + c.offset.y) + c.offset.x;
+        const std::uint32_t* in = argb + static_cast<std::size_t>(row - d0.y) * width - d0.x;
+        for (int col = r.left; col < r.right; ++col)
+            Blend(out[col], in[col], in[col] >> 24);
+    }
+    return TRUE;
+}
+
+// --- text -----------------------------------------------------------------------------------------
+
+FontInstance& CDC::CurrentFontInstance() const
+{
+    if (m_state.font)
+        return FontEngine::Get().Instance(m_state.font->logFont);
+    LOGFONT lf;
+    CFont::DefaultLogFont(lf);
+    return FontEngine::Get().Instance(lf);
+}
+
+CSize CDC::GetTextExtent(LPCTSTR text, int count) const
+{
+    FontInstance& font = CurrentFontInstance();
+    int width = 0;
+    if (text) {
+        const int n = count < 0 ? static_cast<int>(std::strlen(text)) : count;
+        for (int i = 0; i < n; ++i)
+            width += font.Advance(CString::CodePointOf(static_cast<unsigned char>(text[i])));
+    }
+    return CSize(width, font.Height());
+}
+
+CSize CDC::GetTextExtent(const CString& text) const
+{
+    return GetTextExtent(text.str().data(), text.GetLength());
+}
+
+BOOL CDC::GetTextMetrics(LPTEXTMETRIC metrics) const
+{
+    if (!metrics)
+        return FALSE;
+    FontInstance& font = CurrentFontInstance();
+    const LOGFONT* lf = m_state.font ? &m_state.font->logFont : nullptr;
+    *metrics = TEXTMETRIC();
+    metrics->tmHeight = font.Height();
+    metrics->tmAscent = font.Ascent();
+    metrics->tmDescent = font.Descent();
+    metrics->tmInternalLeading = std::max(font.Height() - font.EmPixels(), 0);
+    metrics->tmAveCharWidth = font.AverageCharWidth();
+    metrics->tmMaxCharWidth = font.MaxCharWidth();
+    metrics->tmWeight = lf && lf->lfWeight >= FW_SEMIBOLD ? FW_BOLD : FW_NORMAL;
+    metrics->tmItalic = lf ? lf->lfItalic : 0;
+    metrics->tmCharSet = ANSI_CHARSET;
+    return TRUE;
+}
+
+BOOL CDC::TextOut(int x, int y, const CString& text)
+{
+    return TextOut(x, y, text.str().data(), text.GetLength());
+}
+
+BOOL CDC::TextOut(int x, int y, LPCTSTR text, int count)
+{
+    if (!IsCreated())
+        return FALSE;
+    const int n = !text ? 0 : count < 0 ? static_cast<int>(std::strlen(text)) : count;
+    FontInstance& font = CurrentFontInstance();
+    const int turns = m_state.font ? QuarterTurns(m_state.font->logFont.lfEscapement) : 0;
+    const UINT align = m_state.textAlign;
+    const bool updateCp = (align & TA_UPDATECP) != 0;
+
+    int width = 0;
+    for (int i = 0; i < n; ++i)
+        width += font.Advance(CString::CodePointOf(static_cast<unsigned char>(text[i])));
+    const int height = font.Height();
+    const int ascent = font.Ascent();
+
+    // Text space: u along the baseline, v down across it, (0, 0) at the reference point.
+    int u0 = 0;
+    switch (align & TA_CENTER) {
+    case TA_RIGHT: u0 = -width; break;
+    case TA_CENTER: u0 = -(width / 2); break;
+    default: break;
+    }
+    int v0 = 0;
+    switch (align & TA_BASELINE) {
+    case TA_BOTTOM: v0 = -height; break;
+    case TA_BASELINE: v0 = -ascent; break;
+    default: break;
+    }
+    const CPoint ref = updateCp ? ToDevice(m_state.currentPos.x, m_state.currentPos.y) : ToDevice(x, y);
+    if (updateCp) {
+        // The current position moves to the far end of the run, along the baseline.
+        const int advance = (align & TA_CENTER) == TA_RIGHT ? -width : (align & TA_CENTER) == TA_CENTER ? 0 : width;
+        static const int du[4][2] = {{1, 0}, {0, -1}, {-1, 0}, {0, 1}};
+        m_state.currentPos.x += du[turns][0] * advance;
+        m_state.currentPos.y += du[turns][1] * advance;
+    }
+
+    // A text-space pixel (u, v) lands on this device pixel.
+    auto devicePixel = [&](int u, int v) {
+        switch (turns) {
+        case 1: return CPoint(ref.x + v, ref.y - u - 1);
+        case 2: return CPoint(ref.x - u - 1, ref.y - v - 1);
+        case 3: return CPoint(ref.x - v - 1, ref.y + u);
+        default: return CPoint(ref.x + u, ref.y + v);
+        }
+    };
+    auto deviceRect = [&](int ua, int va, int ub, int vb) {
+        CPoint a = devicePixel(ua, va), b = devicePixel(ub - 1, vb - 1);
+        CRect r(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1);
+        return r;
+    };
+
+    const Canvas canvas = GetCanvas();
+    if (!canvas.surface)
+        return FALSE;
+    if (m_state.bkMode == OPAQUE && width > 0 && height > 0)
+        FillDevice(canvas, deviceRect(u0, v0, u0 + width, v0 + height), m_state.bkColor);
+
+    const std::uint32_t color = Surface::ToPixel(m_state.textColor);
+    int pen = u0;
+    for (int i = 0; i < n; ++i) {
+        const GlyphImage& g = font.Glyph(CString::CodePointOf(static_cast<unsigned char>(text[i])));
+        if (g.width > 0) {
+            const int gu = pen + g.left;
+            const int gv = v0 + ascent - g.top;
+            // Skip glyphs wholly outside the clip.
+            CRect box = deviceRect(gu, gv, gu + g.width, gv + g.rows);
+            CRect visible;
+            if (visible.IntersectRect(&box, &canvas.clip)) {
+                for (int row = 0; row < g.rows; ++row) {
+                    const std::uint8_t* cov = &g.coverage[static_cast<std::size_t>(row) * g.width];
+                    for (int col = 0; col < g.width; ++col) {
+                        if (!cov[col])
+                            continue;
+                        const CPoint p = devicePixel(gu + col, gv + row);
+                        if (!canvas.clip.PtInRect(p))
+                            continue;
+                        Blend(canvas.surface->Row(p.y + canvas.offset.y)[p.x + canvas.offset.x], color, cov[col]);
+                    }
+                }
+            }
+        }
+        pen += g.advance;
+    }
+    return TRUE;
+}

@@ -1,0 +1,56 @@
+#pragma once
+// Finds and opens the font files behind LOGFONTs, and keeps each face and size open once.
+//
+// Every face name maps to Liberation Sans (metric-compatible with "Arial"): "Arial", the dialog
+// fonts "MS Shell Dlg", "MS Shell Dlg 2" and "MS Sans Serif", and any face name it does not know.
+// lfWeight >= FW_SEMIBOLD picks the Bold file, lfItalic the Italic one. The files come from the
+// Debian package fonts-liberation2; a missing or unreadable file throws FontError naming it.
+
+#include <map>
+#include <memory>
+#include <stdexcept>
+#include <string>
+#include <tuple>
+
+#include "platform/framework/gdi/FontInstance.h"
+#include "platform/framework/gdi/GdiTypes.h"
+
+struct FT_LibraryRec_;
+
+class FontError : public std::runtime_error {
+public:
+    using std::runtime_error::runtime_error;
+};
+
+class FontEngine {
+public:
+    static constexpr const char* kDefaultDirectory = "/usr/share/fonts/truetype/liberation2";
+    static constexpr const char* kPackage = "fonts-liberation2";
+    // Characters above this many pixels are drawn at it (keeps absurd requests from exhausting memory).
+    static constexpr int kMaxPixels = 1000;
+
+    static FontEngine& Get();
+
+    // Where the font files are looked for; changing it closes every open face.
+    void SetFontDirectory(const std::string& directory);
+    const std::string& FontDirectory() const { return m_directory; }
+
+    // The file name (without folder) a font is drawn with.
+    static std::string FileNameFor(const LOGFONT& logFont);
+    // The realised font; throws FontError when its file is missing or unreadable.
+    FontInstance& Instance(const LOGFONT& logFont);
+
+    ~FontEngine();
+    FontEngine(const FontEngine&) = delete;
+    FontEngine& operator=(const FontEngine&) = delete;
+
+private:
+    FontEngine();
+    struct FT_FaceRec_* Face(const std::string& fileName);
+    void CloseAll();
+
+    FT_LibraryRec_* m_library = nullptr;
+    std::string m_directory = kDefaultDirectory;
+    std::map<std::string, struct FT_FaceRec_*> m_faces;
+    std::map<std::tuple<std::string, int, int>, std::unique_ptr<FontInstance>> m_instances;
+};

@@ -1,0 +1,57 @@
+#pragma once
+// One font face at one pixel size: its metrics and its rendered glyphs, cached by code point.
+//
+// Glyphs are hinted and rendered anti-aliased (8-bit coverage) by FreeType; advances are whole
+// pixels, so text measurement is the plain sum of advances (no kerning) and depends only on the
+// font file and the FreeType build.
+
+#include <cstdint>
+#include <unordered_map>
+#include <vector>
+
+struct FT_FaceRec_;
+struct FT_SizeRec_;
+
+struct GlyphImage {
+    int left = 0;     // from the pen position to the first column
+    int top = 0;      // from the baseline up to the first row
+    int width = 0;
+    int rows = 0;
+    int advance = 0;  // whole pixels
+    std::vector<std::uint8_t> coverage;  // width * rows, row by row from the top
+};
+
+class FontInstance {
+public:
+    enum class SizeKind { CharacterHeight, CellHeight };
+
+    // Takes a new size object of the face; the face must outlive the instance.
+    FontInstance(FT_FaceRec_* face, SizeKind kind, int pixels);
+    ~FontInstance();
+    FontInstance(const FontInstance&) = delete;
+    FontInstance& operator=(const FontInstance&) = delete;
+
+    int Ascent() const { return m_ascent; }
+    int Descent() const { return m_descent; }
+    int Height() const { return m_ascent + m_descent; }
+    // Nominal character (em) height in pixels, rounded.
+    int EmPixels() const { return m_emPixels; }
+    int AverageCharWidth() const { return m_averageWidth; }
+    int MaxCharWidth() const { return m_maxWidth; }
+
+    // A code point the face lacks renders as its missing-glyph box.
+    const GlyphImage& Glyph(char32_t codePoint);
+    int Advance(char32_t codePoint) { return Glyph(codePoint).advance; }
+
+private:
+    GlyphImage Render(char32_t codePoint);
+
+    FT_FaceRec_* m_face;
+    FT_SizeRec_* m_size = nullptr;
+    int m_ascent = 0;
+    int m_descent = 0;
+    int m_emPixels = 0;
+    int m_averageWidth = 0;
+    int m_maxWidth = 0;
+    std::unordered_map<char32_t, GlyphImage> m_glyphs;
+};

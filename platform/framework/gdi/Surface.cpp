@@ -1,0 +1,49 @@
+#include "platform/framework/gdi/Surface.h"
+
+#include <algorithm>
+#include <stdexcept>
+#include <string>
+
+#include "platform/framework/gdi/GdiTypes.h"
+
+Surface::Surface(int width, int height, COLORREF fill)
+{
+    width = std::max(width, 0);
+    height = std::max(height, 0);
+    if (width > kMaxDimension || height > kMaxDimension)
+        throw std::length_error("surface of " + std::to_string(width) + " x " + std::to_string(height) +
+                                " pixels is larger than the limit of " + std::to_string(kMaxDimension));
+    m_width = width;
+    m_height = height;
+    m_pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), ToPixel(fill));
+}
+
+COLORREF Surface::GetPixel(int x, int y) const
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return CLR_INVALID;
+    return ToColorRef(Row(y)[x]);
+}
+
+void Surface::SetPixel(int x, int y, COLORREF color)
+{
+    if (x < 0 || y < 0 || x >= m_width || y >= m_height)
+        return;
+    Row(y)[x] = ToPixel(color);
+}
+
+void Surface::Fill(COLORREF color)
+{
+    std::fill(m_pixels.begin(), m_pixels.end(), ToPixel(color));
+}
+
+void Surface::FillRect(const RECT& rect, COLORREF color)
+{
+    CRect r;
+    const CRect bounds = Bounds();
+    if (!r.IntersectRect(&rect, &bounds))
+        return;
+    const std::uint32_t p = ToPixel(color);
+    for (int y = r.top; y < r.bottom; ++y)
+        std::fill_n(Row(y) + r.left, r.Width(), p);
+}

@@ -1,0 +1,61 @@
+#pragma once
+// A 32-bit pixel surface: what bitmaps, window images and screenshots are made of.
+//
+// Pixels are stored row by row from the top, each as 0x00RRGGBB (the byte order of a PNG row once
+// the unused top byte is dropped). The painting interface speaks COLORREF (0x00BBGGRR); GetPixel and
+// SetPixel convert, Pixels() gives the raw storage for fast loops.
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/framework/CRect.h"
+#include "platform/framework/WinTypes.h"
+
+class Surface {
+public:
+    // Larger dimensions are refused: no window or bitmap of this system comes near it, and it keeps
+    // a corrupt image file from asking for gigabytes.
+    static constexpr int kMaxDimension = 16384;
+
+    Surface() = default;
+    // Negative sizes are taken as 0; a side above kMaxDimension throws std::length_error.
+    Surface(int width, int height, COLORREF fill = 0);
+
+    int Width() const { return m_width; }
+    int Height() const { return m_height; }
+    CRect Bounds() const { return CRect(0, 0, m_width, m_height); }
+    bool IsEmpty() const { return m_width == 0 || m_height == 0; }
+
+    // CLR_INVALID outside the surface; writes outside are ignored.
+    COLORREF GetPixel(int x, int y) const;
+    void SetPixel(int x, int y, COLORREF color);
+
+    void Fill(COLORREF color);
+    // Fills the part of the rectangle that lies on the surface.
+    void FillRect(const RECT& rect, COLORREF color);
+
+    std::uint32_t* Row(int y) { return m_pixels.data() + static_cast<std::size_t>(y) * m_width; }
+    const std::uint32_t* Row(int y) const { return m_pixels.data() + static_cast<std::size_t>(y) * m_width; }
+    std::vector<std::uint32_t>& Pixels() { return m_pixels; }
+    const std::vector<std::uint32_t>& Pixels() const { return m_pixels; }
+
+    static constexpr std::uint32_t ToPixel(COLORREF c)
+    {
+        return ((c & 0xFFu) << 16) | (c & 0xFF00u) | ((c >> 16) & 0xFFu);
+    }
+    static constexpr COLORREF ToColorRef(std::uint32_t p)
+    {
+        return ((p & 0xFFu) << 16) | (p & 0xFF00u) | ((p >> 16) & 0xFFu);
+    }
+
+    bool operator==(const Surface& o) const
+    {
+        return m_width == o.m_width && m_height == o.m_height && m_pixels == o.m_pixels;
+    }
+    bool operator!=(const Surface& o) const { return !(*this == o); }
+
+private:
+    int m_width = 0;
+    int m_height = 0;
+    std::vector<std::uint32_t> m_pixels;
+};
