@@ -29,6 +29,27 @@ using UINT_PTR = std::uintptr_t;
 using INT_PTR = std::intptr_t;
 using DWORD_PTR = std::uintptr_t;
 using COLORREF = DWORD;
+using LONG_PTR = std::intptr_t;
+using ULONG_PTR = std::uintptr_t;
+using ULONGLONG = std::uint64_t;
+using ATOM = WORD;
+using LPBYTE = BYTE*;
+
+// Opaque handles. Each kind is its own pointer type, so that an icon can never be passed where a
+// font is expected. Window handles are never dereferenced: the window system maps them to its
+// records, so a handle that outlives its window is simply "not a window".
+struct HWND__;
+using HWND = HWND__*;
+struct HICON__;
+using HICON = HICON__*;
+using HCURSOR = HICON; // a cursor is an icon with a hot spot, as in the documented API
+struct HFONT__;
+using HFONT = HFONT__*;
+struct HMENU__;
+using HMENU = HMENU__*;
+struct HINSTANCE__;
+using HINSTANCE = HINSTANCE__*;
+using HMODULE = HINSTANCE;
 
 #ifndef TRUE
 #define TRUE 1
@@ -38,6 +59,9 @@ using COLORREF = DWORD;
 #endif
 #ifndef _T
 #define _T(x) x
+#endif
+#ifndef CALLBACK
+#define CALLBACK
 #endif
 
 constexpr COLORREF RGB(BYTE r, BYTE g, BYTE b)
@@ -52,6 +76,17 @@ constexpr WORD LOWORD(DWORD_PTR v) { return static_cast<WORD>(v & 0xFFFF); }
 constexpr WORD HIWORD(DWORD_PTR v) { return static_cast<WORD>((v >> 16) & 0xFFFF); }
 constexpr BYTE LOBYTE(DWORD_PTR v) { return static_cast<BYTE>(v & 0xFF); }
 constexpr BYTE HIBYTE(DWORD_PTR v) { return static_cast<BYTE>((v >> 8) & 0xFF); }
+constexpr LONG MulDiv(LONG number, LONG numerator, LONG denominator)
+{
+    // Rounds half away from zero; -1 on division by zero, as documented.
+    if (denominator == 0) return -1;
+    long long p = static_cast<long long>(number) * numerator;
+    bool negative = (p < 0) != (denominator < 0);
+    long long a = p < 0 ? -p : p;
+    long long d = denominator < 0 ? -static_cast<long long>(denominator) : denominator;
+    long long q = (a + d / 2) / d;
+    return static_cast<LONG>(negative ? -q : q);
+}
 constexpr DWORD MAKELONG(WORD lo, WORD hi) { return static_cast<DWORD>(lo) | (static_cast<DWORD>(hi) << 16); }
 constexpr WPARAM MAKEWPARAM(WORD lo, WORD hi) { return static_cast<WPARAM>(MAKELONG(lo, hi)); }
 constexpr LPARAM MAKELPARAM(WORD lo, WORD hi) { return static_cast<LPARAM>(MAKELONG(lo, hi)); }
