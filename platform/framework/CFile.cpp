@@ -1,0 +1,302 @@
+#include "platform/framework/CFile.h"
+
+#include <atomic>
+#include <cerrno>
+#include <climits>
+#include <cstdio>
+#include <cstdlib>
+#include <string>
+
+#include <fcntl.h>
+#include <sys/stat.h>
+#include <unistd.h>
+
+namespace {
+
+int OpenFolder(const std::string& folder)
+{
+    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
+    if (fd < 0 && errno == EACCES)
+        fd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);  // enough to create and rename
+    return fd;
+}
+
+// Creates a fresh temporary file in `folder`; its name comes back in `name`.
+int CreateTemporary(int folder, const std::string& base, bool readToo, std::string& name)
+{
+    static std::atomic<unsigned> counter{0};
+    std::string stem = ".~" + base.substr(0, 200) + ".";  // stay below the longest name allowed
+    for (int attempt = 0; attempt < 100; ++attempt) {
+        unsigned salt = static_cast<unsigned>(::getpid()) * 2654435761u + counter.fetch_add(1) * 40503u +
+                        static_cast<unsigned>(attempt);
+        char suffix[16];
+        std::snprintf(suffix, sizeof suffix, "%08x", salt);
+        name = stem + suffix;
+        int fd = ::openat(folder, name.c_str(), (readToo ? O_RDWR : O_WRONLY) | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
+        if (fd >= 0 || errno != EEXIST)
+            return fd;
+    }
+    errno = EEXIST;
+    return -1;
+}
+
+}  // namespace
+
+CFile::~CFile()
+{
+    Close();
+}
+
+BOOL CFile::Fail(int error)
+{
+    m_error = error != 0 ? error : EIO;
+    return FALSE;
+}
+
+void CFile::Reset()
+{
+    m_fd = -1;
+    m_folder = -1;
+    m_temporary.Empty();
+    m_target.Empty();
+    m_writeFailed = false;
+}
+
+BOOL CFile::Open(LPCTSTR path, UINT openFlags)
+{
+    if (IsOpen())
+        return Fail(EBUSY);
+    m_error = 0;
+    if (path == nullptr)
+        return Fail(EINVAL);
+    if (path[0] == '\0')
+        return Fail(ENOENT);
+    UINT access = openFlags & 0x3;
+    if (access == 0x3)
+        return Fail(EINVAL);
+    bool writes = access != modeRead;
+    bool create = (openFlags & modeCreate) != 0;
+    bool truncate = create && (openFlags & modeNoTruncate) == 0;
+
+    struct stat st {};
+    bool exists = ::stat(path, &st) == 0;
+    if (exists && S_ISDIR(st.st_mode))
+        return Fail(EISDIR);
+    if (create && !writes)
+        return Fail(EINVAL);  // a file created for reading only could never be filled
+
+    m_path = path;
+    if (truncate && (!exists || S_ISREG(st.st_mode)))
+        return OpenSafeSave(path, access == modeReadWrite);
+
+    int flags = O_CLOEXEC | (access == modeRead ? O_RDONLY : access == modeWrite ? O_WRONLY : O_RDWR);
+    if (create)
+        flags |= O_CREAT | (truncate ? O_TRUNC : 0);
+    int fd = ::open(path, flags, 0666);
+    if (fd < 0) {
+        int error = errno;
+        m_path.Empty();
+        return Fail(error);
+    }
+    m_fd = fd;
+    return TRUE;
+}
+
+BOOL CFile::OpenSafeSave(LPCTSTR path, bool readToo)
+{
+    struct stat st {};
+    bool exists = ::stat(path, &st) == 0;
+    auto refuse = [this](int error) {
+        m_path.Empty();
+        return Fail(error);
+    };
+    if (exists && ::faccessat(AT_FDCWD, path, W_OK, AT_EACCESS) != 0)
+        return refuse(errno);  // a file we may not write is refused, as a truncating open would be
+
+    std::string target = path;
+    if (exists) {
+        char resolved[PATH_MAX];  // replace what a link points to, not the link
+        if (::realpath(path, resolved) == nullptr)
+            return refuse(errno);
+        target = resolved;
+    } else {
+        struct stat link {};
+        if (::lstat(path, &link) == 0)
+            return refuse(ENOENT);  // a dangling link: nothing sensible to replace
+    }
+    std::string::size_type slash = target.rfind('/');
+    std::string folderName = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
+    std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
+    if (base.empty())
+        return refuse(EISDIR);
+
+    int folder = OpenFolder(folderName);
+    if (folder < 0)
+        return refuse(errno);
+    std::string temporary;
+    int fd = CreateTemporary(folder, base, readToo, temporary);
+    if (fd < 0) {
+        int error = errno;
+        ::close(folder);
+        return refuse(error);
+    }
+    if (exists) {
+        // Best effort: the saved file keeps the owner and permissions of the one it replaces.
+        if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
+        }
+        ::fchmod(fd, st.st_mode & 07777);
+    }
+    m_fd = fd;
+    m_folder = folder;
+    m_temporary = temporary;
+    m_target = base;
+    m_writeFailed = false;
+    return TRUE;
+}
+
+UINT CFile::Read(void* buffer, UINT count)
+{
+    if (!IsOpen() || (buffer == nullptr && count > 0)) {
+        Fail(IsOpen() ? EINVAL : EBADF);
+        return 0;
+    }
+    auto* out = static_cast<char*>(buffer);
+    UINT done = 0;
+    while (done < count) {
+        ssize_t n = ::read(m_fd, out + done, count - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            Fail(errno);
+            break;
+        }
+        if (n == 0)
+            break;
+        done += static_cast<UINT>(n);
+    }
+    return done;
+}
+
+BOOL CFile::Write(const void* buffer, UINT count)
+{
+    if (!IsOpen())
+        return Fail(EBADF);
+    if (buffer == nullptr && count > 0) {
+        m_writeFailed = true;
+        return Fail(EINVAL);
+    }
+    const auto* in = static_cast<const char*>(buffer);
+    UINT done = 0;
+    while (done < count) {
+        ssize_t n = ::write(m_fd, in + done, count - done);
+        if (n < 0) {
+            if (errno == EINTR)
+                continue;
+            m_writeFailed = true;
+            return Fail(errno);
+        }
+        done += static_cast<UINT>(n);
+    }
+    return TRUE;
+}
+
+std::int64_t CFile::Seek(std::int64_t offset, UINT from)
+{
+    if (!IsOpen()) {
+        Fail(EBADF);
+        return -1;
+    }
+    int whence = from == begin ? SEEK_SET : from == current ? SEEK_CUR : from == end ? SEEK_END : -1;
+    if (whence < 0) {
+        Fail(EINVAL);
+        return -1;
+    }
+    off_t position = ::lseek(m_fd, static_cast<off_t>(offset), whence);
+    if (position < 0) {
+        Fail(errno);
+        return -1;
+    }
+    return position;
+}
+
+std::uint64_t CFile::SeekToEnd()
+{
+    std::int64_t position = Seek(0, end);
+    return position < 0 ? 0 : static_cast<std::uint64_t>(position);
+}
+
+std::uint64_t CFile::GetLength() const
+{
+    struct stat st {};
+    if (!IsOpen() || ::fstat(m_fd, &st) != 0)
+        return 0;
+    return static_cast<std::uint64_t>(st.st_size);
+}
+
+std::uint64_t CFile::GetPosition() const
+{
+    if (!IsOpen())
+        return 0;
+    off_t position = ::lseek(m_fd, 0, SEEK_CUR);
+    return position < 0 ? 0 : static_cast<std::uint64_t>(position);
+}
+
+BOOL CFile::Flush()
+{
+    if (!IsOpen())
+        return Fail(EBADF);
+    // Writes are unbuffered here; a flush makes them durable. Pipes and terminals cannot sync.
+    if (::fsync(m_fd) != 0 && errno != EINVAL && errno != EROFS) {
+        m_writeFailed = true;
+        return Fail(errno);
+    }
+    return TRUE;
+}
+
+BOOL CFile::Close()
+{
+    if (!IsOpen())
+        return TRUE;
+    if (m_folder < 0) {
+        int result = ::close(m_fd);
+        int error = errno;
+        Reset();
+        m_path.Empty();
+        return result == 0 ? TRUE : Fail(error);
+    }
+    // A pending save: the first failure decides, and the previous file stays.
+    int error = m_writeFailed ? (m_error != 0 ? m_error : EIO) : 0;
+    if (error == 0 && ::fsync(m_fd) != 0)
+        error = errno;
+    if (::close(m_fd) != 0 && error == 0)
+        error = errno;
+    if (error == 0 && ::renameat(m_folder, m_temporary, m_folder, m_target) != 0)
+        error = errno;
+    if (error == 0)
+        ::fsync(m_folder);  // make the rename itself durable; harmless where unsupported
+    else
+        ::unlinkat(m_folder, m_temporary, 0);
+    ::close(m_folder);
+    Reset();
+    m_path.Empty();
+    return error == 0 ? TRUE : Fail(error);
+}
+
+void CFile::Abort()
+{
+    if (!IsOpen())
+        return;
+    ::close(m_fd);
+    if (m_folder >= 0) {
+        ::unlinkat(m_folder, m_temporary, 0);
+        ::close(m_folder);
+    }
+    Reset();
+    m_path.Empty();
+}
+
+CString CFile::GetFileName() const
+{
+    int slash = m_path.ReverseFind('/');
+    return slash < 0 ? m_path : m_path.Mid(slash + 1);
+}
