@@ -1,17 +1,16 @@
 #include <gtest/gtest.h>
 
 #include <cerrno>
-#include <csignal>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 #include <string>
 
-#include <sys/resource.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/auditfile/AuditFile.h"
+#include "tests/platform/auditfile/FileSizeLimit.h"
 
 namespace fs = std::filesystem;
 
@@ -42,28 +41,6 @@ protected:
     }
 
     fs::path m_dir;
-};
-
-// Writes beyond `bytes` fail with EFBIG, as on a full disk, for the life of the object.
-class FileSizeLimit {
-public:
-    explicit FileSizeLimit(rlim_t bytes)
-    {
-        m_oldHandler = std::signal(SIGXFSZ, SIG_IGN);
-        ::getrlimit(RLIMIT_FSIZE, &m_old);
-        rlimit limit = m_old;
-        limit.rlim_cur = bytes;
-        ::setrlimit(RLIMIT_FSIZE, &limit);
-    }
-    ~FileSizeLimit()
-    {
-        ::setrlimit(RLIMIT_FSIZE, &m_old);
-        std::signal(SIGXFSZ, m_oldHandler);
-    }
-
-private:
-    rlimit m_old{};
-    void (*m_oldHandler)(int) = nullptr;
 };
 
 }  // namespace
@@ -237,26 +214,6 @@ TEST_F(AuditFileTest, OtherModesBehaveAsTheStandardOnes)
     EXPECT_STREQ(line, "three\n");
     EXPECT_EQ(fcloseS(f), 0);
     EXPECT_EQ(Get(path), "three\n");
-}
-
-TEST_F(AuditFileTest, ReadingSplitsLongLinesAndReportsTheEnd)
-{
-    std::string path = PathOf("lines.txt");
-    Put(path, "abcdefgh\nxy");
-    FILE* f = fopenS(path.c_str(), "r");
-    ASSERT_NE(f, nullptr);
-    char buffer[5];
-    ASSERT_NE(fgetsS(buffer, sizeof buffer, f), nullptr);
-    EXPECT_STREQ(buffer, "abcd");
-    ASSERT_NE(fgetsS(buffer, sizeof buffer, f), nullptr);
-    EXPECT_STREQ(buffer, "efgh");
-    ASSERT_NE(fgetsS(buffer, sizeof buffer, f), nullptr);
-    EXPECT_STREQ(buffer, "\n");
-    ASSERT_NE(fgetsS(buffer, sizeof buffer, f), nullptr);
-    EXPECT_STREQ(buffer, "xy");
-    EXPECT_TRUE(std::feof(f));
-    EXPECT_EQ(fgetsS(buffer, sizeof buffer, f), nullptr);
-    EXPECT_EQ(fcloseS(f), 0);
 }
 
 TEST_F(AuditFileTest, NullArgumentsAreRefused)
