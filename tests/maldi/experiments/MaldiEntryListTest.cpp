@@ -1,18 +1,15 @@
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <cstring>
 #include <vector>
 
 #include "maldi/experiments/MaldiEntryList.h"
-#include "tests/maldi/experiments/ListTestSupport.h"
+#include "tests/maldi/experiments/AllocationLimit.h"
 
 namespace {
 
 double& Number(MaldiSwitchMassEntry& e) { return e.dSetMass; }
 double& Number(MaldiCEProfileEntry& e) { return e.dFromMass; }
-double Number(const MaldiSwitchMassEntry& e) { return e.dSetMass; }
-double Number(const MaldiCEProfileEntry& e) { return e.dFromMass; }
 
 // A recognisable entry of either kind: the first field carries the number, the flags its low bits.
 template <class Entry>
@@ -28,11 +25,8 @@ Entry Numbered(int n)
 template <class Entry>
 bool AllZero(const Entry& e)
 {
-    const unsigned char* bytes = reinterpret_cast<const unsigned char*>(&e);
-    for (std::size_t i = 0; i < sizeof e; ++i)
-        if (bytes[i] != 0)
-            return false;
-    return true;
+    static const Entry zero{};
+    return std::memcmp(&e, &zero, sizeof e) == 0;
 }
 
 template <class Entry>
@@ -53,7 +47,7 @@ protected:
         std::vector<Entry> copy(static_cast<std::size_t>(List::Count(list)));
         EXPECT_TRUE(List::CopyOut(list, copy.data()));
         std::vector<double> numbers;
-        for (const Entry& e : copy)
+        for (Entry& e : copy)
             numbers.push_back(Number(e));
         return numbers;
     }

@@ -5,8 +5,8 @@
 #include <vector>
 
 #include "maldi/experiments/MaldiListFile.h"
-#include "tests/maldi/experiments/ListTestSupport.h"
-#include "tests/platform/auditfile/FileSizeLimit.h"
+#include "tests/maldi/experiments/AllocationLimit.h"
+#include "tests/platform/auditfile/FileTestSupport.h"
 
 namespace {
 
@@ -83,11 +83,6 @@ protected:
         MaldiEntryList<Entry>::CopyOut(list, entries.data());
         MaldiEntryList<Entry>::Destroy(list);
         return entries;
-    }
-    std::size_t FilesInFolder() const
-    {
-        return static_cast<std::size_t>(
-            std::distance(std::filesystem::directory_iterator(m_dir), std::filesystem::directory_iterator()));
     }
 };
 

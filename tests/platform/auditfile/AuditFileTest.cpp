@@ -2,46 +2,19 @@
 
 #include <cerrno>
 #include <filesystem>
-#include <fstream>
-#include <sstream>
 #include <string>
 
 #include <sys/stat.h>
 #include <unistd.h>
 
 #include "platform/auditfile/AuditFile.h"
-#include "tests/platform/auditfile/FileSizeLimit.h"
+#include "tests/platform/auditfile/FileTestSupport.h"
 
 namespace fs = std::filesystem;
 
 namespace {
 
-class AuditFileTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        std::string pattern = (fs::temp_directory_path() / "auditfile-XXXXXX").string();
-        ASSERT_NE(::mkdtemp(pattern.data()), nullptr);
-        m_dir = pattern;
-    }
-    void TearDown() override { fs::remove_all(m_dir); }
-
-    std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
-    static void Put(const std::string& path, const std::string& text) { std::ofstream(path, std::ios::binary) << text; }
-    static std::string Get(const std::string& path)
-    {
-        std::ifstream in(path, std::ios::binary);
-        std::ostringstream s;
-        s << in.rdbuf();
-        return s.str();
-    }
-    std::size_t FilesInFolder() const
-    {
-        return static_cast<std::size_t>(std::distance(fs::directory_iterator(m_dir), fs::directory_iterator()));
-    }
-
-    fs::path m_dir;
-};
+class AuditFileTest : public ScratchFolder {};
 
 }  // namespace
 
