@@ -113,6 +113,7 @@ FILE* OpenSafeSave(const char* path, const char* mode)
     if (exists) {
         // Best effort: the saved file keeps its owner and permissions.
         if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
+            // Only the owner's group or the superuser may hand a file over; ours is fine then.
         }
         ::fchmod(fd, st.st_mode & 07777);
     }

@@ -9,7 +9,9 @@
 //   fcloseS the target keeps its old content for every reader.
 //   The new file keeps the permissions of the one it replaces (a new file gets 0666 less the
 //   umask, as with fopen). Through a symbolic link the file it points to is replaced; the link
-//   stays. An existing file that is not writable is refused at fopenS, as fopen would refuse it.
+//   stays. A file with other hard links gets a new file under this name; the other names keep the
+//   old content. An existing file that is not writable is refused at fopenS, as fopen would refuse
+//   it, and so is a save into a folder where no new file can be created.
 // - Devices, pipes and other files that a rename cannot replace, "a", "r" and "r+" modes and
 //   exclusive creation ("wx") go straight to fopen.
 // - A folder is never opened, in any mode (errno EISDIR): reading one would only fail later.
