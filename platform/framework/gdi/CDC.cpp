@@ -900,9 +900,11 @@ BOOL CDC::DrawIconImage(int x, int y, int width, int height, const std::uint32_t
         return TRUE;
     for (int row = r.top; row < r.bottom; ++row) {
         std::uint32_t* out = c.surface->Row(row + c.offset.y) + c.offset.x;
-        const std::uint32_t* in = argb + static_cast<std::size_t>(row - d0.y) * width - d0.x;
-        for (int col = r.left; col < r.right; ++col)
-            Blend(out[col], in[col], in[col] >> 24);
+        const std::uint32_t* in = argb + static_cast<std::size_t>(row - d0.y) * width;
+        for (int col = r.left; col < r.right; ++col) {
+            const std::uint32_t p = in[col - d0.x];
+            Blend(out[col], p, p >> 24);
+        }
     }
     return TRUE;
 }

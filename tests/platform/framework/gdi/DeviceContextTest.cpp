@@ -8,6 +8,7 @@
 #include "platform/framework/gdi/CPen.h"
 #include "platform/framework/gdi/CRgn.h"
 #include "platform/framework/gdi/DCStateSaver.h"
+#include "platform/framework/gdi/GdiFunctions.h"
 #include "platform/framework/gdi/GdiHandleTable.h"
 #include "tests/platform/framework/gdi/GdiTestSupport.h"
 
@@ -447,4 +448,37 @@ TEST(DeviceContext, UncreatedContextDoesNothing)
     HDC h = dc.GetSafeHdc();
     EXPECT_TRUE(dc.DeleteDC());
     EXPECT_EQ(nullptr, CDC::FromHandle(h));
+}
+
+TEST(DeviceContext, HandleLevelCalls)
+{
+    MemoryCanvas c(4, 4);
+    HBRUSH red = ::CreateSolidBrush(kRed);
+    EXPECT_EQ(OBJ_BRUSH, ::GetObjectType(red));
+    HGDIOBJ old = ::SelectObject(c.dc.GetSafeHdc(), red);
+    EXPECT_EQ(::GetStockObject(WHITE_BRUSH), old);
+    c.dc.PatBlt(0, 0, 2, 2, PATCOPY);
+    EXPECT_EQ(kRed, c.at(1, 1));
+    EXPECT_EQ(kWhite, c.at(2, 2));
+    ::SelectObject(c.dc.GetSafeHdc(), old);
+    EXPECT_TRUE(::DeleteObject(red));
+    EXPECT_FALSE(::DeleteObject(red)) << "already gone";
+    EXPECT_FALSE(::DeleteObject(::GetStockObject(WHITE_BRUSH))) << "stock objects stay";
+    EXPECT_EQ(0u, ::GetObjectType(red));
+
+    LOGFONT lf;
+    lf.lfHeight = -17;
+    lf.lfEscapement = 900;
+    HFONT font = ::CreateFontIndirect(&lf);
+    LOGFONT back;
+    EXPECT_EQ(static_cast<int>(sizeof(LOGFONT)), ::GetObject(font, sizeof back, &back));
+    EXPECT_EQ(900, back.lfEscapement);
+    EXPECT_EQ(0, ::GetObject(font, 4, &back)) << "buffer too small";
+    LOGFONT viaWrapper;
+    CFont::FromHandle(font)->GetLogFont(&viaWrapper);
+    EXPECT_EQ(-17, viaWrapper.lfHeight);
+    EXPECT_TRUE(::DeleteObject(font));
+    EXPECT_EQ(nullptr, CFont::FromHandle(font));
+    EXPECT_EQ(0, ::GetDeviceCaps(nullptr, BITSPIXEL));
+    EXPECT_EQ(32, ::GetDeviceCaps(c.dc.GetSafeHdc(), BITSPIXEL));
 }

@@ -118,8 +118,9 @@ TEST(Text, DefaultFontIsTheEightPointDialogFont)
     ASSERT_EQ(static_cast<int>(sizeof(LOGFONT)), point.GetLogFont(&lf));
     EXPECT_EQ(-11, lf.lfHeight);
     EXPECT_STREQ("MS Shell Dlg", lf.lfFaceName);
+    const CSize byDefault = c.dc.GetTextExtent("Dialog", 6);
     c.dc.SelectObject(&point);
-    EXPECT_EQ(c.dc.GetTextExtent("Dialog", 6), CSize(c.dc.GetTextExtent("Dialog", 6)));
+    EXPECT_EQ(byDefault, c.dc.GetTextExtent("Dialog", 6)) << "8 points is the default size";
     CFont stock;
     stock.CreateStockObject(DEFAULT_GUI_FONT);
     LOGFONT stockLf;
