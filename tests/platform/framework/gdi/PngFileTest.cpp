@@ -1,6 +1,7 @@
 // PNG files: round trip, bad files, safe replacement, and the shared comparison helper.
 
 #include <gtest/gtest.h>
+#include <png.h>
 
 #include <filesystem>
 #include <fstream>
@@ -44,6 +45,41 @@ TEST(PngFile, WrittenImageReadsBackEqual)
     ASSERT_TRUE(PngFile::Read(path.string(), back, &error)) << error;
     EXPECT_TRUE(SurfacesEqual(back, original, "png-roundtrip"));
     EXPECT_FALSE(std::filesystem::exists(path.string() + ".tmp"));
+}
+
+TEST(PngFile, GreyAlphaAndPaletteImagesReadAsRgb)
+{
+    // Written with libpng's own simple writer, in layouts this library never writes.
+    auto write = [](const std::filesystem::path& path, png_uint_32 format, const void* pixels, const void* colormap,
+                    int entries) {
+        png_image image{};
+        image.version = PNG_IMAGE_VERSION;
+        image.width = 2;
+        image.height = 1;
+        image.format = format;
+        image.colormap_entries = static_cast<png_uint_32>(entries);
+        return png_image_write_to_file(&image, path.string().c_str(), 0, pixels, 0, colormap) != 0;
+    };
+    Surface s;
+    const png_byte grey[2] = {0x40, 0xC0};
+    ASSERT_TRUE(write(Scratch("grey.png"), PNG_FORMAT_GRAY, grey, nullptr, 0));
+    ASSERT_TRUE(PngFile::Read(Scratch("grey.png").string(), s));
+    EXPECT_EQ(RGB(0x40, 0x40, 0x40), s.GetPixel(0, 0));
+    EXPECT_EQ(RGB(0xC0, 0xC0, 0xC0), s.GetPixel(1, 0));
+
+    // Alpha is composited over black.
+    const png_byte rgba[8] = {10, 20, 30, 255, 200, 100, 50, 0};
+    ASSERT_TRUE(write(Scratch("rgba.png"), PNG_FORMAT_RGBA, rgba, nullptr, 0));
+    ASSERT_TRUE(PngFile::Read(Scratch("rgba.png").string(), s));
+    EXPECT_EQ(RGB(10, 20, 30), s.GetPixel(0, 0));
+    EXPECT_EQ(RGB(0, 0, 0), s.GetPixel(1, 0));
+
+    const png_byte indexes[2] = {1, 0};
+    const png_byte palette[6] = {1, 2, 3, 250, 128, 7};
+    ASSERT_TRUE(write(Scratch("palette.png"), PNG_FORMAT_RGB_COLORMAP, indexes, palette, 2));
+    ASSERT_TRUE(PngFile::Read(Scratch("palette.png").string(), s));
+    EXPECT_EQ(RGB(250, 128, 7), s.GetPixel(0, 0));
+    EXPECT_EQ(RGB(1, 2, 3), s.GetPixel(1, 0));
 }
 
 TEST(PngFile, BadFilesAreRefusedAndLeaveTheImageAlone)
