@@ -53,20 +53,28 @@ BOOL CFile::Fail(int error)
     return FALSE;
 }
 
+BOOL CFile::FailSave(int error)
+{
+    Fail(error);
+    if (m_saveError == 0)
+        m_saveError = m_error;
+    return FALSE;
+}
+
 void CFile::Reset()
 {
     m_fd = -1;
     m_folder = -1;
     m_temporary.Empty();
     m_target.Empty();
-    m_writeFailed = false;
+    m_saveError = 0;
 }
 
 BOOL CFile::Open(LPCTSTR path, UINT openFlags)
 {
+    m_error = 0;
     if (IsOpen())
         return Fail(EBUSY);
-    m_error = 0;
     if (path == nullptr)
         return Fail(EINVAL);
     if (path[0] == '\0')
@@ -150,12 +158,13 @@ BOOL CFile::OpenSafeSave(LPCTSTR path, bool readToo)
     m_folder = folder;
     m_temporary = temporary;
     m_target = base;
-    m_writeFailed = false;
+    m_saveError = 0;
     return TRUE;
 }
 
 UINT CFile::Read(void* buffer, UINT count)
 {
+    m_error = 0;
     if (!IsOpen() || (buffer == nullptr && count > 0)) {
         Fail(IsOpen() ? EINVAL : EBADF);
         return 0;
@@ -179,12 +188,11 @@ UINT CFile::Read(void* buffer, UINT count)
 
 BOOL CFile::Write(const void* buffer, UINT count)
 {
+    m_error = 0;
     if (!IsOpen())
         return Fail(EBADF);
-    if (buffer == nullptr && count > 0) {
-        m_writeFailed = true;
-        return Fail(EINVAL);
-    }
+    if (buffer == nullptr && count > 0)
+        return FailSave(EINVAL);
     const auto* in = static_cast<const char*>(buffer);
     UINT done = 0;
     while (done < count) {
@@ -192,8 +200,7 @@ BOOL CFile::Write(const void* buffer, UINT count)
         if (n < 0) {
             if (errno == EINTR)
                 continue;
-            m_writeFailed = true;
-            return Fail(errno);
+            return FailSave(errno);
         }
         done += static_cast<UINT>(n);
     }
@@ -202,6 +209,7 @@ BOOL CFile::Write(const void* buffer, UINT count)
 
 std::int64_t CFile::Seek(std::int64_t offset, UINT from)
 {
+    m_error = 0;
     if (!IsOpen()) {
         Fail(EBADF);
         return -1;
@@ -243,18 +251,18 @@ std::uint64_t CFile::GetPosition() const
 
 BOOL CFile::Flush()
 {
+    m_error = 0;
     if (!IsOpen())
         return Fail(EBADF);
     // Writes are unbuffered here; a flush makes them durable. Pipes and terminals cannot sync.
-    if (::fsync(m_fd) != 0 && errno != EINVAL && errno != EROFS) {
-        m_writeFailed = true;
-        return Fail(errno);
-    }
+    if (::fsync(m_fd) != 0 && errno != EINVAL && errno != EROFS)
+        return FailSave(errno);
     return TRUE;
 }
 
 BOOL CFile::Close()
 {
+    m_error = 0;
     if (!IsOpen())
         return TRUE;
     if (m_folder < 0) {
@@ -265,7 +273,7 @@ BOOL CFile::Close()
         return result == 0 ? TRUE : Fail(error);
     }
     // A pending save: the first failure decides, and the previous file stays.
-    int error = m_writeFailed ? (m_error != 0 ? m_error : EIO) : 0;
+    int error = m_saveError;
     if (error == 0 && ::fsync(m_fd) != 0)
         error = errno;
     if (::close(m_fd) != 0 && error == 0)

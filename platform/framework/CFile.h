@@ -2,8 +2,8 @@
 // Binary file of the framework: open, read, write, seek and close on a path.
 //
 // Failures are results, never exceptions: Open, Write, Flush and Close return FALSE, Read returns the
-// bytes it could read, Seek returns -1, and GetError() gives the errno of the last failure (0 when
-// none). Share modes, typeText and modeNoInherit are accepted and have no effect here: files are
+// bytes it could read, Seek returns -1, and GetError() gives the errno of the last operation's
+// failure (0 when it succeeded; so after a short Read, 0 means the end of the file). Share modes, typeText and modeNoInherit are accepted and have no effect here: files are
 // always binary, never inherited, and one process owns them.
 //
 // Safe saves. modeCreate without modeNoTruncate on a regular file (or a new path) does not truncate
@@ -76,6 +76,8 @@ public:
 private:
     BOOL OpenSafeSave(LPCTSTR path, bool readToo);
     BOOL Fail(int error);
+    // Also dooms a pending save with the error.
+    BOOL FailSave(int error);
     void Reset();
 
     int m_fd = -1;
@@ -86,5 +88,5 @@ private:
     int m_folder = -1;
     CString m_temporary;
     CString m_target;
-    bool m_writeFailed = false;
+    int m_saveError = 0;  // the first write failure; the save keeps the previous file
 };

@@ -1,6 +1,5 @@
 #pragma once
-// A fresh folder per test, removed afterwards, with small file helpers; and a write limit that makes
-// the disk look full.
+// A fresh folder per test with small file helpers, and a write limit that makes the disk look full.
 
 #include <gtest/gtest.h>
 
@@ -25,21 +24,17 @@ protected:
     void TearDown() override { std::filesystem::remove_all(m_dir); }
 
     std::string PathOf(const std::string& name) const { return (m_dir / name).string(); }
-    static void Put(const std::string& path, const std::string& bytes)
-    {
-        std::ofstream(path, std::ios::binary) << bytes;
-    }
+    static void Put(const std::string& path, const std::string& bytes) { std::ofstream(path, std::ios::binary) << bytes; }
     static std::string Get(const std::string& path)
     {
-        std::ifstream in(path, std::ios::binary);
         std::ostringstream s;
-        s << in.rdbuf();
+        s << std::ifstream(path, std::ios::binary).rdbuf();
         return s.str();
     }
     std::size_t FilesInFolder() const
     {
-        return static_cast<std::size_t>(
-            std::distance(std::filesystem::directory_iterator(m_dir), std::filesystem::directory_iterator()));
+        using It = std::filesystem::directory_iterator;
+        return static_cast<std::size_t>(std::distance(It(m_dir), It()));
     }
 
     std::filesystem::path m_dir;
@@ -48,10 +43,9 @@ protected:
 // Writes that would make any file longer than `bytes` fail with EFBIG while the object lives.
 class DiskFull {
 public:
-    explicit DiskFull(rlim_t bytes)
+    explicit DiskFull(rlim_t bytes) : m_handler(std::signal(SIGXFSZ, SIG_IGN))
     {
         ::getrlimit(RLIMIT_FSIZE, &m_saved);
-        m_handler = std::signal(SIGXFSZ, SIG_IGN);
         rlimit limit = m_saved;
         limit.rlim_cur = bytes;
         ::setrlimit(RLIMIT_FSIZE, &limit);
@@ -61,10 +55,8 @@ public:
         ::setrlimit(RLIMIT_FSIZE, &m_saved);
         std::signal(SIGXFSZ, m_handler);
     }
-    DiskFull(const DiskFull&) = delete;
-    DiskFull& operator=(const DiskFull&) = delete;
 
 private:
     rlimit m_saved{};
-    void (*m_handler)(int) = nullptr;
+    void (*m_handler)(int);
 };
