@@ -6,6 +6,8 @@
 #include <cstring>
 #include <vector>
 
+#include "platform/framework/ResourceChain.h"
+
 namespace {
 
 // Code points of the bytes 0x80..0x9F in Windows-1252; 0 marks the five bytes without a character.
@@ -300,4 +302,13 @@ CString CString::FromUtf8(std::string_view utf8)
         out += mapped;
     }
     return CString(out);
+}
+
+
+BOOL CString::LoadString(UINT id)
+{
+    const CString* s = ResourceChain::Get().FindString(id);
+    if (!s) return FALSE;
+    *this = *s;
+    return TRUE;
 }

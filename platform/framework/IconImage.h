@@ -1,0 +1,24 @@
+#pragma once
+// An icon's picture: what a HICON refers to. Pixels are 0xAARRGGBB, row by row from the top, so a
+// resources file can write an icon as plain data and a device context can blend it.
+
+#include <cstdint>
+#include <vector>
+
+#include "platform/framework/WinTypes.h"
+
+struct IconImage {
+    int width = 0;
+    int height = 0;
+    std::vector<std::uint32_t> argb;
+
+    // An image of one colour, handy for resources that only need to be told apart.
+    static IconImage Solid(int width, int height, std::uint32_t argb);
+    std::uint32_t Pixel(int x, int y) const;
+};
+
+// The object behind a HICON. Icons belong to the resource module that loaded them and live as long
+// as it does; the handle can be read directly by the painting code.
+struct HICON__ : IconImage {
+    explicit HICON__(IconImage image) : IconImage(std::move(image)) {}
+};

@@ -1,0 +1,106 @@
+#include "platform/framework/ResourceChain.h"
+
+#include <algorithm>
+
+#include "platform/framework/FrameworkStrings.h"
+#include "platform/framework/WinUser.h"
+
+namespace {
+
+// The standard icons: a disc of one colour on a transparent ground, so that they are recognisable
+// in screenshots without any artwork.
+IconImage disc(std::uint32_t colour)
+{
+    IconImage image = IconImage::Solid(32, 32, 0);
+    for (int y = 0; y < 32; ++y) {
+        for (int x = 0; x < 32; ++x) {
+            int dx = 2 * x - 31, dy = 2 * y - 31;
+            if (dx * dx + dy * dy <= 30 * 30) image.argb[static_cast<size_t>(y * 32 + x)] = colour;
+        }
+    }
+    return image;
+}
+
+} // namespace
+
+ResourceChain& ResourceChain::Get()
+{
+    static ResourceChain chain;
+    return chain;
+}
+
+ResourceChain::ResourceChain() : m_framework("framework")
+{
+    m_framework.AddString(AFX_IDP_PARSE_INT, "Please enter an integer.");
+    m_framework.AddString(AFX_IDP_PARSE_REAL, "Please enter a number.");
+    m_framework.AddString(AFX_IDP_PARSE_INT_RANGE, "Please enter an integer between %1 and %2.");
+    m_framework.AddString(AFX_IDP_PARSE_REAL_RANGE, "Please enter a number between %1 and %2.");
+    m_framework.AddString(AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters.");
+    m_framework.AddString(AFX_IDP_PARSE_BYTE, "Please enter an integer between 0 and 255.");
+    m_framework.AddString(AFX_IDP_PARSE_UINT, "Please enter a positive integer.");
+    m_framework.AddIcon(IDI_APPLICATION, disc(0xFF808080));
+    m_framework.AddIcon(IDI_HAND, disc(0xFFFF0000));
+    m_framework.AddIcon(IDI_QUESTION, disc(0xFF0000FF));
+    m_framework.AddIcon(IDI_EXCLAMATION, disc(0xFFFFFF00));
+    m_framework.AddIcon(IDI_ASTERISK, disc(0xFF0000FF));
+}
+
+void ResourceChain::Register(ResourceModule& module, Placement placement)
+{
+    Unregister(module);
+    if (placement == Placement::Front) {
+        m_modules.insert(m_modules.begin(), &module);
+    } else {
+        m_modules.push_back(&module);
+    }
+}
+
+void ResourceChain::Unregister(ResourceModule& module)
+{
+    m_modules.erase(std::remove(m_modules.begin(), m_modules.end(), &module), m_modules.end());
+}
+
+bool ResourceChain::IsRegistered(const ResourceModule& module) const
+{
+    return std::find(m_modules.begin(), m_modules.end(), &module) != m_modules.end();
+}
+
+std::vector<ResourceModule*> ResourceChain::searchOrder()
+{
+    std::vector<ResourceModule*> order = m_modules;
+    order.push_back(&m_framework);
+    return order;
+}
+
+const DialogTemplate* ResourceChain::FindDialog(const ResourceId& id, ResourceModule** from)
+{
+    for (ResourceModule* m : searchOrder()) {
+        if (const DialogTemplate* t = m->FindDialog(id)) {
+            if (from) *from = m;
+            return t;
+        }
+    }
+    return nullptr;
+}
+
+const CString* ResourceChain::FindString(UINT id, ResourceModule** from)
+{
+    for (ResourceModule* m : searchOrder()) {
+        if (const CString* s = m->FindString(id)) {
+            if (from) *from = m;
+            return s;
+        }
+    }
+    return nullptr;
+}
+
+HICON ResourceChain::FindIcon(const ResourceId& id, ResourceModule** from)
+{
+    for (ResourceModule* m : searchOrder()) {
+        if (HICON icon = m->FindIcon(id)) {
+            if (from) *from = m;
+            return icon;
+        }
+    }
+    return nullptr;
+}

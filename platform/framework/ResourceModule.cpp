@@ -1,0 +1,84 @@
+#include "platform/framework/ResourceModule.h"
+
+#include <set>
+
+namespace {
+
+std::set<ResourceModule*>& liveModules()
+{
+    static std::set<ResourceModule*> modules;
+    return modules;
+}
+
+} // namespace
+
+ResourceModule::ResourceModule(CString name) : m_name(std::move(name))
+{
+    m_handle.module = this;
+    liveModules().insert(this);
+}
+
+ResourceModule::ResourceModule(CString name, std::vector<DialogTemplate> dialogs,
+                               std::vector<StringResource> strings, std::vector<IconResource> icons)
+    : ResourceModule(std::move(name))
+{
+    for (auto& d : dialogs) AddDialog(std::move(d));
+    for (auto& s : strings) AddString(s.id, std::move(s.text));
+    for (auto& i : icons) AddIcon(i.id, std::move(i.image));
+}
+
+ResourceModule::~ResourceModule()
+{
+    liveModules().erase(this);
+}
+
+ResourceModule* ResourceModule::FromHandle(HINSTANCE handle)
+{
+    if (!handle) return nullptr;
+    for (ResourceModule* m : liveModules()) {
+        if (&m->m_handle == handle) return m;
+    }
+    return nullptr;
+}
+
+void ResourceModule::AddDialog(DialogTemplate dialogTemplate)
+{
+    ResourceId id = dialogTemplate.id;
+    m_dialogs.insert_or_assign(id, std::move(dialogTemplate));
+}
+
+void ResourceModule::AddString(UINT id, CString text)
+{
+    m_strings.insert_or_assign(id, std::move(text));
+}
+
+HICON ResourceModule::AddIcon(const ResourceId& id, IconImage image)
+{
+    auto it = m_icons.find(id);
+    if (it != m_icons.end()) {
+        static_cast<IconImage&>(*it->second) = std::move(image);
+        return it->second.get();
+    }
+    auto icon = std::make_unique<HICON__>(std::move(image));
+    HICON h = icon.get();
+    m_icons.emplace(id, std::move(icon));
+    return h;
+}
+
+const DialogTemplate* ResourceModule::FindDialog(const ResourceId& id) const
+{
+    auto it = m_dialogs.find(id);
+    return it == m_dialogs.end() ? nullptr : &it->second;
+}
+
+const CString* ResourceModule::FindString(UINT id) const
+{
+    auto it = m_strings.find(id);
+    return it == m_strings.end() ? nullptr : &it->second;
+}
+
+HICON ResourceModule::FindIcon(const ResourceId& id) const
+{
+    auto it = m_icons.find(id);
+    return it == m_icons.end() ? nullptr : it->second.get();
+}
