@@ -1,0 +1,598 @@
+#include "platform/framework/Automation.h"
+
+#include <algorithm>
+
+#include "platform/framework/CDialog.h"
+#include "platform/framework/CMenu.h"
+#include "platform/framework/MenuManager.h"
+#include "platform/framework/MessageLoop.h"
+#include "platform/framework/VirtualClock.h"
+#include "platform/framework/WindowManager.h"
+
+namespace {
+
+WindowManager& wm()
+{
+    return WindowManager::Get();
+}
+
+std::vector<int> buttonsOf(UINT type)
+{
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL: return {IDOK, IDCANCEL};
+    case MB_ABORTRETRYIGNORE: return {IDABORT, IDRETRY, IDIGNORE};
+    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO: return {IDYES, IDNO};
+    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
+    default: return {IDOK};
+    }
+}
+
+const char* answerName(int answer)
+{
+    switch (answer) {
+    case IDOK: return "IDOK";
+    case IDCANCEL: return "IDCANCEL";
+    case IDABORT: return "IDABORT";
+    case IDRETRY: return "IDRETRY";
+    case IDIGNORE: return "IDIGNORE";
+    case IDYES: return "IDYES";
+    case IDNO: return "IDNO";
+    default: return "an unknown answer";
+    }
+}
+
+// The key that types a character on a US keyboard, with Shift or not; 0 when there is none.
+UINT keyFor(unsigned char ch, bool& shift)
+{
+    shift = false;
+    if (ch >= 'a' && ch <= 'z') return ch - 'a' + 'A';
+    if (ch >= 'A' && ch <= 'Z') {
+        shift = true;
+        return ch;
+    }
+    if (ch >= '0' && ch <= '9') return ch;
+    switch (ch) {
+    case ' ': return VK_SPACE;
+    case '.': return VK_OEM_PERIOD;
+    case ',': return VK_OEM_COMMA;
+    case '-': return VK_OEM_MINUS;
+    case '=': return VK_OEM_PLUS;
+    case '+':
+        shift = true;
+        return VK_OEM_PLUS;
+    case '\b': return VK_BACK;
+    case '\r': return VK_RETURN;
+    default: return 0;
+    }
+}
+
+struct DepthCounter {
+    int& depth;
+    explicit DepthCounter(int& d) : depth(d) { ++depth; }
+    ~DepthCounter() { --depth; }
+};
+
+} // namespace
+
+Automation& Automation::Get()
+{
+    static Automation automation;
+    return automation;
+}
+
+void Automation::Reset()
+{
+    m_resetting = true;
+    try {
+        wm().Reset();
+    } catch (...) {
+        // Tearing down must finish whatever a handler does.
+    }
+    VirtualClock::Get().Reset();
+    MenuManager::Get().Reset();
+    CMenu::DeleteTempMap();
+    m_resetting = false;
+    m_answers.clear();
+    m_modals.clear();
+    m_boxResponder = nullptr;
+    m_modalResponder = nullptr;
+    m_boxes.clear();
+    m_diagnostics.clear();
+    m_held = nullptr;
+    m_beeps = 0;
+    m_modalDepth = 0;
+}
+
+// --- time ---------------------------------------------------------------------------------------------
+
+ULONGLONG Automation::Now() const
+{
+    return VirtualClock::Get().Now();
+}
+
+void Automation::Advance(ULONGLONG ms)
+{
+    VirtualClock::Get().Advance(ms);
+}
+
+void Automation::Pump()
+{
+    MessageLoop::Pump();
+}
+
+// --- finding windows ----------------------------------------------------------------------------------
+
+CString Automation::describe(HWND hwnd) const
+{
+    WindowRecord* rec = wm().Find(hwnd);
+    if (!rec) return "a window that no longer exists";
+    CString s;
+    s.Format("%s \"%s\"", rec->windowClass ? rec->windowClass->name.GetString() : "window", rec->text.GetString());
+    if (rec->IsChild()) s.AppendFormat(" (id %d)", static_cast<int>(rec->id));
+    return s;
+}
+
+HWND Automation::window(HWND hwnd, const char* action) const
+{
+    if (!wm().Find(hwnd)) {
+        throw AutomationError(std::string(action) + ": the window does not exist (destroyed, or never made)");
+    }
+    return hwnd;
+}
+
+HWND Automation::findIn(HWND root, int id) const
+{
+    for (HWND c : wm().Children(root)) {
+        WindowRecord* rec = wm().Find(c);
+        if (rec && rec->IsChild() && static_cast<int>(rec->id) == id) return c;
+    }
+    for (HWND c : wm().Children(root)) {
+        if (HWND found = findIn(c, id)) return found;
+    }
+    return nullptr;
+}
+
+HWND Automation::TryFind(HWND root, int id) const
+{
+    if (!wm().Find(root)) return nullptr;
+    return findIn(root, id);
+}
+
+HWND Automation::Find(HWND root, int id) const
+{
+    window(root, "finding a control");
+    HWND found = findIn(root, id);
+    if (!found) {
+        CString what;
+        what.Format("%s has no control with id %d", describe(root).GetString(), id);
+        throw AutomationError(what.str());
+    }
+    return found;
+}
+
+HWND Automation::FindByText(HWND root, LPCTSTR text) const
+{
+    CString wanted(text);
+    for (HWND c : wm().Children(root)) {
+        WindowRecord* rec = wm().Find(c);
+        if (rec && rec->text == wanted) return c;
+        if (HWND found = FindByText(c, text)) return found;
+    }
+    return nullptr;
+}
+
+HWND Automation::FindTopLevel(LPCTSTR caption) const
+{
+    CString wanted(caption);
+    for (HWND t : wm().TopLevelWindows()) {
+        WindowRecord* rec = wm().Find(t);
+        if (rec && rec->text == wanted) return t;
+    }
+    return nullptr;
+}
+
+HWND Automation::ActiveWindow() const
+{
+    return wm().Active();
+}
+
+HWND Automation::FocusWindow() const
+{
+    return wm().Focus();
+}
+
+std::vector<HWND> Automation::TopLevelWindows() const
+{
+    return wm().TopLevelWindows();
+}
+
+std::vector<HWND> Automation::Children(HWND parent) const
+{
+    return wm().Children(parent);
+}
+
+// --- operator input -----------------------------------------------------------------------------------
+
+bool Automation::canTakeInput(HWND hwnd) const
+{
+    return wm().IsEffectivelyVisible(hwnd) && wm().IsEffectivelyEnabled(hwnd);
+}
+
+void Automation::postAndPump(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    wm().Post(hwnd, message, wParam, lParam);
+    MessageLoop::Pump();
+}
+
+bool Automation::Click(HWND control)
+{
+    window(control, "click");
+    if (!canTakeInput(control)) return false;
+    HWND root = wm().Root(control);
+    if (root && root != wm().Active()) wm().Activate(root);
+    if (!wm().Find(control) || !canTakeInput(control)) return false;
+    CRect client = wm().ClientRect(control);
+    LPARAM point = MAKELPARAM(static_cast<WORD>(client.Width() / 2), static_cast<WORD>(client.Height() / 2));
+    wm().SetKeyDown(0x01, true); // VK_LBUTTON
+    postAndPump(control, WM_LBUTTONDOWN, MK_LBUTTON, point);
+    wm().SetKeyDown(0x01, false);
+    HWND target = wm().Capture() ? wm().Capture() : control;
+    if (wm().Find(target)) {
+        POINT p{client.Width() / 2, client.Height() / 2};
+        ::MapWindowPoints(control, target, &p, 1);
+        postAndPump(target, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
+    }
+    return true;
+}
+
+bool Automation::Hold(HWND control)
+{
+    window(control, "hold");
+    if (!canTakeInput(control)) return false;
+    HWND root = wm().Root(control);
+    if (root && root != wm().Active()) wm().Activate(root);
+    CRect client = wm().ClientRect(control);
+    wm().SetKeyDown(0x01, true);
+    postAndPump(control, WM_LBUTTONDOWN, MK_LBUTTON,
+                MAKELPARAM(static_cast<WORD>(client.Width() / 2), static_cast<WORD>(client.Height() / 2)));
+    m_held = control;
+    return true;
+}
+
+bool Automation::Release(HWND control)
+{
+    window(control, "release");
+    if (m_held != control) return false;
+    m_held = nullptr;
+    wm().SetKeyDown(0x01, false);
+    CRect client = wm().ClientRect(control);
+    HWND target = wm().Capture() ? wm().Capture() : control;
+    POINT p{client.Width() / 2, client.Height() / 2};
+    ::MapWindowPoints(control, target, &p, 1);
+    postAndPump(target, WM_LBUTTONUP, 0, MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
+    return true;
+}
+
+bool Automation::SetChecked(HWND control, bool checked)
+{
+    window(control, "check");
+    for (int i = 0; i < 3; ++i) {
+        if ((CheckState(control) == BST_CHECKED) == checked) return true;
+        if (!Click(control)) return false;
+        if (!wm().Find(control)) return false;
+    }
+    return (CheckState(control) == BST_CHECKED) == checked;
+}
+
+bool Automation::PressKey(UINT vk, UINT modifiers)
+{
+    HWND target = wm().Focus() ? wm().Focus() : wm().Active();
+    if (!target) throw AutomationError("a key was pressed, but no window is active to receive it");
+    return PressKeyTo(target, vk, modifiers);
+}
+
+bool Automation::PressKeyTo(HWND target, UINT vk, UINT modifiers)
+{
+    window(target, "key press");
+    if (!wm().IsEffectivelyEnabled(target)) return false;
+    struct Modifiers {
+        UINT mods;
+        explicit Modifiers(UINT m) : mods(m)
+        {
+            wm().SetKeyDown(VK_SHIFT, (mods & Shift) != 0);
+            wm().SetKeyDown(VK_CONTROL, (mods & Control) != 0);
+            wm().SetKeyDown(VK_MENU, (mods & Alt) != 0);
+        }
+        ~Modifiers()
+        {
+            wm().SetKeyDown(VK_SHIFT, false);
+            wm().SetKeyDown(VK_CONTROL, false);
+            wm().SetKeyDown(VK_MENU, false);
+        }
+    } held(modifiers);
+    wm().SetKeyDown(static_cast<int>(vk), true);
+    postAndPump(target, WM_KEYDOWN, vk, 1);
+    wm().SetKeyDown(static_cast<int>(vk), false);
+    // The release goes to whoever has the focus now (Tab may have moved it).
+    HWND up = wm().Focus() ? wm().Focus() : (wm().Find(target) ? target : wm().Active());
+    if (up) postAndPump(up, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+    return true;
+}
+
+bool Automation::typeCharacter(HWND edit, unsigned char ch)
+{
+    bool shift = false;
+    UINT vk = keyFor(ch, shift);
+    HWND target = wm().Focus() ? wm().Focus() : edit;
+    if (vk) return PressKeyTo(target, vk, shift ? Shift : None);
+    postAndPump(target, WM_CHAR, ch, 1);
+    return true;
+}
+
+bool Automation::Type(HWND edit, LPCTSTR text)
+{
+    window(edit, "typing");
+    if (!canTakeInput(edit)) return false;
+    if (wm().Focus() != edit && !Click(edit)) return false;
+    if (wm().Focus() == edit) {
+        int length = ::GetWindowTextLength(edit);
+        ::SendMessage(edit, EM_SETSEL, static_cast<WPARAM>(length), length);
+    }
+    for (const char* p = text ? text : ""; *p; ++p) {
+        if (!wm().Find(edit)) return false;
+        typeCharacter(edit, static_cast<unsigned char>(*p));
+    }
+    return true;
+}
+
+bool Automation::ReplaceText(HWND edit, LPCTSTR text)
+{
+    window(edit, "typing");
+    if (!canTakeInput(edit)) return false;
+    if (wm().Focus() != edit && !Click(edit)) return false;
+    ::SendMessage(edit, EM_SETSEL, 0, -1);
+    if (!text || !*text) return PressKeyTo(wm().Focus() ? wm().Focus() : edit, VK_DELETE);
+    for (const char* p = text; *p; ++p) {
+        if (!wm().Find(edit)) return false;
+        typeCharacter(edit, static_cast<unsigned char>(*p));
+    }
+    return true;
+}
+
+bool Automation::CloseBoxEnabled(HWND hwnd) const
+{
+    WindowRecord* rec = wm().Find(hwnd);
+    if (!rec || rec->IsChild()) return false;
+    if ((rec->style & WS_CAPTION) != WS_CAPTION || !(rec->style & WS_SYSMENU)) return false;
+    if (!rec->systemMenu) return true; // the default system menu has an enabled Close
+    UINT state = MenuManager::Get().State(rec->systemMenu, SC_CLOSE, MF_BYCOMMAND);
+    return state != 0xFFFFFFFF && !(state & (MF_GRAYED | MF_DISABLED));
+}
+
+bool Automation::PressCloseBox(HWND hwnd)
+{
+    window(hwnd, "close box");
+    if (!canTakeInput(hwnd) || !CloseBoxEnabled(hwnd)) return false;
+    if (hwnd != wm().Active()) wm().Activate(hwnd);
+    CRect r = wm().Find(hwnd)->rect;
+    ::SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, MAKELPARAM(static_cast<WORD>(r.right - 10), static_cast<WORD>(r.top + 10)));
+    MessageLoop::Pump();
+    return true;
+}
+
+// --- message boxes ------------------------------------------------------------------------------------
+
+void Automation::AnswerMessageBox(int answer, LPCTSTR expectedText)
+{
+    m_answers.push_back(Answer{answer, CString(expectedText)});
+}
+
+void Automation::SetMessageBoxResponder(MessageBoxResponder responder)
+{
+    m_boxResponder = std::move(responder);
+}
+
+CString Automation::DescribeFlags(UINT type)
+{
+    static const char* const kinds[] = {"MB_OK", "MB_OKCANCEL", "MB_ABORTRETRYIGNORE", "MB_YESNOCANCEL", "MB_YESNO",
+                                        "MB_RETRYCANCEL"};
+    CString s = (type & MB_TYPEMASK) < 6 ? kinds[type & MB_TYPEMASK] : "MB_?";
+    switch (type & MB_ICONMASK) {
+    case MB_ICONHAND: s += " | MB_ICONERROR"; break;
+    case MB_ICONQUESTION: s += " | MB_ICONQUESTION"; break;
+    case MB_ICONEXCLAMATION: s += " | MB_ICONEXCLAMATION"; break;
+    case MB_ICONASTERISK: s += " | MB_ICONINFORMATION"; break;
+    default: break;
+    }
+    if (type & MB_DEFBUTTON2) s += " | MB_DEFBUTTON2";
+    if (type & MB_DEFBUTTON3) s += " | MB_DEFBUTTON3";
+    return s;
+}
+
+int Automation::ShowMessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type)
+{
+    MessageBoxRecord box;
+    box.owner = owner;
+    box.text = text;
+    box.caption = caption;
+    box.flags = type;
+    std::vector<int> buttons = buttonsOf(type);
+    auto shown = [&]() {
+        CString s;
+        s.Format("message box \"%s\" (caption \"%s\", %s)", box.text.GetString(), box.caption.GetString(),
+                 DescribeFlags(type).GetString());
+        return s;
+    };
+    auto refuse = [&](const CString& why) -> int {
+        m_boxes.push_back(box);
+        throw AutomationError((shown() + ": " + why).str());
+    };
+    auto valid = [&](int answer) { return std::find(buttons.begin(), buttons.end(), answer) != buttons.end(); };
+
+    if (m_resetting) {
+        // Closing everything down: take the way out the box offers.
+        box.answer = valid(IDCANCEL) ? IDCANCEL : valid(IDNO) ? IDNO : buttons.front();
+        m_boxes.push_back(box);
+        return box.answer;
+    }
+    if (!m_answers.empty()) {
+        Answer a = m_answers.front();
+        m_answers.pop_front();
+        if (!a.expected.IsEmpty() && box.text.Find(a.expected) < 0) {
+            refuse("the next scripted answer was meant for a box saying \"" + a.expected + "\"");
+        }
+        if (!valid(a.answer)) refuse(CString("the scripted answer ") + answerName(a.answer) + " is not one of its buttons");
+        box.answer = a.answer;
+        box.scripted = true;
+        m_boxes.push_back(box);
+        return box.answer;
+    }
+    if (m_boxResponder) {
+        int answer = m_boxResponder(box);
+        if (answer != 0) {
+            if (!valid(answer)) refuse(CString("the responder answered ") + answerName(answer) + ", which is not one of its buttons");
+            box.answer = answer;
+            m_boxes.push_back(box);
+            return answer;
+        }
+    }
+    return refuse("nobody scripted an answer");
+}
+
+void Automation::Beep(UINT)
+{
+    ++m_beeps;
+}
+
+void Automation::AddDiagnostic(const CString& text)
+{
+    m_diagnostics.push_back(text);
+}
+
+// --- modal runs ---------------------------------------------------------------------------------------
+
+void Automation::OnNextModal(ModalScript script, LPCTSTR expectedCaption)
+{
+    m_modals.push_back(Modal{std::move(script), CString(expectedCaption)});
+}
+
+void Automation::SetModalResponder(ModalResponder responder)
+{
+    m_modalResponder = std::move(responder);
+}
+
+void Automation::RunModal(CWnd& dialog)
+{
+    if (!dialog.ContinueModal()) return;
+    MessageLoop::Pump();
+    if (!dialog.ContinueModal()) return;
+    CString caption;
+    if (::IsWindow(dialog.m_hWnd)) dialog.GetWindowText(caption);
+    CString what = "modal dialog \"" + caption + "\"";
+    if (auto* d = dynamic_cast<CDialog*>(&dialog)) what += " (template " + d->TemplateId().Describe() + ")";
+    if (m_resetting) {
+        dialog.EndModalLoop(IDCANCEL);
+        return;
+    }
+
+    DepthCounter depth(m_modalDepth);
+    if (!m_modals.empty()) {
+        Modal modal = std::move(m_modals.front());
+        m_modals.pop_front();
+        if (!modal.expected.IsEmpty() && caption.Find(modal.expected) < 0) {
+            throw AutomationError((what + ": the next scripted modal run was meant for a dialog captioned \"" +
+                                   modal.expected + "\"").str());
+        }
+        if (modal.script) modal.script(dialog, *this);
+    } else if (!m_modalResponder || !m_modalResponder(dialog, *this)) {
+        throw AutomationError((what + " opened, but nobody scripted what the operator does in it").str());
+    }
+    MessageLoop::Pump();
+    if (dialog.ContinueModal()) {
+        throw AutomationError((what + ": the operator's script returned while the dialog was still open; "
+                                      "it must end the dialog (for example by clicking OK or Cancel)").str());
+    }
+}
+
+// --- inspection ---------------------------------------------------------------------------------------
+
+CString Automation::Text(HWND hwnd) const
+{
+    window(hwnd, "reading text");
+    CString text;
+    CWnd::FromHandle(hwnd)->GetWindowText(text);
+    return text;
+}
+
+bool Automation::IsEnabled(HWND hwnd) const
+{
+    return wm().Find(window(hwnd, "reading state"))->IsEnabled();
+}
+
+bool Automation::IsVisible(HWND hwnd) const
+{
+    return wm().IsEffectivelyVisible(window(hwnd, "reading state"));
+}
+
+int Automation::CheckState(HWND hwnd) const
+{
+    return static_cast<int>(::SendMessage(window(hwnd, "reading state"), BM_GETCHECK, 0, 0));
+}
+
+bool Automation::IsPressed(HWND hwnd) const
+{
+    return (::SendMessage(window(hwnd, "reading state"), BM_GETSTATE, 0, 0) & BST_PUSHED) != 0;
+}
+
+CRect Automation::WindowRect(HWND hwnd) const
+{
+    return wm().Find(window(hwnd, "reading geometry"))->rect;
+}
+
+CRect Automation::ClientRect(HWND hwnd) const
+{
+    return wm().ClientRect(window(hwnd, "reading geometry"));
+}
+
+DWORD Automation::Style(HWND hwnd) const
+{
+    return wm().Find(window(hwnd, "reading state"))->style;
+}
+
+DWORD Automation::ExStyle(HWND hwnd) const
+{
+    return wm().Find(window(hwnd, "reading state"))->exStyle;
+}
+
+bool Automation::IsTopmost(HWND hwnd) const
+{
+    return (ExStyle(hwnd) & WS_EX_TOPMOST) != 0;
+}
+
+bool Automation::IsIconic(HWND hwnd) const
+{
+    return (Style(hwnd) & WS_MINIMIZE) != 0;
+}
+
+int Automation::Id(HWND hwnd) const
+{
+    return static_cast<int>(wm().Find(window(hwnd, "reading state"))->id);
+}
+
+CString Automation::ClassName(HWND hwnd) const
+{
+    WindowRecord* rec = wm().Find(window(hwnd, "reading state"));
+    return rec->windowClass ? rec->windowClass->name : CString();
+}
+
+HICON Automation::Icon(HWND hwnd, bool big) const
+{
+    WindowRecord* rec = wm().Find(window(hwnd, "reading state"));
+    return big ? rec->bigIcon : rec->smallIcon;
+}
+
+HFONT Automation::Font(HWND hwnd) const
+{
+    return wm().Find(window(hwnd, "reading state"))->font;
+}

@@ -1,0 +1,174 @@
+#pragma once
+// The operator's side of the window system, for tests, the simulator and host developers: one
+// object (Automation::Get()) that advances the virtual clock, gives input the way an operator does,
+// answers message boxes and modal dialogs from a script, and reads what is on screen.
+//
+// A test starts clean with an AutomationSession (or Automation::Get().Reset() in its set-up): all
+// windows destroyed, timers and queues emptied, scripts and logs cleared, time back to 0. The
+// resource chain is not touched (modules are registered by their owners).
+//
+// Input goes where an operator's would and through the same path (the host loop of MessageLoop:
+// PreTranslateMessage, the dialog's key handling, then the window):
+//   Click        press and release the left button in the middle of the control; nothing happens
+//                (false is returned) when the control or one of its parents is disabled or hidden;
+//                the click activates the control's top-level window;
+//   Hold/Release press now, release later (the button reports BST_PUSHED meanwhile; time can be
+//                advanced in between);
+//   PressKey     key down and up to the window with the focus (else the active window), with
+//                Shift / Control held when asked;
+//   Type         click into an edit, then each character as a key press (characters without a key
+//                of their own arrive as WM_CHAR), so every change notifies as typing does;
+//   ReplaceText  click into the edit, select all, then type (an empty text deletes the selection);
+//   PressCloseBox the caption's close box: WM_SYSCOMMAND SC_CLOSE, refused (false) when the window
+//                has no system menu or its Close item is greyed or disabled.
+// After each action the queue is pumped. Addressing a window that does not exist throws
+// AutomationError; so does a control id that a window does not have.
+//
+// Message boxes never wait. Each one takes the next answer queued with AnswerMessageBox (which can
+// insist on part of the text); with none queued the responder is asked (the simulator's operator
+// policy); with no answer at all the box throws AutomationError naming its text and caption, and
+// that error reaches the test through the call that led to the box. An answer that is not one of
+// the box's buttons is an error too. Every box is logged: text, caption, flags, answer.
+//
+// Modal runs never wait either. Each DoModal takes the next script queued with OnNextModal: a
+// function that receives the dialog and this object and does what the operator does in it. A
+// modal opened from inside a script (a dialog opened by a click in a modal dialog) takes the next
+// script in turn. A modal with no script and no responder, or a script that returns while its
+// dialog is still open, throws AutomationError. A dialog that ends itself in OnInitDialog runs no
+// script.
+
+#include <deque>
+#include <functional>
+#include <vector>
+
+#include "platform/framework/AutomationError.h"
+#include "platform/framework/CRect.h"
+#include "platform/framework/CString.h"
+#include "platform/framework/MessageBoxRecord.h"
+#include "platform/framework/WinUser.h"
+
+class CWnd;
+
+class Automation {
+public:
+    using ModalScript = std::function<void(CWnd& dialog, Automation& automation)>;
+    // Returns the answer, or 0 to leave the box unanswered.
+    using MessageBoxResponder = std::function<int(const MessageBoxRecord& box)>;
+    // Returns false to decline the dialog (it then counts as unscripted).
+    using ModalResponder = std::function<bool(CWnd& dialog, Automation& automation)>;
+
+    enum Modifier : UINT { None = 0, Shift = 1, Control = 2, Alt = 4 };
+
+    static Automation& Get();
+    void Reset();
+
+    // --- time ---------------------------------------------------------------------------------------
+    ULONGLONG Now() const;
+    void Advance(ULONGLONG ms);
+    void Pump();
+
+    // --- finding windows ------------------------------------------------------------------------------
+    // Searches the root's descendants (depth first, in z-order) for the id; throws when absent.
+    HWND Find(HWND root, int id) const;
+    HWND TryFind(HWND root, int id) const;
+    HWND FindByText(HWND root, LPCTSTR text) const;
+    // A top-level window by caption (visible or not); null when none.
+    HWND FindTopLevel(LPCTSTR caption) const;
+    HWND ActiveWindow() const;
+    HWND FocusWindow() const;
+    std::vector<HWND> TopLevelWindows() const;
+    std::vector<HWND> Children(HWND parent) const;
+
+    // --- operator input -------------------------------------------------------------------------------
+    bool Click(HWND control);
+    bool Click(HWND root, int id) { return Click(Find(root, id)); }
+    bool Hold(HWND control);
+    bool Hold(HWND root, int id) { return Hold(Find(root, id)); }
+    bool Release(HWND control);
+    bool Release(HWND root, int id) { return Release(Find(root, id)); }
+    // Clicks a check box or radio button until it shows the state; false when it cannot.
+    bool SetChecked(HWND control, bool checked);
+    bool SetChecked(HWND root, int id, bool checked) { return SetChecked(Find(root, id), checked); }
+    bool PressKey(UINT vk, UINT modifiers = None);
+    bool PressKeyTo(HWND target, UINT vk, UINT modifiers = None);
+    bool Type(HWND edit, LPCTSTR text);
+    bool Type(HWND root, int id, LPCTSTR text) { return Type(Find(root, id), text); }
+    bool ReplaceText(HWND edit, LPCTSTR text);
+    bool ReplaceText(HWND root, int id, LPCTSTR text) { return ReplaceText(Find(root, id), text); }
+    bool PressCloseBox(HWND window);
+    bool CloseBoxEnabled(HWND window) const;
+
+    // --- message boxes --------------------------------------------------------------------------------
+    // Queues the operator's answer to the next box; with expectedText the box must contain it.
+    void AnswerMessageBox(int answer, LPCTSTR expectedText = nullptr);
+    void SetMessageBoxResponder(MessageBoxResponder responder);
+    const std::vector<MessageBoxRecord>& MessageBoxes() const { return m_boxes; }
+    size_t PendingMessageBoxAnswers() const { return m_answers.size(); }
+
+    // --- modal runs -----------------------------------------------------------------------------------
+    // Queues what the operator does in the next modal run; with expectedCaption the dialog's
+    // caption must contain it.
+    void OnNextModal(ModalScript script, LPCTSTR expectedCaption = nullptr);
+    void SetModalResponder(ModalResponder responder);
+    size_t PendingModalScripts() const { return m_modals.size(); }
+    int ModalDepth() const { return m_modalDepth; }
+
+    // --- inspection -----------------------------------------------------------------------------------
+    CString Text(HWND window) const;
+    CString Text(HWND root, int id) const { return Text(Find(root, id)); }
+    bool IsEnabled(HWND window) const;   // the window's own state
+    bool IsVisible(HWND window) const;   // it and all its parents
+    int CheckState(HWND window) const;   // BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE
+    bool IsPressed(HWND window) const;   // a button held down
+    CRect WindowRect(HWND window) const; // screen pixels
+    CRect ClientRect(HWND window) const;
+    DWORD Style(HWND window) const;
+    DWORD ExStyle(HWND window) const;
+    bool IsTopmost(HWND window) const;
+    bool IsIconic(HWND window) const;
+    int Id(HWND window) const;
+    CString ClassName(HWND window) const;
+    HICON Icon(HWND window, bool big) const;
+    HFONT Font(HWND window) const;
+
+    // --- beeps and diagnostics ------------------------------------------------------------------------
+    int BeepCount() const { return m_beeps; }
+    // Things that went wrong without an error to throw (a dialog that could not be created, an
+    // error while destroying a window in a destructor).
+    const std::vector<CString>& Diagnostics() const { return m_diagnostics; }
+
+    // --- entry points of the framework ----------------------------------------------------------------
+    int ShowMessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type);
+    void RunModal(CWnd& window);
+    void Beep(UINT type);
+    void AddDiagnostic(const CString& text);
+    static CString DescribeFlags(UINT type);
+
+private:
+    Automation() = default;
+    struct Answer {
+        int answer;
+        CString expected;
+    };
+    struct Modal {
+        ModalScript script;
+        CString expected;
+    };
+    HWND window(HWND hwnd, const char* action) const;
+    bool canTakeInput(HWND hwnd) const;
+    void postAndPump(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    bool typeCharacter(HWND edit, unsigned char ch);
+    HWND findIn(HWND root, int id) const;
+    CString describe(HWND hwnd) const;
+
+    std::deque<Answer> m_answers;
+    std::deque<Modal> m_modals;
+    MessageBoxResponder m_boxResponder;
+    ModalResponder m_modalResponder;
+    std::vector<MessageBoxRecord> m_boxes;
+    std::vector<CString> m_diagnostics;
+    HWND m_held = nullptr;
+    int m_beeps = 0;
+    int m_modalDepth = 0;
+    bool m_resetting = false;
+};

@@ -1,0 +1,296 @@
+#include "platform/framework/EditControl.h"
+
+#include <algorithm>
+#include <cctype>
+#include <cstring>
+
+#include "platform/framework/WindowManager.h"
+
+namespace {
+
+void notify(HWND hwnd, UINT code)
+{
+    HWND parent = ::GetParent(hwnd);
+    if (parent) {
+        ::SendMessage(parent, WM_COMMAND, MAKEWPARAM(static_cast<WORD>(::GetDlgCtrlID(hwnd)), static_cast<WORD>(code)),
+                      reinterpret_cast<LPARAM>(hwnd));
+    }
+}
+
+DWORD styleOf(HWND hwnd)
+{
+    return static_cast<DWORD>(::GetWindowLong(hwnd, GWL_STYLE));
+}
+
+CString textOf(HWND hwnd)
+{
+    WindowRecord* rec = WindowManager::Get().Find(hwnd);
+    return rec ? rec->text : CString();
+}
+
+} // namespace
+
+EditControl* EditControl::from(HWND hwnd)
+{
+    return reinterpret_cast<EditControl*>(::GetWindowLongPtr(hwnd, 0));
+}
+
+int EditControl::lineCount(const CString& text)
+{
+    int n = 1;
+    for (int i = text.Find('\n'); i >= 0; i = text.Find('\n', i + 1)) ++n;
+    return n;
+}
+
+int EditControl::lineStart(const CString& text, int line)
+{
+    if (line < 0) return -1;
+    int index = 0;
+    for (int l = 0; l < line; ++l) {
+        int nl = text.Find('\n', index);
+        if (nl < 0) return -1;
+        index = nl + 1;
+    }
+    return index;
+}
+
+int EditControl::lineOf(const CString& text, int index)
+{
+    int line = 0;
+    for (int i = 0; i < index && i < text.GetLength(); ++i) {
+        if (text[i] == '\n') ++line;
+    }
+    return line;
+}
+
+bool EditControl::replaceSelection(HWND hwnd, const CString& insert, bool byOperator)
+{
+    EditControl* self = from(hwnd);
+    if (!self) return false;
+    CString text = textOf(hwnd);
+    int a = std::clamp(std::min(self->m_selStart, self->m_selEnd), 0, text.GetLength());
+    int b = std::clamp(std::max(self->m_selStart, self->m_selEnd), 0, text.GetLength());
+    long long newLength = static_cast<long long>(text.GetLength()) - (b - a) + insert.GetLength();
+    if (byOperator && insert.GetLength() > 0 && newLength > static_cast<long long>(self->m_limit)) {
+        ::MessageBeep(0);
+        notify(hwnd, EN_MAXTEXT);
+        return false;
+    }
+    if (a == b && insert.IsEmpty()) return false;
+    CString result = text.Left(a) + insert + text.Mid(b);
+    WindowManager::Get().SetText(hwnd, result);
+    self->m_selStart = self->m_selEnd = a + insert.GetLength();
+    self->m_modified = true;
+    notify(hwnd, EN_UPDATE);
+    if (::IsWindow(hwnd)) notify(hwnd, EN_CHANGE); // last: the handler may destroy the edit
+    return true;
+}
+
+LRESULT EditControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto& wm = WindowManager::Get();
+    EditControl* self = from(hwnd);
+    switch (message) {
+    case WM_NCCREATE:
+        ::SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(new EditControl));
+        return wm.DefWindowProc(hwnd, message, wParam, lParam);
+    case WM_NCDESTROY:
+        delete self;
+        ::SetWindowLongPtr(hwnd, 0, 0);
+        return wm.DefWindowProc(hwnd, message, wParam, lParam);
+    default:
+        break;
+    }
+    if (!self) return wm.DefWindowProc(hwnd, message, wParam, lParam);
+    DWORD style = styleOf(hwnd);
+    bool multiline = (style & ES_MULTILINE) != 0;
+
+    switch (message) {
+    case WM_SETTEXT: {
+        wm.DefWindowProc(hwnd, message, wParam, lParam);
+        self->m_selStart = self->m_selEnd = 0;
+        self->m_modified = false;
+        self->m_firstLine = 0;
+        if (!multiline) {
+            notify(hwnd, EN_UPDATE);
+            if (::IsWindow(hwnd)) notify(hwnd, EN_CHANGE);
+        }
+        return TRUE;
+    }
+    case WM_GETDLGCODE: {
+        LRESULT code = DLGC_WANTCHARS | DLGC_HASSETSEL | DLGC_WANTARROWS;
+        auto* msg = reinterpret_cast<const MSG*>(lParam);
+        if (multiline && msg && (msg->message == WM_KEYDOWN || msg->message == WM_CHAR)) {
+            if (msg->wParam == VK_RETURN) {
+                if (style & ES_WANTRETURN) code |= DLGC_WANTALLKEYS;
+            } else if (msg->wParam == VK_ESCAPE) {
+                code |= DLGC_WANTALLKEYS;
+            }
+        }
+        return code;
+    }
+    case WM_CHAR: {
+        auto ch = static_cast<unsigned char>(wParam & 0xFF);
+        if (style & ES_READONLY) {
+            ::MessageBeep(0);
+            return 0;
+        }
+        if (ch == '\b') {
+            if (self->m_selStart == self->m_selEnd) {
+                if (self->m_selEnd == 0) return 0;
+                CString text = textOf(hwnd);
+                int back = (self->m_selEnd >= 2 && text[self->m_selEnd - 1] == '\n' && text[self->m_selEnd - 2] == '\r') ? 2 : 1;
+                self->m_selStart = self->m_selEnd - back;
+            }
+            replaceSelection(hwnd, "", true);
+            return 0;
+        }
+        if (ch == '\r') {
+            if (multiline && (style & ES_WANTRETURN)) replaceSelection(hwnd, "\r\n", true);
+            return 0;
+        }
+        if (ch < 0x20 || ch == 0x7F) return 0;
+        if ((style & ES_NUMBER) && (ch < '0' || ch > '9')) {
+            ::MessageBeep(0);
+            return 0;
+        }
+        char c = static_cast<char>(ch);
+        if (style & ES_UPPERCASE) c = static_cast<char>(std::toupper(ch));
+        if (style & ES_LOWERCASE) c = static_cast<char>(std::tolower(ch));
+        replaceSelection(hwnd, CString(c), true);
+        return 0;
+    }
+    case WM_KEYDOWN: {
+        int length = textOf(hwnd).GetLength();
+        switch (wParam) {
+        case VK_DELETE:
+            if (style & ES_READONLY) return 0;
+            if (self->m_selStart == self->m_selEnd) {
+                if (self->m_selEnd >= length) return 0;
+                self->m_selEnd = self->m_selStart + 1;
+            }
+            replaceSelection(hwnd, "", true);
+            return 0;
+        case VK_LEFT:
+            self->m_selStart = self->m_selEnd = std::max(0, std::min(self->m_selStart, self->m_selEnd) - 1);
+            return 0;
+        case VK_RIGHT:
+            self->m_selStart = self->m_selEnd = std::min(length, std::max(self->m_selStart, self->m_selEnd) + 1);
+            return 0;
+        case VK_HOME:
+            self->m_selStart = self->m_selEnd = 0;
+            return 0;
+        case VK_END:
+            self->m_selStart = self->m_selEnd = length;
+            return 0;
+        default:
+            return 0;
+        }
+    }
+    case WM_LBUTTONDOWN:
+        if (::GetFocus() != hwnd) ::SetFocus(hwnd);
+        if (::IsWindow(hwnd) && from(hwnd)) {
+            self = from(hwnd);
+            self->m_selStart = self->m_selEnd = textOf(hwnd).GetLength();
+        }
+        return 0;
+    case WM_SETFOCUS:
+        notify(hwnd, EN_SETFOCUS);
+        return 0;
+    case WM_KILLFOCUS:
+        notify(hwnd, EN_KILLFOCUS);
+        return 0;
+    case EM_GETSEL: {
+        auto a = static_cast<DWORD>(std::min(self->m_selStart, self->m_selEnd));
+        auto b = static_cast<DWORD>(std::max(self->m_selStart, self->m_selEnd));
+        if (wParam) *reinterpret_cast<DWORD*>(wParam) = a;
+        if (lParam) *reinterpret_cast<DWORD*>(lParam) = b;
+        return static_cast<LRESULT>(MAKELONG(static_cast<WORD>(std::min<DWORD>(a, 0xFFFF)),
+                                             static_cast<WORD>(std::min<DWORD>(b, 0xFFFF))));
+    }
+    case EM_SETSEL: {
+        int length = textOf(hwnd).GetLength();
+        auto start = static_cast<long long>(static_cast<INT_PTR>(wParam));
+        auto end = static_cast<long long>(lParam);
+        if (start == -1) {
+            self->m_selStart = self->m_selEnd; // no selection; the caret stays
+            return 0;
+        }
+        if (end < 0 || end > length) end = length;
+        if (start < 0 || start > length) start = length;
+        self->m_selStart = static_cast<int>(start);
+        self->m_selEnd = static_cast<int>(end);
+        return 0;
+    }
+    case EM_REPLACESEL:
+        if (style & ES_READONLY) return 0;
+        replaceSelection(hwnd, CString(reinterpret_cast<LPCTSTR>(lParam)), false);
+        return 0;
+    case EM_LIMITTEXT:
+        self->m_limit = wParam ? static_cast<DWORD>(std::min<WPARAM>(wParam, 0x7FFFFFFE))
+                               : (multiline ? 0xFFFFFFFFu : 0x7FFFFFFEu);
+        return 0;
+    case EM_GETLIMITTEXT:
+        return self->m_limit;
+    case EM_GETMODIFY:
+        return self->m_modified ? TRUE : FALSE;
+    case EM_SETMODIFY:
+        self->m_modified = wParam != 0;
+        return 0;
+    case EM_SETREADONLY:
+        wm.SetStyle(hwnd, GWL_STYLE, wParam ? (style | ES_READONLY) : (style & ~ES_READONLY));
+        return TRUE;
+    case EM_GETLINECOUNT:
+        return multiline ? lineCount(textOf(hwnd)) : 1;
+    case EM_LINEINDEX: {
+        CString text = textOf(hwnd);
+        int line = static_cast<int>(static_cast<INT_PTR>(wParam));
+        if (line == -1) line = lineOf(text, self->m_selEnd);
+        return lineStart(text, line);
+    }
+    case EM_LINEFROMCHAR: {
+        CString text = textOf(hwnd);
+        int index = static_cast<int>(static_cast<INT_PTR>(wParam));
+        if (index == -1) index = self->m_selEnd;
+        return lineOf(text, index);
+    }
+    case EM_LINELENGTH: {
+        CString text = textOf(hwnd);
+        int index = static_cast<int>(static_cast<INT_PTR>(wParam));
+        if (index < 0) index = self->m_selEnd;
+        int start = lineStart(text, lineOf(text, index));
+        int end = text.Find('\n', start);
+        if (end < 0) end = text.GetLength();
+        if (end > start && text[end - 1] == '\r') --end;
+        return end - start;
+    }
+    case EM_GETLINE: {
+        CString text = textOf(hwnd);
+        int start = lineStart(text, static_cast<int>(wParam));
+        auto* buffer = reinterpret_cast<char*>(lParam);
+        if (start < 0 || !buffer) return 0;
+        WORD size;
+        std::memcpy(&size, buffer, sizeof size);
+        int end = text.Find('\n', start);
+        if (end < 0) end = text.GetLength();
+        if (end > start && text[end - 1] == '\r') --end;
+        int n = std::min<int>(end - start, size);
+        std::memcpy(buffer, text.GetString() + start, static_cast<size_t>(n));
+        return n;
+    }
+    case EM_LINESCROLL: {
+        if (!multiline) return FALSE;
+        int lines = lineCount(textOf(hwnd));
+        self->m_firstLine = std::clamp(self->m_firstLine + static_cast<int>(lParam), 0, std::max(0, lines - 1));
+        wm.Invalidate(hwnd, nullptr, true);
+        return TRUE;
+    }
+    case EM_GETFIRSTVISIBLELINE:
+        return multiline ? self->m_firstLine : 0;
+    case EM_SCROLLCARET:
+    case EM_CANUNDO:
+        return 0;
+    default:
+        return wm.DefWindowProc(hwnd, message, wParam, lParam);
+    }
+}

@@ -1,0 +1,63 @@
+#include "platform/framework/StandardControls.h"
+
+#include "platform/framework/ButtonControl.h"
+#include "platform/framework/CButton.h"
+#include "platform/framework/CEdit.h"
+#include "platform/framework/CStatic.h"
+#include "platform/framework/DialogManager.h"
+#include "platform/framework/EditControl.h"
+#include "platform/framework/StaticControl.h"
+#include "platform/framework/WindowManager.h"
+
+namespace {
+
+LRESULT plainWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return WindowManager::Get().DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+LRESULT dialogWindow(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    return DialogManager::DefDlgProc(hwnd, message, wParam, lParam);
+}
+
+template <class T>
+CWnd* makeTemporary()
+{
+    return new T;
+}
+
+struct Entry {
+    const char* name;
+    WNDPROC proc;
+    int extraBytes;
+    CWnd* (*makeTemporary)();
+};
+
+const Entry kControls[] = {
+    {DialogManager::kClassName, &dialogWindow, DLGWINDOWEXTRA, nullptr},
+    {"Button", &ButtonControl::WndProc, ButtonControl::kExtraBytes, &makeTemporary<CButton>},
+    {"Edit", &EditControl::WndProc, EditControl::kExtraBytes, &makeTemporary<CEdit>},
+    {"Static", &StaticControl::WndProc, StaticControl::kExtraBytes, &makeTemporary<CStatic>},
+    // Completed with the other common controls; plain windows until then.
+    {"ComboBox", &plainWindow, 0, nullptr},
+    {"ListBox", &plainWindow, 0, nullptr},
+    {"ScrollBar", &plainWindow, 0, nullptr},
+    {"msctls_progress32", &plainWindow, 0, nullptr},
+    {"msctls_trackbar32", &plainWindow, 0, nullptr},
+    {"SysListView32", &plainWindow, 0, nullptr},
+    {"tooltips_class32", &plainWindow, 0, nullptr},
+};
+
+} // namespace
+
+void StandardControls::Register(WindowManager& manager)
+{
+    for (const Entry& e : kControls) {
+        WNDCLASS wc;
+        wc.lpszClassName = e.name;
+        wc.lpfnWndProc = e.proc;
+        wc.cbWndExtra = e.extraBytes;
+        manager.RegisterClass(wc, e.makeTemporary, true);
+    }
+}

@@ -1,0 +1,144 @@
+#pragma once
+// The window system: window records, the class registry, the posted-message queue, focus,
+// activation, capture and the keyboard state. One instance per process (Get); Reset returns it to
+// a fresh start (no windows but the desktop, the standard classes, empty queue).
+//
+// Handles are serial numbers never reused, so a handle kept after its window died is reliably
+// "not a window". Records of destroyed windows are kept until no window procedure is running, so
+// code unwinding from a message never touches freed memory.
+//
+// Geometry: a window's rectangle is in screen pixels and includes its non-client area (see the
+// metrics in WinUser.h); its client rectangle is what remains inside the frame, caption, edges and
+// scroll bars. Moving a window moves its children with it. Minimised windows keep their rectangle
+// (they are drawn as their icon inside it).
+
+#include <array>
+#include <deque>
+#include <functional>
+#include <map>
+#include <memory>
+#include <unordered_map>
+#include <vector>
+
+#include "platform/framework/DialogState.h"
+#include "platform/framework/WindowRecord.h"
+
+class WindowManager {
+public:
+    static WindowManager& Get();
+
+    // Destroys every window (handlers run as for DestroyWindow), empties the queue and clears focus,
+    // capture, keyboard state and registered classes (the standard ones are registered again).
+    void Reset();
+
+    // --- classes ----------------------------------------------------------------------------------
+    // Registering an existing name fails (ERROR_CLASS_ALREADY_EXISTS) unless `replace` is set.
+    ATOM RegisterClass(const WNDCLASS& wc, CWnd* (*makeTemporary)() = nullptr, bool replace = false);
+    BOOL UnregisterClass(LPCTSTR name);
+    const WindowClassInfo* FindClass(LPCTSTR name) const;
+
+    // --- windows ----------------------------------------------------------------------------------
+    WindowRecord* Find(HWND hwnd) const;
+    HWND Desktop() const { return m_desktop; }
+    // `attach` is the framework object to hook to the new window before its first message (as the
+    // framework's creation hook does); `dialog` becomes the record's dialog state.
+    HWND CreateWindowEx(const CREATESTRUCT& cs, CWnd* attach = nullptr,
+                        std::unique_ptr<DialogState> dialog = nullptr);
+    BOOL DestroyWindow(HWND hwnd);
+    // Top-level windows in z-order, topmost first.
+    const std::vector<HWND>& TopLevelWindows() const { return m_topLevel; }
+    // Children of a window in z-order (top-level windows for the desktop); empty for a non-window.
+    std::vector<HWND> Children(HWND hwnd) const;
+    HWND Root(HWND hwnd) const;             // the top-level window containing hwnd
+    bool IsDescendant(HWND ancestor, HWND hwnd) const;
+    // Visible (enabled) itself and all its ancestors.
+    bool IsEffectivelyVisible(HWND hwnd) const;
+    bool IsEffectivelyEnabled(HWND hwnd) const;
+    HWND FindChildById(HWND parent, int id) const;
+
+    // --- messages ---------------------------------------------------------------------------------
+    LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    BOOL Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Puts a message at the head of the queue (the character of a translated key comes next).
+    void PostFront(const MSG& msg);
+    bool Peek(MSG& msg, bool remove);
+    size_t QueuedCount() const { return m_queue.size(); }
+    LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Nesting of SendMessage calls in progress (window procedures running).
+    int DispatchDepth() const { return m_depth; }
+    static constexpr int kMaxSendDepth = 1000;
+
+    // --- state ------------------------------------------------------------------------------------
+    void SetText(HWND hwnd, const CString& text); // no message, no notification
+    BOOL SetWindowPos(HWND hwnd, HWND insertAfter, int x, int y, int cx, int cy, UINT flags);
+    BOOL ShowWindow(HWND hwnd, int command);
+    BOOL EnableWindow(HWND hwnd, BOOL enable);
+    // Style changes through GWL_STYLE / GWL_EXSTYLE (WM_STYLECHANGING / WM_STYLECHANGED are sent).
+    DWORD SetStyle(HWND hwnd, int index, DWORD value);
+    static CRect NonClientInsets(DWORD style, DWORD exStyle);
+    CRect ClientRect(HWND hwnd) const;       // (0, 0, width, height)
+    CRect ClientRectOnScreen(HWND hwnd) const;
+
+    // --- focus, activation, capture, keys -------------------------------------------------------------
+    HWND Focus() const { return m_focus; }
+    HWND SetFocus(HWND hwnd);
+    HWND Active() const { return m_active; }
+    HWND Activate(HWND hwnd);
+    HWND Capture() const { return m_capture; }
+    HWND SetCapture(HWND hwnd);
+    BOOL ReleaseCapture();
+    SHORT KeyState(int vk) const;
+    void SetKeyDown(int vk, bool down);
+
+    // --- painting requests ------------------------------------------------------------------------
+    void Invalidate(HWND hwnd, const RECT* clientRect, bool erase);
+    void Validate(HWND hwnd, const RECT* clientRect);
+    // The next visible window with an update region: parents before children, top-level windows
+    // back to front. Null when nothing needs painting.
+    HWND NextWindowToPaint() const;
+
+    // --- last error -------------------------------------------------------------------------------
+    DWORD LastError() const { return m_lastError; }
+    void SetLastError(DWORD error) { m_lastError = error; }
+
+    // --- framework bookkeeping --------------------------------------------------------------------
+    // The message each running window procedure of a framework object is handling, innermost last
+    // (CWnd::Default and GetCurrentMessage read it).
+    std::vector<MSG>& CurrentMessages() { return m_current; }
+    // The window whose control notifications are ignored while it exchanges data (UpdateData).
+    HWND LockoutWindow() const { return m_lockout; }
+    void SetLockoutWindow(HWND hwnd) { m_lockout = hwnd; }
+    // Called for every window about to be destroyed, after WM_NCDESTROY (timers, menus ...).
+    void AddDestroyListener(std::function<void(HWND)> listener) { m_destroyListeners.push_back(std::move(listener)); }
+
+private:
+    WindowManager();
+    HWND newHandle();
+    void registerStandardClasses();
+    void destroyTree(HWND hwnd, std::exception_ptr& error);
+    void unlink(WindowRecord& rec);
+    void bury(HWND hwnd);
+    void flushGraveyard();
+    void offsetTree(WindowRecord& rec, int dx, int dy);
+    void placeInZOrder(WindowRecord& rec, HWND insertAfter);
+    std::vector<HWND>& siblingList(WindowRecord& rec);
+    void activateAnother(HWND leaving);
+    void collectToPaint(HWND hwnd, HWND& found) const;
+
+    HWND m_desktop = nullptr;
+    ULONG_PTR m_nextSerial = 0;
+    std::unordered_map<HWND, std::unique_ptr<WindowRecord>> m_windows;
+    std::vector<std::unique_ptr<WindowRecord>> m_graveyard;
+    std::vector<HWND> m_topLevel;
+    std::map<CString, std::unique_ptr<WindowClassInfo>> m_classes; // key: upper-case name
+    std::deque<MSG> m_queue;
+    std::vector<MSG> m_current;
+    HWND m_focus = nullptr;
+    HWND m_active = nullptr;
+    HWND m_capture = nullptr;
+    HWND m_lockout = nullptr;
+    std::array<bool, 256> m_keys{};
+    DWORD m_lastError = 0;
+    int m_depth = 0;
+    std::vector<std::function<void(HWND)>> m_destroyListeners;
+};
