@@ -1,0 +1,211 @@
+// The virtual clock: timers fire in time order when time is advanced, and nothing else moves time.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/framework/AutomationSession.h"
+#include "platform/framework/Framework.h"
+#include "platform/framework/VirtualClock.h"
+
+namespace {
+
+constexpr UINT WM_WORK = WM_APP + 10;
+
+struct Tick {
+    UINT_PTR id;
+    ULONGLONG at;
+    bool operator==(const Tick& o) const { return id == o.id && at == o.at; }
+};
+
+class TimerWnd : public CWnd {
+public:
+    std::vector<Tick> ticks;
+    std::vector<std::string> events;
+    // What the handler does on a tick: set by each test.
+    std::function<void(TimerWnd&, UINT_PTR)> onTick;
+    bool swallowTimers = false;
+
+    afx_msg void OnTimer(UINT_PTR id)
+    {
+        ticks.push_back({id, ::GetTickCount64()});
+        events.push_back("tick " + std::to_string(id) + "@" + std::to_string(::GetTickCount64()));
+        if (onTick) onTick(*this, id);
+    }
+    afx_msg LRESULT OnWork(WPARAM w, LPARAM)
+    {
+        events.push_back("work " + std::to_string(w) + "@" + std::to_string(::GetTickCount64()));
+        return 0;
+    }
+    BOOL PreTranslateMessage(MSG* msg) override { return swallowTimers && msg->message == WM_TIMER; }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(TimerWnd, CWnd)
+    ON_WM_TIMER()
+    ON_MESSAGE(WM_WORK, &TimerWnd::OnWork)
+END_MESSAGE_MAP()
+
+void create(TimerWnd& wnd)
+{
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "timers", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+}
+
+} // namespace
+
+TEST(VirtualClock, TwoHundredMillisecondTimerTicksFiveTimesInOneSecond)
+{
+    AutomationSession session;
+    TimerWnd wnd;
+    create(wnd);
+    EXPECT_EQ(wnd.SetTimer(5, 200), 5u);
+    EXPECT_EQ(session->Now(), 0u);
+    session->Advance(199);
+    EXPECT_TRUE(wnd.ticks.empty());
+    session->Advance(801);
+    EXPECT_EQ(wnd.ticks, (std::vector<Tick>{{5, 200}, {5, 400}, {5, 600}, {5, 800}, {5, 1000}}));
+    EXPECT_EQ(session->Now(), 1000u);
+    EXPECT_EQ(::GetTickCount(), 1000u);
+}
+
+TEST(VirtualClock, TimersFireInTimeOrderAndTiesInRegistrationOrder)
+{
+    AutomationSession session;
+    TimerWnd a, b;
+    create(a);
+    create(b);
+    std::vector<std::string> order;
+    a.onTick = [&](TimerWnd&, UINT_PTR id) { order.push_back("a" + std::to_string(id) + "@" + std::to_string(session->Now())); };
+    b.onTick = [&](TimerWnd&, UINT_PTR id) { order.push_back("b" + std::to_string(id) + "@" + std::to_string(session->Now())); };
+    b.SetTimer(1, 300);
+    a.SetTimer(2, 200);
+    a.SetTimer(3, 300);
+    session->Advance(600);
+    EXPECT_EQ(order, (std::vector<std::string>{"a2@200", "b1@300", "a3@300", "a2@400", "b1@600", "a2@600", "a3@600"}));
+}
+
+TEST(VirtualClock, RestartingATimerReplacesItsInterval)
+{
+    AutomationSession session;
+    TimerWnd wnd;
+    create(wnd);
+    wnd.SetTimer(5, 500);
+    session->Advance(300);
+    wnd.SetTimer(5, 100); // next due one new interval from now
+    session->Advance(300);
+    EXPECT_EQ(wnd.ticks, (std::vector<Tick>{{5, 400}, {5, 500}, {5, 600}}));
+    ASSERT_EQ(VirtualClock::Get().Timers().size(), 1u);
+
+    // Restarting from inside the handler, as a repeat that speeds up does.
+    wnd.ticks.clear();
+    wnd.onTick = [](TimerWnd& w, UINT_PTR id) {
+        if (w.ticks.size() == 2) w.SetTimer(id, 50);
+    };
+    session->Advance(400);
+    EXPECT_EQ(wnd.ticks, (std::vector<Tick>{{5, 700}, {5, 800}, {5, 850}, {5, 900}, {5, 950}, {5, 1000}}));
+}
+
+TEST(VirtualClock, KillingATimerInsideItsHandlerStopsIt)
+{
+    AutomationSession session;
+    TimerWnd wnd;
+    create(wnd);
+    wnd.onTick = [](TimerWnd& w, UINT_PTR id) {
+        if (w.ticks.size() == 3) {
+            EXPECT_TRUE(w.KillTimer(id));
+        }
+    };
+    wnd.SetTimer(9, 100);
+    wnd.SetTimer(10, 1000);
+    session->Advance(2000);
+    ASSERT_EQ(wnd.ticks.size(), 5u); // three of 9, then 10 at 1000 and 2000
+    EXPECT_EQ(wnd.ticks[2], (Tick{9, 300}));
+    EXPECT_FALSE(wnd.KillTimer(9));
+
+    // Destroying the window from a tick is safe too, and kills its other timers.
+    TimerWnd doomed;
+    create(doomed);
+    doomed.SetTimer(1, 10);
+    doomed.SetTimer(2, 10);
+    doomed.onTick = [](TimerWnd& w, UINT_PTR) { w.DestroyWindow(); };
+    session->Advance(100);
+    EXPECT_EQ(doomed.ticks.size(), 1u);
+    EXPECT_EQ(VirtualClock::Get().FindTimer(doomed.m_hWnd, 2), nullptr);
+}
+
+TEST(VirtualClock, PostedWorkIsDoneBetweenTicks)
+{
+    AutomationSession session;
+    TimerWnd wnd;
+    create(wnd);
+    wnd.onTick = [](TimerWnd& w, UINT_PTR) { w.PostMessage(WM_WORK, w.ticks.size()); };
+    wnd.SetTimer(1, 100);
+    wnd.PostMessage(WM_WORK, 0); // already waiting when time moves
+    session->Advance(200);
+    EXPECT_EQ(wnd.events, (std::vector<std::string>{"work 0@0", "tick 1@100", "work 1@100", "tick 1@200", "work 2@200"}));
+}
+
+TEST(VirtualClock, TicksGoThroughPreTranslateMessage)
+{
+    AutomationSession session;
+    TimerWnd wnd;
+    create(wnd);
+    wnd.swallowTimers = true;
+    wnd.SetTimer(1, 100);
+    session->Advance(500);
+    EXPECT_TRUE(wnd.ticks.empty());
+    wnd.swallowTimers = false;
+    session->Advance(100);
+    EXPECT_EQ(wnd.ticks.size(), 1u);
+}
+
+namespace {
+
+std::vector<Tick> g_procTicks;
+void CALLBACK timerProc(HWND, UINT, UINT_PTR id, DWORD time)
+{
+    g_procTicks.push_back({id, time});
+}
+
+} // namespace
+
+TEST(VirtualClock, EdgeCasesOfSettingTimers)
+{
+    AutomationSession session;
+    TimerWnd wnd;
+    create(wnd);
+    // A zero interval counts as the 10 ms minimum instead of stalling time.
+    wnd.SetTimer(1, 0);
+    session->Advance(35);
+    EXPECT_EQ(wnd.ticks.size(), 3u);
+    // Not a window: refused.
+    HWND stale = wnd.m_hWnd;
+    wnd.DestroyWindow();
+    EXPECT_EQ(::SetTimer(stale, 1, 100, nullptr), 0u);
+    // Without a window a procedure gets the ticks; the ids differ.
+    g_procTicks.clear();
+    UINT_PTR first = ::SetTimer(nullptr, 0, 250, &timerProc);
+    UINT_PTR second = ::SetTimer(nullptr, 0, 500, &timerProc);
+    EXPECT_NE(first, 0u);
+    EXPECT_NE(first, second);
+    EXPECT_EQ(::SetTimer(nullptr, 0, 100, nullptr), 0u);
+    session->Advance(500);
+    EXPECT_EQ(g_procTicks, (std::vector<Tick>{{first, 285}, {first, 535}, {second, 535}}));
+    EXPECT_TRUE(::KillTimer(nullptr, first));
+}
+
+TEST(VirtualClock, ResetReturnsToTimeZeroWithoutTimers)
+{
+    AutomationSession session;
+    TimerWnd wnd;
+    create(wnd);
+    wnd.SetTimer(1, 100);
+    session->Advance(1234);
+    session->Reset();
+    EXPECT_EQ(session->Now(), 0u);
+    EXPECT_TRUE(VirtualClock::Get().Timers().empty());
+    EXPECT_FALSE(::IsWindow(wnd.m_hWnd));
+}

@@ -1,0 +1,377 @@
+// Windows and messages: routing through chained message maps, sent against posted order,
+// subclassing and reflection, geometry and z-order, destruction.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "platform/framework/AutomationSession.h"
+#include "platform/framework/Framework.h"
+#include "platform/framework/VirtualClock.h"
+#include "platform/framework/WindowManager.h"
+
+namespace {
+
+constexpr UINT WM_PING = WM_APP + 1;
+constexpr UINT WM_BASEONLY = WM_APP + 2;
+constexpr UINT WM_UNMAPPED = WM_APP + 3;
+
+std::vector<std::string> g_log;
+
+class BaseWnd : public CWnd {
+public:
+    afx_msg void OnTimer(UINT_PTR id) { g_log.push_back("base timer " + std::to_string(id)); }
+    afx_msg LRESULT OnBaseOnly(WPARAM w, LPARAM) { g_log.push_back("base only"); return static_cast<LRESULT>(w) + 1; }
+    afx_msg LRESULT OnPing(WPARAM w, LPARAM) { g_log.push_back("ping " + std::to_string(w)); return 0; }
+    // Virtual: the map entry of the base reaches the derived override.
+    afx_msg virtual void OnAction() { g_log.push_back("base action"); }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(BaseWnd, CWnd)
+    ON_WM_TIMER()
+    ON_MESSAGE(WM_BASEONLY, &BaseWnd::OnBaseOnly)
+    ON_MESSAGE(WM_PING, &BaseWnd::OnPing)
+    ON_COMMAND(100, &BaseWnd::OnAction)
+END_MESSAGE_MAP()
+
+class DerivedWnd : public BaseWnd {
+public:
+    afx_msg void OnTimer(UINT_PTR id)
+    {
+        g_log.push_back("derived timer " + std::to_string(id));
+        if (id == 2) BaseWnd::OnTimer(id);
+    }
+    void OnAction() override { g_log.push_back("derived action"); }
+    afx_msg void OnRange(UINT id) { g_log.push_back("range " + std::to_string(id)); }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
+    ON_WM_TIMER()
+    ON_COMMAND_RANGE(200, 209, &DerivedWnd::OnRange)
+END_MESSAGE_MAP()
+
+HWND makePopup(CWnd& wnd, DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU)
+{
+    EXPECT_TRUE(wnd.CreateEx(0, nullptr, "popup", style, 50, 60, 300, 200, nullptr, nullptr));
+    return wnd.m_hWnd;
+}
+
+} // namespace
+
+TEST(MessageMaps, DerivedHandlerWinsAndBaseEntriesAreStillReached)
+{
+    AutomationSession session;
+    g_log.clear();
+    DerivedWnd wnd;
+    makePopup(wnd);
+
+    wnd.SendMessage(WM_TIMER, 1);
+    wnd.SendMessage(WM_TIMER, 2);
+    EXPECT_EQ(wnd.SendMessage(WM_BASEONLY, 41), 42);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(100, 0), 0);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(205, 0), 0);
+    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(210, 0), 0); // outside the range: nobody
+    EXPECT_EQ(g_log, (std::vector<std::string>{"derived timer 1", "derived timer 2", "base timer 2", "base only",
+                                               "derived action", "range 205"}));
+}
+
+TEST(MessageMaps, UnmappedMessagesFallBackToTheDefaultProcedure)
+{
+    AutomationSession session;
+    g_log.clear();
+    DerivedWnd wnd;
+    makePopup(wnd);
+    EXPECT_EQ(wnd.SendMessage(WM_UNMAPPED, 1, 2), 0);
+    wnd.SetWindowText("renamed");
+    CString text;
+    wnd.GetWindowText(text);
+    EXPECT_EQ(text, "renamed");
+    EXPECT_TRUE(g_log.empty());
+    // A plain base window handles nothing of the derived map.
+    BaseWnd base;
+    makePopup(base);
+    base.SendMessage(WM_TIMER, 7);
+    EXPECT_EQ(g_log, std::vector<std::string>{"base timer 7"});
+}
+
+TEST(Messages, SentMessagesRunAtOncePostedOnesWhenPumped)
+{
+    AutomationSession session;
+    g_log.clear();
+    BaseWnd wnd;
+    makePopup(wnd);
+    wnd.PostMessage(WM_PING, 1);
+    wnd.PostMessage(WM_PING, 2);
+    wnd.SendMessage(WM_PING, 3);
+    EXPECT_EQ(g_log, std::vector<std::string>{"ping 3"});
+    session->Pump();
+    EXPECT_EQ(g_log, (std::vector<std::string>{"ping 3", "ping 1", "ping 2"}));
+
+    // A message posted to a window that dies before the pump is dropped.
+    HWND h = wnd.m_hWnd;
+    wnd.PostMessage(WM_PING, 4);
+    wnd.DestroyWindow();
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    session->Pump();
+    EXPECT_EQ(g_log.size(), 3u);
+    EXPECT_FALSE(::PostMessage(h, WM_PING, 5, 0));
+}
+
+namespace {
+
+// Logs the order of creation and destruction messages, and deletes itself at the end.
+class SelfDeleting : public CWnd {
+public:
+    explicit SelfDeleting(std::vector<std::string>& log, const char* name) : m_log(log), m_name(name) {}
+    ~SelfDeleting() override { m_log.push_back(m_name + " deleted"); }
+    afx_msg int OnCreate(LPCREATESTRUCT) { m_log.push_back(m_name + " create"); return 0; }
+    afx_msg void OnDestroy() { m_log.push_back(m_name + " destroy"); }
+    void PostNcDestroy() override
+    {
+        m_log.push_back(m_name + " ncdestroy");
+        delete this;
+    }
+
+protected:
+    std::vector<std::string>& m_log;
+    std::string m_name;
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(SelfDeleting, CWnd)
+    ON_WM_CREATE()
+    ON_WM_DESTROY()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(Windows, DestructionReachesParentThenChildrenAndDetachesObjects)
+{
+    AutomationSession session;
+    std::vector<std::string> log;
+    auto* parent = new SelfDeleting(log, "parent");
+    ASSERT_TRUE(parent->CreateEx(0, nullptr, "p", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr));
+    auto* child = new SelfDeleting(log, "child");
+    ASSERT_TRUE(child->Create(nullptr, "c", WS_CHILD | WS_VISIBLE, CRect(0, 0, 10, 10), parent, 5));
+    HWND hp = parent->m_hWnd, hc = child->m_hWnd;
+    ::SetTimer(hc, 1, 100, nullptr);
+
+    EXPECT_TRUE(::DestroyWindow(hp));
+    EXPECT_EQ(log, (std::vector<std::string>{"parent create", "child create", "parent destroy", "child destroy",
+                                             "child ncdestroy", "child deleted", "parent ncdestroy",
+                                             "parent deleted"}));
+    EXPECT_FALSE(::IsWindow(hp));
+    EXPECT_FALSE(::IsWindow(hc));
+    EXPECT_TRUE(VirtualClock::Get().Timers().empty());
+    // Stale handles are refused, not followed.
+    EXPECT_FALSE(::DestroyWindow(hp));
+    EXPECT_EQ(::GetLastError(), ERROR_INVALID_WINDOW_HANDLE);
+    EXPECT_EQ(::SendMessage(hc, WM_GETTEXTLENGTH, 0, 0), 0);
+    EXPECT_EQ(CWnd::FromHandle(hp), nullptr);
+
+    // An object whose window dies without it forgets the handle.
+    CWnd attached;
+    HWND h = ::CreateWindowEx(0, "Static", "x", WS_POPUP, 0, 0, 5, 5, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_TRUE(attached.Attach(h));
+    EXPECT_EQ(CWnd::FromHandle(h), &attached);
+    ::DestroyWindow(h);
+    EXPECT_EQ(attached.m_hWnd, nullptr);
+}
+
+TEST(Windows, FailedCreationLeavesNothingBehind)
+{
+    AutomationSession session;
+    CWnd wnd;
+    EXPECT_FALSE(wnd.CreateEx(0, "NoSuchClass", "x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    EXPECT_EQ(wnd.m_hWnd, nullptr);
+    EXPECT_EQ(::GetLastError(), ERROR_CANNOT_FIND_WND_CLASS);
+    // A child needs a parent.
+    EXPECT_EQ(::CreateWindowEx(0, "Static", "x", WS_CHILD, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr), nullptr);
+    EXPECT_TRUE(session->TopLevelWindows().empty());
+}
+
+namespace {
+
+// Spies on a button it subclasses: sees the mouse first, then lets the button work.
+class ButtonSpy : public CButton {
+public:
+    int presses = 0;
+    bool eatClicks = false;
+    int reflected = 0;
+    afx_msg void OnLButtonDown(UINT flags, CPoint point)
+    {
+        ++presses;
+        CButton::OnLButtonDown(flags, point);
+    }
+    afx_msg BOOL OnReflectedClick()
+    {
+        ++reflected;
+        return eatClicks ? TRUE : FALSE;
+    }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ButtonSpy, CButton)
+    ON_WM_LBUTTONDOWN()
+    ON_CONTROL_REFLECT_EX(BN_CLICKED, &ButtonSpy::OnReflectedClick)
+END_MESSAGE_MAP()
+
+class ClickCounter : public CWnd {
+public:
+    int clicks = 0;
+    afx_msg void OnButton() { ++clicks; }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ClickCounter, CWnd)
+    ON_BN_CLICKED(7, &ClickCounter::OnButton)
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(Windows, SubclassingSeesMessagesFirstAndKeepsTheControlWorking)
+{
+    AutomationSession session;
+    ClickCounter parent;
+    makePopup(parent, WS_POPUP | WS_VISIBLE);
+    HWND button = ::CreateWindowEx(0, "Button", "Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 60, 20,
+                                   parent, reinterpret_cast<HMENU>(7), nullptr, nullptr);
+    ButtonSpy spy;
+    ASSERT_TRUE(spy.SubclassDlgItem(7, &parent));
+    EXPECT_EQ(CWnd::FromHandle(button), &spy);
+    EXPECT_FALSE(ButtonSpy().SubclassWindow(button)); // one object per window
+
+    EXPECT_TRUE(session->Click(button));
+    EXPECT_EQ(spy.presses, 1);
+    EXPECT_EQ(spy.reflected, 1);
+    EXPECT_EQ(parent.clicks, 1); // the reflected handler let it through
+
+    spy.eatClicks = true;
+    session->Click(button);
+    EXPECT_EQ(spy.reflected, 2);
+    EXPECT_EQ(parent.clicks, 1); // consumed by the control itself
+
+    // Back to the plain button: nobody spies any more.
+    EXPECT_EQ(spy.UnsubclassWindow(), button);
+    session->Click(button);
+    EXPECT_EQ(spy.presses, 2);
+    EXPECT_EQ(parent.clicks, 2);
+    EXPECT_NE(CWnd::FromHandle(button), &spy);
+    EXPECT_NE(dynamic_cast<CButton*>(CWnd::FromHandle(button)), nullptr); // temporary of the right type
+}
+
+TEST(Windows, NonClientAreaFollowsTheStyle)
+{
+    AutomationSession session;
+    CWnd captioned, bordered, edged;
+    captioned.CreateEx(0, nullptr, "", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 200, 100, nullptr, nullptr);
+    bordered.CreateEx(0, nullptr, "", WS_POPUP | WS_BORDER, 0, 0, 200, 100, nullptr, nullptr);
+    edged.CreateEx(WS_EX_CLIENTEDGE, nullptr, "", WS_POPUP | WS_THICKFRAME | WS_VSCROLL, 0, 0, 200, 100, nullptr, nullptr);
+    EXPECT_EQ(session->ClientRect(captioned), CRect(0, 0, 194, 75)); // 3-pixel frame, 19-pixel caption
+    EXPECT_EQ(session->ClientRect(bordered), CRect(0, 0, 198, 98));
+    EXPECT_EQ(session->ClientRect(edged), CRect(0, 0, 200 - 12 - 17, 100 - 12));
+    CRect r(0, 0, 194, 75);
+    ::AdjustWindowRectEx(&r, WS_POPUP | WS_CAPTION, FALSE, 0);
+    EXPECT_EQ(r, CRect(-3, -22, 197, 78));
+}
+
+TEST(Windows, SetWindowPosHonoursItsFlags)
+{
+    AutomationSession session;
+    CWnd a, b;
+    makePopup(a, WS_POPUP | WS_VISIBLE);
+    makePopup(b, WS_POPUP | WS_VISIBLE);
+    CWnd child;
+    ASSERT_TRUE(child.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(5, 6, 25, 26), &a, 1));
+    EXPECT_EQ(session->WindowRect(a), CRect(50, 60, 350, 260));
+    EXPECT_EQ(session->WindowRect(child), CRect(55, 66, 75, 86));
+
+    a.SetWindowPos(nullptr, 10, 20, 999, 999, SWP_NOSIZE | SWP_NOZORDER);
+    EXPECT_EQ(session->WindowRect(a), CRect(10, 20, 310, 220));
+    EXPECT_EQ(session->WindowRect(child), CRect(15, 26, 35, 46)); // children travel along
+    a.SetWindowPos(nullptr, 999, 999, 120, 80, SWP_NOMOVE | SWP_NOZORDER);
+    EXPECT_EQ(session->WindowRect(a), CRect(10, 20, 130, 100));
+    child.MoveWindow(1, 2, 3, 4);
+    EXPECT_EQ(session->WindowRect(child), CRect(11, 22, 14, 26)); // in the parent's client coordinates
+
+    // Topmost without moving or sizing, and above a window activated later.
+    a.SetWindowPos(&CWnd::wndTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_TRUE(session->IsTopmost(a));
+    EXPECT_EQ(session->WindowRect(a), CRect(10, 20, 130, 100));
+    ::SetActiveWindow(b);
+    EXPECT_EQ(session->TopLevelWindows().front(), a.m_hWnd);
+    a.SetWindowPos(&CWnd::wndNoTopMost, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    EXPECT_FALSE(session->IsTopmost(a));
+
+    // Redrawing: a move invalidates unless told not to.
+    session->Pump();
+    EXPECT_FALSE(::GetUpdateRect(a, nullptr, FALSE));
+    a.SetWindowPos(nullptr, 0, 0, 100, 100, SWP_NOZORDER | SWP_NOREDRAW);
+    EXPECT_FALSE(::GetUpdateRect(a, nullptr, FALSE));
+    a.SetWindowPos(nullptr, 0, 0, 90, 90, SWP_NOZORDER);
+    EXPECT_TRUE(::GetUpdateRect(a, nullptr, FALSE));
+    auto before = WindowManager::Get().Find(a)->paintCount;
+    session->Pump();
+    EXPECT_EQ(WindowManager::Get().Find(a)->paintCount, before + 1);
+    EXPECT_FALSE(::GetUpdateRect(a, nullptr, FALSE));
+}
+
+TEST(Windows, ShowEnableAndFocus)
+{
+    AutomationSession session;
+    CWnd top;
+    makePopup(top, WS_POPUP);
+    EXPECT_FALSE(top.IsWindowVisible());
+    EXPECT_FALSE(top.ShowWindow(SW_SHOW));
+    EXPECT_TRUE(top.IsWindowVisible());
+    EXPECT_EQ(::GetActiveWindow(), top.m_hWnd);
+    CEdit edit;
+    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 50, 20), &top, 3));
+    edit.SetFocus();
+    EXPECT_EQ(::GetFocus(), edit.m_hWnd);
+    // Disabling the focus window takes the focus away; enabling reports the previous state.
+    EXPECT_FALSE(edit.EnableWindow(FALSE));
+    EXPECT_EQ(::GetFocus(), nullptr);
+    EXPECT_TRUE(edit.EnableWindow(TRUE));
+    // A hidden parent hides its children from the operator.
+    top.ShowWindow(SW_HIDE);
+    EXPECT_FALSE(session->IsVisible(edit));
+    EXPECT_TRUE(edit.GetStyle() & WS_VISIBLE);
+    top.ShowWindow(SW_MINIMIZE);
+    EXPECT_TRUE(top.IsIconic());
+    top.ShowWindow(SW_RESTORE);
+    EXPECT_FALSE(top.IsIconic());
+}
+
+TEST(Windows, SystemMenuCloseItemCanBeGreyed)
+{
+    AutomationSession session;
+    CWnd wnd;
+    makePopup(wnd, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
+    CMenu* menu = wnd.GetSystemMenu(FALSE);
+    ASSERT_NE(menu, nullptr);
+    EXPECT_EQ(menu, wnd.GetSystemMenu(FALSE));
+    EXPECT_EQ(menu->GetMenuState(SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED, 0u);
+    EXPECT_TRUE(session->CloseBoxEnabled(wnd));
+    EXPECT_TRUE(menu->ModifyMenu(SC_CLOSE, MF_BYCOMMAND | MF_GRAYED));
+    EXPECT_EQ(menu->GetMenuState(SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED, MF_GRAYED);
+    EXPECT_FALSE(session->CloseBoxEnabled(wnd));
+    EXPECT_EQ(menu->EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_ENABLED), MF_GRAYED);
+    EXPECT_EQ(menu->EnableMenuItem(0x1234, MF_BYCOMMAND | MF_GRAYED), 0xFFFFFFFF);
+    // A window without a system menu has no close box at all.
+    CWnd plain;
+    makePopup(plain, WS_POPUP | WS_VISIBLE);
+    EXPECT_EQ(plain.GetSystemMenu(FALSE), nullptr);
+    EXPECT_FALSE(session->PressCloseBox(plain));
+}
