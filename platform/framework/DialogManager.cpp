@@ -22,9 +22,15 @@ void collectTabOrder(WindowManager& wm, HWND parent, std::vector<HWND>& out)
     }
 }
 
-bool canTakeFocus(WindowManager& wm, HWND h)
+// Visible and enabled itself and up to the dialog; the dialog's own state does not matter (its
+// controls are walked before it is first shown).
+bool canTakeFocus(WindowManager& wm, HWND h, HWND dialog)
 {
-    return wm.IsEffectivelyVisible(h) && wm.IsEffectivelyEnabled(h);
+    for (WindowRecord* rec = wm.Find(h); rec && rec->handle != dialog; rec = wm.Find(rec->parent)) {
+        if (!rec->IsVisible() || !rec->IsEnabled()) return false;
+        if (!rec->IsChild()) break;
+    }
+    return wm.Find(h) != nullptr;
 }
 
 bool isPushButton(HWND h)
@@ -254,7 +260,7 @@ HWND DialogManager::NextTabItem(HWND dialog, HWND control, bool previous)
         int i = ((start + (previous ? -step : step)) % n + n) % n;
         HWND c = order[static_cast<size_t>(i)];
         WindowRecord* rec = wm.Find(c);
-        if (rec && (rec->style & WS_TABSTOP) && canTakeFocus(wm, c)) return c;
+        if (rec && (rec->style & WS_TABSTOP) && canTakeFocus(wm, c, dialog)) return c;
     }
     return nullptr;
 }
@@ -285,9 +291,8 @@ HWND DialogManager::NextGroupItem(HWND dialog, HWND control, bool previous)
     for (int step = 1; step <= n; ++step) {
         int i = ((start + (previous ? -step : step)) % n + n) % n;
         HWND c = siblings[first + static_cast<size_t>(i)];
-        if (canTakeFocus(wm, c)) return c;
+        if (canTakeFocus(wm, c, dialog)) return c;
     }
-    (void)dialog;
     return control;
 }
 

@@ -1,0 +1,448 @@
+// Dialogs driven as an operator drives them: modal runs and their scripts, nesting, the dialog's
+// keys, the close box, message boxes, modeless dialogs on the desktop.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestDialogs.h"
+#include "platform/framework/AutomationSession.h"
+
+using namespace test;
+
+namespace {
+
+class SettingsDialog : public CDialog {
+public:
+    explicit SettingsDialog(CWnd* parent = nullptr) : CDialog(IDD_SETTINGS, parent) {}
+
+    CString name = "probe";
+    int count = 3;
+    int inits = 0, oks = 0, cancels = 0, applies = 0;
+    bool swallowKeys = false;
+    bool endInInit = false;
+    INT_PTR nestedResult = 0;
+    int nestedCount = 0;
+
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        ++inits;
+        if (endInInit) EndDialog(77);
+        return TRUE;
+    }
+    void OnOK() override
+    {
+        ++oks;
+        CDialog::OnOK();
+    }
+    void OnCancel() override
+    {
+        ++cancels;
+        CDialog::OnCancel();
+    }
+    BOOL PreTranslateMessage(MSG* msg) override
+    {
+        if (swallowKeys && msg->message == WM_KEYDOWN &&
+            (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE || msg->wParam == VK_TAB)) {
+            return TRUE;
+        }
+        return CDialog::PreTranslateMessage(msg);
+    }
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        DDX_Text(dx, IDC_NAME, name);
+        DDX_Text(dx, IDC_COUNT, count);
+    }
+    afx_msg void OnApply() { ++applies; }
+    afx_msg void OnMore()
+    {
+        SettingsDialog nested(this);
+        nested.count = count * 10;
+        nestedResult = nested.DoModal();
+        nestedCount = nested.count;
+    }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(SettingsDialog, CDialog)
+    ON_BN_CLICKED(IDC_APPLY, &SettingsDialog::OnApply)
+    ON_BN_CLICKED(IDC_MORE, &SettingsDialog::OnMore)
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(ModalDialogs, ResultComesFromHowTheOperatorEndsIt)
+{
+    AutomationSession session;
+    TestResources resources;
+    SettingsDialog dialog;
+    HWND seen = nullptr;
+    session->OnNextModal([&](CWnd& d, Automation& a) {
+        seen = d.m_hWnd;
+        EXPECT_EQ(a.Text(d), "Settings");
+        EXPECT_EQ(a.Text(d, IDC_NAME), "probe"); // members shown by OnInitDialog
+        EXPECT_TRUE(a.ReplaceText(d, IDC_NAME, "laser"));
+        EXPECT_TRUE(a.Click(d, IDOK));
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.name, "laser");
+    EXPECT_EQ(dialog.oks, 1);
+    EXPECT_FALSE(::IsWindow(seen)); // the window is gone, the object keeps its values
+    EXPECT_EQ(dialog.m_hWnd, nullptr);
+
+    session->OnNextModal([](CWnd& d, Automation& a) {
+        a.ReplaceText(d, IDC_NAME, "ignored");
+        a.Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.name, "laser");
+    EXPECT_EQ(dialog.inits, 2);
+    EXPECT_EQ(session->PendingModalScripts(), 0u);
+}
+
+TEST(ModalDialogs, NestedRunsTakeTheNextScriptAndDisableTheirOwner)
+{
+    AutomationSession session;
+    TestResources resources;
+    SettingsDialog outer;
+    std::vector<std::string> order;
+    session->OnNextModal([&](CWnd& d, Automation& a) {
+        order.push_back("outer opens");
+        EXPECT_TRUE(a.Click(d, IDC_MORE));
+        order.push_back("outer continues");
+        EXPECT_TRUE(a.IsEnabled(d)); // enabled again after the nested run
+        EXPECT_TRUE(a.Click(d, IDOK));
+    });
+    session->OnNextModal([&](CWnd& d, Automation& a) {
+        order.push_back("inner opens");
+        EXPECT_EQ(a.ModalDepth(), 2);
+        HWND owner = ::GetParent(d);
+        EXPECT_FALSE(a.IsEnabled(owner));
+        EXPECT_FALSE(a.Click(owner, IDOK)); // the operator cannot reach the disabled owner
+        EXPECT_EQ(a.Text(d, IDC_COUNT), "30");
+        a.ReplaceText(d, IDC_COUNT, "31");
+        a.Click(d, IDOK);
+    });
+    EXPECT_EQ(outer.DoModal(), IDOK);
+    EXPECT_EQ(order, (std::vector<std::string>{"outer opens", "inner opens", "outer continues"}));
+    EXPECT_EQ(outer.nestedResult, IDOK);
+    EXPECT_EQ(outer.nestedCount, 31);
+    EXPECT_EQ(outer.oks, 1);
+}
+
+TEST(ModalDialogs, UnscriptedOrUnfinishedRunsFailWithAClearMessage)
+{
+    AutomationSession session;
+    TestResources resources;
+    SettingsDialog dialog;
+    try {
+        dialog.DoModal();
+        FAIL() << "an unscripted modal run must not succeed";
+    } catch (const AutomationError& e) {
+        std::string what = e.what();
+        EXPECT_NE(what.find("\"Settings\""), std::string::npos) << what;
+        EXPECT_NE(what.find("500"), std::string::npos) << what;
+        EXPECT_NE(what.find("nobody scripted"), std::string::npos) << what;
+    }
+    EXPECT_TRUE(session->TopLevelWindows().empty()); // nothing left open
+
+    session->OnNextModal([](CWnd& d, Automation& a) { a.Click(d, IDC_APPLY); });
+    EXPECT_THROW(dialog.DoModal(), AutomationError);
+    EXPECT_EQ(dialog.applies, 1);
+    EXPECT_TRUE(session->TopLevelWindows().empty());
+
+    // A script meant for another dialog is not silently used for this one.
+    session->OnNextModal([](CWnd& d, Automation& a) { a.Click(d, IDOK); }, "Laser Pattern");
+    EXPECT_THROW(dialog.DoModal(), AutomationError);
+
+    // An owner disabled by a failed run is enabled again.
+    CDialog owner;
+    DialogTemplate t = settingsTemplate("Owner", 501);
+    t.style |= WS_VISIBLE;
+    ASSERT_TRUE(owner.CreateIndirect(t, nullptr));
+    SettingsDialog child(&owner);
+    EXPECT_THROW(child.DoModal(), AutomationError);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+}
+
+TEST(ModalDialogs, ADialogThatEndsInItsInitialisationRunsNoScript)
+{
+    AutomationSession session;
+    TestResources resources;
+    SettingsDialog dialog;
+    dialog.endInInit = true;
+    EXPECT_EQ(dialog.DoModal(), 77);
+    EXPECT_EQ(dialog.inits, 1);
+}
+
+TEST(ModalDialogs, AResponderCanPlayTheOperator)
+{
+    AutomationSession session;
+    TestResources resources;
+    std::vector<CString> seen;
+    session->SetModalResponder([&](CWnd& d, Automation& a) {
+        CString caption = a.Text(d);
+        seen.push_back(caption);
+        if (caption != "Settings") return false;
+        a.Click(d, IDCANCEL);
+        return true;
+    });
+    SettingsDialog dialog;
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    CDialog other;
+    EXPECT_THROW(other.DoModalIndirect(settingsTemplate("Other", 502)), AutomationError);
+    EXPECT_EQ(seen, (std::vector<CString>{"Settings", "Other"}));
+}
+
+TEST(DialogKeys, EnterPressesTheDefaultButtonAndEscapeCancels)
+{
+    AutomationSession session;
+    TestResources resources;
+    SettingsDialog dialog;
+    session->OnNextModal([](CWnd& d, Automation& a) {
+        EXPECT_EQ(a.FocusWindow(), a.Find(d, IDC_NAME)); // the first tab stop
+        a.Type(d, IDC_NAME, "X");
+        EXPECT_TRUE(a.PressKey(VK_RETURN));
+    });
+    EXPECT_EQ(dialog.DoModal(), IDOK);
+    EXPECT_EQ(dialog.name, "probeX");
+
+    session->OnNextModal([](CWnd&, Automation& a) { a.PressKey(VK_ESCAPE); });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.cancels, 1);
+
+    // With the focus on a push button, Enter presses that button.
+    session->OnNextModal([](CWnd& d, Automation& a) {
+        ::SetFocus(a.Find(d, IDC_APPLY));
+        a.PressKey(VK_RETURN);
+        a.PressKey(VK_RETURN);
+        EXPECT_TRUE(a.IsVisible(d));
+        a.Click(d, IDCANCEL);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(dialog.applies, 2);
+}
+
+TEST(DialogKeys, TheDefaultButtonCanBeMovedOrRemoved)
+{
+    AutomationSession session;
+    TestResources resources;
+    SettingsDialog dialog;
+    session->OnNextModal([&](CWnd& d, Automation& a) {
+        dialog.SetDefID(IDC_APPLY);
+        EXPECT_EQ(dialog.GetDefID(), MAKELONG(IDC_APPLY, DC_HASDEFID));
+        EXPECT_EQ(a.Style(a.Find(d, IDOK)) & BS_TYPEMASK, BS_PUSHBUTTON);
+        EXPECT_EQ(a.Style(a.Find(d, IDC_APPLY)) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+        a.PressKey(VK_RETURN);
+        EXPECT_EQ(dialog.applies, 1);
+        ::EnableWindow(a.Find(d, IDC_APPLY), FALSE);
+        a.PressKey(VK_RETURN); // a disabled default button is not pressed
+        EXPECT_EQ(dialog.applies, 1);
+        dialog.SetDefID(static_cast<UINT>(-1)); // no default button: Enter does nothing
+        a.PressKey(VK_RETURN);
+        EXPECT_TRUE(a.IsVisible(d));
+        EXPECT_EQ(dialog.oks, 0);
+        a.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+}
+
+TEST(DialogKeys, TabMovesThroughVisibleEnabledTabStops)
+{
+    AutomationSession session;
+    TestResources resources;
+    SettingsDialog dialog;
+    std::vector<int> forward, backward;
+    session->OnNextModal([&](CWnd& d, Automation& a) {
+        for (int i = 0; i < 8; ++i) {
+            forward.push_back(::GetDlgCtrlID(a.FocusWindow()));
+            a.PressKey(VK_TAB);
+        }
+        for (int i = 0; i < 3; ++i) {
+            a.PressKey(VK_TAB, Automation::Shift);
+            backward.push_back(::GetDlgCtrlID(a.FocusWindow()));
+        }
+        // Reached by Tab, an edit has its whole text selected: typing replaces it.
+        while (::GetDlgCtrlID(a.FocusWindow()) != IDC_COUNT) a.PressKey(VK_TAB);
+        a.PressKey('7');
+        a.Click(d, IDOK);
+    });
+    dialog.DoModal();
+    EXPECT_EQ(forward, (std::vector<int>{IDC_NAME, IDC_COUNT, IDC_RATIO, IDC_ENABLE, IDC_APPLY, IDC_MORE, IDOK, IDCANCEL}));
+    EXPECT_EQ(backward, (std::vector<int>{IDCANCEL, IDOK, IDC_MORE}));
+    EXPECT_EQ(dialog.count, 7);
+}
+
+TEST(DialogKeys, PreTranslateMessageCanSwallowTheDialogKeys)
+{
+    AutomationSession session;
+    TestResources resources;
+    SettingsDialog dialog;
+    dialog.swallowKeys = true;
+    session->OnNextModal([&](CWnd& d, Automation& a) {
+        HWND focus = a.FocusWindow();
+        a.PressKey(VK_RETURN);
+        a.PressKey(VK_ESCAPE);
+        a.PressKey(VK_TAB);
+        EXPECT_TRUE(a.IsVisible(d));
+        EXPECT_EQ(a.FocusWindow(), focus);
+        EXPECT_EQ(a.Text(d, IDC_NAME), "probe"); // nor did the keys reach the edit
+        dialog.swallowKeys = false;
+        a.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.oks + dialog.cancels, 1);
+}
+
+namespace {
+
+class ClosableDialog : public CDialog {
+public:
+    bool busy = false;
+    int closes = 0;
+    afx_msg void OnClose()
+    {
+        ++closes;
+        if (busy) {
+            AfxMessageBox("Cannot exit while busy");
+            return;
+        }
+        CDialog::OnClose();
+    }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ClosableDialog, CDialog)
+    ON_WM_CLOSE()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(CloseBox, ClosesAsCancelUnlessGreyedOrRefused)
+{
+    AutomationSession session;
+    CWinApp app("Test Host");
+    DialogTemplate t = settingsTemplate("Closable", 510);
+    t.style |= WS_VISIBLE;
+
+    ClosableDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(t, CWnd::GetDesktopWindow()));
+    dialog.GetSystemMenu(FALSE)->ModifyMenu(SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    EXPECT_FALSE(session->PressCloseBox(dialog));
+    EXPECT_EQ(dialog.closes, 0);
+    EXPECT_TRUE(dialog.IsWindowVisible());
+
+    dialog.GetSystemMenu(FALSE)->EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_ENABLED);
+    dialog.busy = true;
+    session->AnswerMessageBox(IDOK);
+    EXPECT_TRUE(session->PressCloseBox(dialog));
+    EXPECT_EQ(dialog.closes, 1);
+    EXPECT_TRUE(dialog.IsWindowVisible());
+    ASSERT_EQ(session->MessageBoxes().size(), 1u);
+    EXPECT_EQ(session->MessageBoxes()[0].caption, "Test Host");
+    EXPECT_EQ(session->MessageBoxes()[0].flags, MB_OK | MB_ICONEXCLAMATION);
+
+    // The default closes as Cancel; a disabled Cancel button refuses it.
+    dialog.busy = false;
+    ::EnableWindow(session->Find(dialog, IDCANCEL), FALSE);
+    int beeps = session->BeepCount();
+    EXPECT_TRUE(session->PressCloseBox(dialog));
+    EXPECT_TRUE(dialog.IsWindowVisible());
+    EXPECT_EQ(session->BeepCount(), beeps + 1);
+    ::EnableWindow(session->Find(dialog, IDCANCEL), TRUE);
+    EXPECT_TRUE(session->PressCloseBox(dialog));
+    EXPECT_FALSE(dialog.IsWindowVisible()); // ended: a modeless dialog is hidden, not destroyed
+    EXPECT_TRUE(::IsWindow(dialog));
+}
+
+TEST(ModelessDialogs, FloatOnTheDesktopAndSurviveEndDialog)
+{
+    AutomationSession session;
+    TestResources resources;
+    SettingsDialog panel;
+    ASSERT_TRUE(panel.Create(IDD_SETTINGS, CWnd::GetDesktopWindow()));
+    EXPECT_EQ(panel.GetParent(), nullptr); // no owner: it floats on its own
+    EXPECT_FALSE(panel.IsWindowVisible());  // the template is not visible until shown
+    EXPECT_EQ(panel.inits, 1);
+    panel.ShowWindow(SW_SHOW);
+    EXPECT_EQ(session->ActiveWindow(), panel.m_hWnd);
+    session->Click(panel, IDC_APPLY);
+    EXPECT_EQ(panel.applies, 1);
+    panel.EndDialog(IDOK);
+    EXPECT_FALSE(panel.IsWindowVisible());
+    EXPECT_FALSE(session->Click(panel, IDC_APPLY)); // hidden: the operator cannot press it
+    EXPECT_EQ(panel.applies, 1);
+    panel.ShowWindow(SW_SHOW);
+    EXPECT_TRUE(session->Click(panel, IDC_APPLY));
+    HWND h = panel.m_hWnd;
+    {
+        SettingsDialog scoped;
+        scoped.Create(IDD_SETTINGS, nullptr);
+        h = scoped.m_hWnd;
+    }
+    EXPECT_FALSE(::IsWindow(h)); // the object took its window with it
+}
+
+TEST(MessageBoxes, AnswersComeFromTheScriptOrTheTestFailsClearly)
+{
+    AutomationSession session;
+    CWinApp app("Test Host");
+    try {
+        ::MessageBox(nullptr, "Really stop the acquisition ?", "Information", MB_YESNO | MB_ICONINFORMATION);
+        FAIL() << "an unscripted box must not be answered";
+    } catch (const AutomationError& e) {
+        std::string what = e.what();
+        EXPECT_NE(what.find("Really stop the acquisition ?"), std::string::npos) << what;
+        EXPECT_NE(what.find("Information"), std::string::npos) << what;
+        EXPECT_NE(what.find("MB_YESNO | MB_ICONINFORMATION"), std::string::npos) << what;
+        EXPECT_NE(what.find("nobody scripted"), std::string::npos) << what;
+    }
+    session->AnswerMessageBox(IDNO, "Really stop");
+    session->AnswerMessageBox(IDYES);
+    EXPECT_EQ(::MessageBox(nullptr, "Really stop the acquisition ?", "Information", MB_YESNO), IDNO);
+    EXPECT_EQ(AfxMessageBox("Save changes?", MB_YESNOCANCEL), IDYES);
+
+    // A scripted answer that is not one of the box's buttons, or meant for another box, is an error.
+    session->AnswerMessageBox(IDYES);
+    EXPECT_THROW(AfxMessageBox("Done."), AutomationError);
+    session->AnswerMessageBox(IDOK, "Cannot exit");
+    EXPECT_THROW(AfxMessageBox("Something else"), AutomationError);
+
+    const auto& log = session->MessageBoxes();
+    ASSERT_EQ(log.size(), 5u);
+    EXPECT_EQ(log[0].answer, 0);
+    EXPECT_EQ(log[1].answer, IDNO);
+    EXPECT_TRUE(log[1].scripted);
+    EXPECT_EQ(log[2].caption, "Test Host");
+    EXPECT_EQ(log[2].flags, MB_YESNOCANCEL | MB_ICONQUESTION);
+    EXPECT_EQ(log[3].flags, MB_OK | MB_ICONEXCLAMATION);
+
+    // The simulator's operator policy answers what the script does not.
+    session->SetMessageBoxResponder([](const MessageBoxRecord& box) { return box.text.Find("?") >= 0 ? IDYES : 0; });
+    EXPECT_EQ(AfxMessageBox("Exit Without Saving Source Position?", MB_YESNO), IDYES);
+    EXPECT_FALSE(session->MessageBoxes().back().scripted);
+    EXPECT_THROW(AfxMessageBox("No question here"), AutomationError);
+    session->SetMessageBoxResponder([](const MessageBoxRecord&) { return IDRETRY; });
+    EXPECT_THROW(AfxMessageBox("OK only"), AutomationError);
+}
+
+TEST(MessageBoxes, ABoxInsideAModalRunReachesTheTestThroughDoModal)
+{
+    AutomationSession session;
+    TestResources resources;
+    SettingsDialog dialog;
+    session->OnNextModal([](CWnd& d, Automation& a) {
+        a.ReplaceText(d, IDC_COUNT, "many");
+        a.Click(d, IDOK); // the count does not parse: a prompt nobody answers
+    });
+    EXPECT_THROW(dialog.DoModal(), AutomationError);
+    EXPECT_TRUE(session->TopLevelWindows().empty());
+    ASSERT_EQ(session->MessageBoxes().size(), 1u);
+    EXPECT_EQ(session->MessageBoxes()[0].text, "Please enter an integer.");
+}
