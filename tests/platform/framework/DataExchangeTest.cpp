@@ -1,0 +1,286 @@
+// Data exchange between a dialog's members and its controls, as the operator sees it.
+
+#include <gtest/gtest.h>
+
+#include <string>
+
+#include "TestDialogs.h"
+#include "platform/framework/AutomationSession.h"
+#include "platform/framework/FrameworkError.h"
+
+using namespace test;
+
+namespace {
+
+constexpr int IDC_UINT = 1101;
+constexpr int IDC_SHORT = 1102;
+constexpr int IDC_LONG = 1103;
+constexpr int IDC_FLOAT = 1104;
+constexpr int IDC_BYTE = 1105;
+constexpr int IDC_RADIO1 = 1110;
+constexpr int IDC_RADIO2 = 1111;
+constexpr int IDC_RADIO3 = 1112;
+
+DialogTemplate exchangeTemplate()
+{
+    DialogTemplate t = settingsTemplate("Exchange", 520);
+    t.style |= WS_VISIBLE;
+    for (int id : {IDC_UINT, IDC_SHORT, IDC_LONG, IDC_FLOAT, IDC_BYTE}) {
+        t.items.push_back({id, "Edit", "", kEdit, 0, 0, 0, 30, 12});
+    }
+    t.items.push_back({IDC_RADIO1, "Button", "1", WS_CHILD | WS_VISIBLE | WS_GROUP | WS_TABSTOP | BS_AUTORADIOBUTTON, 0, 0, 0, 20, 10});
+    t.items.push_back({IDC_RADIO2, "Button", "5", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, 0, 0, 0, 20, 10});
+    t.items.push_back({IDC_RADIO3, "Button", "50", WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON, 0, 0, 0, 20, 10});
+    t.items.push_back({IDC_STATIC, "Static", "", WS_CHILD | WS_VISIBLE | WS_GROUP, 0, 0, 0, 1, 1});
+    return t;
+}
+
+class ExchangeDialog : public CDialog {
+public:
+    CString name = "probe";
+    int count = 12;
+    double ratio = 0.1;
+    int enable = 1;
+    UINT unsignedValue = 4000000000u;
+    short shortValue = -7;
+    long longValue = 123456;
+    float floatValue = 1.0f / 3.0f;
+    BYTE byteValue = 200;
+    int radio = 1;
+    // Validation limits; the ranges are checked when reading only.
+    int countMax = 100;
+    double ratioMin = 0.05, ratioMax = 2.5;
+    int nameMax = 8;
+    int changes = 0;
+    bool exchangeMissingControl = false;
+    CEdit nameEdit;
+
+    void DoDataExchange(CDataExchange* dx) override
+    {
+        DDX_Control(dx, IDC_NAME, nameEdit);
+        DDX_Text(dx, IDC_NAME, name);
+        DDV_MaxChars(dx, name, nameMax);
+        DDX_Text(dx, IDC_COUNT, count);
+        DDV_MinMaxInt(dx, count, 0, countMax);
+        DDX_Text(dx, IDC_RATIO, ratio);
+        DDV_MinMaxDouble(dx, ratio, ratioMin, ratioMax);
+        DDX_Check(dx, IDC_ENABLE, enable);
+        DDX_Text(dx, IDC_UINT, unsignedValue);
+        DDX_Text(dx, IDC_SHORT, shortValue);
+        DDX_Text(dx, IDC_LONG, longValue);
+        DDX_Text(dx, IDC_FLOAT, floatValue);
+        DDV_MinMaxFloat(dx, floatValue, -1.5f, 1.5f);
+        DDX_Text(dx, IDC_BYTE, byteValue);
+        DDX_Radio(dx, IDC_RADIO1, radio);
+        if (exchangeMissingControl) DDX_Text(dx, 4711, count);
+    }
+    afx_msg void OnNameChange() { ++changes; }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(ExchangeDialog, CDialog)
+    ON_EN_CHANGE(IDC_NAME, &ExchangeDialog::OnNameChange)
+END_MESSAGE_MAP()
+
+struct Fixture {
+    AutomationSession session;
+    CWinApp app{"Test Host"};
+    ExchangeDialog dialog;
+    Automation& a = *session;
+    Fixture() { EXPECT_TRUE(dialog.CreateIndirect(exchangeTemplate(), nullptr)); }
+    CString text(int id) { return a.Text(dialog, id); }
+};
+
+} // namespace
+
+TEST(DataExchange, MembersAreShownWithTheFrameworkFormats)
+{
+    Fixture f;
+    EXPECT_EQ(f.text(IDC_NAME), "probe");
+    EXPECT_EQ(f.text(IDC_COUNT), "12");
+    EXPECT_EQ(f.text(IDC_RATIO), "0.1");
+    EXPECT_EQ(f.text(IDC_UINT), "4000000000");
+    EXPECT_EQ(f.text(IDC_SHORT), "-7");
+    EXPECT_EQ(f.text(IDC_LONG), "123456");
+    EXPECT_EQ(f.text(IDC_FLOAT), "0.333333"); // FLT_DIG significant digits
+    EXPECT_EQ(f.text(IDC_BYTE), "200");
+    EXPECT_EQ(f.a.CheckState(f.a.Find(f.dialog, IDC_ENABLE)), BST_CHECKED);
+    EXPECT_EQ(f.a.CheckState(f.a.Find(f.dialog, IDC_RADIO2)), BST_CHECKED);
+    EXPECT_EQ(f.a.CheckState(f.a.Find(f.dialog, IDC_RADIO1)), BST_UNCHECKED);
+    f.dialog.ratio = 1.0 / 3.0;
+    f.dialog.UpdateData(FALSE);
+    EXPECT_EQ(f.text(IDC_RATIO), "0.333333333333333"); // DBL_DIG
+    // DDV_MaxChars limits what the operator can type.
+    EXPECT_EQ(f.dialog.nameEdit.GetLimitText(), 8u);
+}
+
+TEST(DataExchange, OperatorInputIsReadBack)
+{
+    Fixture f;
+    f.a.ReplaceText(f.dialog, IDC_NAME, "Laser");
+    f.a.ReplaceText(f.dialog, IDC_COUNT, " 42 ");
+    f.a.ReplaceText(f.dialog, IDC_RATIO, "2.5e-1");
+    f.a.Click(f.dialog, IDC_ENABLE);
+    f.a.ReplaceText(f.dialog, IDC_UINT, "0");
+    f.a.ReplaceText(f.dialog, IDC_SHORT, "-32768");
+    f.a.ReplaceText(f.dialog, IDC_LONG, "-2147483648");
+    f.a.ReplaceText(f.dialog, IDC_FLOAT, "-1.25");
+    f.a.ReplaceText(f.dialog, IDC_BYTE, "255");
+    f.a.Click(f.dialog, IDC_RADIO3);
+    EXPECT_TRUE(f.dialog.UpdateData(TRUE));
+    EXPECT_EQ(f.dialog.name, "Laser");
+    EXPECT_EQ(f.dialog.count, 42);
+    EXPECT_DOUBLE_EQ(f.dialog.ratio, 0.25);
+    EXPECT_EQ(f.dialog.enable, 0);
+    EXPECT_EQ(f.dialog.unsignedValue, 0u);
+    EXPECT_EQ(f.dialog.shortValue, -32768);
+    EXPECT_EQ(f.dialog.longValue, -2147483648L);
+    EXPECT_FLOAT_EQ(f.dialog.floatValue, -1.25f);
+    EXPECT_EQ(f.dialog.byteValue, 255);
+    EXPECT_EQ(f.dialog.radio, 2);
+    EXPECT_TRUE(f.a.MessageBoxes().empty());
+}
+
+namespace {
+
+// Types `input` into control `id`, reads the dialog and expects exactly one prompt.
+void expectPrompt(Fixture& f, int id, const char* input, const char* prompt)
+{
+    SCOPED_TRACE(std::string("input \"") + input + "\"");
+    size_t boxes = f.a.MessageBoxes().size();
+    f.a.ReplaceText(f.dialog, id, input);
+    f.a.AnswerMessageBox(IDOK);
+    EXPECT_FALSE(f.dialog.UpdateData(TRUE));
+    ASSERT_EQ(f.a.MessageBoxes().size(), boxes + 1);
+    const MessageBoxRecord& box = f.a.MessageBoxes().back();
+    EXPECT_EQ(box.text, prompt);
+    EXPECT_EQ(box.caption, "Test Host");
+    EXPECT_EQ(box.flags & MB_ICONMASK, MB_ICONEXCLAMATION);
+    EXPECT_EQ(f.a.FocusWindow(), f.a.Find(f.dialog, id));
+    DWORD start = 1, end = 0;
+    ::SendMessage(f.a.Find(f.dialog, id), EM_GETSEL, reinterpret_cast<WPARAM>(&start), reinterpret_cast<LPARAM>(&end));
+    EXPECT_EQ(start, 0u);
+    EXPECT_EQ(static_cast<int>(end), f.a.Text(f.dialog, id).GetLength()); // ready to be typed over
+}
+
+} // namespace
+
+TEST(DataExchange, ValuesThatDoNotParseArePromptedOnce)
+{
+    Fixture f;
+    expectPrompt(f, IDC_COUNT, "12abc", "Please enter an integer.");
+    expectPrompt(f, IDC_COUNT, "", "Please enter an integer.");
+    expectPrompt(f, IDC_COUNT, "99999999999", "Please enter an integer.");
+    f.a.ReplaceText(f.dialog, IDC_COUNT, "5");
+    expectPrompt(f, IDC_RATIO, "fast", "Please enter a number.");
+    expectPrompt(f, IDC_RATIO, "inf", "Please enter a number.");
+    expectPrompt(f, IDC_RATIO, "0x10", "Please enter a number.");
+    expectPrompt(f, IDC_RATIO, "1e999", "Please enter a number.");
+    f.a.ReplaceText(f.dialog, IDC_RATIO, "1");
+    expectPrompt(f, IDC_UINT, "-1", "Please enter a positive integer.");
+    f.a.ReplaceText(f.dialog, IDC_UINT, "1");
+    expectPrompt(f, IDC_SHORT, "32768", "Please enter an integer.");
+    f.a.ReplaceText(f.dialog, IDC_SHORT, "1");
+    expectPrompt(f, IDC_LONG, "2147483648", "Please enter an integer.");
+    f.a.ReplaceText(f.dialog, IDC_LONG, "1");
+    expectPrompt(f, IDC_FLOAT, "1e39", "Please enter a number.");
+    f.a.ReplaceText(f.dialog, IDC_FLOAT, "1");
+    expectPrompt(f, IDC_BYTE, "256", "Please enter an integer between 0 and 255.");
+}
+
+TEST(DataExchange, RangeChecksNameTheirBounds)
+{
+    Fixture f;
+    // The edit refuses typing beyond the limit (with a beep); text set by a program is not limited.
+    int beeps = f.a.BeepCount();
+    f.a.ReplaceText(f.dialog, IDC_NAME, "Calibration");
+    EXPECT_EQ(f.text(IDC_NAME), "Calibrat");
+    EXPECT_EQ(f.a.BeepCount(), beeps + 3);
+    ::SetWindowText(f.a.Find(f.dialog, IDC_NAME), "Calibration");
+    f.a.AnswerMessageBox(IDOK);
+    EXPECT_FALSE(f.dialog.UpdateData(TRUE));
+    EXPECT_EQ(f.a.MessageBoxes().back().text, "Please enter no more than 8 characters.");
+    f.a.ReplaceText(f.dialog, IDC_NAME, "ok");
+    expectPrompt(f, IDC_COUNT, "101", "Please enter an integer between 0 and 100.");
+    f.a.ReplaceText(f.dialog, IDC_COUNT, "100");
+    expectPrompt(f, IDC_RATIO, "2.6", "Please enter a number between 0.05 and 2.5.");
+    f.a.ReplaceText(f.dialog, IDC_RATIO, "0.05");
+    expectPrompt(f, IDC_FLOAT, "-1.6", "Please enter a number between -1.5 and 1.5.");
+    f.a.ReplaceText(f.dialog, IDC_FLOAT, "1.5");
+    EXPECT_TRUE(f.dialog.UpdateData(TRUE));
+}
+
+TEST(DataExchange, MembersBeforeTheFailureKeepTheirNewValues)
+{
+    Fixture f;
+    f.a.ReplaceText(f.dialog, IDC_NAME, "new");
+    f.a.ReplaceText(f.dialog, IDC_COUNT, "77");
+    f.a.ReplaceText(f.dialog, IDC_RATIO, "bad");
+    f.a.ReplaceText(f.dialog, IDC_SHORT, "9");
+    f.a.AnswerMessageBox(IDOK, "Please enter a number.");
+    EXPECT_FALSE(f.dialog.UpdateData(TRUE));
+    EXPECT_EQ(f.dialog.name, "new");
+    EXPECT_EQ(f.dialog.count, 77);
+    EXPECT_DOUBLE_EQ(f.dialog.ratio, 0.1); // the failing one
+    EXPECT_EQ(f.dialog.shortValue, -7);    // after it: not read
+}
+
+TEST(DataExchange, OkDoesNotCloseUntilEveryValueReads)
+{
+    AutomationSession session;
+    CWinApp app("Test Host");
+    ExchangeDialog dialog;
+    session->OnNextModal([](CWnd& d, Automation& a) {
+        a.ReplaceText(d, IDC_COUNT, "x");
+        a.AnswerMessageBox(IDOK);
+        a.Click(d, IDOK);
+        EXPECT_TRUE(a.IsVisible(d));
+        a.ReplaceText(d, IDC_COUNT, "8");
+        a.Click(d, IDOK);
+    });
+    EXPECT_EQ(dialog.DoModalIndirect(exchangeTemplate()), IDOK);
+    EXPECT_EQ(dialog.count, 8);
+    EXPECT_EQ(session->MessageBoxes().size(), 1u);
+}
+
+TEST(DataExchange, ControlNotificationsAreIgnoredWhileExchanging)
+{
+    Fixture f;
+    int before = f.dialog.changes;
+    f.dialog.name = "other";
+    f.dialog.UpdateData(FALSE); // sets the text: the dialog does not hear about it
+    EXPECT_EQ(f.dialog.changes, before);
+    f.dialog.UpdateData(FALSE); // same text: not even set again
+    f.a.Type(f.dialog, IDC_NAME, "ab");
+    EXPECT_EQ(f.dialog.changes, before + 2); // typing notifies once per character
+    EXPECT_EQ(f.text(IDC_NAME), "otherab");
+}
+
+TEST(DataExchange, ControlsAreBoundOnceAndMissingIdsAreProgrammingErrors)
+{
+    Fixture f;
+    HWND bound = f.dialog.nameEdit.m_hWnd;
+    EXPECT_EQ(bound, f.a.Find(f.dialog, IDC_NAME));
+    EXPECT_TRUE(f.dialog.UpdateData(TRUE));
+    EXPECT_EQ(f.dialog.nameEdit.m_hWnd, bound);
+    EXPECT_EQ(CWnd::FromHandle(bound), &f.dialog.nameEdit);
+
+    f.dialog.exchangeMissingControl = true;
+    try {
+        f.dialog.UpdateData(TRUE);
+        FAIL() << "a missing control must be reported";
+    } catch (const FrameworkError& e) {
+        EXPECT_NE(std::string(e.what()).find("4711"), std::string::npos);
+        EXPECT_NE(std::string(e.what()).find("Exchange"), std::string::npos);
+    }
+}
+
+TEST(DataExchange, TheHostCanRewordThePrompts)
+{
+    Fixture f;
+    ResourceModule german("host", {}, {{AFX_IDP_PARSE_INT, "Bitte eine ganze Zahl eingeben."}}, {});
+    ResourceRegistrar registrar(german);
+    expectPrompt(f, IDC_COUNT, "x", "Bitte eine ganze Zahl eingeben.");
+}
