@@ -1,0 +1,274 @@
+// The standard controls as the operator uses them: buttons, check boxes and radio buttons, edits,
+// statics; and the automation interface's rules for input that cannot happen.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestDialogs.h"
+#include "platform/framework/AutomationSession.h"
+
+using namespace test;
+
+namespace {
+
+constexpr int IDC_PUSH = 2001;
+constexpr int IDC_CHECK = 2002;
+constexpr int IDC_TRI = 2003;
+constexpr int IDC_R1 = 2004;
+constexpr int IDC_R2 = 2005;
+constexpr int IDC_R3 = 2006;
+constexpr int IDC_OTHER = 2007;
+constexpr int IDC_DIGITS = 2008;
+constexpr int IDC_LOG = 2009;
+constexpr int IDC_READONLY = 2010;
+constexpr int IDC_LABEL = 2011;
+constexpr int IDC_GROUP = 2012;
+constexpr int IDC_SINGLE = 2013;
+
+DialogTemplate controlsTemplate()
+{
+    const DWORD child = WS_CHILD | WS_VISIBLE;
+    return DialogTemplate{600, "Controls", kDialogStyle | WS_VISIBLE, 0, 0, 0, 220, 160, "MS Sans Serif", 8,
+                          {
+                              {IDC_PUSH, "Button", "Push", kButton, 0, 5, 5, 40, 14},
+                              {IDC_CHECK, "Button", "Check", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 5, 25, 60, 10},
+                              {IDC_TRI, "Button", "Tri", child | WS_TABSTOP | BS_AUTO3STATE, 0, 5, 37, 60, 10},
+                              {IDC_GROUP, "Button", "Step Size", child | BS_GROUPBOX, 0, 70, 5, 60, 50},
+                              {IDC_R1, "Button", "1", child | WS_GROUP | BS_AUTORADIOBUTTON, 0, 75, 15, 30, 10},
+                              {IDC_R2, "Button", "5", child | BS_AUTORADIOBUTTON, 0, 75, 27, 30, 10},
+                              {IDC_R3, "Button", "50", child | BS_AUTORADIOBUTTON, 0, 75, 39, 30, 10},
+                              {IDC_OTHER, "Button", "Other", child | WS_GROUP | BS_AUTORADIOBUTTON, 0, 140, 5, 40, 10},
+                              {IDC_DIGITS, "Edit", "", kEdit | ES_NUMBER, 0, 5, 60, 50, 14},
+                              {IDC_LOG, "Edit", "", kEdit | ES_MULTILINE | ES_WANTRETURN | WS_VSCROLL, 0, 5, 80, 100, 40},
+                              {IDC_READONLY, "Edit", "fixed", kEdit | ES_READONLY, 0, 110, 80, 50, 14},
+                              {IDC_LABEL, "Static", "Status", child | SS_NOTIFY, 0, 110, 100, 50, 8},
+                              {IDC_SINGLE, "Edit", "", kEdit, 0, 110, 120, 50, 14},
+                              {IDOK, "Button", "OK", WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 165, 140, 40, 14},
+                          }};
+}
+
+class ControlsDialog : public CDialog {
+public:
+    std::vector<std::string> events;
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        return FALSE; // leave the focus where it is
+    }
+    void OnOK() override { events.push_back("ok"); }
+    BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
+    {
+        if (lParam) events.push_back(std::to_string(LOWORD(wParam)) + ":" + std::to_string(HIWORD(wParam)));
+        return CDialog::OnCommand(wParam, lParam);
+    }
+    int count(int id, UINT code) const
+    {
+        std::string key = std::to_string(id) + ":" + std::to_string(code);
+        return static_cast<int>(std::count(events.begin(), events.end(), key));
+    }
+};
+
+struct Fixture {
+    AutomationSession session;
+    ControlsDialog dialog;
+    Automation& a = *session;
+    Fixture() { EXPECT_TRUE(dialog.CreateIndirect(controlsTemplate(), nullptr)); }
+    HWND item(int id) { return a.Find(dialog, id); }
+};
+
+} // namespace
+
+TEST(Buttons, ClicksNotifyAndDisabledOrHiddenButtonsIgnoreTheOperator)
+{
+    Fixture f;
+    EXPECT_TRUE(f.a.Click(f.item(IDC_PUSH)));
+    EXPECT_EQ(f.dialog.count(IDC_PUSH, BN_CLICKED), 1);
+    EXPECT_EQ(f.a.FocusWindow(), f.item(IDC_PUSH)); // a pressed button takes the focus
+
+    ::EnableWindow(f.item(IDC_PUSH), FALSE);
+    EXPECT_FALSE(f.a.Click(f.item(IDC_PUSH)));
+    ::SendMessage(f.item(IDC_PUSH), BM_CLICK, 0, 0);
+    EXPECT_EQ(f.dialog.count(IDC_PUSH, BN_CLICKED), 1);
+    ::EnableWindow(f.item(IDC_PUSH), TRUE);
+
+    ::ShowWindow(f.item(IDC_PUSH), SW_HIDE);
+    EXPECT_FALSE(f.a.Click(f.item(IDC_PUSH)));
+    ::ShowWindow(f.item(IDC_PUSH), SW_SHOW);
+    f.dialog.EnableWindow(FALSE); // a disabled dialog disables all it holds for the operator
+    EXPECT_FALSE(f.a.Click(f.item(IDC_PUSH)));
+    f.dialog.EnableWindow(TRUE);
+    EXPECT_TRUE(f.a.Click(f.item(IDC_PUSH)));
+    EXPECT_EQ(f.dialog.count(IDC_PUSH, BN_CLICKED), 2);
+
+    // Group boxes and plain statics are not buttons to press.
+    f.a.Click(f.item(IDC_GROUP));
+    EXPECT_EQ(f.dialog.count(IDC_GROUP, BN_CLICKED), 0);
+    f.a.Click(f.item(IDC_LABEL));
+    EXPECT_EQ(f.dialog.count(IDC_LABEL, STN_CLICKED), 1);
+}
+
+TEST(Buttons, AHeldButtonReportsPressedUntilReleased)
+{
+    Fixture f;
+    HWND push = f.item(IDC_PUSH);
+    EXPECT_TRUE(f.a.Hold(push));
+    EXPECT_TRUE(f.a.IsPressed(push));
+    f.a.Advance(1500); // time passes while it is held
+    EXPECT_TRUE(f.a.IsPressed(push));
+    EXPECT_EQ(f.dialog.count(IDC_PUSH, BN_CLICKED), 0);
+    EXPECT_FALSE(f.a.Release(f.item(IDC_CHECK))); // not the one held
+    EXPECT_TRUE(f.a.Release(push));
+    EXPECT_FALSE(f.a.IsPressed(push));
+    EXPECT_EQ(f.dialog.count(IDC_PUSH, BN_CLICKED), 1); // released over it: a click
+    EXPECT_EQ(::GetCapture(), nullptr);
+
+    // Disabled while held: the press is forgotten and the release clicks nothing.
+    f.a.Hold(push);
+    ::EnableWindow(push, FALSE);
+    EXPECT_FALSE(f.a.IsPressed(push));
+    f.a.Release(push);
+    EXPECT_EQ(f.dialog.count(IDC_PUSH, BN_CLICKED), 1);
+}
+
+TEST(Buttons, CheckBoxesToggleAndRadioButtonsStayExclusiveInTheirGroup)
+{
+    Fixture f;
+    HWND check = f.item(IDC_CHECK), tri = f.item(IDC_TRI);
+    f.a.Click(check);
+    EXPECT_EQ(f.a.CheckState(check), BST_CHECKED);
+    f.a.Click(check);
+    EXPECT_EQ(f.a.CheckState(check), BST_UNCHECKED);
+    f.a.Click(tri);
+    f.a.Click(tri);
+    EXPECT_EQ(f.a.CheckState(tri), BST_INDETERMINATE);
+    f.a.Click(tri);
+    EXPECT_EQ(f.a.CheckState(tri), BST_UNCHECKED);
+    EXPECT_TRUE(f.a.SetChecked(check, true));
+    EXPECT_TRUE(f.a.SetChecked(check, true)); // already: no click
+    EXPECT_EQ(f.dialog.count(IDC_CHECK, BN_CLICKED), 3);
+
+    f.a.Click(f.item(IDC_OTHER)); // another group
+    f.a.Click(f.item(IDC_R2));
+    EXPECT_EQ(f.a.CheckState(f.item(IDC_R2)), BST_CHECKED);
+    f.a.Click(f.item(IDC_R3));
+    EXPECT_EQ(f.a.CheckState(f.item(IDC_R2)), BST_UNCHECKED);
+    EXPECT_EQ(f.a.CheckState(f.item(IDC_R3)), BST_CHECKED);
+    EXPECT_EQ(f.a.CheckState(f.item(IDC_OTHER)), BST_CHECKED);
+    EXPECT_TRUE(f.a.Style(f.item(IDC_R3)) & WS_TABSTOP); // the checked one is the group's tab stop
+    EXPECT_FALSE(f.a.Style(f.item(IDC_R2)) & WS_TABSTOP);
+    EXPECT_FALSE(f.a.SetChecked(f.item(IDC_R3), false)); // a radio button cannot be clicked off
+
+    // Arrow keys move within the group and check as they go.
+    ::SetFocus(f.item(IDC_R3));
+    f.a.PressKey(VK_UP);
+    EXPECT_EQ(f.a.FocusWindow(), f.item(IDC_R2));
+    EXPECT_EQ(f.a.CheckState(f.item(IDC_R2)), BST_CHECKED);
+    EXPECT_EQ(f.a.CheckState(f.item(IDC_R3)), BST_UNCHECKED);
+}
+
+TEST(Edits, TypingNotifiesPerCharacterAndRespectsTheStyle)
+{
+    Fixture f;
+    HWND digits = f.item(IDC_DIGITS);
+    int beeps = f.a.BeepCount();
+    EXPECT_TRUE(f.a.Type(digits, "1a2.3"));
+    EXPECT_EQ(f.a.Text(digits), "123");
+    EXPECT_EQ(f.a.BeepCount(), beeps + 2);
+    EXPECT_EQ(f.dialog.count(IDC_DIGITS, EN_CHANGE), 3);
+    EXPECT_TRUE(f.a.ReplaceText(digits, ""));
+    EXPECT_EQ(f.a.Text(digits), "");
+    EXPECT_EQ(f.dialog.count(IDC_DIGITS, EN_CHANGE), 4);
+    f.a.PressKey(VK_BACK); // nothing left to delete: no change
+    EXPECT_EQ(f.dialog.count(IDC_DIGITS, EN_CHANGE), 4);
+
+    HWND fixed = f.item(IDC_READONLY);
+    f.a.Type(fixed, "x");
+    EXPECT_EQ(f.a.Text(fixed), "fixed");
+    EXPECT_EQ(f.dialog.count(IDC_READONLY, EN_CHANGE), 0);
+
+    // Characters with no key of their own still arrive.
+    HWND single = f.item(IDC_SINGLE);
+    f.a.Type(single, "45\xB0" "C");
+    EXPECT_EQ(f.a.Text(single), "45\xB0" "C");
+}
+
+TEST(Edits, SettingTextNotifiesOnlySingleLineEdits)
+{
+    Fixture f;
+    ::SetWindowText(f.item(IDC_SINGLE), "a");
+    ::SetWindowText(f.item(IDC_LOG), "b");
+    EXPECT_EQ(f.dialog.count(IDC_SINGLE, EN_CHANGE), 1);
+    EXPECT_EQ(f.dialog.count(IDC_LOG, EN_CHANGE), 0);
+    CEdit* log = static_cast<CEdit*>(CWnd::FromHandle(f.item(IDC_LOG)));
+    log->SetSel(1, 1);
+    log->ReplaceSel(" appended");
+    EXPECT_EQ(f.dialog.count(IDC_LOG, EN_CHANGE), 1);
+}
+
+TEST(Edits, MultiLineEditsCountAndScrollLines)
+{
+    Fixture f;
+    HWND log = f.item(IDC_LOG);
+    CEdit* edit = static_cast<CEdit*>(CWnd::FromHandle(log));
+    EXPECT_EQ(edit->GetLineCount(), 1);
+    ::SetWindowText(log, "PROBE SWAP\r\n\r\n----\r\nInsert the probe");
+    EXPECT_EQ(edit->GetLineCount(), 4);
+    EXPECT_EQ(edit->LineIndex(3), 20);
+    EXPECT_EQ(edit->LineLength(edit->LineIndex(3)), 16);
+    EXPECT_TRUE(edit->LineScroll(2));
+    EXPECT_EQ(edit->GetFirstVisibleLine(), 2);
+    edit->LineScroll(100);
+    EXPECT_EQ(edit->GetFirstVisibleLine(), 3);
+    edit->LineScroll(-100);
+    EXPECT_EQ(edit->GetFirstVisibleLine(), 0);
+    EXPECT_FALSE(static_cast<CEdit*>(CWnd::FromHandle(f.item(IDC_SINGLE)))->LineScroll(1));
+
+    // Enter in a multi-line edit that wants it starts a line; Backspace removes it whole.
+    f.a.Type(log, "!");
+    f.a.PressKey(VK_RETURN);
+    EXPECT_EQ(edit->GetLineCount(), 5);
+    EXPECT_TRUE(f.dialog.events.end() == std::find(f.dialog.events.begin(), f.dialog.events.end(), "ok"));
+    f.a.PressKey(VK_BACK);
+    EXPECT_EQ(f.a.Text(log), "PROBE SWAP\r\n\r\n----\r\nInsert the probe!");
+    // In a single-line edit Enter belongs to the dialog.
+    f.a.Type(f.item(IDC_SINGLE), "x");
+    f.a.PressKey(VK_RETURN);
+    EXPECT_EQ(f.dialog.events.back(), "ok");
+}
+
+TEST(Automation, AddressingWindowsThatDoNotExistIsAnError)
+{
+    Fixture f;
+    EXPECT_THROW(f.a.Find(f.dialog, 4242), AutomationError);
+    EXPECT_EQ(f.a.TryFind(f.dialog, 4242), nullptr);
+    HWND push = f.item(IDC_PUSH);
+    EXPECT_EQ(f.a.FindByText(f.dialog, "Push"), push);
+    EXPECT_EQ(f.a.FindTopLevel("Controls"), f.dialog.m_hWnd);
+    EXPECT_EQ(f.a.FindTopLevel("Nothing"), nullptr);
+    f.dialog.DestroyWindow();
+    EXPECT_THROW(f.a.Click(push), AutomationError);
+    EXPECT_THROW(f.a.Text(push), AutomationError);
+    EXPECT_THROW(f.a.PressKey(VK_RETURN), AutomationError); // nobody to receive it
+}
+
+TEST(Automation, ResetStartsAfresh)
+{
+    Fixture f;
+    HWND dialog = f.dialog.m_hWnd;
+    f.dialog.SetTimer(1, 100);
+    f.a.Advance(250);
+    f.a.AnswerMessageBox(IDOK);
+    f.a.OnNextModal([](CWnd&, Automation&) {});
+    f.a.Reset();
+    EXPECT_FALSE(::IsWindow(dialog));
+    EXPECT_EQ(f.dialog.m_hWnd, nullptr);
+    EXPECT_EQ(f.a.Now(), 0u);
+    EXPECT_EQ(f.a.PendingMessageBoxAnswers(), 0u);
+    EXPECT_EQ(f.a.PendingModalScripts(), 0u);
+    EXPECT_TRUE(f.a.MessageBoxes().empty());
+    EXPECT_TRUE(f.a.TopLevelWindows().empty());
+    EXPECT_EQ(::GetFocus(), nullptr);
+    EXPECT_EQ(::GetActiveWindow(), nullptr);
+}
