@@ -7,6 +7,7 @@ class CButton : public CWnd {
     DECLARE_DYNAMIC(CButton)
 public:
     CButton() = default;
+    using CWnd::Create;
     BOOL Create(LPCTSTR caption, DWORD style, const RECT& rect, CWnd* parent, UINT id);
     int GetCheck() const { return static_cast<int>(SendMessage(BM_GETCHECK)); }
     void SetCheck(int check) { SendMessage(BM_SETCHECK, static_cast<WPARAM>(check)); }

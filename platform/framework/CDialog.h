@@ -25,6 +25,7 @@ public:
     explicit CDialog(LPCTSTR templateName, CWnd* parent = nullptr);
     ~CDialog() override;
 
+    using CWnd::Create;
     virtual BOOL Create(UINT templateId, CWnd* parent = nullptr);
     virtual BOOL Create(LPCTSTR templateName, CWnd* parent = nullptr);
     virtual BOOL CreateIndirect(const DialogTemplate& dialogTemplate, CWnd* parent = nullptr);

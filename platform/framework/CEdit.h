@@ -7,6 +7,7 @@ class CEdit : public CWnd {
     DECLARE_DYNAMIC(CEdit)
 public:
     CEdit() = default;
+    using CWnd::Create;
     BOOL Create(DWORD style, const RECT& rect, CWnd* parent, UINT id);
     void GetSel(int& start, int& end) const;
     void SetSel(int start, int end, BOOL noScroll = FALSE);

@@ -45,6 +45,9 @@ public:
 
     bool operator==(const RECT& o) const { return left == o.left && top == o.top && right == o.right && bottom == o.bottom; }
     bool operator!=(const RECT& o) const { return !(*this == o); }
+    // Exact overloads, so that comparing two CRects is never ambiguous with the reversed form.
+    bool operator==(const CRect& o) const { return *this == static_cast<const RECT&>(o); }
+    bool operator!=(const CRect& o) const { return !(*this == o); }
     CRect& operator+=(POINT p) { OffsetRect(p); return *this; }
     CRect& operator-=(POINT p) { OffsetRect(-p.x, -p.y); return *this; }
     CRect operator+(POINT p) const { CRect r(*this); r.OffsetRect(p); return r; }

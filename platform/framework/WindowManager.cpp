@@ -34,7 +34,12 @@ struct DepthGuard {
 } // namespace
 
 WindowRecord::WindowRecord() = default;
-WindowRecord::~WindowRecord() = default;
+
+WindowRecord::~WindowRecord()
+{
+    // Normally deleted with the window; the desktop's lives as long as the process.
+    if (temporary) CWnd::DeleteTemporary(temporary);
+}
 
 WindowManager& WindowManager::Get()
 {
