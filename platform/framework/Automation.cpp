@@ -219,6 +219,18 @@ bool Automation::canTakeInput(HWND hwnd) const
     return wm().IsEffectivelyVisible(hwnd) && wm().IsEffectivelyEnabled(hwnd);
 }
 
+bool Automation::reachable(HWND hwnd) const
+{
+    WindowRecord* rec = wm().Find(hwnd);
+    if (!rec) return false;
+    CPoint centre = rec->rect.CenterPoint();
+    while (rec && rec->IsChild()) {
+        if (!wm().ClientRectOnScreen(rec->parent).PtInRect(centre)) return false;
+        rec = wm().Find(rec->parent);
+    }
+    return true;
+}
+
 void Automation::postAndPump(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
     wm().Post(hwnd, message, wParam, lParam);
@@ -228,7 +240,7 @@ void Automation::postAndPump(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
 bool Automation::Click(HWND control)
 {
     window(control, "click");
-    if (!canTakeInput(control)) return false;
+    if (!canTakeInput(control) || !reachable(control)) return false;
     HWND root = wm().Root(control);
     if (root && root != wm().Active()) wm().Activate(root);
     if (!wm().Find(control) || !canTakeInput(control)) return false;
@@ -249,7 +261,7 @@ bool Automation::Click(HWND control)
 bool Automation::Hold(HWND control)
 {
     window(control, "hold");
-    if (!canTakeInput(control)) return false;
+    if (!canTakeInput(control) || !reachable(control)) return false;
     HWND root = wm().Root(control);
     if (root && root != wm().Active()) wm().Activate(root);
     CRect client = wm().ClientRect(control);
@@ -533,6 +545,19 @@ bool Automation::IsEnabled(HWND hwnd) const
 bool Automation::IsVisible(HWND hwnd) const
 {
     return wm().IsEffectivelyVisible(window(hwnd, "reading state"));
+}
+
+bool Automation::IsOnScreen(HWND hwnd) const
+{
+    if (!IsVisible(hwnd)) return false;
+    WindowRecord* rec = wm().Find(hwnd);
+    CRect shown = rec->rect;
+    while (rec && rec->IsChild()) {
+        CRect parent = wm().ClientRectOnScreen(rec->parent);
+        if (!shown.IntersectRect(&shown, &parent)) return false;
+        rec = wm().Find(rec->parent);
+    }
+    return true;
 }
 
 int Automation::CheckState(HWND hwnd) const

@@ -10,8 +10,9 @@
 // Input goes where an operator's would and through the same path (the host loop of MessageLoop:
 // PreTranslateMessage, the dialog's key handling, then the window):
 //   Click        press and release the left button in the middle of the control; nothing happens
-//                (false is returned) when the control or one of its parents is disabled or hidden;
-//                the click activates the control's top-level window;
+//                (false is returned) when the control or one of its parents is disabled or hidden,
+//                or when its middle lies outside a parent's client area (folded away by a window
+//                made smaller); the click activates the control's top-level window;
 //   Hold/Release press now, release later (the button reports BST_PUSHED meanwhile; time can be
 //                advanced in between);
 //   PressKey     key down and up to the window with the focus (else the active window), with
@@ -118,6 +119,8 @@ public:
     CString Text(HWND root, int id) const { return Text(Find(root, id)); }
     bool IsEnabled(HWND window) const;   // the window's own state
     bool IsVisible(HWND window) const;   // it and all its parents
+    // Visible, and not wholly outside any parent's client area (what the operator can see of it).
+    bool IsOnScreen(HWND window) const;
     int CheckState(HWND window) const;   // BST_UNCHECKED, BST_CHECKED, BST_INDETERMINATE
     bool IsPressed(HWND window) const;   // a button held down
     CRect WindowRect(HWND window) const; // screen pixels
@@ -156,6 +159,7 @@ private:
     };
     HWND window(HWND hwnd, const char* action) const;
     bool canTakeInput(HWND hwnd) const;
+    bool reachable(HWND hwnd) const;
     void postAndPump(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool typeCharacter(HWND edit, unsigned char ch);
     HWND findIn(HWND root, int id) const;

@@ -939,3 +939,8 @@ void CWnd::OnCaptureChanged(CWnd*)
 {
     Default();
 }
+
+HBRUSH CWnd::OnCtlColor(CDC*, CWnd*, UINT)
+{
+    return reinterpret_cast<HBRUSH>(Default());
+}

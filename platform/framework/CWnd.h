@@ -211,6 +211,7 @@ public:
     afx_msg void OnActivate(UINT state, CWnd* other, BOOL minimized);
     afx_msg UINT OnGetDlgCode();
     afx_msg void OnCaptureChanged(CWnd* wnd);
+    afx_msg HBRUSH OnCtlColor(CDC* dc, CWnd* control, UINT ctlColor);
 
     // --- window system hooks (not for application code) ----------------------------------------------
     static LRESULT AfxWndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

@@ -220,6 +220,13 @@ BOOL CaptureChanged(CCmdTarget* t, AFX_MSGCALL& c)
     return TRUE;
 }
 template <auto F>
+BOOL CtlColor(CCmdTarget* t, AFX_MSGCALL& c)
+{
+    *c.pResult = reinterpret_cast<LRESULT>((target<F>(t)->*F)(ResolveDc(c.wParam), WindowFromHandle(reinterpret_cast<HWND>(c.lParam)),
+                                                              c.message - WM_CTLCOLORMSGBOX));
+    return TRUE;
+}
+template <auto F>
 BOOL Message(CCmdTarget* t, AFX_MSGCALL& c)
 {
     *c.pResult = (target<F>(t)->*F)(c.wParam, c.lParam);
@@ -321,6 +328,15 @@ protected:                                                                      
 #define ON_WM_ENABLE() AFX_ON_MESSAGE_THUNK(WM_ENABLE, Enable, &ThisClass::OnEnable)
 #define ON_WM_ACTIVATE() AFX_ON_MESSAGE_THUNK(WM_ACTIVATE, Activate, &ThisClass::OnActivate)
 #define ON_WM_GETDLGCODE() AFX_ON_MESSAGE_THUNK(WM_GETDLGCODE, GetDlgCode, &ThisClass::OnGetDlgCode)
+// HBRUSH OnCtlColor(CDC*, CWnd* control, UINT ctlColor): one handler for every WM_CTLCOLOR... message.
+#define ON_WM_CTLCOLOR()                                                                                             \
+    AFX_ON_MESSAGE_THUNK(WM_CTLCOLORMSGBOX, CtlColor, &ThisClass::OnCtlColor)                                        \
+    AFX_ON_MESSAGE_THUNK(WM_CTLCOLOREDIT, CtlColor, &ThisClass::OnCtlColor)                                          \
+    AFX_ON_MESSAGE_THUNK(WM_CTLCOLORLISTBOX, CtlColor, &ThisClass::OnCtlColor)                                       \
+    AFX_ON_MESSAGE_THUNK(WM_CTLCOLORBTN, CtlColor, &ThisClass::OnCtlColor)                                           \
+    AFX_ON_MESSAGE_THUNK(WM_CTLCOLORDLG, CtlColor, &ThisClass::OnCtlColor)                                           \
+    AFX_ON_MESSAGE_THUNK(WM_CTLCOLORSCROLLBAR, CtlColor, &ThisClass::OnCtlColor)                                     \
+    AFX_ON_MESSAGE_THUNK(WM_CTLCOLORSTATIC, CtlColor, &ThisClass::OnCtlColor)
 #define ON_WM_CAPTURECHANGED() AFX_ON_MESSAGE_THUNK(WM_CAPTURECHANGED, CaptureChanged, &ThisClass::OnCaptureChanged)
 
 // Any message: LRESULT memberFxn(WPARAM, LPARAM).

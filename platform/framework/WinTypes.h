@@ -45,6 +45,8 @@ using HICON = HICON__*;
 using HCURSOR = HICON; // a cursor is an icon with a hot spot, as in the documented API
 struct HFONT__;
 using HFONT = HFONT__*;
+struct HBRUSH__;
+using HBRUSH = HBRUSH__*; // declared as the painting library declares it
 struct HMENU__;
 using HMENU = HMENU__*;
 struct HINSTANCE__;

@@ -1008,6 +1008,20 @@ void WindowManager::Validate(HWND hwnd, const RECT* clientRect)
     rec->updateRect.SetRectEmpty();
 }
 
+BOOL WindowManager::TakeUpdate(HWND hwnd, CRect& update, bool& erase)
+{
+    WindowRecord* rec = Find(hwnd);
+    if (!rec || !rec->invalid) {
+        update.SetRectEmpty();
+        erase = false;
+        return FALSE;
+    }
+    update = rec->updateRect;
+    erase = rec->eraseBackground;
+    Validate(hwnd, nullptr);
+    return TRUE;
+}
+
 void WindowManager::collectToPaint(HWND hwnd, HWND& found) const
 {
     if (found) return;

@@ -93,6 +93,9 @@ public:
     // --- painting requests ------------------------------------------------------------------------
     void Invalidate(HWND hwnd, const RECT* clientRect, bool erase);
     void Validate(HWND hwnd, const RECT* clientRect);
+    // What BeginPaint needs: the update rectangle (client coordinates) and whether the background is
+    // to be erased; the window is validated. FALSE for a window without an update region.
+    BOOL TakeUpdate(HWND hwnd, CRect& update, bool& erase);
     // The next visible window with an update region: parents before children, top-level windows
     // back to front. Null when nothing needs painting.
     HWND NextWindowToPaint() const;

@@ -238,6 +238,24 @@ TEST(Edits, MultiLineEditsCountAndScrollLines)
     EXPECT_EQ(f.dialog.events.back(), "ok");
 }
 
+TEST(Automation, ControlsFoldedAwayBySizingTheWindowCannotBeReached)
+{
+    Fixture f;
+    CRect r;
+    f.dialog.GetWindowRect(&r);
+    HWND ok = f.item(IDOK);
+    EXPECT_TRUE(f.a.IsOnScreen(ok));
+    // Contract the window from the bottom, as the tool windows fold away their lower part.
+    f.dialog.SetWindowPos(nullptr, r.left, r.top, r.Width(), r.Height() - 60, SWP_NOZORDER);
+    EXPECT_TRUE(f.a.IsVisible(ok)); // still a visible window...
+    EXPECT_FALSE(f.a.IsOnScreen(ok)); // ...that the operator cannot see
+    EXPECT_FALSE(f.a.Click(ok));
+    EXPECT_TRUE(f.a.IsOnScreen(f.item(IDC_PUSH)));
+    f.dialog.SetWindowPos(nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER);
+    EXPECT_TRUE(f.a.Click(ok));
+    EXPECT_EQ(f.dialog.events.back(), "ok");
+}
+
 TEST(Automation, AddressingWindowsThatDoNotExistIsAnError)
 {
     Fixture f;

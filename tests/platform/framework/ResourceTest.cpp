@@ -64,7 +64,9 @@ TEST(ResourceChain, LibraryModuleComesFirstAndTheHostSuppliesWhatItLacks)
 TEST(ResourceChain, TemplatesAreFoundByNumberOrByNameWithoutRegardToCase)
 {
     AutomationSession session;
-    ResourceModule module("named", {simpleTemplate(ResourceId("Maldi MS Scan"), "Maldi MS")}, {}, {});
+    DialogTemplate named = simpleTemplate(ResourceId("Maldi MS Scan"), "Maldi MS");
+    named.items[0] = {IDOK, "Button", "OK", kButton, 0, 5, 5, 40, 14};
+    ResourceModule module("named", {named}, {}, {});
     ResourceRegistrar registrar(module);
     EXPECT_NE(ResourceChain::Get().FindDialog(ResourceId("maldi ms scan")), nullptr);
     EXPECT_EQ(ResourceChain::Get().FindDialog(ResourceId("Maldi MSMS Scan")), nullptr);

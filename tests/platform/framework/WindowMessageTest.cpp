@@ -375,3 +375,76 @@ TEST(Windows, SystemMenuCloseItemCanBeGreyed)
     EXPECT_EQ(plain.GetSystemMenu(FALSE), nullptr);
     EXPECT_FALSE(session->PressCloseBox(plain));
 }
+
+namespace {
+
+constexpr int IDC_SLIDER = 37316;
+
+class SliderSpy : public CWnd {
+public:
+    int reflected = 0;
+    afx_msg void OnCustomDraw(NMHDR*, LRESULT* result)
+    {
+        ++reflected;
+        *result = 5;
+    }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(SliderSpy, CWnd)
+    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, &SliderSpy::OnCustomDraw)
+END_MESSAGE_MAP()
+
+class NotifyParent : public CWnd {
+public:
+    std::vector<std::string> seen;
+    afx_msg void OnReleasedCapture(NMHDR* hdr, LRESULT* result)
+    {
+        seen.push_back("released " + std::to_string(hdr->idFrom));
+        *result = 0;
+    }
+    afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar)
+    {
+        seen.push_back("hscroll " + std::to_string(code) + "," + std::to_string(pos) + "," +
+                       std::to_string(bar ? bar->GetDlgCtrlID() : 0));
+    }
+    afx_msg HBRUSH OnCtlColor(CDC*, CWnd* control, UINT kind)
+    {
+        seen.push_back("ctlcolor " + std::to_string(kind) + "," + std::to_string(control->GetDlgCtrlID()));
+        return reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(0x1234));
+    }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(NotifyParent, CWnd)
+    ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_SLIDER, &NotifyParent::OnReleasedCapture)
+    ON_WM_HSCROLL()
+    ON_WM_CTLCOLOR()
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(MessageMaps, NotificationsReachTheParentOrAReflectingControl)
+{
+    AutomationSession session;
+    NotifyParent parent;
+    makePopup(parent, WS_POPUP);
+    HWND slider = ::CreateWindowEx(0, "msctls_trackbar32", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, parent,
+                                   reinterpret_cast<HMENU>(IDC_SLIDER), nullptr, nullptr);
+    NMHDR hdr{slider, IDC_SLIDER, NM_RELEASEDCAPTURE};
+    EXPECT_EQ(parent.SendMessage(WM_NOTIFY, IDC_SLIDER, reinterpret_cast<LPARAM>(&hdr)), 0);
+    parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 3), reinterpret_cast<LPARAM>(slider));
+    EXPECT_EQ(parent.SendMessage(WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(slider)), 0x1234);
+
+    // Reflected: the control answers its own notification and the parent never sees it.
+    SliderSpy spy;
+    spy.SubclassWindow(slider);
+    NMHDR draw{slider, IDC_SLIDER, NM_CUSTOMDRAW};
+    EXPECT_EQ(parent.SendMessage(WM_NOTIFY, IDC_SLIDER, reinterpret_cast<LPARAM>(&draw)), 5);
+    EXPECT_EQ(spy.reflected, 1);
+    EXPECT_EQ(parent.seen, (std::vector<std::string>{"released 37316", "hscroll 5,3,37316", "ctlcolor 6,37316"}));
+}
