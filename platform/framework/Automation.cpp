@@ -77,8 +77,9 @@ struct DepthCounter {
 
 Automation& Automation::Get()
 {
-    static Automation automation;
-    return automation;
+    // Never destroyed: windows and registrars may outlive any other static object.
+    static Automation* automation = new Automation;
+    return *automation;
 }
 
 void Automation::Reset()

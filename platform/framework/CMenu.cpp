@@ -10,8 +10,8 @@ namespace {
 
 std::map<HMENU, std::unique_ptr<CMenu>>& temporaries()
 {
-    static std::map<HMENU, std::unique_ptr<CMenu>> map;
-    return map;
+    static auto* map = new std::map<HMENU, std::unique_ptr<CMenu>>; // never destroyed, like the menus
+    return *map;
 }
 
 } // namespace

@@ -4,8 +4,8 @@
 
 MenuManager& MenuManager::Get()
 {
-    static MenuManager manager;
-    return manager;
+    static MenuManager* manager = new MenuManager; // never destroyed, see WindowManager::Get
+    return *manager;
 }
 
 void MenuManager::Reset()

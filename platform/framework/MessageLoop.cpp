@@ -13,13 +13,16 @@ void MessageLoop::Deliver(const MSG& original)
     if (!msg.hwnd && msg.message != WM_TIMER) return; // thread messages have nobody to go to
 
     if (msg.hwnd) {
-        HWND top = nullptr;
-        for (HWND h = msg.hwnd; h; h = wm.Find(h) && wm.Find(h)->IsChild() ? wm.Find(h)->parent : nullptr) {
+        // Innermost first: the window itself, then each parent up to the top-level window.
+        HWND top = msg.hwnd;
+        for (HWND h = msg.hwnd; h;) {
             top = h;
             if (CWnd* w = CWnd::FromHandlePermanent(h)) {
                 if (w->PreTranslateMessage(&msg)) return;
                 if (!wm.Find(msg.hwnd)) return;
             }
+            WindowRecord* rec = wm.Find(h);
+            h = rec && rec->IsChild() ? rec->parent : nullptr;
         }
         WindowRecord* root = wm.Find(top);
         if (root && root->dialog && !CWnd::FromHandlePermanent(top)) {

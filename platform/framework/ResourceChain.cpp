@@ -25,8 +25,9 @@ IconImage disc(std::uint32_t colour)
 
 ResourceChain& ResourceChain::Get()
 {
-    static ResourceChain chain;
-    return chain;
+    // Never destroyed: static registrars of libraries unregister at exit, in any order.
+    static ResourceChain* chain = new ResourceChain;
+    return *chain;
 }
 
 ResourceChain::ResourceChain() : m_framework("framework")

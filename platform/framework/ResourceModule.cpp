@@ -6,8 +6,8 @@ namespace {
 
 std::set<ResourceModule*>& liveModules()
 {
-    static std::set<ResourceModule*> modules;
-    return modules;
+    static auto* modules = new std::set<ResourceModule*>; // never destroyed: modules may be static
+    return *modules;
 }
 
 } // namespace

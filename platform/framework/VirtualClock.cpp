@@ -7,8 +7,8 @@
 
 VirtualClock& VirtualClock::Get()
 {
-    static VirtualClock clock;
-    return clock;
+    static VirtualClock* clock = new VirtualClock; // never destroyed, see WindowManager::Get
+    return *clock;
 }
 
 void VirtualClock::Reset()

@@ -43,8 +43,10 @@ WindowRecord::~WindowRecord()
 
 WindowManager& WindowManager::Get()
 {
-    static WindowManager manager;
-    return manager;
+    // Never destroyed: framework objects with static storage (the z-order placeholders of CWnd, a
+    // host's application window) may be destroyed after any other static object and still ask.
+    static WindowManager* manager = new WindowManager;
+    return *manager;
 }
 
 WindowManager::WindowManager()

@@ -446,3 +446,43 @@ TEST(MessageBoxes, ABoxInsideAModalRunReachesTheTestThroughDoModal)
     ASSERT_EQ(session->MessageBoxes().size(), 1u);
     EXPECT_EQ(session->MessageBoxes()[0].text, "Please enter an integer.");
 }
+
+namespace {
+
+std::vector<int> g_commands;
+
+INT_PTR CALLBACK rawDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return TRUE;
+    case WM_COMMAND:
+        if (HIWORD(wParam) != BN_CLICKED) return FALSE; // edits tell about their focus too
+        g_commands.push_back(LOWORD(wParam));
+        if (LOWORD(wParam) == IDCANCEL) ::EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+TEST(DialogKeys, ADialogWithoutAFrameworkObjectGetsTheSameKeys)
+{
+    AutomationSession session;
+    g_commands.clear();
+    DialogTemplate t = settingsTemplate("Raw", 530);
+    t.style |= WS_VISIBLE;
+    HWND dialog = ::CreateDialogIndirectParam(nullptr, &t, nullptr, &rawDialogProc, 0);
+    ASSERT_NE(dialog, nullptr);
+    EXPECT_EQ(session->FocusWindow(), session->Find(dialog, IDC_NAME));
+    session->PressKey(VK_TAB);
+    EXPECT_EQ(session->FocusWindow(), session->Find(dialog, IDC_COUNT));
+    session->PressKey(VK_RETURN);
+    session->Click(dialog, IDC_APPLY);
+    session->PressCloseBox(dialog);
+    EXPECT_EQ(g_commands, (std::vector<int>{IDOK, IDC_APPLY, IDCANCEL}));
+    EXPECT_FALSE(::IsWindowVisible(dialog));
+    ::DestroyWindow(dialog);
+}
