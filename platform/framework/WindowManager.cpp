@@ -73,17 +73,18 @@ HWND WindowManager::newHandle()
 
 void WindowManager::registerStandardClasses()
 {
-    m_classes.clear();
+    // Replacing, so that a test that registered its own procedure under a standard name does not
+    // leave it to the next one; classes of other names stay registered.
     WNDCLASS desktop;
     desktop.lpszClassName = "#32769";
     desktop.lpfnWndProc = [](HWND h, UINT m, WPARAM w, LPARAM l) -> LRESULT {
         return WindowManager::Get().DefWindowProc(h, m, w, l);
     };
-    RegisterClass(desktop);
+    RegisterClass(desktop, nullptr, true);
     WNDCLASS plain;
     plain.lpszClassName = "AfxWnd";
     plain.lpfnWndProc = desktop.lpfnWndProc;
-    RegisterClass(plain);
+    RegisterClass(plain, nullptr, true);
     StandardControls::Register(*this);
 }
 
@@ -108,10 +109,8 @@ void WindowManager::Reset()
     m_keys.fill(false);
     m_lastError = 0;
     if (m_depth == 0) m_graveyard.clear();
-    WindowRecord* desktop = m_windows[m_desktop].get();
-    desktop->children.clear();
+    m_windows[m_desktop]->children.clear();
     registerStandardClasses();
-    desktop->windowClass = FindClass("#32769");
 }
 
 // --- classes ----------------------------------------------------------------------------------------

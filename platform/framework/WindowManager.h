@@ -28,7 +28,8 @@ public:
     static WindowManager& Get();
 
     // Destroys every window (handlers run as for DestroyWindow), empties the queue and clears focus,
-    // capture, keyboard state and registered classes (the standard ones are registered again).
+    // capture and keyboard state. Registered classes stay (a library registers its own once); the
+    // standard ones get their standard procedures back.
     void Reset();
 
     // --- classes ----------------------------------------------------------------------------------

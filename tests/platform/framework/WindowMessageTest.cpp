@@ -448,3 +448,42 @@ TEST(MessageMaps, NotificationsReachTheParentOrAReflectingControl)
     EXPECT_EQ(spy.reflected, 1);
     EXPECT_EQ(parent.seen, (std::vector<std::string>{"released 37316", "hscroll 5,3,37316", "ctlcolor 6,37316"}));
 }
+
+namespace {
+
+LRESULT CALLBACK countingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_APP) return 99;
+    return ::DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+} // namespace
+
+TEST(WindowClasses, RegisteredClassesOutliveAResetAndStandardOnesAreRestored)
+{
+    AutomationSession session;
+    WNDCLASS wc;
+    wc.lpszClassName = "PatternGrid";
+    wc.lpfnWndProc = &countingProc;
+    if (!::GetClassInfo(nullptr, "PatternGrid", &wc)) {
+        ASSERT_NE(::RegisterClass(&wc), 0);
+    }
+    EXPECT_EQ(::RegisterClass(&wc), 0); // once only
+    EXPECT_EQ(::GetLastError(), ERROR_CLASS_ALREADY_EXISTS);
+    WNDCLASS fake;
+    fake.lpszClassName = "Button";
+    fake.lpfnWndProc = &countingProc;
+    WindowManager::Get().RegisterClass(fake, nullptr, true);
+
+    session->Reset();
+    HWND grid = ::CreateWindowEx(0, "patterngrid", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    ASSERT_NE(grid, nullptr); // class names are not case sensitive
+    EXPECT_EQ(::SendMessage(grid, WM_APP, 0, 0), 99);
+    HWND button = ::CreateWindowEx(0, "Button", "", WS_POPUP | BS_AUTOCHECKBOX, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
+    EXPECT_EQ(::SendMessage(button, WM_APP, 0, 0), 0);
+    ::SendMessage(button, BM_SETCHECK, BST_CHECKED, 0);
+    EXPECT_EQ(::SendMessage(button, BM_GETCHECK, 0, 0), BST_CHECKED);
+    EXPECT_FALSE(::UnregisterClass("PatternGrid", nullptr)); // still in use
+    ::DestroyWindow(grid);
+    EXPECT_TRUE(::UnregisterClass("PatternGrid", nullptr));
+}
