@@ -829,7 +829,9 @@ BOOL WindowManager::EnableWindow(HWND hwnd, BOOL enable)
         rec->style &= ~WS_DISABLED;
     } else {
         rec->style |= WS_DISABLED;
-        if (m_focus && (m_focus == hwnd || IsDescendant(hwnd, m_focus))) SetFocus(nullptr);
+        // The window itself cannot keep the focus; a control inside keeps it (a modal dialog's
+        // owner remembers where the operator was).
+        if (m_focus == hwnd) SetFocus(nullptr);
         if (m_capture && (m_capture == hwnd || IsDescendant(hwnd, m_capture))) ReleaseCapture();
     }
     Invalidate(hwnd, nullptr, true);
@@ -858,9 +860,7 @@ DWORD WindowManager::SetStyle(HWND hwnd, int index, DWORD value)
     if (index == GWL_STYLE && wasVisible && !rec->IsVisible()) {
         if (m_focus && (m_focus == hwnd || IsDescendant(hwnd, m_focus))) m_focus = nullptr;
     }
-    if (index == GWL_STYLE && wasEnabled && !rec->IsEnabled()) {
-        if (m_focus && (m_focus == hwnd || IsDescendant(hwnd, m_focus))) m_focus = nullptr;
-    }
+    if (index == GWL_STYLE && wasEnabled && !rec->IsEnabled() && m_focus == hwnd) m_focus = nullptr;
     Send(hwnd, WM_STYLECHANGED, static_cast<WPARAM>(index), reinterpret_cast<LPARAM>(&ss));
     return old;
 }

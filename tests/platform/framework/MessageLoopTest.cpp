@@ -1,0 +1,182 @@
+// The host loop: the PreTranslateMessage chain, key translation, painting requests and what
+// happens when messages never stop coming.
+
+#include <gtest/gtest.h>
+
+#include <string>
+#include <vector>
+
+#include "TestDialogs.h"
+#include "platform/framework/AutomationSession.h"
+#include "platform/framework/FrameworkError.h"
+#include "platform/framework/MessageLoop.h"
+#include "platform/framework/WindowManager.h"
+
+using namespace test;
+
+namespace {
+
+std::vector<std::string> g_trail;
+
+// An edit that notes the keys it is offered before they are handled, and those it gets.
+class TracingEdit : public CEdit {
+public:
+    bool swallow = false;
+    BOOL PreTranslateMessage(MSG* msg) override
+    {
+        if (msg->message == WM_KEYDOWN) g_trail.push_back("edit pre " + std::to_string(msg->wParam));
+        return swallow && msg->message == WM_KEYDOWN;
+    }
+    afx_msg void OnChar(UINT ch, UINT repeat, UINT flags)
+    {
+        g_trail.push_back(std::string("edit char ") + static_cast<char>(ch));
+        CEdit::OnChar(ch, repeat, flags);
+    }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(TracingEdit, CEdit)
+    ON_WM_CHAR()
+END_MESSAGE_MAP()
+
+class TracingDialog : public CDialog {
+public:
+    TracingEdit edit;
+    BOOL PreTranslateMessage(MSG* msg) override
+    {
+        if (msg->message == WM_KEYDOWN) g_trail.push_back("dialog pre " + std::to_string(msg->wParam));
+        return CDialog::PreTranslateMessage(msg);
+    }
+    void DoDataExchange(CDataExchange* dx) override { DDX_Control(dx, IDC_NAME, edit); }
+    void OnOK() override { g_trail.push_back("ok"); }
+};
+
+} // namespace
+
+TEST(MessageLoop, KeysAreOfferedInnermostFirstThenHandledByTheDialog)
+{
+    AutomationSession session;
+    g_trail.clear();
+    TracingDialog dialog;
+    DialogTemplate t = settingsTemplate("Tracing", 540);
+    t.style |= WS_VISIBLE;
+    ASSERT_TRUE(dialog.CreateIndirect(t, nullptr));
+    ASSERT_EQ(session->FocusWindow(), dialog.edit.m_hWnd);
+
+    session->PressKey('Q', Automation::Shift);
+    session->PressKey(VK_RETURN);
+    EXPECT_EQ(g_trail, (std::vector<std::string>{"edit pre 81", "dialog pre 81", "edit char Q", "edit pre 13",
+                                                 "dialog pre 13", "ok"}));
+    g_trail.clear();
+    dialog.edit.swallow = true; // the innermost object can stop a key before the dialog sees it
+    session->PressKey(VK_RETURN);
+    session->PressKey('A', Automation::Control); // swallowed anyway; and Control keys type nothing
+    EXPECT_EQ(g_trail, (std::vector<std::string>{"edit pre 13", "edit pre 65"}));
+    dialog.edit.swallow = false;
+    session->PressKey('A', Automation::Control);
+    EXPECT_EQ(session->Text(dialog, IDC_NAME), "Q");
+}
+
+TEST(MessageLoop, PaintingIsDeferredUntilThePumpAndDeliveredOncePerRequest)
+{
+    AutomationSession session;
+    auto& wm = WindowManager::Get();
+    CWnd top, child;
+    ASSERT_TRUE(top.CreateEx(0, nullptr, "top", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr));
+    ASSERT_TRUE(child.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(10, 10, 30, 30), &top, 1));
+    session->Pump();
+    unsigned topPaints = wm.Find(top)->paintCount, childPaints = wm.Find(child)->paintCount;
+
+    top.InvalidateRect(CRect(0, 0, 5, 5));
+    top.InvalidateRect(CRect(50, 50, 60, 60));
+    CRect update;
+    EXPECT_TRUE(::GetUpdateRect(top, &update, FALSE));
+    EXPECT_EQ(update, CRect(0, 0, 60, 60)); // requests accumulate
+    EXPECT_EQ(wm.Find(top)->paintCount, topPaints);
+    session->Pump();
+    EXPECT_EQ(wm.Find(top)->paintCount, topPaints + 1);
+    EXPECT_EQ(wm.Find(child)->paintCount, childPaints);
+
+    // UpdateWindow paints at once; an up-to-date window is not painted again.
+    child.Invalidate();
+    child.UpdateWindow();
+    EXPECT_EQ(wm.Find(child)->paintCount, childPaints + 1);
+    child.UpdateWindow();
+    EXPECT_EQ(wm.Find(child)->paintCount, childPaints + 1);
+
+    // Hidden windows keep their request until they are shown.
+    top.ShowWindow(SW_HIDE);
+    top.Invalidate();
+    session->Pump();
+    EXPECT_EQ(wm.Find(top)->paintCount, topPaints + 1);
+    top.ShowWindow(SW_SHOWNA);
+    session->Pump();
+    EXPECT_EQ(wm.Find(top)->paintCount, topPaints + 2);
+
+    // What BeginPaint takes: the region and the erase request, leaving the window valid.
+    top.InvalidateRect(CRect(1, 2, 3, 4), TRUE);
+    bool erase = false;
+    EXPECT_TRUE(wm.TakeUpdate(top, update, erase));
+    EXPECT_EQ(update, CRect(1, 2, 3, 4));
+    EXPECT_TRUE(erase);
+    EXPECT_FALSE(wm.TakeUpdate(top, update, erase));
+}
+
+namespace {
+
+constexpr UINT WM_AGAIN = WM_APP + 20;
+
+class Runaway : public CWnd {
+public:
+    afx_msg LRESULT OnAgain(WPARAM, LPARAM)
+    {
+        PostMessage(WM_AGAIN); // forever
+        return 0;
+    }
+    afx_msg LRESULT OnEcho(WPARAM, LPARAM) { return SendMessage(WM_AGAIN + 1); }
+
+protected:
+    DECLARE_MESSAGE_MAP()
+};
+
+BEGIN_MESSAGE_MAP(Runaway, CWnd)
+    ON_MESSAGE(WM_AGAIN, &Runaway::OnAgain)
+    ON_MESSAGE(WM_AGAIN + 1, &Runaway::OnEcho)
+END_MESSAGE_MAP()
+
+} // namespace
+
+TEST(MessageLoop, MessagesThatNeverStopAreReportedInsteadOfHanging)
+{
+    AutomationSession session;
+    Runaway wnd;
+    ASSERT_TRUE(wnd.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
+    wnd.PostMessage(WM_AGAIN);
+    EXPECT_THROW(session->Pump(), AutomationError);
+    EXPECT_THROW(wnd.SendMessage(WM_AGAIN + 1), FrameworkError); // recursion without end
+    EXPECT_EQ(WindowManager::Get().DispatchDepth(), 0);
+    EXPECT_TRUE(CWnd::GetCurrentMessage() == nullptr); // unwound cleanly
+}
+
+TEST(MessageLoop, FocusReturnsToTheOwnerAfterANestedModalRun)
+{
+    AutomationSession session;
+    TestResources resources;
+    CDialog owner;
+    DialogTemplate t = settingsTemplate("Owner", 541);
+    t.style |= WS_VISIBLE;
+    ASSERT_TRUE(owner.CreateIndirect(t, nullptr));
+    HWND count = session->Find(owner, IDC_COUNT);
+    ::SetFocus(count);
+    CDialog modal(IDD_SETTINGS, &owner);
+    session->OnNextModal([&](CWnd& d, Automation& a) {
+        EXPECT_EQ(a.ActiveWindow(), d.m_hWnd);
+        EXPECT_TRUE(::IsChild(d, a.FocusWindow()));
+        a.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(modal.DoModal(), IDCANCEL);
+    EXPECT_EQ(session->ActiveWindow(), owner.m_hWnd);
+    EXPECT_EQ(session->FocusWindow(), count);
+}
