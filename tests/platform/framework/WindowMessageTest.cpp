@@ -487,3 +487,50 @@ TEST(WindowClasses, RegisteredClassesOutliveAResetAndStandardOnesAreRestored)
     ::DestroyWindow(grid);
     EXPECT_TRUE(::UnregisterClass("PatternGrid", nullptr));
 }
+
+namespace {
+
+WNDPROC g_original = nullptr;
+int g_intercepted = 0;
+
+LRESULT CALLBACK interceptingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (message == WM_SETTEXT) {
+        ++g_intercepted;
+        return ::CallWindowProc(g_original, hwnd, message, wParam, reinterpret_cast<LPARAM>("intercepted"));
+    }
+    return ::CallWindowProc(g_original, hwnd, message, wParam, lParam);
+}
+
+} // namespace
+
+TEST(WindowLongs, StyleIdAndProcedureCanBeReplaced)
+{
+    AutomationSession session;
+    HWND parent = ::CreateWindowEx(0, "AfxWnd", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
+    HWND edit = ::CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, parent,
+                                 reinterpret_cast<HMENU>(12), nullptr, nullptr);
+    EXPECT_EQ(::GetWindowLong(edit, GWL_ID), 12);
+    EXPECT_EQ(::SetWindowLong(edit, GWL_ID, 13), 12);
+    EXPECT_EQ(::GetDlgItem(parent, 13), edit);
+
+    ::SetWindowLong(edit, GWL_STYLE, static_cast<LONG>(::GetWindowLong(edit, GWL_STYLE) | ES_READONLY));
+    session->Type(edit, "abc");
+    EXPECT_EQ(session->Text(edit), "");
+    ::SetWindowLong(edit, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
+    EXPECT_EQ(static_cast<DWORD>(::GetWindowLong(edit, GWL_EXSTYLE)), WS_EX_CLIENTEDGE);
+    EXPECT_EQ(session->ClientRect(edit), CRect(0, 0, 46, 16));
+    EXPECT_EQ(::GetWindowLongPtr(edit, 4096), 0); // beyond the window's extra bytes
+    EXPECT_EQ(::GetLastError(), ERROR_INVALID_INDEX);
+
+    g_original = reinterpret_cast<WNDPROC>(
+        ::SetWindowLongPtr(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&interceptingProc)));
+    ASSERT_NE(g_original, nullptr);
+    ::SetWindowText(edit, "typed");
+    EXPECT_EQ(g_intercepted, 1);
+    EXPECT_EQ(session->Text(edit), "intercepted");
+    ::SetWindowLongPtr(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_original));
+    ::SetWindowText(edit, "plain");
+    EXPECT_EQ(g_intercepted, 1);
+    EXPECT_EQ(session->Text(edit), "plain");
+}

@@ -1,0 +1,106 @@
+#include "platform/framework/TextLayout.h"
+
+#include <array>
+
+#include "platform/framework/WinUser.h"
+#include "platform/framework/gdi/CDC.h"
+#include "platform/framework/gdi/CFont.h"
+
+namespace {
+
+// A memory context with the font selected: the painting library's own measurements.
+class Measure {
+public:
+    explicit Measure(HFONT font)
+    {
+        m_dc.CreateCompatibleDC(nullptr);
+        if (font) m_dc.SelectObject(static_cast<HGDIOBJ>(font));
+        m_widths.fill(-1);
+    }
+    int Char(unsigned char c)
+    {
+        int& w = m_widths[c];
+        if (w < 0) {
+            char s = static_cast<char>(c);
+            w = m_dc.GetTextExtent(&s, 1).cx;
+        }
+        return w;
+    }
+    int Height() const { return m_dc.GetTextExtent("X", 1).cy; }
+
+private:
+    CDC m_dc;
+    std::array<int, 256> m_widths{};
+};
+
+bool isBlank(char c)
+{
+    return c == ' ' || c == '\t';
+}
+
+} // namespace
+
+HFONT TextLayout::FontOf(HWND hwnd)
+{
+    return reinterpret_cast<HFONT>(::SendMessage(hwnd, WM_GETFONT, 0, 0));
+}
+
+int TextLayout::Width(HFONT font, const char* text, int count)
+{
+    if (!text || count <= 0) return 0;
+    Measure m(font);
+    int width = 0;
+    for (int i = 0; i < count; ++i) width += m.Char(static_cast<unsigned char>(text[i]));
+    return width;
+}
+
+int TextLayout::LineHeight(HFONT font)
+{
+    return Measure(font).Height();
+}
+
+std::vector<TextLayout::Line> TextLayout::Wrap(HFONT font, const CString& text, int width)
+{
+    std::vector<Line> lines;
+    const char* s = text.GetString();
+    const int n = text.GetLength();
+    Measure m(font);
+    int start = 0;
+    while (true) {
+        int hard = start;
+        while (hard < n && s[hard] != '\n') ++hard;
+        int end = hard; // end of the visible part of this hard line
+        if (end > start && s[end - 1] == '\r') --end;
+        // Soft breaks inside [start, end).
+        int lineStart = start;
+        while (width > 0 && lineStart < end) {
+            int x = 0;
+            int breakAt = -1; // index after the blanks that follow the last whole word
+            int i = lineStart;
+            bool broke = false;
+            for (; i < end; ++i) {
+                char c = s[i];
+                if (isBlank(c)) {
+                    x += m.Char(static_cast<unsigned char>(c));
+                    if (i + 1 < end && !isBlank(s[i + 1]) && i + 1 > lineStart) breakAt = i + 1;
+                    continue;
+                }
+                int w = m.Char(static_cast<unsigned char>(c));
+                if (x + w > width && i > lineStart) {
+                    int at = breakAt > lineStart ? breakAt : i;
+                    int shown = at;
+                    lines.push_back(Line{lineStart, shown - lineStart, at});
+                    lineStart = at;
+                    broke = true;
+                    break;
+                }
+                x += w;
+            }
+            if (!broke) break;
+        }
+        lines.push_back(Line{lineStart, end - lineStart, hard < n ? hard + 1 : n});
+        if (hard >= n) break;
+        start = hard + 1;
+    }
+    return lines;
+}
