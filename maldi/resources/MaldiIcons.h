@@ -1,0 +1,13 @@
+#pragma once
+// The library's icons: one 32 x 32 picture per icon id of MaldiResourceIds.h, drawn in code as a
+// plain picture of what the button does.
+
+#include <vector>
+
+#include "platform/framework/ResourceModule.h"
+
+class MaldiIcons {
+public:
+    static std::vector<IconResource> Icons();
+    static constexpr int kSize = 32;
+};
