@@ -6,6 +6,8 @@
 #include "platform/framework/CMenu.h"
 #include "platform/framework/MenuManager.h"
 #include "platform/framework/MessageLoop.h"
+#include "platform/framework/ProgressControl.h"
+#include "platform/framework/ToolTipControl.h"
 #include "platform/framework/VirtualClock.h"
 #include "platform/framework/WindowManager.h"
 
@@ -621,4 +623,38 @@ HICON Automation::Icon(HWND hwnd, bool big) const
 HFONT Automation::Font(HWND hwnd) const
 {
     return wm().Find(window(hwnd, "reading state"))->font;
+}
+
+int Automation::ProgressPosition(HWND hwnd) const
+{
+    WindowRecord* rec = wm().Find(window(hwnd, "reading a progress bar"));
+    if (!rec->windowClass || rec->windowClass->proc != &ProgressControl::WndProc)
+        throw AutomationError(("reading a progress bar: " + describe(hwnd) + " is not one").str());
+    return static_cast<int>(::SendMessage(hwnd, PBM_GETPOS, 0, 0));
+}
+
+std::pair<int, int> Automation::ProgressRange(HWND hwnd) const
+{
+    ProgressPosition(hwnd); // checks the window
+    PBRANGE range;
+    ::SendMessage(hwnd, PBM_GETRANGE, FALSE, reinterpret_cast<LPARAM>(&range));
+    return {range.iLow, range.iHigh};
+}
+
+HWND Automation::ToolTipOf(HWND tool) const
+{
+    return ToolTipControl::FindFor(window(tool, "finding a tooltip"));
+}
+
+bool Automation::IsToolTipActive(HWND tooltip) const
+{
+    if (!ToolTipControl::IsToolTip(window(tooltip, "reading a tooltip")))
+        throw AutomationError(("reading a tooltip: " + describe(tooltip) + " is not one").str());
+    return ToolTipControl::IsActive(tooltip);
+}
+
+CString Automation::ToolTipText(HWND tooltip, HWND toolWindow, UINT_PTR id) const
+{
+    IsToolTipActive(tooltip); // checks the window
+    return ToolTipControl::ToolText(tooltip, toolWindow, id);
 }

@@ -40,6 +40,7 @@
 
 #include <deque>
 #include <functional>
+#include <utility>
 #include <vector>
 
 #include "platform/framework/AutomationError.h"
@@ -133,6 +134,14 @@ public:
     CString ClassName(HWND window) const;
     HICON Icon(HWND window, bool big) const;
     HFONT Font(HWND window) const;
+    // Standard progress bars (a subclassed one too); a window of another class throws.
+    int ProgressPosition(HWND progress) const;
+    std::pair<int, int> ProgressRange(HWND progress) const; // lower, upper
+    // Tooltips: the one holding a tool for a window (null when none), whether it is active, and the
+    // text a tool would show (id 0: the tool that is the window itself). A non-tooltip throws.
+    HWND ToolTipOf(HWND tool) const;
+    bool IsToolTipActive(HWND tooltip) const;
+    CString ToolTipText(HWND tooltip, HWND toolWindow, UINT_PTR id = 0) const;
 
     // --- beeps and diagnostics ------------------------------------------------------------------------
     int BeepCount() const { return m_beeps; }

@@ -3,10 +3,14 @@
 #include "platform/framework/ButtonControl.h"
 #include "platform/framework/CButton.h"
 #include "platform/framework/CEdit.h"
+#include "platform/framework/CProgressCtrl.h"
 #include "platform/framework/CStatic.h"
+#include "platform/framework/CToolTipCtrl.h"
 #include "platform/framework/DialogManager.h"
 #include "platform/framework/EditControl.h"
 #include "platform/framework/StaticControl.h"
+#include "platform/framework/ProgressControl.h"
+#include "platform/framework/ToolTipControl.h"
 #include "platform/framework/WindowManager.h"
 
 namespace {
@@ -43,10 +47,10 @@ const Entry kControls[] = {
     {"ComboBox", &plainWindow, 0, nullptr},
     {"ListBox", &plainWindow, 0, nullptr},
     {"ScrollBar", &plainWindow, 0, nullptr},
-    {"msctls_progress32", &plainWindow, 0, nullptr},
+    {PROGRESS_CLASS, &ProgressControl::WndProc, ProgressControl::kExtraBytes, &makeTemporary<CProgressCtrl>},
     {"msctls_trackbar32", &plainWindow, 0, nullptr},
     {"SysListView32", &plainWindow, 0, nullptr},
-    {"tooltips_class32", &plainWindow, 0, nullptr},
+    {TOOLTIPS_CLASS, &ToolTipControl::WndProc, ToolTipControl::kExtraBytes, &makeTemporary<CToolTipCtrl>},
 };
 
 } // namespace

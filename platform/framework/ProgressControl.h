@@ -1,0 +1,79 @@
+#pragma once
+// The standard progress bar ("msctls_progress32"): a range, a position inside it and a step.
+//
+// Range 0..100, position 0 and step 10 when created. The position always lies within the range:
+// PBM_SETPOS and PBM_DELTAPOS clamp to it, and a new range clamps the position into itself.
+// PBM_STEPIT adds the step; a position that would pass the upper limit starts over at the lower
+// limit (and one that would fall below the lower limit, with a negative step, starts over at the
+// upper limit). Every position message returns the previous position. PBM_SETRANGE takes two
+// unsigned 16-bit limits, PBM_SETRANGE32 two ints; both return the previous range packed as two
+// 16-bit words. A range whose upper limit is not above its lower limit is kept as given; such a bar
+// draws empty.
+//
+// Painting: the background colour (PBM_SETBKCOLOR; COLOR_BTNFACE by default) and the bar in the
+// bar colour (PBM_SETBARCOLOR; COLOR_HIGHLIGHT by default), growing from the left, or from the
+// bottom with PBS_VERTICAL, inside a 1-pixel margin. PBS_SMOOTH draws one solid bar; otherwise the
+// bar is drawn as blocks two thirds of its thickness long with a 2-pixel gap, every block that the
+// position has reached shown whole (cut only by the end of the control).
+
+#include "platform/framework/WinUser.h"
+
+#define PROGRESS_CLASS "msctls_progress32"
+
+// Styles.
+constexpr DWORD PBS_SMOOTH = 0x0001;
+constexpr DWORD PBS_VERTICAL = 0x0004;
+
+// Messages.
+constexpr UINT PBM_SETRANGE = WM_USER + 1;
+constexpr UINT PBM_SETPOS = WM_USER + 2;
+constexpr UINT PBM_DELTAPOS = WM_USER + 3;
+constexpr UINT PBM_SETSTEP = WM_USER + 4;
+constexpr UINT PBM_STEPIT = WM_USER + 5;
+constexpr UINT PBM_SETRANGE32 = WM_USER + 6;
+constexpr UINT PBM_GETRANGE = WM_USER + 7;
+constexpr UINT PBM_GETPOS = WM_USER + 8;
+constexpr UINT PBM_SETBARCOLOR = WM_USER + 9;
+constexpr UINT PBM_GETBKCOLOR = WM_USER + 14;
+constexpr UINT PBM_GETBARCOLOR = WM_USER + 15;
+constexpr UINT CCM_FIRST = 0x2000;
+constexpr UINT CCM_SETBKCOLOR = CCM_FIRST + 1;
+constexpr UINT PBM_SETBKCOLOR = CCM_SETBKCOLOR;
+
+#ifndef CLR_DEFAULT_DEFINED
+#define CLR_DEFAULT_DEFINED
+constexpr COLORREF CLR_NONE = 0xFFFFFFFF;
+constexpr COLORREF CLR_DEFAULT = 0xFF000000;
+#endif
+
+// PBM_GETRANGE fills this when its lParam points to one.
+struct PBRANGE {
+    int iLow = 0;
+    int iHigh = 0;
+};
+using PPBRANGE = PBRANGE*;
+
+class CDC;
+
+class ProgressControl {
+public:
+    static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static constexpr int kExtraBytes = sizeof(void*);
+
+    // The standard look, painted into a context whose logical (0, 0) is the client's top-left.
+    static void Paint(HWND hwnd, CDC& dc);
+
+private:
+    static ProgressControl* from(HWND hwnd);
+    // Moves to the position (already clamped or wrapped); returns the previous one.
+    static int moveTo(HWND hwnd, ProgressControl& self, int position);
+    static LRESULT setRange(HWND hwnd, ProgressControl& self, int lower, int upper);
+    int clamp(int position) const;
+
+    int m_lower = 0;
+    int m_upper = 100;
+    int m_pos = 0;
+    int m_step = 10;
+    COLORREF m_barColor = CLR_DEFAULT;
+    COLORREF m_bkColor = CLR_DEFAULT;
+};
