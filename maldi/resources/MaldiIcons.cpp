@@ -53,12 +53,12 @@ IconImage information()
     return p.Image();
 }
 
-const std::vector<P> kRightArrow = {{4, 12}, {16, 12}, {16, 5}, {28, 16}, {16, 27}, {16, 20}, {4, 20}};
-
+// Icons are drawn while the library's statics are initialised: no namespace-scope tables here.
 IconImage arrow(bool right)
 {
+    const std::vector<P> rightArrow = {{4, 12}, {16, 12}, {16, 5}, {28, 16}, {16, 27}, {16, 20}, {4, 20}};
     IconPainter p;
-    p.Shape(right ? kRightArrow : mirrored(kRightArrow), kGreen, kDarkGreen, 1.5);
+    p.Shape(right ? rightArrow : mirrored(rightArrow), kGreen, kDarkGreen, 1.5);
     return p.Image();
 }
 
