@@ -1,0 +1,248 @@
+// The gradient bar's model as the tool windows drive it: the standard messages, the snake, the
+// text formats and colours, the style bits and the tooltip.
+
+#include "ControlsTestSupport.h"
+
+#include <utility>
+#include <vector>
+
+using namespace controls_test;
+
+namespace {
+
+// Sends the same messages to the bar and to a plain standard progress control.
+std::vector<std::pair<LRESULT, LRESULT>> sendBoth(HWND bar, HWND plain,
+                                                  const std::vector<std::pair<UINT, WPARAM>>& messages)
+{
+    std::vector<std::pair<LRESULT, LRESULT>> results;
+    for (auto [message, wParam] : messages)
+        results.emplace_back(::SendMessage(bar, message, wParam, 0), ::SendMessage(plain, message, wParam, 0));
+    return results;
+}
+
+// Bar pixels along the middle row that are not the background.
+std::pair<int, int> barExtent(const Canvas& c, COLORREF background)
+{
+    int first = -1, last = -1;
+    const int y = c.surface().Height() / 2;
+    for (int x = 0; x < c.surface().Width(); ++x)
+        if (c.at(x, y) != background) {
+            if (first < 0) first = x;
+            last = x;
+        }
+    return {first, last + 1};
+}
+
+} // namespace
+
+TEST(ProgressCtrlX, OutsideSnakeModePositionMessagesAnswerAsTheStandardControl)
+{
+    BarFixture<> f;
+    EXPECT_EQ(f.a.ClassName(f.bar), "msctls_progress32");
+    const WPARAM minus7 = static_cast<WPARAM>(-7);
+    auto results = sendBoth(f.bar, f.plain,
+                            {{PBM_SETPOS, 35}, {PBM_SETPOS, 500}, {PBM_DELTAPOS, minus7}, {PBM_SETSTEP, 30},
+                             {PBM_STEPIT, 0}, {PBM_STEPIT, 0}, {PBM_STEPIT, 0}, {PBM_SETSTEP, 4}, {PBM_GETPOS, 0}});
+    for (size_t i = 0; i < results.size(); ++i) EXPECT_EQ(results[i].first, results[i].second) << "message " << i;
+    EXPECT_EQ(f.a.ProgressPosition(f.bar), f.a.ProgressPosition(f.plain));
+    EXPECT_EQ(results[2].first, 100);  // DELTAPOS returned the position clamped by the SETPOS before
+    EXPECT_EQ(results[4].first, 93);
+    EXPECT_EQ(results[5].first, 0);    // 93 + 30 wrapped to the lower limit
+}
+
+TEST(ProgressCtrlX, BarAndBackgroundColourMessagesSetTheGradientAndAnswerDefault)
+{
+    BarFixture<> f;
+    EXPECT_EQ(static_cast<COLORREF>(::SendMessage(f.bar, PBM_SETBARCOLOR, 0, RGB(10, 20, 30))), CLR_DEFAULT);
+    COLORREF start = 0, end = 0;
+    f.bar.GetGradientColors(start, end);
+    EXPECT_EQ(start, RGB(10, 20, 30));
+    EXPECT_EQ(end, RGB(10, 20, 30)); // wParam 0: a solid bar
+    ::SendMessage(f.bar, PBM_SETBARCOLOR, RGB(1, 2, 3), RGB(4, 5, 6));
+    f.bar.GetGradientColors(start, end);
+    EXPECT_EQ(start, RGB(4, 5, 6));
+    EXPECT_EQ(end, RGB(1, 2, 3));
+    EXPECT_EQ(f.bar.GetGradientColorsX().GetSize(), 2);
+
+    EXPECT_EQ(static_cast<COLORREF>(::SendMessage(f.bar, PBM_SETBKCOLOR, 0, RGB(7, 8, 9))), CLR_DEFAULT);
+    EXPECT_EQ(f.bar.GetBkColor(), RGB(7, 8, 9));
+    EXPECT_EQ(static_cast<COLORREF>(::SendMessage(f.bar, PBM_SETBKCOLOR, 0, RGB(0, 0, 0))), CLR_DEFAULT);
+}
+
+TEST(ProgressCtrlX, DefaultsAndPropertyOperations)
+{
+    BarFixture<> f;
+    COLORREF start = 0, end = 0;
+    f.bar.GetGradientColors(start, end);
+    EXPECT_EQ(start, ::GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_EQ(end, ::GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_EQ(f.bar.GetBkColor(), ::GetSysColor(COLOR_BTNFACE));
+    EXPECT_EQ(f.bar.GetTextColor(), ::GetSysColor(COLOR_CAPTIONTEXT));
+    EXPECT_EQ(f.bar.GetTextColorOnBk(), ::GetSysColor(COLOR_BTNTEXT));
+    EXPECT_EQ(f.bar.GetSnakeTail(), 40);
+    EXPECT_EQ(f.bar.GetBorders(), CRect(0, 0, 0, 0));
+    EXPECT_EQ(f.bar.GetBarBrush(), nullptr);
+    EXPECT_EQ(f.bar.GetBkBrush(), nullptr);
+    EXPECT_EQ(f.bar.GetShowPercent(), 0u);
+
+    f.bar.SetGradientColorsX(4, RGB(1, 0, 0), RGB(2, 0, 0), RGB(3, 0, 0), RGB(4, 0, 0));
+    const CDWordArray& colours = f.bar.GetGradientColorsX();
+    ASSERT_EQ(colours.GetSize(), 4);
+    EXPECT_EQ(colours[2], RGB(3, 0, 0));
+    EXPECT_EQ(colours[3], RGB(4, 0, 0));
+    f.bar.SetGradientColorsX(1, RGB(9, 0, 0), RGB(8, 0, 0)); // below two: the two given
+    EXPECT_EQ(f.bar.GetGradientColorsX().GetSize(), 2);
+
+    f.bar.SetTextColor(RGB(1, 1, 1));
+    EXPECT_EQ(f.bar.GetTextColor(), RGB(1, 1, 1));
+    EXPECT_EQ(f.bar.GetTextColorOnBk(), RGB(1, 1, 1));
+    f.bar.SetTextColor(RGB(2, 2, 2), RGB(3, 3, 3));
+    EXPECT_EQ(f.bar.GetTextColor(), RGB(2, 2, 2));
+    EXPECT_EQ(f.bar.GetTextColorOnBk(), RGB(3, 3, 3));
+
+    f.bar.SetBorders(CRect(1, 2, 3, 4));
+    EXPECT_EQ(f.bar.GetBorders(), CRect(1, 2, 3, 4));
+    f.bar.SetSnakeTail(25);
+    EXPECT_EQ(f.bar.GetSnakeTail(), 25);
+}
+
+TEST(ProgressCtrlX, StyleBitsAndTextFormats)
+{
+    BarFixture<> f;
+    const DWORD template_ = f.a.Style(f.bar) & 0xFFFF;
+    EXPECT_EQ(template_ & PBS_SMOOTH, PBS_SMOOTH);
+
+    f.bar.SetShowPercent(TRUE);
+    EXPECT_EQ(f.a.Style(f.bar) & PBS_TEXTMASK, PBS_SHOW_PERCENT);
+    EXPECT_EQ(f.a.Text(f.bar), "%d%%");
+    EXPECT_NE(f.bar.GetShowPercent(), 0u);
+    f.bar.SetShowPercent(FALSE);
+    EXPECT_EQ(f.a.Style(f.bar) & PBS_TEXTMASK, 0u);
+    EXPECT_EQ(f.a.Text(f.bar), "");
+
+    f.bar.SetTextFormat("Position %d", PBS_SHOW_POSITION);
+    EXPECT_EQ(f.a.Style(f.bar) & PBS_TEXTMASK, PBS_SHOW_POSITION);
+    f.bar.SetTextFormat("", PBS_SHOW_POSITION); // empty format: no text
+    EXPECT_EQ(f.a.Style(f.bar) & PBS_TEXTMASK, 0u);
+    f.bar.SetTextFormat("Step 3", PBS_SHOW_TEXTONLY);
+    f.bar.SetTextFormat("Step 4", 0); // no flags: no text
+    EXPECT_EQ(f.a.Style(f.bar) & PBS_TEXTMASK, 0u);
+    EXPECT_EQ(f.a.Text(f.bar), "");
+    f.bar.SetTextFormat("Step 5", PBS_SHOW_TEXTONLY);
+    f.bar.HideText();
+    EXPECT_EQ(f.a.Style(f.bar) & PBS_TEXTMASK, 0u);
+
+    f.bar.SetTiedText(TRUE);
+    f.bar.SetReverse(TRUE);
+    EXPECT_NE(f.bar.GetTiedText(), 0u);
+    EXPECT_NE(f.bar.GetReverse(), 0u);
+    f.bar.SetRubberBar(TRUE);
+    f.bar.SetSnake(FALSE); // clears the rubber bar set on its own
+    EXPECT_EQ(f.bar.GetRubberBar(), 0u);
+    f.bar.SetSnake(TRUE);
+    EXPECT_NE(f.bar.GetSnake(), 0u);
+    EXPECT_NE(f.bar.GetRubberBar(), 0u);
+    EXPECT_EQ(f.bar.GetSnake(), PBS_SNAKE); // only the snake bit
+    f.bar.SetTiedText(FALSE);
+    EXPECT_EQ(f.bar.GetTiedText(), 0u);
+    EXPECT_EQ(f.a.Style(f.bar) & 0xFFFF, PBS_SMOOTH | PBS_SNAKE | PBS_RUBBER_BAR | PBS_REVERSE);
+}
+
+TEST(ProgressCtrlX, SnakeRunsOutOfTheFarEndThenStartsOverFromTheOtherSide)
+{
+    BarFixture<> f(100, 10);
+    f.bar.SetSnake(TRUE);
+    f.bar.SetGradientColors(RGB(0, 0, 255), RGB(0, 0, 255));
+    f.bar.SetBkColor(RGB(0, 0, 0));
+    ::SendMessage(f.bar, PBM_SETSTEP, 10, 0); // also the snake's step
+
+    // Heads 10 .. 140; the drawn snake is [tail, min(head, 100)) pixels on a 100-pixel bar.
+    for (int head = 10; head <= 140; head += 10) {
+        const int oldPos = static_cast<int>(::SendMessage(f.bar, PBM_STEPIT, 0, 0));
+        EXPECT_EQ(oldPos, std::min(head - 10, 100)) << "head " << head;
+        EXPECT_EQ(f.a.ProgressPosition(f.bar), std::min(head, 100));
+        const int tail = std::max(head - 40, 0);
+        auto c = f.Paint();
+        if (tail < 100) {
+            EXPECT_EQ(barExtent(*c, RGB(0, 0, 0)), std::make_pair(tail, std::min(head, 100))) << "head " << head;
+        } else {
+            EXPECT_EQ(barExtent(*c, RGB(0, 0, 0)).first, -1) << "head " << head; // wholly out
+        }
+        EXPECT_EQ(f.bar.GetReverse(), 0u);
+    }
+    // 150 is past 100 + 40: back to 10 from the other end, tail at 0.
+    ::SendMessage(f.bar, PBM_STEPIT, 0, 0);
+    EXPECT_EQ(f.a.ProgressPosition(f.bar), 10);
+    EXPECT_NE(f.bar.GetReverse(), 0u);
+    auto c = f.Paint();
+    EXPECT_EQ(barExtent(*c, RGB(0, 0, 0)), std::make_pair(90, 100)); // drawn from the right
+    // Going round once more clears the reverse bit again.
+    for (int i = 0; i < 14; ++i) ::SendMessage(f.bar, PBM_STEPIT, 0, 0);
+    EXPECT_EQ(f.bar.GetReverse(), 0u);
+    EXPECT_EQ(f.a.ProgressPosition(f.bar), 10);
+}
+
+TEST(ProgressCtrlX, SnakeDeltasMoveForwardAndAHeadAtTheEndKeepsRunningOut)
+{
+    BarFixture<> f(100, 10);
+    f.bar.SetSnake(TRUE);
+    f.bar.SetBkColor(RGB(0, 0, 0));
+    f.bar.SetGradientColors(RGB(0, 255, 0), RGB(0, 255, 0));
+    EXPECT_EQ(::SendMessage(f.bar, PBM_SETPOS, 50, 0), 0); // the old position
+    EXPECT_EQ(::SendMessage(f.bar, PBM_DELTAPOS, static_cast<WPARAM>(-20), 0), 50);
+    EXPECT_EQ(f.a.ProgressPosition(f.bar), 70); // forward by the magnitude
+    auto c = f.Paint();
+    EXPECT_EQ(barExtent(*c, RGB(0, 0, 0)), std::make_pair(30, 70));
+
+    // Past the end the standard control holds the head at 100 while the tail (65) is less than a
+    // tail size behind it: the next delta continues from 65 + 40 = 105, not from 100.
+    ::SendMessage(f.bar, PBM_SETPOS, 100, 0);
+    ::SendMessage(f.bar, PBM_DELTAPOS, 5, 0);
+    c = f.Paint();
+    EXPECT_EQ(barExtent(*c, RGB(0, 0, 0)), std::make_pair(65, 100));
+    ::SendMessage(f.bar, PBM_DELTAPOS, 5, 0);
+    c = f.Paint();
+    EXPECT_EQ(barExtent(*c, RGB(0, 0, 0)), std::make_pair(70, 100));
+    // A huge step wraps and is held at the far end.
+    ::SendMessage(f.bar, PBM_DELTAPOS, 100000, 0);
+    EXPECT_EQ(f.a.ProgressPosition(f.bar), 100);
+    c = f.Paint();
+    EXPECT_EQ(barExtent(*c, RGB(0, 0, 0)).first, -1); // its tail is at the end too
+}
+
+TEST(ProgressCtrlX, TooltipIsMadeOnFirstUseInactiveUntilGivenAText)
+{
+    BarFixture<> f;
+    ResourceModule strings{"bar strings", {}, {{1234, "Plate progress"}}, {}};
+    ResourceRegistrar registrar{strings};
+    EXPECT_EQ(f.bar.GetToolTip().GetSafeHwnd(), nullptr);
+    // The first message through the host loop makes it.
+    ::PostMessage(f.bar, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    f.a.Pump();
+    HWND tip = f.bar.GetToolTip().GetSafeHwnd();
+    ASSERT_NE(tip, nullptr);
+    EXPECT_FALSE(f.a.IsToolTipActive(tip));
+    EXPECT_EQ(f.bar.GetToolTip().GetToolCount(), 0);
+
+    f.bar.SetTooltipText(nullptr); // nothing
+    EXPECT_EQ(f.bar.GetToolTip().GetToolCount(), 0);
+    f.bar.SetTooltipText(99999); // no such string: unchanged
+    EXPECT_EQ(f.bar.GetToolTip().GetToolCount(), 0);
+    f.bar.SetTooltipText(1234);
+    EXPECT_EQ(f.a.ToolTipOf(f.bar), tip);
+    EXPECT_TRUE(f.a.IsToolTipActive(tip));
+    EXPECT_EQ(f.a.ToolTipText(tip, f.bar, 1), "Plate progress");
+    CString other = "Step 4 of 25";
+    f.bar.SetTooltipText(&other, FALSE);
+    EXPECT_EQ(f.bar.GetToolTip().GetToolCount(), 1);
+    EXPECT_EQ(f.a.ToolTipText(tip, f.bar, 1), "Step 4 of 25");
+    EXPECT_FALSE(f.a.IsToolTipActive(tip));
+
+    // Active again, the operator hovering over the bar sees it.
+    f.bar.SetTooltipText(&other);
+    ::PostMessage(f.bar, WM_MOUSEMOVE, 0, MAKELPARAM(5, 5));
+    f.a.Pump();
+    f.a.Advance(ToolTipControl::kDefaultInitial);
+    EXPECT_TRUE(f.a.IsVisible(tip));
+    EXPECT_EQ(f.a.Text(tip), "Step 4 of 25");
+}
