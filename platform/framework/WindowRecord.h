@@ -22,6 +22,7 @@ struct WindowClassInfo {
     int windowExtra = 0;
     HINSTANCE instance = nullptr;
     HICON icon = nullptr;
+    void* background = nullptr; // hbrBackground: a COLOR_ index + 1 or a brush
     // Makes the framework object that CWnd::FromHandle hands out for a window of this class that
     // has no permanent object (a CButton for a "Button"), so that casts to it are sound.
     CWnd* (*makeTemporary)() = nullptr;
