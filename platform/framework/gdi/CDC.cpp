@@ -4,8 +4,12 @@
 #include <cmath>
 #include <cstdlib>
 #include <cstring>
+#include <string>
 #include <unordered_map>
 
+#include "platform/framework/IconImage.h"
+#include "platform/framework/TextLayout.h"
+#include "platform/framework/WinUser.h"
 #include "platform/framework/gdi/CBitmap.h"
 #include "platform/framework/gdi/CBrush.h"
 #include "platform/framework/gdi/CFont.h"
@@ -16,12 +20,6 @@
 
 namespace {
 
-// Classic three-dimensional colours of the edges.
-constexpr COLORREF kFace = RGB(192, 192, 192);
-constexpr COLORREF kHighlight = RGB(255, 255, 255);
-constexpr COLORREF kLight = RGB(223, 223, 223);
-constexpr COLORREF kShadow = RGB(128, 128, 128);
-constexpr COLORREF kDarkShadow = RGB(0, 0, 0);
 
 struct Registry {
     std::unordered_map<std::uintptr_t, CDC*> contexts;
@@ -598,6 +596,12 @@ BOOL CDC::DrawEdge(LPRECT rect, UINT edge, UINT flags)
         return FALSE;
     CRect r(*rect);
     const Canvas canvas = GetCanvas();
+    // The edge colours are the system's, so a scheme change reaches every edge.
+    const COLORREF kFace = ::GetSysColor(COLOR_3DFACE);
+    const COLORREF kHighlight = ::GetSysColor(COLOR_3DHIGHLIGHT);
+    const COLORREF kLight = ::GetSysColor(COLOR_3DLIGHT);
+    const COLORREF kShadow = ::GetSysColor(COLOR_3DSHADOW);
+    const COLORREF kDarkShadow = ::GetSysColor(COLOR_3DDKSHADOW);
     auto ring = [&](COLORREF tl, COLORREF br) {
         if (r.IsRectEmpty())
             return;
@@ -1047,4 +1051,184 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int count)
         pen += g.advance;
     }
     return TRUE;
+}
+
+// --- icons, focus rectangles, formatted text ------------------------------------------------------
+
+BOOL CDC::DrawIcon(int x, int y, HICON icon)
+{
+    return DrawIconEx(x, y, icon, 0, 0);
+}
+
+BOOL CDC::DrawIconEx(int x, int y, HICON icon, int cx, int cy)
+{
+    if (!icon || icon->width <= 0 || icon->height <= 0 ||
+        icon->argb.size() < static_cast<std::size_t>(icon->width) * static_cast<std::size_t>(icon->height))
+        return FALSE;
+    if (cx <= 0)
+        cx = icon->width;
+    if (cy <= 0)
+        cy = icon->height;
+    if (cx == icon->width && cy == icon->height)
+        return DrawIconImage(x, y, cx, cy, icon->argb.data());
+    if (cx > Surface::kMaxDimension || cy > Surface::kMaxDimension)
+        return FALSE;
+    // Each target pixel averages the source pixels it covers (premultiplied, so transparent
+    // pixels do not darken the edges); enlarging repeats pixels.
+    std::vector<std::uint32_t> scaled(static_cast<std::size_t>(cx) * static_cast<std::size_t>(cy));
+    for (int ty = 0; ty < cy; ++ty) {
+        const int y0 = ty * icon->height / cy;
+        const int y1 = std::max(y0 + 1, (ty + 1) * icon->height / cy);
+        for (int tx = 0; tx < cx; ++tx) {
+            const int x0 = tx * icon->width / cx;
+            const int x1 = std::max(x0 + 1, (tx + 1) * icon->width / cx);
+            unsigned long long a = 0, r = 0, g = 0, b = 0, n = 0;
+            for (int sy = y0; sy < y1; ++sy) {
+                for (int sx = x0; sx < x1; ++sx) {
+                    const std::uint32_t p = icon->Pixel(sx, sy);
+                    const unsigned pa = p >> 24;
+                    a += pa;
+                    r += ((p >> 16) & 0xFFu) * pa;
+                    g += ((p >> 8) & 0xFFu) * pa;
+                    b += (p & 0xFFu) * pa;
+                    ++n;
+                }
+            }
+            std::uint32_t out = 0;
+            if (a > 0) {
+                out = static_cast<std::uint32_t>((a + n / 2) / n) << 24 |
+                      static_cast<std::uint32_t>((r + a / 2) / a) << 16 |
+                      static_cast<std::uint32_t>((g + a / 2) / a) << 8 | static_cast<std::uint32_t>((b + a / 2) / a);
+            }
+            scaled[static_cast<std::size_t>(ty) * cx + tx] = out;
+        }
+    }
+    return DrawIconImage(x, y, cx, cy, scaled.data());
+}
+
+void CDC::DrawFocusRect(LPCRECT rect)
+{
+    if (!IsCreated() || !rect)
+        return;
+    CRect r(*rect);
+    r.NormalizeRect();
+    if (r.IsRectEmpty())
+        return;
+    auto invert = [&](int x, int y) {
+        const COLORREF c = GetPixel(x, y);
+        if (c != CLR_INVALID)
+            SetPixel(x, y, c ^ 0x00FFFFFFu);
+    };
+    // Every other pixel along the outline, clockwise, so corners are never inverted twice.
+    int i = 0;
+    for (int x = r.left; x < r.right; ++x, ++i)
+        if (i % 2 == 0)
+            invert(x, r.top);
+    for (int y = r.top + 1; y < r.bottom; ++y, ++i)
+        if (i % 2 == 0)
+            invert(r.right - 1, y);
+    if (r.Height() > 1)
+        for (int x = r.right - 2; x >= r.left; --x, ++i)
+            if (i % 2 == 0)
+                invert(x, r.bottom - 1);
+    if (r.Width() > 1)
+        for (int y = r.bottom - 2; y > r.top; --y, ++i)
+            if (i % 2 == 0)
+                invert(r.left, y);
+}
+
+int CDC::DrawText(const CString& text, LPRECT rect, UINT format)
+{
+    return DrawText(text.str().data(), text.GetLength(), rect, format);
+}
+
+int CDC::DrawText(LPCTSTR text, int count, LPRECT rect, UINT format)
+{
+    if (!IsCreated() || !rect)
+        return 0;
+    std::string s;
+    if (text)
+        s.assign(text, count < 0 ? std::strlen(text) : static_cast<std::size_t>(count));
+    if (!(format & DT_NOPREFIX)) {
+        std::string stripped;
+        for (std::size_t i = 0; i < s.size(); ++i) {
+            if (s[i] == '&' && i + 1 < s.size())
+                ++i;  // the mnemonic marker goes; "&&" leaves one '&'
+            stripped += s[i];
+        }
+        s = std::move(stripped);
+    }
+    const CRect box(*rect);
+    const int lineHeight = GetTextExtent("", 0).cy;
+    auto measure = [this](const char* p, int n) { return GetTextExtent(p, n).cx; };
+
+    struct Shown {
+        std::string text;
+        int width = 0;
+    };
+    std::vector<Shown> lines;
+    if (format & DT_SINGLELINE) {
+        for (char& c : s)
+            if (c == '\r' || c == '\n')
+                c = ' ';
+        lines.push_back(Shown{s, 0});
+    } else if (!s.empty()) {
+        // The controls' own line breaking, so a static and an edit wrap the same text alike.
+        const int wrap = (format & DT_WORDBREAK) ? std::max(box.Width(), 1) : 0;
+        for (const TextLayout::Line& l :
+             TextLayout::Wrap(static_cast<HFONT>(m_state.fontHandle), CString(s.c_str()), wrap)) {
+            std::string t = s.substr(static_cast<std::size_t>(l.start), static_cast<std::size_t>(l.length));
+            // Blanks hanging past a soft break are not drawn.
+            if (l.next == l.start + l.length && l.next < static_cast<int>(s.size()))
+                while (!t.empty() && (t.back() == ' ' || t.back() == '\t'))
+                    t.pop_back();
+            lines.push_back(Shown{t, 0});
+        }
+    }
+    if (s.empty())
+        lines.clear();
+
+    int widest = 0;
+    for (Shown& line : lines) {
+        line.width = measure(line.text.data(), static_cast<int>(line.text.size()));
+        if ((format & DT_END_ELLIPSIS) && line.width > box.Width()) {
+            std::string cut = line.text;
+            while (!cut.empty() && measure((cut + "...").data(), static_cast<int>(cut.size()) + 3) > box.Width())
+                cut.pop_back();
+            line.text = cut + "...";
+            line.width = measure(line.text.data(), static_cast<int>(line.text.size()));
+        }
+        widest = std::max(widest, line.width);
+    }
+    const int height = lineHeight * static_cast<int>(lines.size());
+    if (format & DT_CALCRECT) {
+        rect->right = rect->left + widest;
+        rect->bottom = rect->top + height;
+        return height;
+    }
+
+    int y = box.top;
+    if (format & DT_SINGLELINE) {
+        if (format & DT_BOTTOM)
+            y = box.bottom - lineHeight;
+        else if (format & DT_VCENTER)
+            y = box.top + (box.Height() - lineHeight) / 2;
+    }
+    const int saved = SaveDC();
+    if (!(format & DT_NOCLIP))
+        IntersectClipRect(&box);
+    SetTextAlign(TA_LEFT | TA_TOP);
+    for (const Shown& line : lines) {
+        int x = box.left;
+        if (format & DT_RIGHT)
+            x = box.right - line.width;
+        else if (format & DT_CENTER)
+            x = box.left + (box.Width() - line.width) / 2;
+        TextOut(x, y, line.text.data(), static_cast<int>(line.text.size()));
+        y += lineHeight;
+    }
+    RestoreDC(saved);
+    if ((format & DT_SINGLELINE) && (format & (DT_VCENTER | DT_BOTTOM)))
+        return y - box.top;
+    return height;
 }

@@ -180,6 +180,14 @@ public:
     BOOL Ellipse(LPCRECT rect);
     // Straight-alpha ARGB pixels (0xAARRGGBB, rows from the top), blended over the context.
     BOOL DrawIconImage(int x, int y, int width, int height, const std::uint32_t* argb);
+    // An icon at its own size; DrawIconEx scales it to cx x cy (0 keeps the icon's size), averaging
+    // the pixels it shrinks. FALSE for a null icon.
+    BOOL DrawIcon(int x, int y, HICON icon);
+    BOOL DrawIcon(POINT point, HICON icon) { return DrawIcon(point.x, point.y, icon); }
+    BOOL DrawIconEx(int x, int y, HICON icon, int cx, int cy);
+    // The dotted focus rectangle, drawn by inverting every other pixel of the outline (drawing it
+    // twice removes it).
+    void DrawFocusRect(LPCRECT rect);
 
     // --- text -------------------------------------------------------------------------------------
     // A negative count means the whole zero-terminated string.
@@ -188,6 +196,16 @@ public:
     CSize GetTextExtent(LPCTSTR text, int count) const;
     CSize GetTextExtent(const CString& text) const;
     BOOL GetTextMetrics(LPTEXTMETRIC metrics) const;
+    // Text formatted in a rectangle (DT_ flags): left, centred or right; top, centred or bottom for a
+    // single line; lines broken at hard breaks and, with DT_WORDBREAK, at blanks (TextLayout; with
+    // DT_EDITCONTROL too long words break between characters); DT_END_ELLIPSIS shortens a line that
+    // does not fit to end in "..."; '&' marks a mnemonic (not drawn, "&&" draws one) unless
+    // DT_NOPREFIX; clipped to the rectangle unless DT_NOCLIP. DT_CALCRECT draws nothing and sets the
+    // rectangle's right and bottom to the text's extent. Lines are the font's height apart. Returns
+    // the text's height (with DT_VCENTER or DT_BOTTOM: from the rectangle's top to the text's
+    // bottom); 0 on failure.
+    int DrawText(LPCTSTR text, int count, LPRECT rect, UINT format);
+    int DrawText(const CString& text, LPRECT rect, UINT format);
 
     // --- counters ---------------------------------------------------------------------------------
     // Fill operations (solid, brush and pattern fills) by this context, and by all contexts.

@@ -1,0 +1,323 @@
+#include "platform/framework/gdi/PaintManager.h"
+
+#include <algorithm>
+#include <stdexcept>
+
+#include "platform/framework/AutomationError.h"
+#include "platform/framework/WindowManager.h"
+#include "platform/framework/gdi/CDC.h"
+#include "platform/framework/gdi/CRgn.h"
+#include "platform/framework/gdi/GdiFunctions.h"
+
+namespace {
+
+WindowManager& wm()
+{
+    return WindowManager::Get();
+}
+
+// More paint messages than this for one render means a window keeps invalidating itself.
+constexpr int kMaxPaintsPerRender = 100000;
+
+int clampSide(int side)
+{
+    return std::clamp(side, 0, Surface::kMaxDimension);
+}
+
+} // namespace
+
+bool PaintManager::FrameState::operator==(const FrameState& o) const
+{
+    return style == o.style && exStyle == o.exStyle && text == o.text && size == o.size && active == o.active &&
+           closeEnabled == o.closeEnabled && icon == o.icon && font == o.font;
+}
+
+PaintManager& PaintManager::Get()
+{
+    static PaintManager* manager = new PaintManager; // outlives every static window object
+    return *manager;
+}
+
+PaintManager::PaintManager()
+{
+    wm().AddDestroyListener([this](HWND hwnd) { forget(hwnd); });
+}
+
+void PaintManager::Reset()
+{
+    m_images.clear();
+    m_frames.clear();
+    m_owned.clear();
+}
+
+void PaintManager::forget(HWND hwnd)
+{
+    m_images.erase(hwnd);
+    m_frames.erase(hwnd);
+}
+
+// --- images -------------------------------------------------------------------------------------------
+
+std::shared_ptr<Surface> PaintManager::WindowImage(HWND topLevel)
+{
+    WindowRecord* rec = wm().Find(topLevel);
+    if (!rec || topLevel == wm().Desktop()) return nullptr;
+    const int width = clampSide(rec->rect.Width());
+    const int height = clampSide(rec->rect.Height());
+    std::shared_ptr<Surface>& image = m_images[topLevel];
+    if (image && image->Width() == width && image->Height() == height) return image;
+    image = std::make_shared<Surface>(width, height, ::GetSysColor(COLOR_WINDOWFRAME));
+    // A new image holds nothing: the whole tree paints again, frames included.
+    ::RedrawWindow(topLevel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
+    std::vector<HWND> stack{topLevel};
+    while (!stack.empty()) {
+        HWND h = stack.back();
+        stack.pop_back();
+        m_frames.erase(h);
+        for (HWND c : wm().Children(h)) stack.push_back(c);
+    }
+    return image;
+}
+
+// --- contexts -----------------------------------------------------------------------------------------
+
+bool PaintManager::OpenWindowDC(CDC& dc, HWND hwnd, bool wholeWindow)
+{
+    if (dc.GetSafeHdc()) return false;
+    if (!hwnd || hwnd == wm().Desktop()) {
+        if (!m_screen)
+            m_screen = std::make_shared<Surface>(::GetSystemMetrics(SM_CXSCREEN), ::GetSystemMetrics(SM_CYSCREEN),
+                                                 ::GetSysColor(COLOR_BACKGROUND));
+        return dc.AttachSurface(m_screen, m_screen->Bounds()) != FALSE;
+    }
+    WindowRecord* rec = wm().Find(hwnd);
+    if (!rec) return false;
+    const HWND top = wm().Root(hwnd);
+    std::shared_ptr<Surface> image = WindowImage(top);
+    WindowRecord* topRec = wm().Find(top);
+    if (!image || !topRec) return false;
+    const CPoint origin = topRec->rect.TopLeft();
+
+    CRect area = wholeWindow ? CRect(rec->rect) : wm().ClientRectOnScreen(hwnd);
+    CRect visible = area;
+    bool shown = true;
+    for (HWND h = hwnd; h && h != top;) {
+        WindowRecord* r = wm().Find(h);
+        if (!r) break;
+        if (!r->IsVisible()) shown = false;
+        h = r->IsChild() ? r->parent : nullptr;
+        if (h) {
+            CRect parentClient = wm().ClientRectOnScreen(h);
+            visible.IntersectRect(&visible, &parentClient);
+        }
+    }
+    if (!shown) visible.SetRectEmpty();
+    area.OffsetRect(-origin.x, -origin.y);
+    if (!dc.AttachSurface(image, area)) return false;
+    CRgn clip;
+    if (visible.IsRectEmpty()) {
+        clip.CreateRectRgn(0, 0, 0, 0);
+    } else {
+        visible.OffsetRect(-origin.x - area.left, -origin.y - area.top);
+        clip.CreateRectRgnIndirect(&visible);
+    }
+    dc.SelectClipRgn(&clip);
+    // The window's font is what its painting speaks in unless it selects another.
+    if (HFONT font = rec->font) ::SelectObject(dc.GetSafeHdc(), font);
+    return true;
+}
+
+HDC PaintManager::GetDC(HWND hwnd, bool wholeWindow)
+{
+    auto dc = std::make_unique<CDC>();
+    if (!OpenWindowDC(*dc, hwnd, wholeWindow)) return nullptr;
+    HDC handle = dc->GetSafeHdc();
+    m_owned[handle] = std::move(dc);
+    return handle;
+}
+
+int PaintManager::ReleaseDC(HWND, HDC dc)
+{
+    auto it = m_owned.find(dc);
+    if (it == m_owned.end()) return 0;
+    m_owned.erase(it);
+    return 1;
+}
+
+// --- the paint cycle ---------------------------------------------------------------------------------
+
+HDC PaintManager::BeginPaint(CDC* dc, HWND hwnd, PAINTSTRUCT& paint)
+{
+    paint = PAINTSTRUCT();
+    WindowRecord* rec = wm().Find(hwnd);
+    if (!rec || hwnd == wm().Desktop()) return nullptr;
+    // A new image invalidates the whole tree: make it before taking the update region.
+    WindowImage(wm().Root(hwnd));
+
+    CRect update;
+    bool erase = false;
+    wm().TakeUpdate(hwnd, update, erase);
+
+    if (FrameNeedsPaint(hwnd)) {
+        wm().Send(hwnd, WM_NCPAINT, 1, 0);
+        FramePainted(hwnd);
+    }
+
+    std::unique_ptr<CDC> owned;
+    if (!dc) {
+        owned = std::make_unique<CDC>();
+        dc = owned.get();
+    }
+    if (!OpenWindowDC(*dc, hwnd, false)) return nullptr;
+    dc->IntersectClipRect(&update);
+    paint.hdc = dc->GetSafeHdc();
+    paint.rcPaint = update;
+    if (owned) m_owned[paint.hdc] = std::move(owned);
+
+    if (!update.IsRectEmpty()) {
+        CRect onScreen = update;
+        CRect client = wm().ClientRectOnScreen(hwnd);
+        onScreen.OffsetRect(client.left, client.top);
+        invalidateOverlapped(hwnd, onScreen);
+    }
+    if (erase) {
+        paint.fErase = wm().Send(hwnd, WM_ERASEBKGND, reinterpret_cast<WPARAM>(paint.hdc), 0) ? FALSE : TRUE;
+    }
+    return paint.hdc;
+}
+
+BOOL PaintManager::EndPaint(HWND hwnd, const PAINTSTRUCT& paint)
+{
+    ReleaseDC(hwnd, paint.hdc);
+    return TRUE;
+}
+
+void PaintManager::invalidateOverlapped(HWND hwnd, const CRect& paintedOnScreen)
+{
+    auto touch = [&](HWND other) {
+        WindowRecord* r = wm().Find(other);
+        if (!r || !r->IsVisible()) return;
+        CRect hit;
+        if (!hit.IntersectRect(&r->rect, &paintedOnScreen)) return;
+        InvalidateFrame(other);
+        CRect client = wm().ClientRectOnScreen(other);
+        if (hit.IntersectRect(&hit, &client)) {
+            hit.OffsetRect(-client.left, -client.top);
+            wm().Invalidate(other, &hit, true);
+        }
+    };
+    for (HWND child : wm().Children(hwnd)) touch(child);
+    WindowRecord* rec = wm().Find(hwnd);
+    if (rec && rec->IsChild()) {
+        // Siblings above this one in z-order come first in the list.
+        for (HWND sibling : wm().Children(rec->parent)) {
+            if (sibling == hwnd) break;
+            touch(sibling);
+        }
+    }
+}
+
+// --- frames -------------------------------------------------------------------------------------------
+
+PaintManager::FrameState PaintManager::frameStateOf(HWND hwnd) const
+{
+    FrameState s;
+    WindowRecord* rec = wm().Find(hwnd);
+    if (!rec) return s;
+    s.style = rec->style;
+    s.exStyle = rec->exStyle;
+    s.size = rec->rect.Size();
+    if (!rec->IsChild()) {
+        s.text = rec->text;
+        s.active = wm().Active() == hwnd;
+        s.icon = rec->smallIcon ? rec->smallIcon : rec->bigIcon;
+        s.font = rec->font;
+        if (rec->systemMenu)
+            s.closeEnabled = (::GetMenuState(rec->systemMenu, SC_CLOSE, MF_BYCOMMAND) & (MF_GRAYED | MF_DISABLED)) == 0;
+    }
+    return s;
+}
+
+bool PaintManager::FrameNeedsPaint(HWND hwnd) const
+{
+    WindowRecord* rec = wm().Find(hwnd);
+    if (!rec) return false;
+    if (WindowManager::NonClientInsets(rec->style, rec->exStyle).IsRectNull()) return false;
+    auto it = m_frames.find(hwnd);
+    return it == m_frames.end() || !(it->second == frameStateOf(hwnd));
+}
+
+void PaintManager::FramePainted(HWND hwnd)
+{
+    if (wm().Find(hwnd)) m_frames[hwnd] = frameStateOf(hwnd);
+}
+
+void PaintManager::InvalidateFrame(HWND hwnd)
+{
+    m_frames.erase(hwnd);
+}
+
+// --- rendering ----------------------------------------------------------------------------------------
+
+HWND PaintManager::nextToPaint(HWND hwnd, bool isTop) const
+{
+    WindowRecord* rec = wm().Find(hwnd);
+    if (!rec || (!isTop && !rec->IsVisible())) return nullptr;
+    if (rec->invalid || FrameNeedsPaint(hwnd)) return hwnd;
+    const std::vector<HWND> children = rec->children;
+    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+        if (HWND found = nextToPaint(*it, false)) return found;
+    }
+    return nullptr;
+}
+
+void PaintManager::sendPaint(HWND hwnd)
+{
+    WindowRecord* rec = wm().Find(hwnd);
+    if (!rec) return;
+    if (!rec->invalid) {
+        // Only the frame is out of date.
+        wm().Send(hwnd, WM_NCPAINT, 1, 0);
+        FramePainted(hwnd);
+        return;
+    }
+    wm().Send(hwnd, WM_PAINT, 0, 0);
+    if (WindowRecord* r = wm().Find(hwnd)) {
+        ++r->paintCount;
+        wm().Validate(hwnd, nullptr);
+        FramePainted(hwnd); // a window that painted without BeginPaint keeps the frame it has
+    }
+}
+
+void PaintManager::PaintPending(HWND topLevel)
+{
+    if (!WindowImage(topLevel)) return;
+    int count = 0;
+    while (HWND h = nextToPaint(topLevel, true)) {
+        if (++count > kMaxPaintsPerRender) {
+            throw AutomationError("painting did not settle: a window keeps invalidating itself while it paints");
+        }
+        sendPaint(h);
+    }
+}
+
+Surface PaintManager::Render(HWND hwnd)
+{
+    WindowRecord* rec = wm().Find(hwnd);
+    if (!rec || hwnd == wm().Desktop()) return Surface();
+    const HWND top = wm().Root(hwnd);
+    PaintPending(top);
+    std::shared_ptr<Surface> image = WindowImage(top);
+    WindowRecord* topRec = wm().Find(top);
+    rec = wm().Find(hwnd);
+    if (!image || !topRec || !rec) return Surface();
+    if (top == hwnd) return *image;
+    CRect part(rec->rect);
+    part.OffsetRect(-topRec->rect.left, -topRec->rect.top);
+    CRect bounds = image->Bounds();
+    part.IntersectRect(&part, &bounds);
+    Surface out(part.Width(), part.Height());
+    for (int y = 0; y < part.Height(); ++y)
+        std::copy_n(image->Row(part.top + y) + part.left, part.Width(), out.Row(y));
+    return out;
+}

@@ -1,0 +1,81 @@
+#pragma once
+// Where windows paint: one image per top-level window, the window contexts that paint into it,
+// the paint cycle (BeginPaint / EndPaint) and rendering for screenshots. PaintFunctions.h
+// describes the rules; this is the machinery behind them, one instance per process (Get).
+//
+// An image is made when a window first paints, and made again (the whole tree invalidated) when
+// the window's size changes. The frame of a window (WM_NCPAINT) is drawn again when what it shows
+// changed since it was last drawn (text, styles, size, activation, icon, the close box's state)
+// or when a parent painted over it.
+
+#include <map>
+#include <memory>
+#include <unordered_map>
+
+#include "platform/framework/CRect.h"
+#include "platform/framework/CString.h"
+#include "platform/framework/WinUser.h"
+#include "platform/framework/gdi/PaintFunctions.h"
+#include "platform/framework/gdi/Surface.h"
+
+class CDC;
+
+class PaintManager {
+public:
+    static PaintManager& Get();
+
+    // Sets up an uncreated context as the window's (client area, or whole window). FALSE for an
+    // unknown window or a context that already exists.
+    bool OpenWindowDC(CDC& dc, HWND hwnd, bool wholeWindow);
+    // The paint cycle into a caller's uncreated context (CPaintDC) or, with a null context, into
+    // one the window system owns until EndPaint.
+    HDC BeginPaint(CDC* dc, HWND hwnd, PAINTSTRUCT& paint);
+    BOOL EndPaint(HWND hwnd, const PAINTSTRUCT& paint);
+
+    // Contexts owned by the window system (GetDC, GetWindowDC).
+    HDC GetDC(HWND hwnd, bool wholeWindow);
+    int ReleaseDC(HWND hwnd, HDC dc);
+    size_t OpenContexts() const { return m_owned.size(); }
+
+    // The image of a top-level window, made or resized on demand; null for a non-window.
+    std::shared_ptr<Surface> WindowImage(HWND topLevel);
+    // Paints everything pending in the window's tree (frames, update regions), parents first, by
+    // sending WM_NCPAINT and WM_PAINT. A hidden top-level window is painted as if shown.
+    void PaintPending(HWND topLevel);
+    // A copy of a top-level window's image (of the top-level window containing `hwnd`) after
+    // PaintPending; a child window's render is its part of that image.
+    Surface Render(HWND hwnd);
+
+    // Whether the frame of a window needs drawing, and marking it drawn (the default WM_NCPAINT
+    // handling and PaintPending do that).
+    bool FrameNeedsPaint(HWND hwnd) const;
+    void FramePainted(HWND hwnd);
+    void InvalidateFrame(HWND hwnd);
+
+    // Forgets every image and context record (window system reset).
+    void Reset();
+
+private:
+    PaintManager();
+    struct FrameState {
+        DWORD style = 0;
+        DWORD exStyle = 0;
+        CString text;
+        CSize size;
+        bool active = false;
+        bool closeEnabled = true;
+        HICON icon = nullptr;
+        HFONT font = nullptr;
+        bool operator==(const FrameState& o) const;
+    };
+    FrameState frameStateOf(HWND hwnd) const;
+    void forget(HWND hwnd);
+    void invalidateOverlapped(HWND hwnd, const CRect& paintedOnScreen);
+    HWND nextToPaint(HWND hwnd, bool isTop) const;
+    void sendPaint(HWND hwnd);
+
+    std::unordered_map<HWND, std::shared_ptr<Surface>> m_images;
+    std::unordered_map<HWND, FrameState> m_frames;
+    std::unordered_map<HDC, std::unique_ptr<CDC>> m_owned;
+    std::shared_ptr<Surface> m_screen;
+};
