@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/framework/ClassicLook.h"
 #include "platform/framework/CWnd.h"
 #include "platform/framework/DialogState.h"
 #include "platform/framework/FrameworkError.h"
@@ -135,6 +136,7 @@ ATOM WindowManager::RegisterClass(const WNDCLASS& wc, CWnd* (*makeTemporary)(), 
     info->windowExtra = std::max(0, wc.cbWndExtra);
     info->instance = wc.hInstance;
     info->icon = wc.hIcon;
+    info->background = wc.hbrBackground;
     info->makeTemporary = makeTemporary;
     if (it != m_classes.end()) {
         // Live windows point at the old record: update it in place.
@@ -611,10 +613,20 @@ LRESULT WindowManager::DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         }
         return 0;
     case WM_PAINT:
-        Validate(hwnd, nullptr);
-        return 0;
+    case WM_NCPAINT:
     case WM_ERASEBKGND:
-        return 1;
+    case WM_PRINTCLIENT:
+    case WM_CTLCOLORMSGBOX:
+    case WM_CTLCOLOREDIT:
+    case WM_CTLCOLORLISTBOX:
+    case WM_CTLCOLORBTN:
+    case WM_CTLCOLORDLG:
+    case WM_CTLCOLORSCROLLBAR:
+    case WM_CTLCOLORSTATIC: {
+        LRESULT result = 0;
+        ClassicLook::DefWindowProc(hwnd, message, wParam, lParam, result);
+        return result;
+    }
     case WM_NCHITTEST:
         return HTCLIENT;
     case WM_MOUSEACTIVATE:
