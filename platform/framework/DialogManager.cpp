@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/framework/ClassicLook.h"
 #include "platform/framework/DialogState.h"
 #include "platform/framework/WindowManager.h"
 
@@ -230,7 +231,7 @@ LRESULT DialogManager::DefDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         return TRUE;
     }
     case WM_ERASEBKGND:
-        return 1;
+        return ClassicLook::EraseDialog(dialog, reinterpret_cast<HDC>(wParam));
     default:
         return wm.DefWindowProc(dialog, message, wParam, lParam);
     }
