@@ -6,6 +6,8 @@
 #include "platform/framework/CMenu.h"
 #include "platform/framework/CUserException.h"
 #include "platform/framework/WindowManager.h"
+#include "platform/framework/gdi/CDC.h"
+#include "platform/framework/gdi/PaintFunctions.h"
 
 namespace {
 
@@ -40,7 +42,8 @@ void SetDcResolver(DcResolver resolver)
 
 CDC* ResolveDc(WPARAM hdc)
 {
-    return g_dcResolver && hdc ? g_dcResolver(hdc) : nullptr;
+    if (!hdc) return nullptr;
+    return g_dcResolver ? g_dcResolver(hdc) : CDC::FromHandle(reinterpret_cast<HDC>(hdc));
 }
 
 CWnd* WindowFromHandle(HWND hwnd)
@@ -731,6 +734,21 @@ void CWnd::ValidateRect(LPCRECT rect)
 void CWnd::UpdateWindow()
 {
     ::UpdateWindow(m_hWnd);
+}
+
+CDC* CWnd::GetDC()
+{
+    return CDC::FromHandle(::GetDC(m_hWnd));
+}
+
+CDC* CWnd::GetWindowDC()
+{
+    return CDC::FromHandle(::GetWindowDC(m_hWnd));
+}
+
+int CWnd::ReleaseDC(CDC* dc)
+{
+    return dc ? ::ReleaseDC(m_hWnd, dc->GetSafeHdc()) : 0;
 }
 
 BOOL CWnd::RedrawWindow(LPCRECT rect, void* region, UINT flags)

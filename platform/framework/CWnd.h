@@ -27,6 +27,7 @@
 class CDataExchange;
 class CMenu;
 class CFont;
+class CDC;
 
 // Flags of m_nFlags.
 constexpr UINT WF_MODALLOOP = 0x0001;
@@ -158,6 +159,11 @@ public:
     void InvalidateRect(LPCRECT rect, BOOL erase = TRUE);
     void ValidateRect(LPCRECT rect);
     void UpdateWindow();
+    // Contexts on the client area / the whole window (see gdi/PaintFunctions.h); give them back
+    // with ReleaseDC. Null for a window that does not exist.
+    CDC* GetDC();
+    CDC* GetWindowDC();
+    int ReleaseDC(CDC* dc);
     BOOL RedrawWindow(LPCRECT rect = nullptr, void* region = nullptr, UINT flags = RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE);
 
     HICON SetIcon(HICON icon, BOOL bigIcon);
