@@ -1,0 +1,162 @@
+// The icon button as its owner and the operator use it: icons and tooltips by resource id, its own
+// check, and the held-down state of a button the operator keeps pressed.
+
+#include <gtest/gtest.h>
+
+#include "WidgetTestSupport.h"
+#include "platform/framework/AutomationSession.h"
+
+using namespace widgets_test;
+
+namespace widgets_test {
+BEGIN_MESSAGE_MAP(ButtonsDialog, CDialog)
+    ON_BN_CLICKED(IDC_FIRE, &ButtonsDialog::OnFire)
+    ON_BN_CLICKED(IDC_STEP, &ButtonsDialog::OnStep)
+END_MESSAGE_MAP()
+} // namespace widgets_test
+
+namespace {
+
+struct Fixture {
+    AutomationSession session;
+    ButtonResources resources;
+    ButtonsDialog dialog;
+    HWND hwnd = nullptr;
+
+    Fixture()
+    {
+        if (!dialog.Create(IDD_BUTTONS)) throw std::runtime_error("the test dialog could not be made");
+        hwnd = dialog.m_hWnd;
+    }
+    HWND control(int id) const { return session->Find(hwnd, id); }
+};
+
+} // namespace
+
+TEST(CButtonST, IconsAndTooltipsComeFromTheResourceChainById)
+{
+    Fixture f;
+    HICON fireIcon = ResourceChain::Get().FindIcon(IDC_FIRE);
+    ASSERT_NE(fireIcon, nullptr);
+    EXPECT_EQ(f.dialog.fire.GetIconIn(), fireIcon);
+    EXPECT_EQ(f.dialog.fire.GetIconOut(), nullptr);
+    // The standard button knows its image as well.
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessage(f.control(IDC_FIRE), BM_GETIMAGE, IMAGE_ICON, 0)), fireIcon);
+
+    HWND tip = f.session->ToolTipOf(f.control(IDC_FIRE));
+    ASSERT_NE(tip, nullptr);
+    EXPECT_EQ(f.session->ToolTipText(tip, f.control(IDC_FIRE)), "Fire Laser");
+    EXPECT_TRUE(f.session->IsToolTipActive(tip));
+    EXPECT_EQ(f.dialog.fire.GetTooltipText(), "Fire Laser");
+    EXPECT_EQ(f.session->ToolTipText(f.session->ToolTipOf(f.control(IDC_STEP)), f.control(IDC_STEP)), "Next Step");
+
+    // A new text replaces the old one in the same tooltip.
+    EXPECT_EQ(f.dialog.fire.SetTooltipText(static_cast<int>(IDS_STEP)), CButtonST::BTNST_OK);
+    EXPECT_EQ(f.session->ToolTipOf(f.control(IDC_FIRE)), tip);
+    EXPECT_EQ(f.session->ToolTipText(tip, f.control(IDC_FIRE)), "Next Step");
+    f.dialog.fire.ActivateTooltip(FALSE);
+    EXPECT_FALSE(f.session->IsToolTipActive(tip));
+}
+
+TEST(CButtonST, IdsNoModuleHoldsChangeNothing)
+{
+    Fixture f;
+    HICON before = f.dialog.fire.GetIconIn();
+    EXPECT_EQ(f.dialog.fire.SetIcon(4242, 0), CButtonST::BTNST_INVALIDRESOURCE);
+    EXPECT_EQ(f.dialog.fire.SetIcon(IDC_STEP, 4242), CButtonST::BTNST_INVALIDRESOURCE);
+    EXPECT_EQ(f.dialog.fire.GetIconIn(), before);
+    EXPECT_EQ(f.dialog.fire.SetTooltipText(4242), CButtonST::BTNST_INVALIDRESOURCE);
+    EXPECT_EQ(f.session->ToolTipText(f.session->ToolTipOf(f.control(IDC_FIRE)), f.control(IDC_FIRE)), "Fire Laser");
+    // Id 0 clears the icon.
+    EXPECT_EQ(f.dialog.fire.SetIcon(0, 0), CButtonST::BTNST_OK);
+    EXPECT_EQ(f.dialog.fire.GetIconIn(), nullptr);
+}
+
+TEST(CButtonST, SettingsMadeBeforeTheButtonHasAWindowApplyWhenItGetsOne)
+{
+    AutomationSession session;
+    ButtonResources resources;
+    CButtonST button;
+    button.SetIcon(IDC_STEP, 0);
+    button.SetTooltipText(static_cast<int>(IDS_STEP));
+    button.SetCheck(BST_CHECKED);
+    CDialog dialog(IDD_BUTTONS);
+    ASSERT_TRUE(dialog.Create(IDD_BUTTONS));
+    HWND control = session->Find(dialog.m_hWnd, IDC_OTHER);
+    ASSERT_TRUE(button.SubclassWindow(control));
+    EXPECT_EQ(session->CheckState(control), BST_CHECKED);
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessage(control, BM_GETIMAGE, IMAGE_ICON, 0)), ResourceChain::Get().FindIcon(IDC_STEP));
+    EXPECT_EQ(session->ToolTipText(session->ToolTipOf(control), control), "Next Step");
+}
+
+TEST(CButtonST, TheCheckIsTheButtonsOwnAndOnlyItsOwnerChangesIt)
+{
+    Fixture f;
+    HWND fire = f.control(IDC_FIRE);
+    EXPECT_EQ(f.dialog.fire.GetCheck(), BST_UNCHECKED);
+    f.dialog.fire.SetCheck(BST_CHECKED);
+    EXPECT_EQ(f.dialog.fire.GetCheck(), BST_CHECKED);
+    // Whoever asks the window sees the same check (a plain push button has none).
+    EXPECT_EQ(f.session->CheckState(fire), BST_CHECKED);
+    EXPECT_TRUE(::SendMessage(fire, BM_GETSTATE, 0, 0) & BST_CHECKED);
+    EXPECT_EQ(f.session->CheckState(f.control(IDC_OTHER)), BST_UNCHECKED);
+
+    // Clicking reports the click but leaves the check to the owner.
+    EXPECT_TRUE(f.session->Click(fire));
+    EXPECT_EQ(f.dialog.fireClicks, 1);
+    EXPECT_EQ(f.dialog.fire.GetCheck(), BST_CHECKED);
+
+    // Repainting does not lose it.
+    ::InvalidateRect(fire, nullptr, TRUE);
+    f.session->Pump();
+    ::RedrawWindow(f.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_UPDATENOW | RDW_ERASE | RDW_ALLCHILDREN);
+    EXPECT_EQ(f.dialog.fire.GetCheck(), BST_CHECKED);
+
+    // BM_SETCHECK from outside is the same as SetCheck; any non-zero value checks.
+    ::SendMessage(fire, BM_SETCHECK, BST_UNCHECKED, 0);
+    EXPECT_EQ(f.dialog.fire.GetCheck(), BST_UNCHECKED);
+    f.dialog.fire.SetCheck(2);
+    EXPECT_EQ(f.session->CheckState(fire), BST_CHECKED);
+}
+
+TEST(CButtonST, ButtonPressedWhileTheOperatorHoldsItDown)
+{
+    Fixture f;
+    HWND step = f.control(IDC_STEP);
+    EXPECT_FALSE(f.dialog.step.ButtonPressed());
+    ASSERT_TRUE(f.session->Hold(step));
+    EXPECT_TRUE(f.dialog.step.ButtonPressed());
+    EXPECT_TRUE(f.session->IsPressed(step));
+    f.session->Advance(2000); // holding takes time; the state stays
+    EXPECT_TRUE(f.dialog.step.ButtonPressed());
+    EXPECT_FALSE(f.dialog.fire.ButtonPressed());
+    EXPECT_EQ(f.dialog.stepClicks, 0);
+
+    ASSERT_TRUE(f.session->Release(step));
+    EXPECT_FALSE(f.dialog.step.ButtonPressed());
+    EXPECT_FALSE(f.session->IsPressed(step));
+    EXPECT_EQ(f.dialog.stepClicks, 1);
+
+    // A plain click is a press and a release: nothing stays held.
+    EXPECT_TRUE(f.session->Click(step));
+    EXPECT_FALSE(f.dialog.step.ButtonPressed());
+    EXPECT_EQ(f.dialog.stepClicks, 2);
+}
+
+TEST(CButtonST, AButtonDisabledWhileHeldStaysPressedUntilCleared)
+{
+    Fixture f;
+    HWND step = f.control(IDC_STEP);
+    ASSERT_TRUE(f.session->Hold(step));
+    // The owner disables it at a limit, as a repeat timer does.
+    f.dialog.step.EnableWindow(FALSE);
+    f.session->Release(step);
+    EXPECT_TRUE(f.dialog.step.ButtonPressed());
+    EXPECT_EQ(f.dialog.stepClicks, 0);
+    f.dialog.step.ClearButtonPressed();
+    EXPECT_FALSE(f.dialog.step.ButtonPressed());
+
+    // Disabled, the operator cannot press it at all.
+    EXPECT_FALSE(f.session->Hold(step));
+    EXPECT_FALSE(f.dialog.step.ButtonPressed());
+}
