@@ -1,6 +1,8 @@
 #include "platform/framework/Automation.h"
 
 #include <algorithm>
+#include <filesystem>
+#include <system_error>
 
 #include "platform/framework/CDialog.h"
 #include "platform/framework/CMenu.h"
@@ -101,6 +103,9 @@ void Automation::Reset()
     m_boxResponder = nullptr;
     m_modalResponder = nullptr;
     m_boxes.clear();
+    m_fileChoices.clear();
+    m_fileResponder = nullptr;
+    m_fileDialogs.clear();
     m_diagnostics.clear();
     m_held = nullptr;
     m_beeps = 0;
@@ -528,6 +533,78 @@ void Automation::RunModal(CWnd& dialog)
         throw AutomationError((what + ": the operator's script returned while the dialog was still open; "
                                       "it must end the dialog (for example by clicking OK or Cancel)").str());
     }
+}
+
+// --- file dialogs -------------------------------------------------------------------------------------
+
+void Automation::ChooseFile(LPCTSTR path)
+{
+    m_fileChoices.push_back(FileChoice{true, CString(path)});
+}
+
+void Automation::CancelFileDialog()
+{
+    m_fileChoices.push_back(FileChoice{false, CString()});
+}
+
+void Automation::SetFileDialogResponder(FileDialogResponder responder)
+{
+    m_fileResponder = std::move(responder);
+}
+
+namespace {
+
+// What the dialog hands back for a name the operator chose: a full path, the default extension
+// added to a name without one.
+CString fullPathOf(const CString& chosen, const FileDialogRecord& dialog)
+{
+    namespace fs = std::filesystem;
+    fs::path path(chosen.str());
+    if (!dialog.defaultExtension.IsEmpty() && !path.has_extension()) path += "." + dialog.defaultExtension.str();
+    if (path.is_relative() && !dialog.initialFolder.IsEmpty()) path = fs::path(dialog.initialFolder.str()) / path;
+    std::error_code error;
+    fs::path full = fs::absolute(path, error);
+    return CString((error ? path : full).lexically_normal().string().c_str());
+}
+
+} // namespace
+
+bool Automation::ShowFileDialog(FileDialogRecord& dialog)
+{
+    dialog.ok = false;
+    dialog.path.Empty();
+    dialog.scripted = false;
+    auto refuse = [&](const CString& why) -> bool {
+        dialog.ok = false;
+        dialog.path.Empty();
+        m_fileDialogs.push_back(dialog);
+        CString what;
+        what.Format("%s file dialog (filter \"%s\", initial folder \"%s\", name \"%s\"): %s",
+                    dialog.open ? "Open" : "Save As", dialog.filter.GetString(), dialog.initialFolder.GetString(),
+                    dialog.initialName.GetString(), why.GetString());
+        throw AutomationError(what.str());
+    };
+
+    if (m_resetting) {
+        m_fileDialogs.push_back(dialog);
+        return false;
+    }
+    bool answered = false;
+    if (!m_fileChoices.empty()) {
+        FileChoice choice = m_fileChoices.front();
+        m_fileChoices.pop_front();
+        dialog.ok = choice.ok;
+        dialog.path = choice.path;
+        dialog.scripted = true;
+        answered = true;
+    } else if (m_fileResponder) {
+        answered = m_fileResponder(dialog);
+    }
+    if (!answered) return refuse("nobody scripted what the operator chooses");
+    if (dialog.ok && dialog.path.IsEmpty()) return refuse("the operator chose an empty file name");
+    dialog.path = dialog.ok ? fullPathOf(dialog.path, dialog) : CString();
+    m_fileDialogs.push_back(dialog);
+    return dialog.ok;
 }
 
 // --- inspection ---------------------------------------------------------------------------------------

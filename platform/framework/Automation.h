@@ -37,6 +37,14 @@
 // script in turn. A modal with no script and no responder, or a script that returns while its
 // dialog is still open, throws AutomationError. A dialog that ends itself in OnInitDialog runs no
 // script.
+//
+// File dialogs (Open, Save As) never wait either. Each one takes the next choice queued with
+// ChooseFile or CancelFileDialog; with none queued the responder is asked; with neither, the
+// dialog throws AutomationError naming what it was opened for. A chosen path is the operator's
+// final choice (any question the dialog would ask on the way, such as overwrite-prompt, counts as
+// answered yes); a relative one is taken in the dialog's initial folder (or the current folder
+// when none was given), and the default extension is added when the name has no extension of its
+// own. The dialog returns the full, normalised path. Every dialog is logged with its parameters.
 
 #include <deque>
 #include <functional>
@@ -46,6 +54,7 @@
 #include "platform/framework/AutomationError.h"
 #include "platform/framework/CRect.h"
 #include "platform/framework/CString.h"
+#include "platform/framework/FileDialogRecord.h"
 #include "platform/framework/MessageBoxRecord.h"
 #include "platform/framework/WinUser.h"
 
@@ -58,6 +67,8 @@ public:
     using MessageBoxResponder = std::function<int(const MessageBoxRecord& box)>;
     // Returns false to decline the dialog (it then counts as unscripted).
     using ModalResponder = std::function<bool(CWnd& dialog, Automation& automation)>;
+    // Fills dialog.ok and dialog.path and returns true, or returns false to leave it unanswered.
+    using FileDialogResponder = std::function<bool(FileDialogRecord& dialog)>;
 
     enum Modifier : UINT { None = 0, Shift = 1, Control = 2, Alt = 4 };
 
@@ -115,6 +126,14 @@ public:
     size_t PendingModalScripts() const { return m_modals.size(); }
     int ModalDepth() const { return m_modalDepth; }
 
+    // --- file dialogs ---------------------------------------------------------------------------------
+    // Queues the operator's choice in the next file dialog: a file, or Cancel.
+    void ChooseFile(LPCTSTR path);
+    void CancelFileDialog();
+    void SetFileDialogResponder(FileDialogResponder responder);
+    const std::vector<FileDialogRecord>& FileDialogs() const { return m_fileDialogs; }
+    size_t PendingFileDialogAnswers() const { return m_fileChoices.size(); }
+
     // --- inspection -----------------------------------------------------------------------------------
     CString Text(HWND window) const;
     CString Text(HWND root, int id) const { return Text(Find(root, id)); }
@@ -152,6 +171,8 @@ public:
     // --- entry points of the framework ----------------------------------------------------------------
     int ShowMessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type);
     void RunModal(CWnd& window);
+    // Plays a file dialog: fills dialog.ok and dialog.path, logs it and returns dialog.ok.
+    bool ShowFileDialog(FileDialogRecord& dialog);
     void Beep(UINT type);
     void AddDiagnostic(const CString& text);
     static CString DescribeFlags(UINT type);
@@ -176,6 +197,13 @@ private:
 
     std::deque<Answer> m_answers;
     std::deque<Modal> m_modals;
+    struct FileChoice {
+        bool ok;
+        CString path;
+    };
+    std::deque<FileChoice> m_fileChoices;
+    FileDialogResponder m_fileResponder;
+    std::vector<FileDialogRecord> m_fileDialogs;
     MessageBoxResponder m_boxResponder;
     ModalResponder m_modalResponder;
     std::vector<MessageBoxRecord> m_boxes;
