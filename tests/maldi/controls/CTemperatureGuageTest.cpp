@@ -1,0 +1,124 @@
+// The temperature gauge as the source swap panel uses it: limits 0 to 180, hot mark 45, the
+// temperature written on a green or red bar.
+
+#include "ControlsTestSupport.h"
+
+using namespace controls_test;
+
+namespace {
+
+constexpr COLORREF kGreen = 0x008000;
+constexpr COLORREF kRed = 0x0000FF;
+
+struct Gauge : BarFixture<TestGauge> {
+    Gauge() : BarFixture<TestGauge>(180, 16) { bar.Initialise(); }
+    COLORREF barColour()
+    {
+        COLORREF start = 0, end = 0;
+        bar.GetGradientColors(start, end);
+        EXPECT_EQ(start, end); // always a solid bar
+        return start;
+    }
+};
+
+} // namespace
+
+TEST(TemperatureGauge, InitialiseSetsRangeFontColoursAndText)
+{
+    Gauge f;
+    EXPECT_EQ(f.a.ProgressRange(f.bar), std::make_pair(0, 180));
+    EXPECT_EQ(f.a.ProgressPosition(f.bar), 20);
+    EXPECT_EQ(f.a.Text(f.bar), "20 \xB0" "C");
+    EXPECT_EQ(f.a.Style(f.bar) & PBS_TEXTMASK, PBS_SHOW_TEXTONLY);
+    EXPECT_EQ(f.barColour(), kGreen);
+    EXPECT_EQ(f.bar.GetBkColor(), RGB(0, 0, 0));
+    EXPECT_EQ(f.bar.GetTextColor(), RGB(255, 255, 255));
+    EXPECT_EQ(f.bar.GetTextColorOnBk(), kGreen);
+    // Bold Arial in the default size.
+    CFont* font = CFont::FromHandle(f.a.Font(f.bar));
+    ASSERT_NE(font, nullptr);
+    LOGFONT lf;
+    ASSERT_TRUE(font->GetLogFont(&lf));
+    EXPECT_EQ(lf.lfWeight, FW_BOLD);
+    EXPECT_STREQ(lf.lfFaceName, "Arial");
+    EXPECT_EQ(lf.lfHeight, 0);
+    // The step sent to the control is the gauge's: one degree.
+    EXPECT_EQ(::SendMessage(f.bar, PBM_STEPIT, 0, 0), 20);
+    EXPECT_EQ(f.a.ProgressPosition(f.bar), 21);
+}
+
+TEST(TemperatureGauge, GreenBelowTheHotMarkRedFromIt)
+{
+    Gauge f;
+    f.bar.SetTemperature(44);
+    EXPECT_EQ(f.barColour(), kGreen);
+    f.bar.SetTemperature(45);
+    EXPECT_EQ(f.barColour(), kRed);
+    EXPECT_EQ(f.bar.GetTextColorOnBk(), kRed);
+    EXPECT_EQ(f.a.Text(f.bar), "45 \xB0" "C");
+
+    // Moving the mark alone recolours without touching the text.
+    f.bar.SetHotTemperature(50);
+    EXPECT_EQ(f.barColour(), kGreen);
+    EXPECT_EQ(f.a.Text(f.bar), "45 \xB0" "C");
+    f.bar.SetHotTemperature(-10); // signed comparison
+    EXPECT_EQ(f.barColour(), kRed);
+}
+
+TEST(TemperatureGauge, TemperaturesAreHeldAtTheUpperLimitButNotTheLower)
+{
+    Gauge f;
+    f.bar.SetTemperature(200);
+    EXPECT_EQ(f.a.Text(f.bar), "180 \xB0" "C");
+    EXPECT_EQ(f.a.ProgressPosition(f.bar), 180);
+    EXPECT_EQ(f.barColour(), kRed);
+
+    f.bar.SetTemperature(-5);
+    EXPECT_EQ(f.a.Text(f.bar), "-5 \xB0" "C");
+    EXPECT_EQ(f.a.ProgressPosition(f.bar), 0); // the bar is empty, the text tells
+
+    // Lowering the limits leaves the stored temperature and its text until the next reading.
+    f.bar.SetTemperature(150);
+    f.bar.SetTemperatureLimits(0, 100);
+    EXPECT_EQ(f.a.ProgressRange(f.bar), std::make_pair(0, 100));
+    EXPECT_EQ(f.a.Text(f.bar), "150 \xB0" "C");
+    f.bar.SetTemperature(150);
+    EXPECT_EQ(f.a.Text(f.bar), "100 \xB0" "C");
+}
+
+TEST(TemperatureGauge, PaintsTheBarAndWritesTheTemperatureInTwoColours)
+{
+    Gauge f;
+    f.bar.SetTemperature(90); // half of 0 .. 180: red
+    auto c = f.Paint();
+    EXPECT_EQ(c->at(10, 8), kRed);
+    EXPECT_EQ(c->at(170, 8), RGB(0, 0, 0));
+    ASSERT_EQ(f.bar.texts.size(), 2u);
+    EXPECT_EQ(f.bar.texts[0].text, "90 \xB0" "C");
+    EXPECT_EQ(f.bar.texts[0].color, RGB(255, 255, 255));
+    EXPECT_EQ(f.bar.texts[0].clip, CRect(0, 0, 90, 0));
+    EXPECT_EQ(f.bar.texts[1].color, kRed);
+    EXPECT_EQ(f.bar.texts[1].clip, CRect(90, 0, 180, 0));
+
+    // Text pixels beside the bar are red ink on black, so never white.
+    bool ink = false;
+    for (int y = 0; y < 16; ++y)
+        for (int x = 90; x < 180; ++x) {
+            COLORREF p = c->at(x, y);
+            if (p != RGB(0, 0, 0)) ink = true;
+            EXPECT_EQ(GetGValue(p), 0) << x << "," << y;
+        }
+    EXPECT_TRUE(ink);
+}
+
+TEST(TemperatureGauge, SettingsBeforeTheWindowExistsAreKept)
+{
+    AutomationSession session;
+    CTemperatureGuage gauge; // not attached yet: nothing to draw on, nothing fails
+    gauge.SetTemperatureLimits(0, 100);
+    gauge.SetTemperature(300);
+    gauge.SetHotTemperature(40);
+    COLORREF start = 0, end = 0;
+    gauge.GetGradientColors(start, end);
+    EXPECT_EQ(start, kRed);
+}

@@ -1,0 +1,322 @@
+// How the gradient bar paints: spans, gradient steps and fills, low-colour and palette devices,
+// directions, rubber bar, snake, brushes, borders, and the two-colour, tied and turned texts.
+
+#include "ControlsTestSupport.h"
+
+#include <set>
+
+#include "platform/framework/gdi/CFont.h"
+
+using namespace controls_test;
+
+namespace {
+
+constexpr COLORREF kBlack = RGB(0, 0, 0);
+constexpr COLORREF kWhite = RGB(255, 255, 255);
+
+// Distinct colours along a row, in the order met.
+std::vector<COLORREF> rowColours(const Canvas& c, int y, int from, int to)
+{
+    std::vector<COLORREF> colours;
+    for (int x = from; x < to; ++x)
+        if (colours.empty() || colours.back() != c.at(x, y)) colours.push_back(c.at(x, y));
+    return colours;
+}
+
+// The box of the pixels of a colour.
+CRect boxOf(const Canvas& c, COLORREF color)
+{
+    CRect box(INT32_MAX, INT32_MAX, -1, -1);
+    for (int y = 0; y < c.surface().Height(); ++y)
+        for (int x = 0; x < c.surface().Width(); ++x)
+            if (c.at(x, y) == color) {
+                box.left = std::min<LONG>(box.left, x);
+                box.top = std::min<LONG>(box.top, y);
+                box.right = std::max<LONG>(box.right, x + 1);
+                box.bottom = std::max<LONG>(box.bottom, y + 1);
+            }
+    return box.right < 0 ? CRect() : box;
+}
+
+struct Gradient : BarFixture<> {
+    explicit Gradient(int width, int height = 10) : BarFixture<>(width, height)
+    {
+        bar.SetGradientColors(kBlack, kWhite);
+        bar.SetBkColor(RGB(255, 0, 0));
+    }
+};
+
+} // namespace
+
+TEST(ProgressRendering, BlackToWhiteTakesOneFillPerLevelOrPerPixel)
+{
+    {
+        Gradient f(500);
+        ::SendMessage(f.bar, PBM_SETPOS, 100, 0);
+        auto c = f.Paint();
+        EXPECT_EQ(c->dc.GetFillCount(), 1 + 255); // the background, then 255 steps
+        auto colours = rowColours(*c, 5, 0, 500);
+        ASSERT_EQ(colours.size(), 255u);
+        EXPECT_EQ(colours.front(), kBlack);
+        EXPECT_EQ(colours.back(), RGB(254, 254, 254)); // the last step stops short of the end colour
+        EXPECT_EQ(c->at(1, 5), RGB(1, 1, 1));            // steps are 1.96 pixels wide, truncated
+        EXPECT_EQ(c->at(3, 5), RGB(2, 2, 2));
+    }
+    {
+        Gradient f(100);
+        ::SendMessage(f.bar, PBM_SETPOS, 100, 0);
+        auto c = f.Paint();
+        EXPECT_EQ(c->dc.GetFillCount(), 1 + 100);
+        auto colours = rowColours(*c, 5, 0, 100);
+        ASSERT_EQ(colours.size(), 100u);
+        EXPECT_EQ(colours[1], RGB(2, 2, 2));
+        EXPECT_EQ(colours.back(), RGB(252, 252, 252)); // 99 x 2.55, truncated
+    }
+}
+
+TEST(ProgressRendering, TheBarStopsAtItsHeadAndAnEmptyRangeShowsOnlyTheBackground)
+{
+    Gradient f(100);
+    ::SendMessage(f.bar, PBM_SETPOS, 30, 0);
+    auto c = f.Paint();
+    EXPECT_EQ(c->dc.GetFillCount(), 1 + 30); // the steps beyond the head are not filled
+    EXPECT_EQ(c->at(29, 5), RGB(73, 73, 73)); // 29 x 2.55: the same levels as the full bar
+    EXPECT_EQ(c->at(30, 5), RGB(255, 0, 0));
+
+    ::SendMessage(f.bar, PBM_SETRANGE32, 10, 10);
+    c = f.Paint();
+    EXPECT_EQ(c->dc.GetFillCount(), 1);
+    EXPECT_EQ(boxOf(*c, RGB(255, 0, 0)), CRect(0, 0, 100, 10));
+}
+
+TEST(ProgressRendering, LowColourDevicesShowTheStartColourAndPaletteDevicesUseBrushes)
+{
+    Gradient f(100);
+    f.bar.SetGradientColors(RGB(0, 0, 200), RGB(200, 0, 0));
+    ::SendMessage(f.bar, PBM_SETPOS, 100, 0);
+    CRect client;
+    f.bar.GetClientRect(&client);
+    {
+        Canvas c(client.Width(), client.Height());
+        c.dc.SetColorFormat(4, FALSE);
+        f.bar.PaintInto(c.dc);
+        EXPECT_EQ(c.dc.GetFillCount(), 2);
+        EXPECT_EQ(boxOf(c, RGB(0, 0, 200)), CRect(0, 0, 100, 10));
+    }
+    {
+        Canvas palette(client.Width(), client.Height());
+        palette.dc.SetColorFormat(8, TRUE);
+        f.bar.PaintInto(palette.dc);
+        auto truecolour = f.Paint();
+        EXPECT_EQ(palette.dc.GetFillCount(), 1 + 100);
+        EXPECT_EQ(palette.surface(), truecolour->surface()); // the same levels, through brushes
+    }
+}
+
+TEST(ProgressRendering, DirectionsAtAQuarter)
+{
+    Gradient f(100, 40);
+    f.bar.SetGradientColors(kBlack, kBlack);
+    ::SendMessage(f.bar, PBM_SETPOS, 25, 0);
+    EXPECT_EQ(boxOf(*f.Paint(), kBlack), CRect(0, 0, 25, 40));
+    f.bar.SetReverse(TRUE);
+    EXPECT_EQ(boxOf(*f.Paint(), kBlack), CRect(75, 0, 100, 40));
+
+    f.bar.ModifyStyle(PBS_REVERSE, PBS_VERTICAL);
+    EXPECT_EQ(boxOf(*f.Paint(), kBlack), CRect(0, 30, 100, 40)); // bottom quarter
+    f.bar.SetReverse(TRUE);
+    EXPECT_EQ(boxOf(*f.Paint(), kBlack), CRect(0, 0, 100, 10)); // top quarter
+}
+
+TEST(ProgressRendering, RubberBarStretchesTheWholeGradientOverTheBar)
+{
+    Gradient f(100);
+    ::SendMessage(f.bar, PBM_SETPOS, 50, 0);
+    auto c = f.Paint();
+    EXPECT_EQ(c->at(49, 5), RGB(124, 124, 124)); // the gradient up to the head only
+    f.bar.SetRubberBar(TRUE);
+    c = f.Paint();
+    EXPECT_EQ(c->at(0, 5), kBlack);
+    EXPECT_EQ(c->at(49, 5), RGB(249, 249, 249)); // 49 x 5.1: nearly the end colour
+    EXPECT_EQ(rowColours(*c, 5, 0, 50).size(), 50u);
+}
+
+TEST(ProgressRendering, SeveralColoursShareTheSpanAndOnlyReachedSegmentsAreDrawn)
+{
+    Gradient f(100);
+    f.bar.SetGradientColorsX(3, RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255));
+    ::SendMessage(f.bar, PBM_SETPOS, 100, 0);
+    auto c = f.Paint();
+    EXPECT_EQ(c->at(0, 5), RGB(255, 0, 0));
+    EXPECT_EQ(c->at(50, 5), RGB(0, 255, 0));
+    EXPECT_EQ(c->at(99, 5), RGB(0, 6, 249)); // 49 x -5.1 and 49 x 5.1, truncated toward zero
+    ASSERT_EQ(f.bar.gradients.size(), 2u);
+    EXPECT_EQ(f.bar.gradients[1].gradient, CRect(50, 0, 100, 0));
+
+    ::SendMessage(f.bar, PBM_SETPOS, 30, 0);
+    c = f.Paint();
+    ASSERT_EQ(f.bar.gradients.size(), 1u);
+    EXPECT_EQ(f.bar.gradients[0].draw, CRect(0, 0, 30, 0));
+    EXPECT_EQ(c->dc.GetFillCount(), 1 + 30);
+}
+
+TEST(ProgressRendering, BrushesBordersAndTheSnakeSpan)
+{
+    Gradient f(100, 20);
+    CBrush barBrush(RGB(0, 0, 128));
+    CBrush bkBrush(RGB(0, 128, 0));
+    f.bar.SetBarBrush(&barBrush);
+    f.bar.SetBkBrush(&bkBrush);
+    f.bar.SetBorders(CRect(10, 2, 10, 3));
+    ::SendMessage(f.bar, PBM_SETPOS, 50, 0);
+    auto c = f.Paint();
+    EXPECT_EQ(boxOf(*c, RGB(0, 0, 128)), CRect(10, 2, 50, 17)); // half of the 80 pixels inside
+    EXPECT_EQ(c->at(0, 0), RGB(0, 128, 0));
+    EXPECT_EQ(c->at(99, 19), RGB(0, 128, 0));
+    EXPECT_TRUE(f.bar.gradients.empty());
+
+    f.bar.SetBarBrush(nullptr);
+    f.bar.SetBkBrush(nullptr);
+    f.bar.SetSnake(TRUE);
+    f.bar.SetGradientColors(kBlack, kBlack);
+    ::SendMessage(f.bar, PBM_SETPOS, 75, 0); // tail 35
+    EXPECT_EQ(boxOf(*f.Paint(), kBlack), CRect(10 + 28, 2, 10 + 60, 17));
+}
+
+TEST(ProgressRendering, TextChangesColourExactlyAtTheBarsEndAndTail)
+{
+    Gradient f(100, 20);
+    const COLORREF barColour = RGB(0, 128, 0);
+    f.bar.SetGradientColors(barColour, barColour);
+    f.bar.SetBkColor(kWhite);
+    f.bar.SetTextColor(RGB(255, 0, 0), RGB(0, 0, 255));
+    f.bar.SetShowPercent(TRUE);
+    ::SendMessage(f.bar, PBM_SETPOS, 50, 0);
+    auto c = f.Paint();
+    ASSERT_EQ(f.bar.texts.size(), 2u);
+    EXPECT_EQ(f.bar.texts[0].text, "50%");
+    EXPECT_EQ(f.bar.texts[0].clip, CRect(0, 0, 50, 0));
+    EXPECT_EQ(f.bar.texts[0].color, RGB(255, 0, 0));
+    EXPECT_EQ(f.bar.texts[1].clip, CRect(50, 0, 100, 0));
+    EXPECT_EQ(f.bar.texts[1].color, RGB(0, 0, 255));
+
+    // Over the bar only red ink on green, beside it only blue ink on white.
+    int onBar = 0, beside = 0;
+    for (int y = 0; y < 20; ++y)
+        for (int x = 0; x < 100; ++x) {
+            COLORREF p = c->at(x, y);
+            if (x < 50 && p != barColour) {
+                ++onBar;
+                EXPECT_EQ(GetBValue(p), 0) << x << "," << y;
+            } else if (x >= 50 && p != kWhite) {
+                ++beside;
+                EXPECT_EQ(GetBValue(p), 255) << x << "," << y;
+                EXPECT_EQ(GetRValue(p), GetGValue(p)) << x << "," << y;
+            }
+        }
+    EXPECT_GT(onBar, 5);
+    EXPECT_GT(beside, 5);
+
+    // A snake has background on both sides: its tail is a colour change too.
+    f.bar.SetSnake(TRUE);
+    ::SendMessage(f.bar, PBM_SETPOS, 60, 0);
+    f.Paint();
+    ASSERT_EQ(f.bar.texts.size(), 3u);
+    EXPECT_EQ(f.bar.texts[0].clip, CRect(20, 0, 60, 0));
+    EXPECT_EQ(f.bar.texts[2].clip, CRect(0, 0, 20, 0));
+    EXPECT_EQ(f.bar.texts[2].color, RGB(0, 0, 255));
+
+    // One colour: drawn once over the whole span.
+    f.bar.SetTextColor(kBlack);
+    f.Paint();
+    ASSERT_EQ(f.bar.texts.size(), 1u);
+    EXPECT_EQ(f.bar.texts[0].clip, CRect(0, 0, 100, 0));
+}
+
+TEST(ProgressRendering, TextFormats)
+{
+    Gradient f(100, 20);
+    ::SendMessage(f.bar, PBM_SETRANGE32, 0, 200);
+    ::SendMessage(f.bar, PBM_SETPOS, 33, 0);
+    f.bar.SetTextColor(kBlack);
+    auto drawn = [&f]() {
+        f.Paint();
+        return f.bar.texts.empty() ? CString("(none)") : f.bar.texts[0].text;
+    };
+    EXPECT_EQ(drawn(), "(none)");
+    f.bar.SetShowPercent(TRUE);
+    EXPECT_EQ(drawn(), "16%"); // 16.5 truncated
+    f.bar.SetTextFormat("Position %d", PBS_SHOW_POSITION);
+    EXPECT_EQ(drawn(), "Position 33");
+    f.bar.SetTextFormat("%d", PBS_SHOW_POSITION);
+    ::SetWindowText(f.bar, ""); // position mode with no text of its own
+    EXPECT_EQ(drawn(), "33");
+    f.bar.SetTextFormat("100%%", PBS_SHOW_TEXTONLY);
+    EXPECT_EQ(drawn(), "100%");
+    f.bar.SetTextFormat("%d items", PBS_SHOW_TEXTONLY); // text only: the value is 0
+    EXPECT_EQ(drawn(), "0 items");
+    f.bar.SetTextFormat("%s at %n %5.2f %03d%%", PBS_SHOW_TEXTONLY); // no argument is ever read
+    EXPECT_EQ(drawn(), "%s at %n %5.2f 000%");
+    ::SetWindowText(f.bar, ""); // text only with no text: nothing
+    EXPECT_EQ(drawn(), "(none)");
+}
+
+TEST(ProgressRendering, TiedTextTravelsWithTheBarAndIsLeftOutWhenLonger)
+{
+    Gradient f(200, 20);
+    f.bar.SetGradientColors(kBlack, kBlack);
+    f.bar.SetBkColor(kWhite);
+    f.bar.SetTextColor(RGB(255, 255, 0), RGB(0, 0, 255));
+    f.bar.SetTextFormat("%d%%", PBS_SHOW_PERCENT);
+    f.bar.SetTiedText(TRUE);
+    ::SendMessage(f.bar, PBM_SETPOS, 5, 0); // a 10-pixel bar: "5%" does not fit
+    auto c = f.Paint();
+    EXPECT_TRUE(f.bar.texts.empty());
+    EXPECT_EQ(boxOf(*c, kBlack), CRect(0, 0, 10, 20));
+
+    ::SendMessage(f.bar, PBM_SETPOS, 60, 0);
+    c = f.Paint();
+    ASSERT_EQ(f.bar.texts.size(), 1u);
+    EXPECT_EQ(f.bar.texts[0].clip, CRect(0, 0, 120, 0));
+    EXPECT_EQ(f.bar.texts[0].color, RGB(255, 255, 0)); // the colour on the bar only
+    CSize extent;
+    {
+        Canvas m(10, 10);
+        m.dc.SelectObject(f.bar.GetFont());
+        extent = m.dc.GetTextExtent("60%");
+    }
+    EXPECT_EQ(f.bar.texts[0].viewportOrg, CPoint(120 / 2, (20 + extent.cy) / 2)); // centred on the bar
+}
+
+TEST(ProgressRendering, TurnedTextIsAnchoredByItsTurnedBox)
+{
+    Gradient f(100, 60);
+    f.bar.SetTextColor(kBlack);
+    f.bar.SetTextFormat("Up", PBS_SHOW_TEXTONLY);
+    auto anchorAt = [&f](int escapement) {
+        LOGFONT lf;
+        lf.lfHeight = -12;
+        lf.lfEscapement = escapement;
+        CFont::SetFaceName(lf, "Arial");
+        CFont font;
+        font.CreateFontIndirect(&lf);
+        f.bar.SetFont(&font, FALSE);
+        Canvas m(10, 10);
+        m.dc.SelectObject(&font);
+        CSize extent = m.dc.GetTextExtent("Up");
+        f.Paint();
+        f.bar.SetFont(static_cast<CFont*>(nullptr), FALSE);
+        EXPECT_EQ(f.bar.texts.size(), 1u);
+        return std::make_pair(f.bar.texts.empty() ? CPoint() : f.bar.texts[0].viewportOrg, extent);
+    };
+    auto [at0, e0] = anchorAt(0);
+    EXPECT_EQ(at0, CPoint(50, (60 + e0.cy) / 2));
+    auto [at90, e90] = anchorAt(900);
+    EXPECT_EQ(at90, CPoint((100 + e90.cy) / 2, 30));
+    auto [at180, e180] = anchorAt(1800);
+    EXPECT_EQ(at180, CPoint(50, (60 - e180.cy) / 2));
+    auto [at270, e270] = anchorAt(2700);
+    EXPECT_EQ(at270, CPoint((100 - e270.cy) / 2, 30));
+    auto [at45, e45] = anchorAt(450);
+    EXPECT_EQ(at45, CPoint(50, 30)); // other angles: no extents
+}
