@@ -137,7 +137,15 @@ HWND DialogManager::CreateIndirect(HINSTANCE instance, const DialogTemplate& t, 
     for (const DialogItem& item : t.items) {
         if (!wm.Find(dlg)) return nullptr;
         CRect r = UnitsToPixels(base, item.x, item.y, item.cx, item.cy);
-        HWND control = ::CreateWindowEx(item.exStyle, item.className, item.text, item.style | WS_CHILD, r.left, r.top,
+        DWORD itemStyle = item.style | WS_CHILD;
+        DWORD itemExStyle = item.exStyle;
+        const bool framed = item.className.CompareNoCase("Edit") == 0 || item.className.CompareNoCase("ListBox") == 0;
+        if (framed && (itemStyle & WS_BORDER)) {
+            // The 3D look: a bordered edit or list box shows a sunken client edge, not a flat line.
+            itemStyle &= ~WS_BORDER;
+            itemExStyle |= WS_EX_CLIENTEDGE;
+        }
+        HWND control = ::CreateWindowEx(itemExStyle, item.className, item.text, itemStyle, r.left, r.top,
                                         r.Width(), r.Height(), dlg,
                                         reinterpret_cast<HMENU>(static_cast<INT_PTR>(item.id)), instance, nullptr);
         if (!control) {
