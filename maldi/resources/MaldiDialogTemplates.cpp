@@ -19,6 +19,7 @@
 #include "maldi/resources/MaldiDialogTemplates.h"
 
 #include "maldi/resources/MaldiResourceIds.h"
+#include "platform/framework/ProgressControl.h"
 #include "platform/framework/WinUser.h"
 
 using namespace maldi::res;
@@ -32,6 +33,29 @@ namespace {
 
 // --- 1. Tool windows ----------------------------------------------------------------------------------
 
+// "Swap Source": the temperature row, the "Probe Control" group (step buttons, expand button,
+// position indicator) and, below it, the status log that contracting folds away (124 pixels).
+DialogTemplate probeSwapControl()
+{
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    constexpr DWORD progress = child | WS_BORDER | PBS_SMOOTH;
+    constexpr DWORD statusLog =
+        child | WS_BORDER | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+    return DialogTemplate{
+        IDD_PROBE_SWAP_CONTROL, "Swap Source", kToolWindowStyle, 0, 20, 20, 118, 202, "MS Sans Serif", 8,
+        {
+            {static_cast<int>(IDI_THERMOMETER), "Button", "", kIconButton, 0, 13, 16, 29, 26},
+            {static_cast<int>(IDC_SOURCE_TEMPERATURE), "msctls_progress32", "", progress, 0, 51, 19, 51, 19},
+            {IDC_STATIC, "Button", "", child | BS_GROUPBOX, 0, 7, 8, 104, 39},
+            {IDC_STATIC, "Button", "Probe Control", child | BS_GROUPBOX, 0, 7, 50, 104, 69},
+            {static_cast<int>(IDI_PREVIOUS), "Button", "", kIconButton, 0, 13, 63, 29, 26},
+            {static_cast<int>(IDI_EXPAND_INFORMATION), "Button", "", kIconButton, 0, 44, 63, 29, 26},
+            {static_cast<int>(IDI_NEXT), "Button", "", kIconButton, 0, 75, 63, 29, 26},
+            {static_cast<int>(IDC_PROBE_POSITION), "msctls_progress32", "", progress, 0, 13, 95, 91, 14},
+            {static_cast<int>(IDC_SWAP_STATUS_LOG), "Edit", "", statusLog, 0, 7, 126, 103, 69},
+        }};
+}
+
 // --- 2. Scan function and settings dialogs ----------------------------------------------------------
 
 // --- 3. Experiment sheet pages ------------------------------------------------------------------------
@@ -42,5 +66,5 @@ namespace {
 
 std::vector<DialogTemplate> MaldiDialogTemplates::Templates()
 {
-    return {};
+    return {probeSwapControl()};
 }

@@ -80,6 +80,11 @@ constexpr UINT IDI_NEW = 14209;
 constexpr UINT IDI_LASER_WIDTH = 14211;
 constexpr UINT IDI_PATTERN_LASER = 14212;
 
+// --- controls that are not icon buttons -------------------------------------------------------------
+constexpr UINT IDC_SOURCE_TEMPERATURE = 14103;  // source swap panel: temperature gauge
+constexpr UINT IDC_PROBE_POSITION = 14195;      // source swap panel: probe position indicator
+constexpr UINT IDC_SWAP_STATUS_LOG = 37317;     // source swap panel: status log
+
 // --- dialog templates -------------------------------------------------------------------------------
 constexpr UINT IDD_ACQUIRE_CONTROL = 14142;     // "Maldi Acquisition"
 constexpr UINT IDD_ESI_PROBE_CONTROL = 14144;   // "ESI Probe Adjust"
