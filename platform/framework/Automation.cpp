@@ -12,6 +12,8 @@
 #include "platform/framework/ToolTipControl.h"
 #include "platform/framework/VirtualClock.h"
 #include "platform/framework/WindowManager.h"
+#include "platform/framework/gdi/PaintManager.h"
+#include "platform/framework/gdi/PngFile.h"
 
 namespace {
 
@@ -734,4 +736,20 @@ CString Automation::ToolTipText(HWND tooltip, HWND toolWindow, UINT_PTR id) cons
 {
     IsToolTipActive(tooltip); // checks the window
     return ToolTipControl::ToolText(tooltip, toolWindow, id);
+}
+
+// --- screenshots --------------------------------------------------------------------------------------
+
+Surface Automation::Render(HWND hwnd)
+{
+    return PaintManager::Get().Render(window(hwnd, "Render"));
+}
+
+void Automation::Screenshot(HWND hwnd, const CString& path)
+{
+    const Surface image = Render(hwnd);
+    std::string error;
+    if (!PngFile::Write(image, path.str(), &error)) {
+        throw AutomationError("Screenshot of " + describe(hwnd).str() + " to \"" + path.str() + "\": " + error);
+    }
 }

@@ -57,6 +57,7 @@
 #include "platform/framework/FileDialogRecord.h"
 #include "platform/framework/MessageBoxRecord.h"
 #include "platform/framework/WinUser.h"
+#include "platform/framework/gdi/Surface.h"
 
 class CWnd;
 
@@ -161,6 +162,14 @@ public:
     HWND ToolTipOf(HWND tool) const;
     bool IsToolTipActive(HWND tooltip) const;
     CString ToolTipText(HWND tooltip, HWND toolWindow, UINT_PTR id = 0) const;
+
+    // --- screenshots ----------------------------------------------------------------------------------
+    // What the operator sees of a window: its top-level window's image after everything pending has
+    // painted (frames, update regions; parents before children; hidden children not drawn; a hidden
+    // top-level window is drawn as if shown), or a child window's part of that image.
+    Surface Render(HWND window);
+    // Render written as a PNG file; a file that cannot be written throws, naming the path and why.
+    void Screenshot(HWND window, const CString& path);
 
     // --- beeps and diagnostics ------------------------------------------------------------------------
     int BeepCount() const { return m_beeps; }
