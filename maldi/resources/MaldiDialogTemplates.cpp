@@ -56,6 +56,35 @@ DialogTemplate probeSwapControl()
         }};
 }
 
+// "ESI Probe Adjust": home, save and exit in an uncaptioned group with the expand button beside
+// it; the "Probe Control" group (in, stop, out, position indicator); below them the "Step Size"
+// radio buttons, the part that contracting folds away (60 pixels: the group starts 5 pixels below
+// the contracted window's bottom, the controls above end 5 pixels above it).
+DialogTemplate esiProbeControl()
+{
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    constexpr DWORD progress = child | WS_BORDER | PBS_SMOOTH;
+    constexpr DWORD radio = child | BS_AUTORADIOBUTTON;
+    return DialogTemplate{
+        IDD_ESI_PROBE_CONTROL, "ESI Probe Adjust", kToolWindowStyle, 0, 20, 20, 150, 152, "MS Sans Serif", 8,
+        {
+            {IDC_STATIC, "Button", "", child | BS_GROUPBOX, 0, 7, 8, 104, 39},
+            {static_cast<int>(IDI_HOME), "Button", "", kIconButton, 0, 13, 16, 29, 26},
+            {static_cast<int>(IDI_SAVE_POSITION), "Button", "", kIconButton, 0, 44, 16, 29, 26},
+            {static_cast<int>(IDI_EXIT), "Button", "", kIconButton, 0, 75, 16, 29, 26},
+            {static_cast<int>(IDI_EXPAND_DIALOG), "Button", "", kIconButton, 0, 114, 16, 29, 26},
+            {IDC_STATIC, "Button", "Probe Control", child | BS_GROUPBOX, 0, 7, 50, 136, 62},
+            {static_cast<int>(IDI_PREVIOUS), "Button", "", kIconButton, 0, 13, 63, 29, 26},
+            {static_cast<int>(IDI_STOP), "Button", "", kIconButton, 0, 60, 63, 29, 26},
+            {static_cast<int>(IDI_NEXT), "Button", "", kIconButton, 0, 108, 63, 29, 26},
+            {static_cast<int>(IDC_SOURCE_POSITION), "msctls_progress32", "Progress1", progress, 0, 13, 94, 124, 13},
+            {IDC_STATIC, "Button", "Step Size", child | BS_GROUPBOX, 0, 7, 118, 136, 28},
+            {static_cast<int>(IDC_STEP_SIZE_ONE), "Button", "1", radio | WS_GROUP | WS_TABSTOP, 0, 23, 130, 25, 10},
+            {static_cast<int>(IDC_STEP_SIZE_FIVE), "Button", "5", radio, 0, 64, 130, 25, 10},
+            {static_cast<int>(IDC_STEP_SIZE_FIFTY), "Button", "50", radio, 0, 105, 130, 25, 10},
+        }};
+}
+
 // --- 2. Scan function and settings dialogs ----------------------------------------------------------
 
 // --- 3. Experiment sheet pages ------------------------------------------------------------------------
@@ -66,5 +95,5 @@ DialogTemplate probeSwapControl()
 
 std::vector<DialogTemplate> MaldiDialogTemplates::Templates()
 {
-    return {probeSwapControl()};
+    return {probeSwapControl(), esiProbeControl()};
 }

@@ -93,4 +93,10 @@ constexpr UINT IDD_CROSS_ACQUIRE_CONTROL = 14194; // "Maldi Acquisition"
 constexpr UINT IDD_PATTERN_EDITOR = 14196;      // "PatternEditor"
 constexpr UINT IDD_PLATE_CALIBRATION = 147;     // "Spatial Calibration"
 
+// --- ESI probe adjust panel controls (its buttons use the icon ids above) -------------------------------
+constexpr UINT IDC_SOURCE_POSITION = 14195;     // probe position indicator
+constexpr UINT IDC_STEP_SIZE_ONE = 41588;       // "Step Size" radio buttons: 1, 5 and 50 units a step
+constexpr UINT IDC_STEP_SIZE_FIVE = 41589;
+constexpr UINT IDC_STEP_SIZE_FIFTY = 41590;
+
 } // namespace maldi::res
