@@ -99,4 +99,23 @@ constexpr UINT IDC_STEP_SIZE_ONE = 41588;       // "Step Size" radio buttons: 1,
 constexpr UINT IDC_STEP_SIZE_FIVE = 41589;
 constexpr UINT IDC_STEP_SIZE_FIFTY = 41590;
 
+// --- MS scan function dialog "Maldi MS Scan" (a named template) ----------------------------------
+constexpr LPCTSTR IDD_MALDI_MS_SCAN = "Maldi MS Scan";
+constexpr UINT IDC_MS_START_MASS = 43011;
+constexpr UINT IDC_MS_SCANS_TO_SUM = 43012;
+constexpr UINT IDC_MS_TOTAL_TIME = 43013;
+constexpr UINT IDC_MS_END_MASS = 43014;
+constexpr UINT IDC_MS_SCAN_TIME = 43015;
+constexpr UINT IDC_MS_INTER_SCAN_DELAY = 43016;
+constexpr UINT IDC_MS_SAMPLE_TIME = 43017;
+constexpr UINT IDC_MS_ION_MODE = 43018;
+constexpr UINT IDC_MS_DATA_FORMAT = 43019;
+constexpr UINT IDC_MS_PATTERN_FILE = 37315;
+constexpr UINT IDC_MS_PATTERN_BROWSE = 37308;
+// Shared by the scan function and settings dialogs.
+constexpr UINT IDC_PLATE_SPEED = 37284;
+constexpr UINT IDC_LASER_FIRING_RATE = 37285;
+constexpr UINT IDC_LOCK_MASS_TIME = 37328;
+constexpr UINT IDC_USE_LOCK_MASS = 37329;
+
 } // namespace maldi::res
