@@ -2,8 +2,13 @@
 
 #include <cstdlib>
 
+#include "platform/framework/ClassicLook.h"
+#include "platform/framework/IconImage.h"
 #include "platform/framework/ResourceChain.h"
 #include "platform/framework/WindowManager.h"
+#include "platform/framework/gdi/CBrush.h"
+#include "platform/framework/gdi/CDC.h"
+#include "platform/framework/gdi/PaintFunctions.h"
 
 LRESULT StaticControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
@@ -43,6 +48,18 @@ LRESULT StaticControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         wm.Invalidate(hwnd, nullptr, true);
         return reinterpret_cast<LRESULT>(old);
     }
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        if (CDC* dc = CDC::FromHandle(::BeginPaint(hwnd, &ps))) Paint(hwnd, *dc);
+        ::EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) Paint(hwnd, *dc);
+        return 0;
+    case WM_ENABLE:
+        wm.Invalidate(hwnd, nullptr, true);
+        return 0;
     case STM_GETICON:
         return self ? reinterpret_cast<LRESULT>(self->m_icon) : 0;
     case STM_GETIMAGE:
@@ -50,4 +67,72 @@ LRESULT StaticControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
     default:
         return wm.DefWindowProc(hwnd, message, wParam, lParam);
     }
+}
+
+void StaticControl::Paint(HWND hwnd, CDC& dc)
+{
+    auto& wm = WindowManager::Get();
+    auto* self = reinterpret_cast<StaticControl*>(::GetWindowLongPtr(hwnd, 0));
+    WindowRecord* rec = wm.Find(hwnd);
+    if (!rec) return;
+    const DWORD style = rec->style;
+    const DWORD type = style & SS_TYPEMASK;
+    CRect client = wm.ClientRect(hwnd);
+    auto frame = [&](int colorIndex) {
+        CBrush brush(::GetSysColor(colorIndex));
+        dc.FrameRect(&client, &brush);
+    };
+
+    switch (type) {
+    case SS_BLACKRECT: dc.FillSolidRect(&client, ::GetSysColor(COLOR_3DDKSHADOW)); break;
+    case SS_GRAYRECT: dc.FillSolidRect(&client, ::GetSysColor(COLOR_3DSHADOW)); break;
+    case SS_WHITERECT: dc.FillSolidRect(&client, ::GetSysColor(COLOR_3DHIGHLIGHT)); break;
+    case SS_BLACKFRAME: frame(COLOR_3DDKSHADOW); break;
+    case SS_GRAYFRAME: frame(COLOR_3DSHADOW); break;
+    case SS_WHITEFRAME: frame(COLOR_3DHIGHLIGHT); break;
+    case SS_ETCHEDFRAME: dc.DrawEdge(&client, EDGE_ETCHED, BF_RECT); break;
+    case SS_ETCHEDHORZ: dc.DrawEdge(&client, EDGE_ETCHED, BF_TOP); break;
+    case SS_ETCHEDVERT: dc.DrawEdge(&client, EDGE_ETCHED, BF_LEFT); break;
+    case SS_ICON: {
+        HBRUSH brush = ClassicLook::ControlColor(hwnd, dc, WM_CTLCOLORSTATIC);
+        ::FillRect(dc.GetSafeHdc(), &client, brush);
+        HICON icon = self ? self->m_icon : nullptr;
+        if (icon) {
+            int x = client.left, y = client.top;
+            if (style & SS_CENTERIMAGE) {
+                x += (client.Width() - icon->width) / 2;
+                y += (client.Height() - icon->height) / 2;
+            }
+            dc.DrawIcon(x, y, icon);
+        }
+        break;
+    }
+    case SS_LEFT:
+    case SS_CENTER:
+    case SS_RIGHT:
+    case SS_SIMPLE:
+    case SS_LEFTNOWORDWRAP: {
+        HBRUSH brush = ClassicLook::ControlColor(hwnd, dc, WM_CTLCOLORSTATIC);
+        ::FillRect(dc.GetSafeHdc(), &client, brush);
+        ClassicLook::SelectWindowFont(hwnd, dc);
+        UINT format = type == SS_CENTER ? DT_CENTER : type == SS_RIGHT ? DT_RIGHT : DT_LEFT;
+        if (type == SS_SIMPLE || (style & (SS_CENTERIMAGE | SS_ENDELLIPSIS)))
+            format |= DT_SINGLELINE;
+        else if (type != SS_LEFTNOWORDWRAP)
+            format |= DT_WORDBREAK;
+        if (style & SS_CENTERIMAGE) format |= DT_VCENTER;
+        if (style & SS_ENDELLIPSIS) format |= DT_END_ELLIPSIS;
+        if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
+        if (wm.IsEffectivelyEnabled(hwnd)) {
+            dc.SetBkMode(TRANSPARENT);
+            dc.DrawText(rec->text, &client, format);
+        } else {
+            ClassicLook::DrawEtchedText(dc, rec->text.GetString(), client, format);
+        }
+        break;
+    }
+    default:
+        break; // owner-drawn and bitmap statics draw nothing of their own
+    }
+    if (style & SS_SUNKEN) dc.DrawEdge(&client, BDR_SUNKENOUTER, BF_RECT);
 }
