@@ -1,0 +1,325 @@
+#include "sim/SimHost.h"
+
+#include <cstdio>
+
+#include "platform/framework/CWnd.h"
+#include "platform/platemodel/TargetPlate.h"
+
+// Each tool window is hosted once it exists in the library.
+#if __has_include("maldi/panels/CMaldiAcquireControlDlg.h")
+#define SIM_HAS_ACQUIRE 1
+#include "maldi/panels/CMaldiAcquireControlDlg.h"
+#include "platform/tuning/PolarityDependentInstParam.h"
+#endif
+#if __has_include("maldi/panels/CMaldiProbeSwapControlDlg.h")
+#define SIM_HAS_SWAP 1
+#include "maldi/panels/CMaldiProbeSwapControlDlg.h"
+#endif
+#if __has_include("maldi/panels/CESIProbeControlDlg.h")
+#define SIM_HAS_ESI 1
+#include "maldi/panels/CESIProbeControlDlg.h"
+#endif
+
+namespace {
+
+// The application's icon: a dark blue tile with a white target plate of four wells.
+IconImage ApplicationIconImage()
+{
+    IconImage image = IconImage::Solid(32, 32, 0xFF1F3A73);
+    for (int y = 6; y < 26; ++y)
+        for (int x = 4; x < 28; ++x) image.argb[static_cast<size_t>(y * 32 + x)] = 0xFFF2F2F2;
+    const int centres[4][2] = {{10, 12}, {21, 12}, {10, 20}, {21, 20}};
+    for (const auto& c : centres)
+        for (int y = c[1] - 2; y <= c[1] + 2; ++y)
+            for (int x = c[0] - 2; x <= c[0] + 2; ++x)
+                if ((x - c[0]) * (x - c[0]) + (y - c[1]) * (y - c[1]) <= 5)
+                    image.argb[static_cast<size_t>(y * 32 + x)] = 0xFFD04020;
+    return image;
+}
+
+bool Exists(CWnd* window)
+{
+    return window && window->GetSafeHwnd() && ::IsWindow(window->GetSafeHwnd());
+}
+
+} // namespace
+
+SimHost::SimHost(SimInstrument& instrument, CInstMonClient& monitor, SimTranscript& transcript)
+    : m_instrument(instrument), m_monitor(monitor), m_transcript(transcript)
+{
+    m_icon = Module().AddIcon(ResourceId(kApplicationIcon), ApplicationIconImage());
+    SetTargetPlate(&m_plate);
+    m_instrument.Stage().SetProgressListener([this](const SimPlateStage::Progress& p) { reportProgress(p); });
+    m_instrument.Stage().SetEndListener([this](bool completed) { runEnded(completed); });
+}
+
+SimHost::~SimHost()
+{
+    m_instrument.Stage().SetProgressListener(nullptr);
+    m_instrument.Stage().SetEndListener(nullptr);
+    CloseWindows();
+    if (TargetPlate() == &m_plate) SetTargetPlate(nullptr);
+}
+
+void SimHost::note()
+{
+    m_transcript.Add("host", calls.back().Text());
+}
+
+void SimHost::MovePlateToPosition(double x, double y)
+{
+    RecordingAppInterface::MovePlateToPosition(x, y);
+    note();
+}
+
+void SimHost::GoToLockMassWell(bool on, CString& well, int value)
+{
+    RecordingAppInterface::GoToLockMassWell(on, well, value);
+    note();
+    m_instrument.Stage().GoToLockMass(on);
+}
+
+void SimHost::SendPlateCommand(int command, int value)
+{
+    RecordingAppInterface::SendPlateCommand(command, value);
+    note();
+    SimPlateStage& stage = m_instrument.Stage();
+    if (command == PlateCommandLaser) {
+        if (value == LaserOn) stage.SetLaser(true);
+        if (value == LaserOff) stage.SetLaser(false);
+    } else if (command == PlateCommandMove) {
+        switch (value) {
+        case MoveStop: stage.StopPlate(); break;
+        case MovePrevious: stage.MovePrevious(); break;
+        case MoveNext: stage.MoveNext(); break;
+        case RequestInitialStates:
+            // The panel asks where things stand: it hears the stage's last progress.
+            reportProgress(stage.LastProgress());
+            break;
+        default: m_transcript.Add("host", "plate command (2," + std::to_string(value) + ") not known, ignored");
+        }
+    } else if (command == PlateCommandSpeed) {
+        stage.SetSpeed(value);
+    }
+}
+
+void SimHost::RequestStopAcquisition()
+{
+    RecordingAppInterface::RequestStopAcquisition();
+    note();
+    m_instrument.Stage().Stop();
+}
+
+void SimHost::RequestContinueAcquisition()
+{
+    RecordingAppInterface::RequestContinueAcquisition();
+    note();
+    m_instrument.Stage().Continue();
+}
+
+void SimHost::RequestPauseAcquisition()
+{
+    RecordingAppInterface::RequestPauseAcquisition();
+    note();
+    m_instrument.Stage().Pause();
+}
+
+void SimHost::SaveESIProbePosition(int position)
+{
+    RecordingAppInterface::SaveESIProbePosition(position);
+    note();
+    m_savedEsiPosition = position;
+}
+
+void SimHost::ESIProbeWindowClosed(int stepSize)
+{
+    RecordingAppInterface::ESIProbeWindowClosed(stepSize);
+    note();
+    m_esiStepSize = stepSize;
+}
+
+void SimHost::StartPlateCalibration(BOOL useInitialConditions)
+{
+    RecordingAppInterface::StartPlateCalibration(useInitialConditions);
+    note();
+}
+
+void SimHost::AbortPlateCalibration()
+{
+    RecordingAppInterface::AbortPlateCalibration();
+    note();
+}
+
+int SimHost::GetSourceMode()
+{
+    int mode = RecordingAppInterface::GetSourceMode();
+    note();
+    return mode;
+}
+
+void SimHost::SourceSwapComplete(int mode)
+{
+    RecordingAppInterface::SourceSwapComplete(mode);
+    note();
+    if (mode == SwapToApi) {
+        SetSourceMode(SourceModeApi);
+    } else if (mode == SwapToMaldi) {
+        SetSourceMode(SourceModeMaldi);
+    } else {
+        m_transcript.Add("host", "source mode " + std::to_string(mode) + " not known, mode unchanged");
+        return;
+    }
+    m_transcript.Add("host", "software source mode is now " + SourceModeName());
+    if (mode == SwapToMaldi) m_instrument.Stage().IndexToFirstWell();
+}
+
+std::string SimHost::SourceModeName() const
+{
+    switch (sourceMode) {
+    case SourceModeApi: return "API";
+    case SourceModeMaldi: return "MALDI";
+    default: return "unknown (" + std::to_string(sourceMode) + ")";
+    }
+}
+
+void SimHost::reportProgress(const SimPlateStage::Progress& progress)
+{
+#ifdef SIM_HAS_ACQUIRE
+    if (Exists(m_acquire.get())) {
+        char text[96];
+        std::snprintf(text, sizeof text, "UpdateProgressIndicator(%d,%d,%d,%d) -> acquisition panel",
+                      progress.spotCount, progress.currentSpot, progress.reference, progress.well);
+        m_transcript.Add("host", text);
+        AcquisitionPanel()->UpdateProgressIndicator(progress.spotCount, progress.currentSpot, progress.reference,
+                                           progress.well);
+    }
+#else
+    (void)progress;
+#endif
+}
+
+void SimHost::runEnded(bool completed)
+{
+    (void)completed;
+#ifdef SIM_HAS_ACQUIRE
+    if (Exists(m_acquire.get())) {
+        m_transcript.Add("host", "StopAcquisition() -> acquisition panel");
+        AcquisitionPanel()->StopAcquisition();
+    }
+#endif
+}
+
+bool SimHost::StartAcquisition(std::vector<SimPlateStage::Spot> spots, unsigned acquireMs, double collisionEnergy)
+{
+#ifdef SIM_HAS_ACQUIRE
+    if (Exists(m_acquire.get())) {
+        char text[64];
+        std::snprintf(text, sizeof text, "InitialiseDialog(%.1f) -> acquisition panel", collisionEnergy);
+        m_transcript.Add("host", text);
+        AcquisitionPanel()->InitialiseDialog(collisionEnergy);
+    }
+#else
+    (void)collisionEnergy;
+#endif
+    return m_instrument.Stage().StartRun(std::move(spots), acquireMs);
+}
+
+CMaldiAcquireControlDlg* SimHost::OpenAcquisitionPanel()
+{
+#ifdef SIM_HAS_ACQUIRE
+    if (!m_acquire) m_acquire = std::make_unique<CMaldiAcquireControlDlg>(this, &m_monitor);
+    CMaldiAcquireControlDlg* panel = AcquisitionPanel();
+    if (!Exists(panel)) {
+        PolarityDependentInstParam polarity;
+        panel->CreateUI(m_icon, polarity, "COLLISION_ENERGY_SETTING", "COLLISION_ENERGY_RB", "%.1f");
+        m_transcript.Add("host", "acquisition panel: CreateUI, Create");
+        if (!panel->Create()) return nullptr;
+    }
+    m_transcript.Add("host", "acquisition panel: DisplayWindow");
+    panel->DisplayWindow();
+    return panel;
+#else
+    return nullptr;
+#endif
+}
+
+CMaldiProbeSwapControlDlg* SimHost::OpenSourceSwap()
+{
+#ifdef SIM_HAS_SWAP
+    if (!m_swap) m_swap = std::make_unique<CMaldiProbeSwapControlDlg>(this, &m_instrument.Client());
+    CMaldiProbeSwapControlDlg* swap = SourceSwap();
+    if (!Exists(swap)) {
+        swap->CreateUI(m_icon);
+        m_transcript.Add("host", "source swap: CreateUI, Create");
+        if (!swap->Create()) return nullptr;
+    }
+    m_transcript.Add("host", "source swap: DisplayWindow");
+    swap->DisplayWindow();
+    return swap;
+#else
+    return nullptr;
+#endif
+}
+
+CESIProbeControlDlg* SimHost::OpenEsiProbe(int position, int stepSize)
+{
+#ifdef SIM_HAS_ESI
+    if (!m_esi) m_esi = std::make_unique<CESIProbeControlDlg>(&m_instrument.Client(), this);
+    CESIProbeControlDlg* esi = EsiProbe();
+    if (!Exists(esi)) {
+        esi->CreateUI(m_icon);
+        m_transcript.Add("host", "ESI probe adjust: CreateUI, Create");
+        if (!esi->Create()) return nullptr;
+    }
+    m_transcript.Add("host", "ESI probe adjust: SetInitialProbePosition(" + std::to_string(position) +
+                                 ",0), SetStepSize(" + std::to_string(stepSize) + "), DisplayWindow");
+    esi->SetInitialProbePosition(position, 0);
+    esi->SetStepSize(stepSize);
+    esi->DisplayWindow();
+    return esi;
+#else
+    (void)position;
+    (void)stepSize;
+    return nullptr;
+#endif
+}
+
+HWND SimHost::handle(CWnd* window)
+{
+    return Exists(window) ? window->GetSafeHwnd() : nullptr;
+}
+
+CMaldiAcquireControlDlg* SimHost::AcquisitionPanel()
+{
+#ifdef SIM_HAS_ACQUIRE
+    return static_cast<CMaldiAcquireControlDlg*>(m_acquire.get());
+#else
+    return nullptr;
+#endif
+}
+
+CMaldiProbeSwapControlDlg* SimHost::SourceSwap()
+{
+#ifdef SIM_HAS_SWAP
+    return static_cast<CMaldiProbeSwapControlDlg*>(m_swap.get());
+#else
+    return nullptr;
+#endif
+}
+
+CESIProbeControlDlg* SimHost::EsiProbe()
+{
+#ifdef SIM_HAS_ESI
+    return static_cast<CESIProbeControlDlg*>(m_esi.get());
+#else
+    return nullptr;
+#endif
+}
+
+void SimHost::CloseWindows()
+{
+    // The host destroys what it made; destroying a window object destroys its window.
+    m_acquire.reset();
+    m_swap.reset();
+    m_esi.reset();
+}

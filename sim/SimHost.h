@@ -1,0 +1,97 @@
+#pragma once
+// The simulated host application: what the instrument-control application does around the
+// library's tool windows. It records every call the library makes (RecordingAppInterface),
+// writes it to the transcript and obeys it:
+//   plate, laser and speed commands and the lock-mass well go to the plate stage; (2,14) answers
+//   with the stage's last progress; stop, pause and continue go to the acquisition run, and the
+//   end of a run (completed or stopped) ends the acquisition panel through StopAcquisition;
+//   SourceSwapComplete switches the host's source mode (and indexes the plate to A1 after a swap
+//   to MALDI); SaveESIProbePosition stores the probe position; ESIProbeWindowClosed its step size.
+// It owns the current target plate and registers the host's resource module (what the library
+// does not hold: the default ion mode and data format strings), to which it adds its icon.
+//
+// Windows are made as a real host makes them: construct with the host's interface and client,
+// CreateUI with the application icon, Create, then DisplayWindow; the host keeps them until it
+// destroys them (Close...).
+
+#include <memory>
+#include <string>
+
+#include "platform/framework/CWnd.h"
+#include "platform/instrument/CInstCtlClient.h"
+#include "platform/instrument/CInstMonClient.h"
+#include "platform/platemodel/CMaldiPlate.h"
+#include "sim/SimInstrument.h"
+#include "sim/SimTranscript.h"
+#include "tests/support/HostResources.h"
+#include "tests/support/RecordingAppInterface.h"
+
+class CMaldiAcquireControlDlg;
+class CMaldiProbeSwapControlDlg;
+class CESIProbeControlDlg;
+
+class SimHost : public RecordingAppInterface {
+public:
+    static constexpr UINT kApplicationIcon = 128;
+
+    SimHost(SimInstrument& instrument, CInstMonClient& monitor, SimTranscript& transcript);
+    ~SimHost() override;
+
+    void MovePlateToPosition(double x, double y) override;
+    void GoToLockMassWell(bool on, CString& well, int value) override;
+    void SendPlateCommand(int command, int value) override;
+    void RequestStopAcquisition() override;
+    void RequestContinueAcquisition() override;
+    void RequestPauseAcquisition() override;
+    void SaveESIProbePosition(int position) override;
+    void ESIProbeWindowClosed(int stepSize) override;
+    void StartPlateCalibration(BOOL useInitialConditions) override;
+    void AbortPlateCalibration() override;
+    int GetSourceMode() override;
+    void SourceSwapComplete(int mode) override;
+
+    HICON ApplicationIcon() const { return m_icon; }
+    CMaldiPlate& Plate() { return m_plate; }
+    ResourceModule& Module() { return m_resources.Module(); }
+
+    // --- tool windows ---
+    // Each makes the window if the host has none, and starts it (DisplayWindow); null if the
+    // window could not be created.
+    CMaldiAcquireControlDlg* OpenAcquisitionPanel();
+    CMaldiProbeSwapControlDlg* OpenSourceSwap();
+    CESIProbeControlDlg* OpenEsiProbe(int position, int stepSize);
+    CMaldiAcquireControlDlg* AcquisitionPanel();
+    CMaldiProbeSwapControlDlg* SourceSwap();
+    CESIProbeControlDlg* EsiProbe();
+    // The window's handle, null when the host has no such window or it was closed.
+    HWND AcquisitionWindow() const { return handle(m_acquire.get()); }
+    HWND SourceSwapWindow() const { return handle(m_swap.get()); }
+    HWND EsiProbeWindow() const { return handle(m_esi.get()); }
+    void CloseWindows();
+
+    // Starts an acquisition run on the stage and prepares the panel for it (InitialiseDialog).
+    bool StartAcquisition(std::vector<SimPlateStage::Spot> spots, unsigned acquireMs, double collisionEnergy);
+
+    std::string SourceModeName() const;
+    int SavedEsiPosition() const { return m_savedEsiPosition; }
+    int EsiStepSize() const { return m_esiStepSize; }
+
+private:
+    static HWND handle(CWnd* window);
+    void note();
+    void reportProgress(const SimPlateStage::Progress& progress);
+    void runEnded(bool completed);
+
+    SimInstrument& m_instrument;
+    CInstMonClient& m_monitor;
+    SimTranscript& m_transcript;
+    HostResources m_resources;
+    HICON m_icon = nullptr;
+    CMaldiPlate m_plate;
+    // Held as windows, so that this header needs none of the window classes.
+    std::unique_ptr<CWnd> m_acquire;
+    std::unique_ptr<CWnd> m_swap;
+    std::unique_ptr<CWnd> m_esi;
+    int m_savedEsiPosition = 2000;
+    int m_esiStepSize = 50;
+};
