@@ -17,7 +17,7 @@ WindowManager& wm()
 }
 
 // More paint messages than this for one render means a window keeps invalidating itself.
-constexpr int kMaxPaintsPerRender = 100000;
+constexpr int kMaxPaintsPerRender = 10000;
 
 int clampSide(int side)
 {
