@@ -35,32 +35,68 @@ EditControl* EditControl::from(HWND hwnd)
     return reinterpret_cast<EditControl*>(::GetWindowLongPtr(hwnd, 0));
 }
 
-int EditControl::lineCount(const CString& text)
+CRect EditControl::FormatRect(HWND hwnd)
 {
-    int n = 1;
-    for (int i = text.Find('\n'); i >= 0; i = text.Find('\n', i + 1)) ++n;
-    return n;
+    CRect client = WindowManager::Get().ClientRect(hwnd);
+    client.DeflateRect(kMargin, 0);
+    if (client.right < client.left) client.right = client.left;
+    return client;
 }
 
-int EditControl::lineStart(const CString& text, int line)
+std::vector<TextLayout::Line> EditControl::Lines(HWND hwnd)
 {
-    if (line < 0) return -1;
-    int index = 0;
-    for (int l = 0; l < line; ++l) {
-        int nl = text.Find('\n', index);
-        if (nl < 0) return -1;
-        index = nl + 1;
-    }
-    return index;
+    CString text = textOf(hwnd);
+    DWORD style = styleOf(hwnd);
+    if (!(style & ES_MULTILINE)) return {TextLayout::Line{0, text.GetLength(), text.GetLength()}};
+    bool wrap = !(style & (ES_AUTOHSCROLL | WS_HSCROLL));
+    // A wrapping edit narrower than one character still breaks after every character.
+    int width = wrap ? std::max(1, FormatRect(hwnd).Width()) : 0;
+    return TextLayout::Wrap(TextLayout::FontOf(hwnd), text, width);
 }
 
-int EditControl::lineOf(const CString& text, int index)
+int EditControl::FirstVisibleLine(HWND hwnd)
+{
+    EditControl* self = from(hwnd);
+    return self && (styleOf(hwnd) & ES_MULTILINE) ? self->m_firstLine : 0;
+}
+
+int EditControl::VisibleLineCount(HWND hwnd)
+{
+    int height = TextLayout::LineHeight(TextLayout::FontOf(hwnd));
+    return std::max(1, FormatRect(hwnd).Height() / std::max(1, height));
+}
+
+int EditControl::lineOf(const std::vector<TextLayout::Line>& lines, int index)
 {
     int line = 0;
-    for (int i = 0; i < index && i < text.GetLength(); ++i) {
-        if (text[i] == '\n') ++line;
-    }
+    for (size_t i = 1; i < lines.size() && lines[i].start <= index; ++i) line = static_cast<int>(i);
     return line;
+}
+
+void EditControl::scrollTo(HWND hwnd, int firstLine, bool lastLineOnTop)
+{
+    EditControl* self = from(hwnd);
+    if (!self) return;
+    int count = static_cast<int>(Lines(hwnd).size());
+    int last = std::max(0, count - (lastLineOnTop ? 1 : VisibleLineCount(hwnd)));
+    int first = std::clamp(firstLine, 0, last);
+    if (first != self->m_firstLine) {
+        self->m_firstLine = first;
+        WindowManager::Get().Invalidate(hwnd, nullptr, true);
+    }
+}
+
+void EditControl::scrollCaretIntoView(HWND hwnd)
+{
+    EditControl* self = from(hwnd);
+    if (!self || !(styleOf(hwnd) & ES_MULTILINE)) return;
+    int caret = lineOf(Lines(hwnd), self->m_selEnd);
+    int visible = VisibleLineCount(hwnd);
+    if (caret < self->m_firstLine) {
+        scrollTo(hwnd, caret, false);
+    } else if (caret >= self->m_firstLine + visible) {
+        scrollTo(hwnd, caret - visible + 1, false);
+    }
 }
 
 bool EditControl::replaceSelection(HWND hwnd, const CString& insert, bool byOperator)
@@ -81,6 +117,7 @@ bool EditControl::replaceSelection(HWND hwnd, const CString& insert, bool byOper
     WindowManager::Get().SetText(hwnd, result);
     self->m_selStart = self->m_selEnd = a + insert.GetLength();
     self->m_modified = true;
+    if (styleOf(hwnd) & ES_AUTOVSCROLL) scrollCaretIntoView(hwnd);
     notify(hwnd, EN_UPDATE);
     if (::IsWindow(hwnd)) notify(hwnd, EN_CHANGE); // last: the handler may destroy the edit
     return true;
@@ -223,7 +260,6 @@ LRESULT EditControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     }
     case EM_REPLACESEL:
-        if (style & ES_READONLY) return 0;
         replaceSelection(hwnd, CString(reinterpret_cast<LPCTSTR>(lParam)), false);
         return 0;
     case EM_LIMITTEXT:
@@ -241,53 +277,66 @@ LRESULT EditControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         wm.SetStyle(hwnd, GWL_STYLE, wParam ? (style | ES_READONLY) : (style & ~ES_READONLY));
         return TRUE;
     case EM_GETLINECOUNT:
-        return multiline ? lineCount(textOf(hwnd)) : 1;
+        return static_cast<LRESULT>(Lines(hwnd).size());
     case EM_LINEINDEX: {
-        CString text = textOf(hwnd);
+        auto lines = Lines(hwnd);
         int line = static_cast<int>(static_cast<INT_PTR>(wParam));
-        if (line == -1) line = lineOf(text, self->m_selEnd);
-        return lineStart(text, line);
+        if (line == -1) line = lineOf(lines, self->m_selEnd);
+        if (line < 0 || line >= static_cast<int>(lines.size())) return -1;
+        return lines[static_cast<size_t>(line)].start;
     }
     case EM_LINEFROMCHAR: {
-        CString text = textOf(hwnd);
         int index = static_cast<int>(static_cast<INT_PTR>(wParam));
-        if (index == -1) index = self->m_selEnd;
-        return lineOf(text, index);
+        if (index == -1) index = std::min(self->m_selStart, self->m_selEnd);
+        return lineOf(Lines(hwnd), index);
     }
     case EM_LINELENGTH: {
-        CString text = textOf(hwnd);
+        auto lines = Lines(hwnd);
         int index = static_cast<int>(static_cast<INT_PTR>(wParam));
         if (index < 0) index = self->m_selEnd;
-        int start = lineStart(text, lineOf(text, index));
-        int end = text.Find('\n', start);
-        if (end < 0) end = text.GetLength();
-        if (end > start && text[end - 1] == '\r') --end;
-        return end - start;
+        return lines[static_cast<size_t>(lineOf(lines, index))].length;
     }
     case EM_GETLINE: {
-        CString text = textOf(hwnd);
-        int start = lineStart(text, static_cast<int>(wParam));
+        auto lines = Lines(hwnd);
         auto* buffer = reinterpret_cast<char*>(lParam);
-        if (start < 0 || !buffer) return 0;
+        auto line = static_cast<size_t>(wParam);
+        if (!buffer || line >= lines.size()) return 0;
         WORD size;
         std::memcpy(&size, buffer, sizeof size);
-        int end = text.Find('\n', start);
-        if (end < 0) end = text.GetLength();
-        if (end > start && text[end - 1] == '\r') --end;
-        int n = std::min<int>(end - start, size);
-        std::memcpy(buffer, text.GetString() + start, static_cast<size_t>(n));
+        CString text = textOf(hwnd);
+        int n = std::min<int>(lines[line].length, size);
+        std::memcpy(buffer, text.GetString() + lines[line].start, static_cast<size_t>(n));
         return n;
     }
     case EM_LINESCROLL: {
         if (!multiline) return FALSE;
-        int lines = lineCount(textOf(hwnd));
-        self->m_firstLine = std::clamp(self->m_firstLine + static_cast<int>(lParam), 0, std::max(0, lines - 1));
-        wm.Invalidate(hwnd, nullptr, true);
+        scrollTo(hwnd, self->m_firstLine + static_cast<int>(lParam), true);
         return TRUE;
     }
+    case WM_VSCROLL: {
+        if (!multiline) return 0;
+        int visible = VisibleLineCount(hwnd);
+        int target = self->m_firstLine;
+        switch (LOWORD(wParam)) {
+        case SB_LINEUP: target -= 1; break;
+        case SB_LINEDOWN: target += 1; break;
+        case SB_PAGEUP: target -= visible; break;
+        case SB_PAGEDOWN: target += visible; break;
+        case SB_TOP: target = 0; break;
+        case SB_BOTTOM: target = static_cast<int>(Lines(hwnd).size()); break;
+        case SB_THUMBPOSITION:
+        case SB_THUMBTRACK: target = static_cast<SHORT>(HIWORD(wParam)); break;
+        default: return 0;
+        }
+        notify(hwnd, EN_VSCROLL);
+        if (::IsWindow(hwnd)) scrollTo(hwnd, target, false);
+        return 0;
+    }
+    case EM_SCROLLCARET:
+        scrollCaretIntoView(hwnd);
+        return TRUE;
     case EM_GETFIRSTVISIBLELINE:
         return multiline ? self->m_firstLine : 0;
-    case EM_SCROLLCARET:
     case EM_CANUNDO:
         return 0;
     default:

@@ -7,13 +7,24 @@
 // beep. Every change made by typing, EM_REPLACESEL or Delete sends EN_UPDATE then EN_CHANGE;
 // WM_SETTEXT does too for a single-line edit, not for a multi-line one, as documented.
 //
-// Lines are the text's hard line breaks ("\r\n"): word wrapping needs the font metrics and is done
-// by the edit's completion with the other common controls. EM_LINESCROLL moves the first visible
-// line within the text.
+// EM_REPLACESEL and WM_SETTEXT change a read-only edit too (read-only stops the operator only).
+//
+// Lines: a single-line edit has one. A multi-line edit breaks at its hard line breaks ("\r\n") and,
+// unless it scrolls horizontally (ES_AUTOHSCROLL or WS_HSCROLL), wraps its words at the width of
+// its formatting rectangle in its font (TextLayout::Wrap): EM_GETLINECOUNT, EM_LINEINDEX,
+// EM_LINEFROMCHAR, EM_LINELENGTH and EM_GETLINE all count these lines, and painting shows them.
+// The formatting rectangle is the client area less a one-pixel margin left and right.
+// Scrolling: the first visible line moves by EM_LINESCROLL, by WM_VSCROLL (line, page, top,
+// bottom, thumb; EN_VSCROLL to the parent first), and, with ES_AUTOVSCROLL, to keep the caret in
+// view after typing. EM_LINESCROLL stops when the last line is at the top, as documented; the
+// others when it is at the bottom.
 
 #include <cstddef>
+#include <vector>
 
+#include "platform/framework/CRect.h"
 #include "platform/framework/CString.h"
+#include "platform/framework/TextLayout.h"
 #include "platform/framework/WinUser.h"
 
 class EditControl {
@@ -21,14 +32,23 @@ public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static constexpr int kExtraBytes = sizeof(void*);
     static constexpr DWORD kDefaultLimit = 30000;
+    static constexpr int kMargin = 1;
+
+    // What painting needs: where the text goes, its lines, and the first one shown.
+    static CRect FormatRect(HWND hwnd);
+    static std::vector<TextLayout::Line> Lines(HWND hwnd);
+    static int FirstVisibleLine(HWND hwnd);
+    static int VisibleLineCount(HWND hwnd);
 
 private:
     static EditControl* from(HWND hwnd);
     // Replaces the selection by `text` when the limit allows; notifies. FALSE when refused.
     static bool replaceSelection(HWND hwnd, const CString& text, bool byOperator);
-    static int lineCount(const CString& text);
-    static int lineStart(const CString& text, int line);
-    static int lineOf(const CString& text, int index);
+    static int lineOf(const std::vector<TextLayout::Line>& lines, int index);
+    // EM_LINESCROLL may bring the last line to the top; the scroll bar and the caret stop when the
+    // last line reaches the bottom.
+    static void scrollTo(HWND hwnd, int firstLine, bool lastLineOnTop);
+    static void scrollCaretIntoView(HWND hwnd);
 
     int m_selStart = 0;
     int m_selEnd = 0;
