@@ -1,0 +1,544 @@
+// The ESI probe adjust panel, driven as the host and the operator drive it: moves by clicks and
+// held buttons on the virtual clock, the limits, home, save, exit and its prompt, step sizes, and
+// what the instrument and the host are told.
+
+#include <gtest/gtest.h>
+
+#include <algorithm>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "maldi/boundary/InstrumentProperty.h"
+#include "maldi/panels/CESIProbeControlDlg.h"
+#include "maldi/resources/MaldiResourceIds.h"
+#include "platform/framework/AutomationSession.h"
+#include "platform/framework/ResourceModule.h"
+#include "platform/framework/VirtualClock.h"
+#include "platform/framework/gdi/PaintManager.h"
+#include "platform/framework/gdi/PngFile.h"
+#include "platform/framework/gdi/SurfaceDiff.h"
+#include "platform/instrument/CInstCtlClient.h"
+#include "platform/instrument/VEXPropertyTable.h"
+#include "tests/support/RecordingAppInterface.h"
+
+using namespace maldi::res;
+using Op = RecordingAppInterface::Operation;
+
+namespace {
+
+constexpr const char* kThrottle = "ELECTROSPRAY_THROTTLE_POSITION_SETTING";
+
+struct Write {
+    ULONGLONG time;
+    int position;
+    bool operator==(const Write&) const = default;
+};
+
+std::ostream& operator<<(std::ostream& out, const Write& w)
+{
+    return out << w.position << "@" << w.time;
+}
+
+// The host's side: its icon, its callback object and its control client, and the panel made the
+// way the host makes it.
+struct Panel {
+    AutomationSession session;
+    ResourceModule hostModule{"esi test host", {}, {}, {{1, IconImage::Solid(32, 32, 0xFF208020)}}};
+    RecordingAppInterface host;
+    CInstCtlClient client;
+    std::vector<Write> writes; // throttle writes with the time they were made
+    std::unique_ptr<CESIProbeControlDlg> dlg;
+    HWND hwnd = nullptr;
+
+    explicit Panel(bool withHost = true, bool withClient = true)
+    {
+        VEXPropertyTable::Instance().Reset();
+        client.SetWriteHook([this](const CInstCtlClient::WriteRecord& r) {
+            if (r.symbol == kThrottle) writes.push_back({session->Now(), static_cast<int>(r.value)});
+        });
+        dlg = std::make_unique<CESIProbeControlDlg>(withClient ? &client : nullptr, withHost ? &host : nullptr);
+        dlg->CreateUI(hostModule.FindIcon(1));
+        if (!dlg->Create()) throw std::runtime_error("the probe adjust panel could not be made");
+        hwnd = dlg->m_hWnd;
+    }
+    ~Panel() { dlg.reset(); }
+
+    // The host's usual opening: position and step size, then shown.
+    void open(int position, int step)
+    {
+        dlg->SetInitialProbePosition(position, 0);
+        dlg->SetStepSize(step);
+        dlg->DisplayWindow();
+    }
+
+    HWND item(UINT id) const { return session->Find(hwnd, static_cast<int>(id)); }
+    bool enabled(UINT id) const { return session->IsEnabled(item(id)); }
+    int barPosition() const { return session->ProgressPosition(item(IDC_SOURCE_POSITION)); }
+    std::vector<int> positionsWritten() const
+    {
+        std::vector<int> out;
+        for (const Write& w : writes) out.push_back(w.position);
+        return out;
+    }
+    // The bar's step, read without changing it.
+    int barStep() const
+    {
+        HWND bar = item(IDC_SOURCE_POSITION);
+        int step = static_cast<int>(::SendMessage(bar, PBM_SETSTEP, 10, 0));
+        ::SendMessage(bar, PBM_SETSTEP, static_cast<WPARAM>(step), 0);
+        return step;
+    }
+    std::vector<UINT> checkedRadios() const
+    {
+        std::vector<UINT> out;
+        for (UINT id : {IDC_STEP_SIZE_ONE, IDC_STEP_SIZE_FIVE, IDC_STEP_SIZE_FIFTY}) {
+            if (session->CheckState(item(id)) == BST_CHECKED) out.push_back(id);
+        }
+        return out;
+    }
+};
+
+// The template's own window height: the same template made by a plain dialog.
+int templateHeight()
+{
+    CDialog plain(IDD_ESI_PROBE_CONTROL);
+    if (!plain.Create(IDD_ESI_PROBE_CONTROL, CWnd::GetDesktopWindow())) throw std::runtime_error("no template");
+    int height = Automation::Get().WindowRect(plain.m_hWnd).Height();
+    plain.DestroyWindow();
+    return height;
+}
+
+} // namespace
+
+TEST(ESIProbeAdjust, OpensContractedWithOnlyTheStepSizeGroupFoldedAway)
+{
+    Panel p;
+    p.open(2000, 50);
+    int fullHeight = templateHeight();
+    CRect window = p.session->WindowRect(p.hwnd);
+    EXPECT_EQ(p.session->Text(p.hwnd), "ESI Probe Adjust");
+    EXPECT_EQ(window.Height(), fullHeight - 60);
+    EXPECT_TRUE(p.session->IsTopmost(p.hwnd));
+    EXPECT_FALSE(p.session->CloseBoxEnabled(p.hwnd));
+    EXPECT_EQ(p.session->Icon(p.hwnd, true), p.hostModule.FindIcon(1));
+
+    // The step size group lies wholly below the contracted window, everything else inside its
+    // client area.
+    CRect client = p.session->ClientRect(p.hwnd);
+    POINT clientBottom{0, client.bottom};
+    ::ClientToScreen(p.hwnd, &clientBottom);
+    HWND group = p.session->FindByText(p.hwnd, "Step Size");
+    ASSERT_NE(group, nullptr);
+    std::vector<HWND> folded = {group, p.item(IDC_STEP_SIZE_ONE), p.item(IDC_STEP_SIZE_FIVE),
+                                p.item(IDC_STEP_SIZE_FIFTY)};
+    int checked = 0;
+    for (HWND child : p.session->Children(p.hwnd)) {
+        CRect r = p.session->WindowRect(child);
+        bool inGroup = std::find(folded.begin(), folded.end(), child) != folded.end();
+        SCOPED_TRACE("control " + std::to_string(p.session->Id(child)) + " " + p.session->Text(child).str());
+        if (inGroup) {
+            EXPECT_GE(r.top, window.bottom);
+            EXPECT_FALSE(p.session->IsOnScreen(child));
+        } else {
+            EXPECT_LE(r.bottom, clientBottom.y);
+            EXPECT_TRUE(p.session->IsOnScreen(child));
+        }
+        ++checked;
+    }
+    EXPECT_EQ(checked, 14); // 3 group boxes, 7 buttons, the bar and 3 radios
+    EXPECT_FALSE(p.session->Click(p.item(IDC_STEP_SIZE_ONE)));
+
+    ASSERT_TRUE(p.session->Click(p.item(IDI_EXPAND_DIALOG)));
+    EXPECT_EQ(p.session->WindowRect(p.hwnd).Height(), fullHeight);
+    for (HWND child : folded) EXPECT_TRUE(p.session->IsOnScreen(child));
+
+    // Enter, Escape and Tab neither close the panel nor press anything.
+    p.session->PressKey(VK_RETURN);
+    p.session->PressKey(VK_ESCAPE);
+    p.session->PressKey(VK_TAB);
+    EXPECT_TRUE(p.session->IsVisible(p.hwnd));
+    EXPECT_TRUE(p.host.calls.empty());
+    EXPECT_TRUE(p.writes.empty());
+}
+
+TEST(ESIProbeAdjust, ButtonsBarAndTooltipsAsTheOperatorFindsThem)
+{
+    Panel p;
+    p.open(2000, 50);
+    struct Tip {
+        UINT id;
+        const char* text;
+    };
+    for (Tip tip : {Tip{IDI_HOME, "Home Position"}, Tip{IDI_SAVE_POSITION, "Save Position"}, Tip{IDI_EXIT, "Exit"},
+                    Tip{IDI_PREVIOUS, "Source In"}, Tip{IDI_STOP, "Source Stop"}, Tip{IDI_NEXT, "Source Out"},
+                    Tip{IDC_SOURCE_POSITION, "Source Position"}, Tip{IDI_EXPAND_DIALOG, "Expand Dialog"}}) {
+        HWND tool = p.item(tip.id);
+        HWND tooltip = p.session->ToolTipOf(tool);
+        ASSERT_NE(tooltip, nullptr) << tip.text;
+        EXPECT_TRUE(p.session->IsToolTipActive(tooltip)) << tip.text;
+        UINT_PTR toolId = tip.id == IDC_SOURCE_POSITION ? 1 : 0;
+        EXPECT_EQ(p.session->ToolTipText(tooltip, tool, toolId), tip.text);
+    }
+    // Nothing to save or go back to; stop is never available; both moves are.
+    EXPECT_FALSE(p.enabled(IDI_HOME));
+    EXPECT_FALSE(p.enabled(IDI_SAVE_POSITION));
+    EXPECT_TRUE(p.enabled(IDI_EXIT));
+    EXPECT_FALSE(p.enabled(IDI_STOP));
+    EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
+    EXPECT_TRUE(p.enabled(IDI_NEXT));
+    EXPECT_FALSE(p.session->Click(p.item(IDI_STOP)));
+
+    HWND bar = p.item(IDC_SOURCE_POSITION);
+    EXPECT_EQ(p.session->ProgressRange(bar), std::make_pair(500, 9000));
+    EXPECT_EQ(p.barPosition(), 2000);
+    EXPECT_EQ(p.barStep(), 50);
+    EXPECT_EQ(p.session->Text(bar), "Position %d");
+    EXPECT_EQ(p.session->Style(bar) & PBS_TEXTMASK, PBS_SHOW_POSITION);
+    EXPECT_EQ(p.checkedRadios(), std::vector<UINT>{IDC_STEP_SIZE_FIFTY});
+}
+
+TEST(ESIProbeAdjust, InitialPositionIsClampedToTheLimitsAndNothingIsWritten)
+{
+    struct Case {
+        int given;
+        int position;
+        bool inEnabled;
+        bool outEnabled;
+    };
+    for (Case c : {Case{9500, 9000, true, false}, Case{9001, 9000, true, false}, Case{9000, 9000, true, false},
+                   Case{8999, 8999, true, true}, Case{500, 500, false, true}, Case{499, 500, false, true},
+                   Case{-20000, 500, false, true}, Case{4321, 4321, true, true}}) {
+        SCOPED_TRACE("given " + std::to_string(c.given));
+        Panel p;
+        ASSERT_TRUE(p.session->Click(p.item(IDI_NEXT))); // unsaved, and the out button's last state
+        p.dlg->SetInitialProbePosition(c.given, 0);
+        p.dlg->DisplayWindow();
+        EXPECT_EQ(p.dlg->GetPosition(), c.position);
+        EXPECT_EQ(p.dlg->GetSavedPosition(), c.position);
+        EXPECT_EQ(p.barPosition(), c.position);
+        EXPECT_EQ(p.enabled(IDI_PREVIOUS), c.inEnabled);
+        EXPECT_EQ(p.enabled(IDI_NEXT), c.outEnabled);
+        EXPECT_FALSE(p.dlg->GetNeedToSave());
+        EXPECT_FALSE(p.enabled(IDI_SAVE_POSITION));
+        EXPECT_FALSE(p.enabled(IDI_HOME));
+        EXPECT_EQ(p.positionsWritten(), std::vector<int>{2050}); // only the click's
+    }
+}
+
+TEST(ESIProbeAdjust, AStepIsTakenInsideTheLimitsAndMayEndOneStepBeyondThem)
+{
+    Panel p;
+    p.open(510, 50);
+    ASSERT_TRUE(p.session->Click(p.item(IDI_PREVIOUS)));
+    EXPECT_EQ(p.positionsWritten(), std::vector<int>{460});
+    EXPECT_EQ(p.client.WriteLog(), "Setting ELECTROSPRAY_THROTTLE_POSITION_SETTING = 460\n");
+    EXPECT_EQ(p.dlg->GetPosition(), 460);
+    EXPECT_EQ(p.barPosition(), 500); // the bar's lower end
+    EXPECT_FALSE(p.enabled(IDI_PREVIOUS));
+    EXPECT_TRUE(p.enabled(IDI_NEXT));
+    EXPECT_TRUE(p.enabled(IDI_SAVE_POSITION));
+    EXPECT_TRUE(p.enabled(IDI_HOME));
+    EXPECT_FALSE(p.session->Click(p.item(IDI_PREVIOUS)));
+
+    // Back inside, then out to the other end with the smallest step.
+    ASSERT_TRUE(p.session->Click(p.item(IDI_NEXT)));
+    EXPECT_EQ(p.dlg->GetPosition(), 510);
+    EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
+    p.dlg->SetInitialProbePosition(8990, 0);
+    ASSERT_TRUE(p.session->Click(p.item(IDI_NEXT)));
+    EXPECT_EQ(p.positionsWritten(), (std::vector<int>{460, 510, 9040}));
+    EXPECT_EQ(p.barPosition(), 9000);
+    EXPECT_FALSE(p.enabled(IDI_NEXT));
+    EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
+    ASSERT_TRUE(p.session->Click(p.item(IDI_PREVIOUS)));
+    EXPECT_EQ(p.dlg->GetPosition(), 8990);
+    EXPECT_TRUE(p.enabled(IDI_NEXT));
+}
+
+TEST(ESIProbeAdjust, AHeldButtonStepsFasterTheLongerItIsHeldAndItsReleaseStepsOnceMore)
+{
+    Panel p; // made at time 0: the repeat timer runs from then, every 600 ms
+    p.open(2000, 5);
+    ASSERT_TRUE(p.session->Hold(p.item(IDI_NEXT)));
+    p.session->Advance(5450);
+    std::vector<Write> expected = {{600, 2005},  {1200, 2010}, {1800, 2015}, // 600 ms
+                                   {2300, 2020}, {2800, 2025}, {3300, 2030}, // 500 ms
+                                   {3700, 2035}, {4100, 2040}, {4500, 2045}, // 400 ms
+                                   {4800, 2050}, {5100, 2055}, {5400, 2060}}; // 300 ms from now on
+    EXPECT_EQ(p.writes, expected);
+    EXPECT_EQ(p.dlg->GetRepeatLevel(), 3);
+    EXPECT_TRUE(p.enabled(IDI_SAVE_POSITION));
+    EXPECT_EQ(p.barPosition(), 2060);
+
+    // The release is a click: one more step, and the timer starts again at 600 ms, idle.
+    ASSERT_TRUE(p.session->Release(p.item(IDI_NEXT)));
+    expected.push_back({5450, 2065});
+    p.session->Advance(3000);
+    EXPECT_EQ(p.writes, expected);
+    EXPECT_EQ(p.dlg->GetRepeatLevel(), 0);
+
+    // Held again, it starts slow again: 600 ms after the last tick, which came at 8450.
+    ASSERT_TRUE(p.session->Hold(p.item(IDI_PREVIOUS)));
+    p.session->Advance(1300);
+    expected.push_back({9050, 2060});
+    expected.push_back({9650, 2055});
+    EXPECT_EQ(p.writes, expected);
+    EXPECT_TRUE(p.session->Release(p.item(IDI_PREVIOUS)));
+    EXPECT_EQ(p.dlg->GetPosition(), 2050);
+    EXPECT_TRUE(p.host.calls.empty());
+}
+
+TEST(ESIProbeAdjust, AHeldButtonStopsAtTheLimitAndItsReleaseIsNoClick)
+{
+    Panel p;
+    p.open(2000, 5);
+    ASSERT_TRUE(p.session->Hold(p.item(IDI_NEXT)));
+    p.session->Advance(500000);
+    // 1400 ticks: nine at 600, 500 and 400 ms, then every 300 ms, the last one reaching 9000.
+    ASSERT_EQ(p.writes.size(), 1400u);
+    for (size_t i = 0; i < p.writes.size(); ++i) {
+        int tick = static_cast<int>(i) + 1;
+        ULONGLONG time = tick <= 3   ? 600 * tick
+                         : tick <= 6 ? 1800 + 500 * (tick - 3)
+                         : tick <= 9 ? 3300 + 400 * (tick - 6)
+                                     : 4500 + 300 * static_cast<ULONGLONG>(tick - 9);
+        ASSERT_EQ(p.writes[i], (Write{time, 2000 + 5 * tick})) << "tick " << tick;
+    }
+    EXPECT_EQ(p.writes.back(), (Write{421800, 9000}));
+    EXPECT_FALSE(p.enabled(IDI_NEXT));
+    EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
+    EXPECT_FALSE(p.session->IsPressed(p.item(IDI_NEXT)));
+    p.session->Release(p.item(IDI_NEXT));
+    p.session->Advance(1000);
+    EXPECT_EQ(p.writes.size(), 1400u);
+    EXPECT_EQ(p.dlg->GetRepeatLevel(), 0);
+
+    // The idle timer kept its last interval (300 ms), so the next hold begins at that pace and
+    // slows to 500 ms after three ticks before it speeds up again.
+    ASSERT_TRUE(p.session->Hold(p.item(IDI_PREVIOUS)));
+    p.session->Advance(4000);
+    ASSERT_GE(p.writes.size(), 1407u);
+    std::vector<ULONGLONG> gaps;
+    for (size_t i = 1401; i < 1407; ++i) gaps.push_back(p.writes[i].time - p.writes[i - 1].time);
+    EXPECT_EQ(gaps, (std::vector<ULONGLONG>{300, 300, 500, 500, 500, 400}));
+    p.session->Release(p.item(IDI_PREVIOUS));
+}
+
+TEST(ESIProbeAdjust, AHeldButtonOvershootsTheLimitByAtMostOneStep)
+{
+    Panel p;
+    p.open(8980, 50);
+    ASSERT_TRUE(p.session->Hold(p.item(IDI_NEXT)));
+    p.session->Advance(5000);
+    EXPECT_EQ(p.writes, (std::vector<Write>{{600, 9030}}));
+    EXPECT_EQ(p.dlg->GetPosition(), 9030);
+    EXPECT_EQ(p.barPosition(), 9000);
+    EXPECT_FALSE(p.enabled(IDI_NEXT));
+    p.session->Release(p.item(IDI_NEXT));
+    EXPECT_EQ(p.writes.size(), 1u);
+
+    // The same at the inner end, held in.
+    p.dlg->SetInitialProbePosition(520, 0);
+    ASSERT_TRUE(p.session->Hold(p.item(IDI_PREVIOUS)));
+    p.session->Advance(5000);
+    EXPECT_EQ(p.positionsWritten(), (std::vector<int>{9030, 470}));
+    EXPECT_FALSE(p.enabled(IDI_PREVIOUS));
+    EXPECT_TRUE(p.enabled(IDI_NEXT));
+    p.session->Release(p.item(IDI_PREVIOUS));
+}
+
+TEST(ESIProbeAdjust, SaveTellsTheHostAndHomeReturnsToTheSavedPosition)
+{
+    Panel p;
+    p.open(3000, 50);
+    p.session->Click(p.item(IDI_NEXT));
+    p.session->Click(p.item(IDI_NEXT));
+    ASSERT_TRUE(p.session->Click(p.item(IDI_SAVE_POSITION)));
+    EXPECT_EQ(p.host.Texts(), std::vector<std::string>{"SaveESIProbePosition(3100)"});
+    EXPECT_EQ(p.dlg->GetSavedPosition(), 3100);
+    EXPECT_FALSE(p.enabled(IDI_SAVE_POSITION));
+    EXPECT_FALSE(p.enabled(IDI_HOME));
+    EXPECT_FALSE(p.session->Click(p.item(IDI_SAVE_POSITION)));
+
+    p.session->Click(p.item(IDI_PREVIOUS));
+    p.session->Click(p.item(IDI_PREVIOUS));
+    p.session->Click(p.item(IDI_PREVIOUS));
+    ASSERT_TRUE(p.session->Click(p.item(IDI_HOME)));
+    EXPECT_EQ(p.positionsWritten(), (std::vector<int>{3050, 3100, 3050, 3000, 2950, 3100}));
+    EXPECT_EQ(p.dlg->GetPosition(), 3100);
+    EXPECT_EQ(p.barPosition(), 3100);
+    EXPECT_FALSE(p.dlg->GetNeedToSave());
+    EXPECT_FALSE(p.enabled(IDI_HOME));
+    EXPECT_EQ(p.host.calls.size(), 1u);
+
+    // Home from beyond a limit brings the move buttons back.
+    p.dlg->SetInitialProbePosition(540, 0);
+    p.session->Click(p.item(IDI_PREVIOUS));
+    EXPECT_FALSE(p.enabled(IDI_PREVIOUS));
+    p.session->Click(p.item(IDI_HOME));
+    EXPECT_EQ(p.dlg->GetPosition(), 540);
+    EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
+}
+
+TEST(ESIProbeAdjust, WithoutAHostOrAClientThePanelStillWorksAndSaveDoesNothing)
+{
+    Panel p(false, false);
+    p.open(2000, 50);
+    ASSERT_TRUE(p.session->Click(p.item(IDI_NEXT)));
+    EXPECT_EQ(p.dlg->GetPosition(), 2050);
+    EXPECT_EQ(p.barPosition(), 2050);
+    EXPECT_TRUE(p.client.Writes().empty());
+    ASSERT_TRUE(p.session->Click(p.item(IDI_SAVE_POSITION)));
+    EXPECT_TRUE(p.dlg->GetNeedToSave());
+    EXPECT_TRUE(p.enabled(IDI_SAVE_POSITION));
+    EXPECT_EQ(p.dlg->GetSavedPosition(), 2000);
+    p.session->AnswerMessageBox(IDYES);
+    ASSERT_TRUE(p.session->Click(p.item(IDI_EXIT)));
+    EXPECT_FALSE(p.session->IsVisible(p.hwnd));
+    EXPECT_TRUE(p.host.calls.empty());
+}
+
+TEST(ESIProbeAdjust, AnInstrumentThatDoesNotKnowTheThrottleIsWrittenNothing)
+{
+    Panel q;
+    VEXPropertyTable::Instance().Remove(kThrottle);
+    q.open(2000, 5);
+    ASSERT_TRUE(q.session->Click(q.item(IDI_PREVIOUS)));
+    EXPECT_EQ(q.dlg->GetPosition(), 1995);
+    EXPECT_EQ(q.barPosition(), 1995);
+    EXPECT_TRUE(q.client.Writes().empty());
+}
+
+TEST(ESIProbeAdjust, ExitAsksOnlyWhenUnsavedAndYesSendsTheProbeBackFirst)
+{
+    {
+        SCOPED_TRACE("nothing to save");
+        Panel p;
+        p.open(2000, 5);
+        ASSERT_TRUE(p.session->Click(p.item(IDI_EXIT)));
+        EXPECT_TRUE(p.session->MessageBoxes().empty());
+        EXPECT_EQ(p.host.Texts(), std::vector<std::string>{"ESIProbeWindowClosed(5)"});
+        EXPECT_FALSE(p.session->IsVisible(p.hwnd));
+        EXPECT_EQ(VirtualClock::Get().FindTimer(p.hwnd, CESIProbeControlDlg::kRepeatTimer), nullptr);
+        EXPECT_TRUE(p.writes.empty());
+    }
+    {
+        SCOPED_TRACE("No");
+        Panel p;
+        p.open(2000, 50);
+        p.session->Click(p.item(IDI_NEXT));
+        p.session->AnswerMessageBox(IDNO);
+        ASSERT_TRUE(p.session->Click(p.item(IDI_EXIT)));
+        ASSERT_EQ(p.session->MessageBoxes().size(), 1u);
+        const MessageBoxRecord& box = p.session->MessageBoxes()[0];
+        EXPECT_EQ(box.text, "Exit Without Saving Source Position?");
+        EXPECT_EQ(box.caption, "Information");
+        EXPECT_EQ(box.flags, static_cast<UINT>(MB_YESNO | MB_ICONINFORMATION));
+        EXPECT_EQ(box.owner, p.hwnd);
+        EXPECT_TRUE(p.session->IsVisible(p.hwnd));
+        EXPECT_EQ(p.dlg->GetPosition(), 2050);
+        EXPECT_TRUE(p.dlg->GetNeedToSave());
+        EXPECT_TRUE(p.enabled(IDI_SAVE_POSITION));
+        EXPECT_EQ(p.positionsWritten(), std::vector<int>{2050});
+        EXPECT_TRUE(p.host.calls.empty());
+        EXPECT_NE(VirtualClock::Get().FindTimer(p.hwnd, CESIProbeControlDlg::kRepeatTimer), nullptr);
+    }
+    {
+        SCOPED_TRACE("Yes");
+        Panel p;
+        p.open(2000, 50);
+        size_t hostCallsAtReturn = 99;
+        p.client.SetWriteHook([&](const CInstCtlClient::WriteRecord& r) {
+            p.writes.push_back({p.session->Now(), static_cast<int>(r.value)});
+            hostCallsAtReturn = p.host.calls.size();
+        });
+        p.session->Click(p.item(IDI_PREVIOUS));
+        p.session->Click(p.item(IDI_PREVIOUS));
+        p.session->AnswerMessageBox(IDYES, "Exit Without Saving Source Position?");
+        ASSERT_TRUE(p.session->Click(p.item(IDI_EXIT)));
+        EXPECT_EQ(p.positionsWritten(), (std::vector<int>{1950, 1900, 2000}));
+        EXPECT_EQ(hostCallsAtReturn, 0u); // the probe was sent back before the host heard of the close
+        EXPECT_EQ(p.host.Texts(), std::vector<std::string>{"ESIProbeWindowClosed(50)"});
+        EXPECT_FALSE(p.session->IsVisible(p.hwnd));
+        EXPECT_EQ(VirtualClock::Get().FindTimer(p.hwnd, CESIProbeControlDlg::kRepeatTimer), nullptr);
+    }
+}
+
+TEST(ESIProbeAdjust, StepSizesFromTheHostAndTheOperator)
+{
+    Panel p;
+    p.open(2000, 7); // not a step size of the panel: 50
+    EXPECT_EQ(p.dlg->GetStepSize(), 50);
+    EXPECT_EQ(p.checkedRadios(), std::vector<UINT>{IDC_STEP_SIZE_FIFTY});
+    EXPECT_EQ(p.barStep(), 50);
+    p.session->Click(p.item(IDI_NEXT));
+
+    p.dlg->SetStepSize(1);
+    EXPECT_EQ(p.checkedRadios(), std::vector<UINT>{IDC_STEP_SIZE_ONE});
+    EXPECT_EQ(p.barStep(), 1);
+    p.session->Click(p.item(IDI_NEXT));
+
+    p.dlg->SetStepSize(5);
+    EXPECT_EQ(p.checkedRadios(), std::vector<UINT>{IDC_STEP_SIZE_FIVE});
+    p.session->Click(p.item(IDI_NEXT));
+
+    // The operator's choice, from the unfolded group.
+    p.session->Click(p.item(IDI_EXPAND_DIALOG));
+    ASSERT_TRUE(p.session->Click(p.item(IDC_STEP_SIZE_FIFTY)));
+    EXPECT_EQ(p.checkedRadios(), std::vector<UINT>{IDC_STEP_SIZE_FIFTY});
+    EXPECT_EQ(p.barStep(), 50);
+    p.session->Click(p.item(IDI_PREVIOUS));
+    ASSERT_TRUE(p.session->Click(p.item(IDC_STEP_SIZE_ONE)));
+    EXPECT_EQ(p.dlg->GetStepSize(), 1);
+    p.session->Click(p.item(IDI_PREVIOUS));
+    ASSERT_TRUE(p.session->Click(p.item(IDC_STEP_SIZE_FIVE)));
+    EXPECT_EQ(p.dlg->GetStepSize(), 5);
+    EXPECT_EQ(p.positionsWritten(), (std::vector<int>{2050, 2051, 2056, 2006, 2005}));
+
+    // Closing tells the host the step size in use.
+    p.session->AnswerMessageBox(IDYES);
+    p.session->Click(p.item(IDI_EXIT));
+    EXPECT_EQ(p.host.Texts(), std::vector<std::string>{"ESIProbeWindowClosed(5)"});
+}
+
+TEST(ESIProbeAdjust, TheBarShowsThePositionInWordsAndColours)
+{
+    Panel p;
+    p.open(2000, 5);
+    p.session->Click(p.item(IDI_NEXT));
+    HWND bar = p.item(IDC_SOURCE_POSITION);
+    Surface shown = PaintManager::Get().Render(bar);
+    ASSERT_FALSE(shown.IsEmpty());
+
+    // Gradient from dark blue at the start, the grey background beyond the bar's end.
+    int middle = shown.Height() / 2;
+    EXPECT_EQ(shown.GetPixel(1, middle), COLORREF{0x800000}); // inside the one-pixel border
+    EXPECT_EQ(shown.GetPixel(shown.Width() - 3, middle), COLORREF{0xC0C0C0});
+
+    // The text is exactly what a bar reading "Position 2005" shows, and not what 2000 shows.
+    p.dlg->SetInitialProbePosition(2000, 0);
+    p.session->Pump();
+    Surface at2000 = PaintManager::Get().Render(bar);
+    EXPECT_TRUE(shown != at2000);
+    ::SendMessage(bar, PBM_SETPOS, 2005, 0);
+    static_cast<CProgressCtrlX*>(CWnd::FromHandlePermanent(bar))->SetTextFormat("Position 2005", PBS_SHOW_TEXTONLY);
+    ::InvalidateRect(bar, nullptr, TRUE);
+    Surface literal = PaintManager::Get().Render(bar);
+    EXPECT_EQ(SurfaceDiff::Compare(shown, literal, "esi_probe_bar_text"), "");
+}
+
+TEST(ESIProbeAdjust, Screenshot)
+{
+    Panel p;
+    p.open(2000, 50);
+    p.session->Click(p.item(IDI_EXPAND_DIALOG));
+    ASSERT_TRUE(p.session->Hold(p.item(IDI_NEXT)));
+    p.session->Advance(1900);
+    p.session->Release(p.item(IDI_NEXT));
+    EXPECT_EQ(p.dlg->GetPosition(), 2200);
+    Surface image = PaintManager::Get().Render(p.hwnd);
+    std::string path = SurfaceDiff::OutputDirectory() + "/esi_probe_adjust.png";
+    std::string error;
+    EXPECT_TRUE(PngFile::Write(image, path, &error)) << error;
+}
