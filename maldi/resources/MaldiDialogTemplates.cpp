@@ -8,6 +8,7 @@
 //      14144 "ESI Probe Adjust"     CESIProbeControlDlg
 //      147   "Spatial Calibration"  CPlateCalibrationSetupDialog
 //   2. Scan function and settings dialogs
+//      "Maldi MS Scan"              CMaldiMSAcqFunctionSetupDialog ("Maldi MS")
 //   3. Experiment sheet pages
 //   4. Plate tools
 //      14196 "PatternEditor"        CPatternEditorDlg
@@ -19,6 +20,7 @@
 #include "maldi/resources/MaldiDialogTemplates.h"
 
 #include "maldi/resources/MaldiResourceIds.h"
+#include "platform/framework/CommCtrl.h"
 #include "platform/framework/ProgressControl.h"
 #include "platform/framework/WinUser.h"
 
@@ -87,6 +89,68 @@ DialogTemplate esiProbeControl()
 
 // --- 2. Scan function and settings dialogs ----------------------------------------------------------
 
+// "Maldi MS": the mass range and scan duration side by side, the acquisition time beside the
+// method, then the laser and the probe motion; OK and Cancel below. The firing-rate list is filled
+// by the dialog; the other lists too (a template holds no list contents).
+DialogTemplate maldiMSScan()
+{
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    constexpr DWORD group = child | BS_GROUPBOX;
+    constexpr DWORD label = child | SS_LEFT;
+    constexpr DWORD edit = child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+    constexpr DWORD digits = edit | ES_NUMBER;
+    constexpr DWORD list = child | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
+    constexpr DWORD button = child | WS_TABSTOP | BS_PUSHBUTTON;
+    return DialogTemplate{
+        IDD_MALDI_MS_SCAN, "Maldi MS", DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0,
+        320, 224, "MS Sans Serif", 8,
+        {
+            {IDC_STATIC, "Button", "Mass Range (m/z)", group, 0, 7, 7, 150, 50},
+            {IDC_STATIC, "Static", "&Start", label, 0, 15, 22, 66, 8},
+            {static_cast<int>(IDC_MS_START_MASS), "Edit", "", edit | WS_GROUP, 0, 87, 20, 60, 14},
+            {IDC_STATIC, "Static", "En&d", label, 0, 15, 40, 66, 8},
+            {static_cast<int>(IDC_MS_END_MASS), "Edit", "", edit, 0, 87, 38, 60, 14},
+
+            {IDC_STATIC, "Button", "Scan Duration (secs)", group, 0, 163, 7, 150, 50},
+            {IDC_STATIC, "Static", "Sca&n Time", label, 0, 171, 22, 70, 8},
+            {static_cast<int>(IDC_MS_SCAN_TIME), "Edit", "", edit, 0, 245, 20, 60, 14},
+            {IDC_STATIC, "Static", "Inter-Scan Dela&y", label, 0, 171, 40, 70, 8},
+            {static_cast<int>(IDC_MS_INTER_SCAN_DELAY), "Edit", "", edit, 0, 245, 38, 60, 14},
+
+            {IDC_STATIC, "Button", "Acquisition Time (secs)", group, 0, 7, 61, 150, 86},
+            {static_cast<int>(IDC_USE_LOCK_MASS), "Button", "Use Loc&k Mass", child | WS_TABSTOP | BS_AUTOCHECKBOX,
+             0, 15, 75, 80, 10},
+            {IDC_STATIC, "Static", "&Lock Mass Time", label, 0, 15, 93, 66, 8},
+            {static_cast<int>(IDC_LOCK_MASS_TIME), "Edit", "", digits, 0, 87, 91, 60, 14},
+            {IDC_STATIC, "Static", "&Sample Time", label, 0, 15, 111, 66, 8},
+            {static_cast<int>(IDC_MS_SAMPLE_TIME), "Edit", "", digits, 0, 87, 109, 60, 14},
+            {IDC_STATIC, "Static", "&Total Time", label, 0, 15, 129, 66, 8},
+            {static_cast<int>(IDC_MS_TOTAL_TIME), "Edit", "", edit | WS_DISABLED, 0, 87, 127, 60, 14},
+
+            {IDC_STATIC, "Button", "Method", group, 0, 163, 61, 150, 86},
+            {IDC_STATIC, "Static", "Ioni&zation Mode", label, 0, 171, 77, 70, 8},
+            {static_cast<int>(IDC_MS_ION_MODE), "ComboBox", "", list, 0, 245, 75, 60, 50},
+            {IDC_STATIC, "Static", "D&ata", label, 0, 171, 95, 70, 8},
+            {static_cast<int>(IDC_MS_DATA_FORMAT), "ComboBox", "", list | CBS_SORT, 0, 245, 93, 60, 60},
+            {IDC_STATIC, "Static", "Scans To S&um", label, 0, 171, 113, 70, 8},
+            {static_cast<int>(IDC_MS_SCANS_TO_SUM), "Edit", "", edit, 0, 245, 111, 60, 14},
+
+            {IDC_STATIC, "Button", "Laser", group, 0, 7, 151, 150, 50},
+            {IDC_STATIC, "Static", "&Firing Rate (Hz)", label, 0, 15, 167, 66, 8},
+            {static_cast<int>(IDC_LASER_FIRING_RATE), "ComboBox", "", list, 0, 87, 165, 60, 90},
+
+            {IDC_STATIC, "Button", "Probe Motion", group, 0, 163, 151, 150, 50},
+            {IDC_STATIC, "Static", "&Pattern Type", label, 0, 171, 167, 50, 8},
+            {static_cast<int>(IDC_MS_PATTERN_FILE), "Edit", "", edit, 0, 223, 165, 66, 14},
+            {static_cast<int>(IDC_MS_PATTERN_BROWSE), "Button", "...", button, 0, 291, 165, 14, 14},
+            {IDC_STATIC, "Static", "P&late Speed (Hz)", label, 0, 171, 185, 70, 8},
+            {static_cast<int>(IDC_PLATE_SPEED), "ComboBox", "", list, 0, 245, 183, 60, 110},
+
+            {IDOK, "Button", "&OK", child | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 199, 206, 50, 14},
+            {IDCANCEL, "Button", "&Cancel", button, 0, 257, 206, 50, 14},
+        }};
+}
+
 // --- 3. Experiment sheet pages ------------------------------------------------------------------------
 
 // --- 4. Plate tools -----------------------------------------------------------------------------------
@@ -95,5 +159,5 @@ DialogTemplate esiProbeControl()
 
 std::vector<DialogTemplate> MaldiDialogTemplates::Templates()
 {
-    return {probeSwapControl(), esiProbeControl()};
+    return {probeSwapControl(), esiProbeControl(), maldiMSScan()};
 }
