@@ -4,7 +4,10 @@
 #include <cctype>
 #include <cstring>
 
+#include "platform/framework/ClassicLook.h"
 #include "platform/framework/WindowManager.h"
+#include "platform/framework/gdi/CDC.h"
+#include "platform/framework/gdi/PaintFunctions.h"
 
 namespace {
 
@@ -232,10 +235,24 @@ LRESULT EditControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         }
         return 0;
     case WM_SETFOCUS:
+        wm.Invalidate(hwnd, nullptr, false); // the selection shows
         notify(hwnd, EN_SETFOCUS);
         return 0;
     case WM_KILLFOCUS:
+        wm.Invalidate(hwnd, nullptr, false);
         notify(hwnd, EN_KILLFOCUS);
+        return 0;
+    case WM_ENABLE:
+        wm.Invalidate(hwnd, nullptr, true);
+        return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        if (CDC* dc = CDC::FromHandle(::BeginPaint(hwnd, &ps))) Paint(hwnd, *dc);
+        ::EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) Paint(hwnd, *dc);
         return 0;
     case EM_GETSEL: {
         auto a = static_cast<DWORD>(std::min(self->m_selStart, self->m_selEnd));
@@ -257,6 +274,7 @@ LRESULT EditControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         if (start < 0 || start > length) start = length;
         self->m_selStart = static_cast<int>(start);
         self->m_selEnd = static_cast<int>(end);
+        wm.Invalidate(hwnd, nullptr, false);
         return 0;
     }
     case EM_REPLACESEL:
@@ -342,4 +360,63 @@ LRESULT EditControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
     default:
         return wm.DefWindowProc(hwnd, message, wParam, lParam);
     }
+}
+
+void EditControl::Paint(HWND hwnd, CDC& dc)
+{
+    auto& wm = WindowManager::Get();
+    EditControl* self = from(hwnd);
+    WindowRecord* rec = wm.Find(hwnd);
+    if (!self || !rec) return;
+    const DWORD style = rec->style;
+    const bool enabled = wm.IsEffectivelyEnabled(hwnd);
+    // Read-only and disabled edits ask for the colours of a static, as documented.
+    const UINT ctlColor = ((style & ES_READONLY) || !enabled) ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
+    HBRUSH brush = ClassicLook::ControlColor(hwnd, dc, ctlColor);
+    const CRect client = wm.ClientRect(hwnd);
+    ::FillRect(dc.GetSafeHdc(), &client, brush);
+    ClassicLook::SelectWindowFont(hwnd, dc);
+    if (!enabled) dc.SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
+    dc.SetBkMode(TRANSPARENT);
+
+    CString text = rec->text;
+    if (style & ES_PASSWORD) {
+        CString stars;
+        for (int i = 0; i < text.GetLength(); ++i) stars += '*';
+        text = stars;
+    }
+    const CRect format = FormatRect(hwnd);
+    const int lineHeight = dc.GetTextExtent("X", 1).cy;
+    const int selA = std::min(self->m_selStart, self->m_selEnd);
+    const int selB = std::max(self->m_selStart, self->m_selEnd);
+    const bool showSelection = selA < selB && (::GetFocus() == hwnd || (style & ES_NOHIDESEL));
+
+    const int saved = dc.SaveDC();
+    dc.IntersectClipRect(&format);
+    const std::vector<TextLayout::Line> lines = Lines(hwnd);
+    int y = format.top;
+    for (size_t i = static_cast<size_t>(std::max(0, FirstVisibleLine(hwnd))); i < lines.size() && y < format.bottom;
+         ++i, y += lineHeight) {
+        const TextLayout::Line& line = lines[i];
+        const char* s = text.GetString() + line.start;
+        const int width = dc.GetTextExtent(s, line.length).cx;
+        int x = format.left;
+        if (style & ES_CENTER)
+            x += (format.Width() - width) / 2;
+        else if (style & ES_RIGHT)
+            x = format.right - width;
+        dc.TextOut(x, y, s, line.length);
+        // The selected part of the line again, in the highlight colours.
+        const int a = std::max(selA, line.start) - line.start;
+        const int b = std::min(selB, line.start + line.length) - line.start;
+        if (showSelection && a < b) {
+            const int left = x + dc.GetTextExtent(s, a).cx;
+            const int right = x + dc.GetTextExtent(s, b).cx;
+            dc.FillSolidRect(left, y, right - left, lineHeight, ::GetSysColor(COLOR_HIGHLIGHT));
+            const COLORREF old = dc.SetTextColor(::GetSysColor(COLOR_HIGHLIGHTTEXT));
+            dc.TextOut(left, y, s + a, b - a);
+            dc.SetTextColor(old);
+        }
+    }
+    dc.RestoreDC(saved);
 }

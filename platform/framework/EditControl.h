@@ -27,6 +27,8 @@
 #include "platform/framework/TextLayout.h"
 #include "platform/framework/WinUser.h"
 
+class CDC;
+
 class EditControl {
 public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
@@ -39,6 +41,12 @@ public:
     static std::vector<TextLayout::Line> Lines(HWND hwnd);
     static int FirstVisibleLine(HWND hwnd);
     static int VisibleLineCount(HWND hwnd);
+    // Draws the edit into a context set up on its client area: the parent's WM_CTLCOLOREDIT brush
+    // (WM_CTLCOLORSTATIC when read-only or disabled), the lines from the first visible one in the
+    // formatting rectangle, aligned by ES_LEFT / ES_CENTER / ES_RIGHT, '*' for each character of
+    // an ES_PASSWORD edit, grey when disabled, the selection highlighted while the edit has the
+    // focus (always with ES_NOHIDESEL). No caret is drawn.
+    static void Paint(HWND hwnd, CDC& dc);
 
 private:
     static EditControl* from(HWND hwnd);
