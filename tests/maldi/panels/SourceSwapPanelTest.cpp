@@ -1,0 +1,393 @@
+// The source swap panel's face: the window as created, contracting away the status log, the
+// status log's entries and padding, the probe position indicator, the temperature gauge, a new run
+// on an old window, and a screenshot mid-swap.
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <string>
+#include <utility>
+#include <vector>
+
+#include "SourceSwapTestSupport.h"
+#include "platform/framework/gdi/CFont.h"
+#include "platform/framework/gdi/SurfaceDiff.h"
+
+using namespace swap_test;
+
+namespace {
+
+std::string Describe(const CRect& r)
+{
+    return std::to_string(r.left) + "," + std::to_string(r.top) + " - " + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
+
+const std::string kTemperatureOk =
+    "Source temperature is below 45\xB0" "C. Follow the instructions in the message box to swap the source.";
+const std::string kTemperatureHot =
+    "Source Temp above 45\xB0" "C. Probe swap suspended until source cools or interlock is overridden. Press "
+    "thermometer button to override and continue.";
+const std::string kLoadingApi = "Probe moving to API throttle position.";
+
+CRect ScreenClientRect(HWND wnd)
+{
+    CRect client;
+    ::GetClientRect(wnd, &client);
+    CPoint origin(0, 0);
+    ::ClientToScreen(wnd, &origin);
+    client.OffsetRect(origin.x, origin.y);
+    return client;
+}
+
+// The text of one line of the log as the edit control counts lines (after word wrap).
+std::string LogLine(HWND log, int line)
+{
+    const int start = static_cast<int>(::SendMessage(log, EM_LINEINDEX, static_cast<WPARAM>(line), 0));
+    const int length = static_cast<int>(::SendMessage(log, EM_LINELENGTH, static_cast<WPARAM>(start), 0));
+    CString text;
+    ::GetWindowText(log, text.GetBuffer(32000), 32000);
+    text.ReleaseBuffer();
+    return text.str().substr(static_cast<size_t>(start), static_cast<size_t>(length));
+}
+
+// The bench at step 22 of a MALDI to API swap, the probe on its way (8, sub-step).
+void ToLoadingApi(Bench& b, int subStep)
+{
+    b.Open();
+    b.instrument.OpenSource();
+    b.Tick(6); // 0, 2, 3, 4, 5, 6
+    b.instrument.Probe(0, 0);
+    b.instrument.RemoveCover();
+    b.Tick(4); // 7, 8, 9, 10
+    b.instrument.FitApiCone();
+    b.Tick(2 + 30 + 1); // 11, 12, 13 x 30, 14
+    ASSERT_TRUE(b.Click(kNextStep));
+    b.instrument.CloseSource();
+    b.Tick(4); // 16, 19, 20, 21
+    ASSERT_EQ(b.Step(), 22);
+    b.instrument.Probe(8, subStep);
+}
+
+} // namespace
+
+TEST(SourceSwapPanel, OpensTopmostAndContractedWithTheStepButtonsDisabled)
+{
+    Bench b;
+    b.panel = std::make_unique<CMaldiProbeSwapControlDlg>(&b.host, &b.control);
+    HICON icon = MaldiResources::Module().FindIcon(IDI_THERMOMETER);
+    b.panel->CreateUI(icon);
+    ASSERT_TRUE(b.panel->Create());
+    b.wnd = b.panel->m_hWnd;
+
+    EXPECT_EQ(b.a.Text(b.wnd), "Swap Source");
+    EXPECT_TRUE(b.a.IsTopmost(b.wnd));
+    EXPECT_EQ(b.a.Icon(b.wnd, true), icon);
+    EXPECT_EQ(b.a.Icon(b.wnd, false), icon);
+    EXPECT_FALSE(b.PrevEnabled());
+    EXPECT_FALSE(b.NextEnabled());
+    EXPECT_TRUE(b.a.IsEnabled(b.a.Find(b.wnd, kThermometer)));
+    EXPECT_EQ(b.a.CheckState(b.a.Find(b.wnd, kExpand)), BST_UNCHECKED);
+    EXPECT_EQ(b.panel->Frame().ExpandState(), ToolWindowFrame::kContracted);
+
+    struct Tip {
+        int id;
+        const char* text;
+        UINT_PTR tool; // the bars hold their tip as tool 1 over their client area
+    };
+    for (const Tip& tip : {Tip{kThermometer, "Reduce Probe Temperature", 0}, Tip{kPrevStep, "Prev Step", 0},
+                           Tip{kNextStep, "Next Step", 0}, Tip{kExpand, "Information", 0},
+                           Tip{kIndicator, "Probe Position", 1}, Tip{kGauge, "Source Temperature", 1}}) {
+        HWND control = b.a.Find(b.wnd, tip.id);
+        HWND tooltip = b.a.ToolTipOf(control);
+        ASSERT_NE(tooltip, nullptr) << tip.text;
+        EXPECT_TRUE(b.a.IsToolTipActive(tooltip)) << tip.text;
+        EXPECT_EQ(b.a.ToolTipText(tooltip, control, tip.tool), tip.text);
+    }
+
+    // The indicator's own font: bold Arial.
+    LOGFONT lf;
+    CFont* font = CFont::FromHandle(b.a.Font(b.a.Find(b.wnd, kIndicator)));
+    ASSERT_NE(font, nullptr);
+    font->GetLogFont(&lf);
+    EXPECT_EQ(lf.lfWeight, FW_BOLD);
+    EXPECT_STREQ(lf.lfFaceName, "Arial");
+
+    // The timer runs from creation: a first run begins at step 0, with nothing known of the
+    // temperature until a readback at or below 45 arrives.
+    b.instrument.Temperature(50.0);
+    b.Tick(3);
+    EXPECT_EQ(b.Step(), 0);
+    EXPECT_EQ(b.Log(), "");
+    EXPECT_EQ(b.a.Text(b.wnd, kGauge), "50 \xB0" "C");
+    b.instrument.Temperature(40.0);
+    EXPECT_EQ(b.StepAfterTick(), 2);
+    EXPECT_EQ(b.Title(), "Temperature Ok");
+}
+
+TEST(SourceSwapPanel, ContractingHidesExactlyTheStatusLog)
+{
+    Bench b;
+    b.Open();
+    const CRect contracted = b.a.WindowRect(b.wnd);
+    ASSERT_TRUE(b.Click(kExpand));
+    const CRect expanded = b.a.WindowRect(b.wnd);
+    EXPECT_EQ(b.a.CheckState(b.a.Find(b.wnd, kExpand)), BST_CHECKED);
+    EXPECT_EQ(expanded.Height(), contracted.Height() + 124);
+    EXPECT_EQ(expanded.TopLeft(), contracted.TopLeft());
+    EXPECT_EQ(expanded.Width(), contracted.Width());
+    EXPECT_TRUE(b.a.IsOnScreen(b.a.Find(b.wnd, kLog)));
+
+    ASSERT_TRUE(b.Click(kExpand));
+    EXPECT_EQ(b.a.WindowRect(b.wnd), contracted);
+    EXPECT_EQ(b.a.CheckState(b.a.Find(b.wnd, kExpand)), BST_UNCHECKED);
+    const CRect client = ScreenClientRect(b.wnd);
+    for (HWND child : b.a.Children(b.wnd)) {
+        const CRect r = b.a.WindowRect(child);
+        if (b.a.Id(child) == kLog) {
+            EXPECT_GE(r.top, client.bottom) << "the log is folded away";
+        } else {
+            EXPECT_LE(r.bottom, client.bottom) << "control " << b.a.Id(child) << " stays in view";
+        }
+    }
+    EXPECT_FALSE(b.a.IsOnScreen(b.a.Find(b.wnd, kLog)));
+}
+
+TEST(SourceSwapPanel, TemplateRectanglesInDialogUnits)
+{
+    Bench b;
+    b.Open();
+    ASSERT_TRUE(b.Click(kExpand));
+    // Place and size are converted each on its own, as a template's items are.
+    auto pixels = [&](int x, int y, int cx, int cy) {
+        CRect place(x, y, cx, cy);
+        b.panel->MapDialogRect(&place);
+        return CRect(place.left, place.top, place.left + place.right, place.top + place.bottom);
+    };
+    const CRect client = ScreenClientRect(b.wnd);
+    auto inClient = [&](int id) {
+        CRect r = b.a.WindowRect(b.a.Find(b.wnd, id));
+        r.OffsetRect(-client.left, -client.top);
+        return r;
+    };
+    EXPECT_EQ(client.Size(), pixels(0, 0, 118, 202).Size());
+    EXPECT_EQ(Describe(inClient(kThermometer)), Describe(pixels(13, 16, 29, 26)));
+    EXPECT_EQ(Describe(inClient(kGauge)), Describe(pixels(51, 19, 51, 19)));
+    EXPECT_EQ(Describe(inClient(kPrevStep)), Describe(pixels(13, 63, 29, 26)));
+    EXPECT_EQ(Describe(inClient(kExpand)), Describe(pixels(44, 63, 29, 26)));
+    EXPECT_EQ(Describe(inClient(kNextStep)), Describe(pixels(75, 63, 29, 26)));
+    EXPECT_EQ(Describe(inClient(kIndicator)), Describe(pixels(13, 95, 91, 14)));
+    EXPECT_EQ(Describe(inClient(kLog)), Describe(pixels(7, 126, 103, 69)));
+    const DWORD logStyle = b.a.Style(b.a.Find(b.wnd, kLog));
+    EXPECT_TRUE(logStyle & ES_MULTILINE);
+    EXPECT_TRUE(logStyle & ES_READONLY);
+    EXPECT_TRUE(logStyle & WS_VSCROLL);
+    EXPECT_FALSE(logStyle & (ES_AUTOHSCROLL | WS_HSCROLL)) << "word-wrapped";
+}
+
+TEST(SourceSwapPanel, KeysNeitherCloseTheWindowNorPressAButton)
+{
+    Bench b;
+    b.Open();
+    b.instrument.FitApiCone(); // disagrees with MALDI mode: confirm at once
+    b.Tick(4);
+    ASSERT_EQ(b.Step(), 15);
+    ::SetFocus(b.a.Find(b.wnd, kNextStep));
+    for (UINT key : {VK_RETURN, VK_ESCAPE, VK_TAB}) b.a.PressKey(key);
+    EXPECT_TRUE(b.a.IsVisible(b.wnd));
+    EXPECT_EQ(b.Step(), 15);
+    EXPECT_TRUE(b.host.CallsOf(RecordingAppInterface::Operation::SourceSwapComplete).empty());
+}
+
+TEST(SourceSwapPanel, RepeatedTextsAreLoggedOnceAndANewProbeStateLogsAgain)
+{
+    Bench b;
+    b.instrument.Temperature(75.0);
+    b.Open();
+    b.Tick(20);
+    EXPECT_EQ(b.LogCount(kTemperatureHot), 1);
+    // In the temperature check the probe is not read: the tag shows the values stored so far.
+    EXPECT_EQ(b.LogCount("(P:0 S:0  E:0)"), 1);
+
+    Bench c;
+    ToLoadingApi(c, 3);
+    c.instrument.PreviousState(0x1A);
+    c.Tick(5);
+    c.instrument.Probe(8, 4);
+    c.Tick(5);
+    EXPECT_EQ(c.Step(), 22);
+    EXPECT_EQ(c.LogCount(kLoadingApi), 2);
+    EXPECT_EQ(c.LogCount("(P:8 S:3  E:1A)"), 1);
+    EXPECT_EQ(c.LogCount("(P:8 S:4  E:1A)"), 1);
+}
+
+TEST(SourceSwapPanel, EachLogEntryFillsElevenLinesWithItsTagOnTheLast)
+{
+    Bench b;
+    b.Open();
+    HWND log = b.a.Find(b.wnd, kLog);
+    EXPECT_EQ(b.Log(), "PROBE SWAP");
+    ASSERT_EQ(b.LogLines(), 1);
+
+    b.Tick(); // "Temperature Ok"
+    EXPECT_EQ(b.LogLines(), 1 + 11);
+    EXPECT_EQ(LogLine(log, 11), "(P:0 S:0  E:0)");
+    EXPECT_EQ(LogLine(log, 2), std::string(44, '-').substr(0, LogLine(log, 2).size()));
+    b.Tick(3); // "Open Source", read with the probe ready at MALDI
+    EXPECT_EQ(b.LogLines(), 1 + 11 + 11);
+    EXPECT_EQ(LogLine(log, 22), "(P:3 S:0  E:1)");
+    // The newest entry is scrolled into view.
+    EXPECT_GT(::SendMessage(log, EM_GETFIRSTVISIBLELINE, 0, 0), 0);
+
+    // An entry of eleven or more lines gets its tag straight after it, with no padding.
+    Bench n;
+    n.instrument.Temperature(60.0);
+    n.Open();
+    HWND narrow = n.a.Find(n.wnd, kLog);
+    CRect r = n.a.WindowRect(narrow);
+    CPoint topLeft = r.TopLeft();
+    ::ScreenToClient(n.wnd, &topLeft);
+    ::MoveWindow(narrow, topLeft.x, topLeft.y, 40, r.Height(), TRUE);
+    n.Tick();
+    const std::string text = n.Log().str();
+    const std::string tail = kTemperatureHot + "\r\n\r\n(P:0 S:0  E:0)";
+    ASSERT_GE(text.size(), tail.size());
+    EXPECT_EQ(text.substr(text.size() - tail.size()), tail);
+    EXPECT_GT(n.LogLines() - 1, 11);
+}
+
+TEST(SourceSwapPanel, IndicatorShowsHowFarTheProbeIsFromItsWorkingPosition)
+{
+    struct Row {
+        int state;
+        int subStep;
+        int position;
+        int upper;
+    };
+    std::vector<Row> rows{{0, 0, 1, 1}, {0, 9, 1, 1}, {3, 0, 0, 9}, {9, 0, 0, 0}, {9, 4, 0, 0}};
+    for (int l = 0; l <= 8; ++l) rows.push_back({1, l, 9 - l, 9});
+    for (int l = 0; l <= 3; ++l) rows.push_back({4, l, l + 1, 5});
+    for (int l = 0; l <= 5; ++l) rows.push_back({8, l, 5 - l, 6});
+    rows.push_back({8, 6, 6, 6});
+    rows.push_back({8, 7, 6, 6}); // 7 of 6: the control keeps its position within the range
+    for (const Row& row : rows) {
+        SCOPED_TRACE("probe " + std::to_string(row.state) + "," + std::to_string(row.subStep));
+        Bench b;
+        b.instrument.RemoveCover(); // straight to "Open Source", which reads the probe
+        b.instrument.Probe(row.state, row.subStep);
+        b.Open();
+        b.Tick(3);
+        ASSERT_EQ(b.Title(), "Open Source");
+        EXPECT_EQ(b.Indicator(), std::make_pair(row.position, row.upper));
+    }
+
+    // Pairs not in the table leave the indicator as it was; the title still changes.
+    for (std::pair<int, int> other : {std::pair{3, 1}, {4, 4}, {1, 9}, {8, 8}, {2, 0}, {15, 15}}) {
+        SCOPED_TRACE("probe " + std::to_string(other.first) + "," + std::to_string(other.second));
+        Bench b;
+        b.instrument.RemoveCover();
+        b.instrument.Probe(4, 2);
+        b.Open();
+        b.Tick(3);
+        ASSERT_EQ(b.Indicator(), std::make_pair(3, 5));
+        b.instrument.Probe(other.first, other.second);
+        b.instrument.OpenSource();
+        b.Tick(2); // 5, 6 "Unloading"
+        EXPECT_EQ(b.Title(), "Unloading");
+        EXPECT_EQ(b.Indicator(), std::make_pair(3, 5));
+    }
+}
+
+TEST(SourceSwapPanel, TemperatureCheckShowsAFullBarWithoutReadingTheProbe)
+{
+    Bench b;
+    b.instrument.Probe(8, 2);
+    b.instrument.Temperature(50.0);
+    b.Open();
+    b.Tick();
+    EXPECT_EQ(b.Title(), "Temperature!");
+    EXPECT_EQ(b.Indicator(), std::make_pair(1, 1));
+    EXPECT_EQ(b.LogCount("(P:0 S:0  E:0)"), 1);
+}
+
+TEST(SourceSwapPanel, UnknownProbeSymbolsLeaveTheIndicatorButNotTheLog)
+{
+    Bench b;
+    b.instrument.RemoveCover();
+    b.instrument.Forget(kPrevious);
+    b.Open();
+    b.Tick(3); // step 4 shows "Open Source"
+    EXPECT_EQ(b.Title(), "Temperature Ok");
+    EXPECT_EQ(b.Indicator(), std::make_pair(1, 1));
+    EXPECT_EQ(b.LogCount("Remove the source front, plumbing and open the side window."), 1);
+}
+
+TEST(SourceSwapPanel, GaugeShowsTheReadbackInWholeDegrees)
+{
+    Bench b;
+    b.instrument.Temperature(30.0);
+    b.Open();
+    EXPECT_EQ(b.a.Text(b.wnd, kGauge), "30 \xB0" "C");
+    HWND gauge = b.a.Find(b.wnd, kGauge);
+    EXPECT_EQ(b.a.ProgressRange(gauge), std::make_pair(0, 180));
+    b.instrument.Temperature(-3.7);
+    b.Tick();
+    EXPECT_EQ(b.a.Text(b.wnd, kGauge), "-3 \xB0" "C");
+    b.instrument.Temperature(250.0);
+    b.Tick();
+    EXPECT_EQ(b.a.Text(b.wnd, kGauge), "180 \xB0" "C");
+    b.instrument.Temperature(1e12); // beyond any int: shown at the top, nothing undefined
+    b.Tick();
+    EXPECT_EQ(b.a.Text(b.wnd, kGauge), "180 \xB0" "C");
+
+    // A readback the instrument does not know leaves gauge, temperature and status as they were.
+    b.instrument.Forget(kReadback);
+    b.Tick();
+    EXPECT_EQ(b.a.Text(b.wnd, kGauge), "180 \xB0" "C");
+    EXPECT_EQ(b.panel->GetSourceTemperature(), 1e12);
+}
+
+TEST(SourceSwapPanel, DisplayWindowStartsANewRunOnAFinishedWindow)
+{
+    Bench b;
+    ToLoadingApi(b, 5);
+    b.Tick(2);
+    ASSERT_TRUE(b.Click(kNextStep));
+    ASSERT_FALSE(b.a.IsVisible(b.wnd));
+
+    b.panel->DisplayWindow();
+    EXPECT_TRUE(b.a.IsVisible(b.wnd));
+    EXPECT_EQ(b.Log(), "PROBE SWAP");
+    EXPECT_EQ(b.Title(), "");
+    EXPECT_EQ(b.a.ProgressPosition(b.a.Find(b.wnd, kIndicator)), 0);
+    EXPECT_EQ(b.Step(), 0);
+    EXPECT_EQ(b.panel->GetTargetSourceMode(), 0);
+    EXPECT_EQ(b.StepAfterTick(), 2) << "the timer runs again";
+    EXPECT_EQ(b.LogCount(kTemperatureOk), 1) << "the last entry is forgotten with the log";
+}
+
+TEST(SourceSwapPanel, ScreenshotExpandedMidSwap)
+{
+    Bench b;
+    ToLoadingApi(b, 3);
+    b.Tick();
+    ASSERT_TRUE(b.Click(kExpand));
+    const std::filesystem::path dir = SurfaceDiff::OutputDirectory();
+    std::filesystem::create_directories(dir);
+    b.a.Screenshot(b.wnd, (dir / "source-swap-expanded.png").string().c_str());
+    const Surface shot = b.a.Render(b.wnd);
+
+    // The indicator: gradient from dark blue over the bar's first half (2 of 6).
+    const CRect window = b.a.WindowRect(b.wnd);
+    CRect bar = b.a.WindowRect(b.a.Find(b.wnd, kIndicator));
+    bar.OffsetRect(-window.left, -window.top);
+    const COLORREF start = shot.GetPixel(bar.left + 3, bar.top + 2);
+    EXPECT_LT(GetRValue(start), 0x30);
+    EXPECT_LT(GetGValue(start), 0x30);
+    EXPECT_GT(GetBValue(start), 0x60);
+    EXPECT_EQ(shot.GetPixel(bar.right - 3, bar.top + 2), RGB(0xC0, 0xC0, 0xC0)) << "background past the bar";
+    // The gauge: red from 45 up is not reached at 30 degrees, so its bar is green.
+    CRect gauge = b.a.WindowRect(b.a.Find(b.wnd, kGauge));
+    gauge.OffsetRect(-window.left, -window.top);
+    EXPECT_EQ(shot.GetPixel(gauge.left + 3, gauge.top + 2), RGB(0, 0x80, 0));
+}
