@@ -243,7 +243,7 @@ CMaldiAcquireControlDlg* SimHost::OpenAcquisitionPanel()
 #endif
 }
 
-CMaldiProbeSwapControlDlg* SimHost::OpenSourceSwap()
+CMaldiProbeSwapControlDlg* SimHost::PrepareSourceSwap()
 {
 #ifdef SIM_HAS_SWAP
     if (!m_swap) m_swap = std::make_unique<CMaldiProbeSwapControlDlg>(this, &m_instrument.Client());
@@ -253,6 +253,17 @@ CMaldiProbeSwapControlDlg* SimHost::OpenSourceSwap()
         m_transcript.Add("host", "source swap: CreateUI, Create");
         if (!swap->Create()) return nullptr;
     }
+    return swap;
+#else
+    return nullptr;
+#endif
+}
+
+CMaldiProbeSwapControlDlg* SimHost::OpenSourceSwap()
+{
+#ifdef SIM_HAS_SWAP
+    CMaldiProbeSwapControlDlg* swap = PrepareSourceSwap();
+    if (!swap) return nullptr;
     m_transcript.Add("host", "source swap: DisplayWindow");
     swap->DisplayWindow();
     return swap;

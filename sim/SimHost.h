@@ -59,6 +59,9 @@ public:
     // window could not be created.
     CMaldiAcquireControlDlg* OpenAcquisitionPanel();
     CMaldiProbeSwapControlDlg* OpenSourceSwap();
+    // Makes the source swap window without starting a run, as the host does when it starts up:
+    // the window's timer then reads the source temperature before the operator asks for a swap.
+    CMaldiProbeSwapControlDlg* PrepareSourceSwap();
     CESIProbeControlDlg* OpenEsiProbe(int position, int stepSize);
     CMaldiAcquireControlDlg* AcquisitionPanel();
     CMaldiProbeSwapControlDlg* SourceSwap();

@@ -1,0 +1,240 @@
+// The scenarios of maldi-sim. Sections:
+//   1. Control ids and window descriptions shared by the scenarios
+//   2. source-swap   MALDI to API with a hot source and the interlock override, and back
+//   3. esi-probe     ESI probe jog with an accelerating hold, save and exit
+//   4. acquisition   plate acquisition with a reference spot, pause / continue, stop
+//   5. The table
+#include "sim/SimScenarios.h"
+
+#include <cstdio>
+#include <stdexcept>
+
+#include "sim/SimSession.h"
+
+#if __has_include("maldi/panels/CMaldiProbeSwapControlDlg.h")
+#define SIM_HAS_SWAP 1
+#endif
+#if __has_include("maldi/panels/CESIProbeControlDlg.h")
+#define SIM_HAS_ESI 1
+#endif
+#if __has_include("maldi/panels/CMaldiAcquireControlDlg.h")
+#define SIM_HAS_ACQUIRE 1
+#endif
+
+namespace {
+
+// --- 1. Control ids and window descriptions ------------------------------------------------------------
+
+namespace swapids {
+constexpr int Thermometer = 14178;
+constexpr int PrevStep = 14169;
+constexpr int Expand = 14167;
+constexpr int NextStep = 14101;
+constexpr int Indicator = 14195;
+constexpr int Gauge = 14103;
+constexpr int Log = 37317;
+} // namespace swapids
+
+namespace esiids {
+constexpr int Home = 14179;
+constexpr int Save = 14171;
+constexpr int Exit = 14165;
+constexpr int In = 14169;
+constexpr int Out = 14101;
+constexpr int Bar = 14195;
+constexpr int Expand = 14181;
+constexpr int StepOne = 41588;
+constexpr int StepFive = 41589;
+constexpr int StepFifty = 41590;
+} // namespace esiids
+
+const char* OnOff(bool on) { return on ? "on" : "off"; }
+
+// Fails the scenario with a clear message when a wait ran out.
+void Expect(bool condition, const std::string& what)
+{
+    if (!condition) throw std::runtime_error(what);
+}
+
+std::string Quote(const CString& text) { return "\"" + text.ToUtf8() + "\""; }
+
+// --- 2. source-swap -----------------------------------------------------------------------------------
+
+#ifdef SIM_HAS_SWAP
+void WatchSwap(SimSession& s, HWND swap)
+{
+    s.Watch("swap", [&s, swap]() -> std::string {
+        Automation& ui = s.Ui();
+        if (!::IsWindow(swap) || !ui.IsVisible(swap)) return std::string();
+        HWND indicator = ui.Find(swap, swapids::Indicator);
+        auto [lower, upper] = ui.ProgressRange(indicator);
+        (void)lower;
+        char text[160];
+        std::snprintf(text, sizeof text, "indicator %s %d of %d; Prev Step %s, Next Step %s",
+                      Quote(ui.Text(indicator)).c_str(), ui.ProgressPosition(indicator), upper,
+                      OnOff(ui.IsEnabled(ui.Find(swap, swapids::PrevStep))),
+                      OnOff(ui.IsEnabled(ui.Find(swap, swapids::NextStep))));
+        return text;
+    });
+    // The gauge in steps of 5 degrees, so that cooling does not fill the transcript.
+    s.Watch("gauge", [&s, swap]() -> std::string {
+        Automation& ui = s.Ui();
+        if (!::IsWindow(swap) || !ui.IsVisible(swap)) return std::string();
+        int shown = ui.ProgressPosition(ui.Find(swap, swapids::Gauge));
+        return "source temperature about " + std::to_string(shown / 5 * 5) + " C";
+    });
+    s.WatchLog(swap, swapids::Log);
+}
+
+// One swap from the current source to the other, the operator following the window.
+void RunSwap(SimSession& s, SimOperator::SwapPlan plan, const std::string& shotPrefix)
+{
+    s.Host().OpenSourceSwap(); // a new run, in the window left from the last one if there is one
+    HWND swap = s.Host().SourceSwapWindow();
+    Expect(swap != nullptr, "the source swap window could not be created");
+    s.StopWatching();
+    WatchSwap(s, swap);
+    s.Wait(500);
+    if (s.Ui().CheckState(s.Ui().Find(swap, swapids::Expand)) != BST_CHECKED)
+        s.Operator().Click(swap, swapids::Expand, "the expand button to see the status log");
+    s.Wait(1000);
+    s.Screenshot(swap, shotPrefix + "-start");
+    s.Operator().FollowSourceSwap(swap, plan);
+    const char* confirm = plan.coverToFit == SimSourceHardware::kCoverApiCone ? "Confirm API" : "Confirm MALDI";
+    const char* ready = plan.coverToFit == SimSourceHardware::kCoverApiCone ? "API Ready" : "MALDI Ready";
+    auto titleIs = [&](const char* title) {
+        return ::IsWindow(swap) && s.Ui().Text(swap, swapids::Indicator) == CString(title);
+    };
+    Expect(s.WaitUntil([&] { return titleIs(confirm); }, 240000), std::string("the swap never asked to ") + confirm);
+    s.Screenshot(swap, shotPrefix + "-confirm");
+    Expect(s.WaitUntil([&] { return titleIs(ready); }, 120000), std::string("the probe never reported ") + ready);
+    s.Screenshot(swap, shotPrefix + "-ready");
+    Expect(s.WaitUntil([&] { return !s.Ui().IsVisible(swap); }, 30000), "the swap window did not close");
+    s.Operator().StopFollowing();
+    s.Wait(200);
+}
+
+void SourceSwapScenario(SimSession& s)
+{
+    SimSourceHardware& source = s.Instrument().Source();
+    s.Say("the MALDI source has been running hot at 72 C; the host is in MALDI mode and made its source swap "
+          "window when it started");
+    source.SetTemperature(72.0, 72.0);
+    Expect(s.Host().PrepareSourceSwap() != nullptr, "the source swap window could not be created");
+    s.Wait(1000);
+
+    s.Say("swap 1: MALDI to API; the operator overrides the interlock after 5 s");
+    SimOperator::SwapPlan toApi;
+    toApi.coverToFit = SimSourceHardware::kCoverApiCone;
+    toApi.overrideAfterMs = 5000;
+    RunSwap(s, toApi, "to-api");
+    s.Say("host source mode after swap 1: " + s.Host().SourceModeName());
+
+    s.Say("swap 2: API back to MALDI; the source is still above 45 C and the operator waits for it to cool "
+          "instead of overriding; he first fits the API cone again by mistake");
+    SimOperator::SwapPlan toMaldi;
+    toMaldi.coverToFit = SimSourceHardware::kCoverMaldiCap;
+    toMaldi.overrideAfterMs = -1;
+    toMaldi.wrongCoverFirst = SimSourceHardware::kCoverApiCone;
+    RunSwap(s, toMaldi, "to-maldi");
+    s.Say("host source mode after swap 2: " + s.Host().SourceModeName());
+    s.Wait(3000); // the plate indexes to A1
+}
+#endif
+
+// --- 3. esi-probe -------------------------------------------------------------------------------------
+
+#ifdef SIM_HAS_ESI
+void EsiProbeScenario(SimSession& s)
+{
+    s.Say("the API source is fitted; the host opens the ESI probe adjust window at the saved position 2000");
+    s.Instrument().Source().SetFittedApi();
+    s.Host().SetSourceMode(CMaldiAppInterface::SourceModeApi);
+    s.Host().OpenEsiProbe(s.Host().SavedEsiPosition(), 50);
+    HWND esi = s.Host().EsiProbeWindow();
+    Expect(esi != nullptr, "the ESI probe window could not be created");
+    Automation& ui = s.Ui();
+    s.Watch("esi", [&s, esi]() -> std::string {
+        Automation& ui = s.Ui();
+        if (!::IsWindow(esi) || !ui.IsVisible(esi)) return std::string();
+        char text[160];
+        std::snprintf(text, sizeof text, "bar %d; In %s, Out %s, Save %s, Home %s",
+                      ui.ProgressPosition(ui.Find(esi, esiids::Bar)), OnOff(ui.IsEnabled(ui.Find(esi, esiids::In))),
+                      OnOff(ui.IsEnabled(ui.Find(esi, esiids::Out))), OnOff(ui.IsEnabled(ui.Find(esi, esiids::Save))),
+                      OnOff(ui.IsEnabled(ui.Find(esi, esiids::Home))));
+        return text;
+    });
+    // Where the throttle comes to rest, not every position it passes.
+    s.Watch("throttle", [&s, settled = std::string()]() mutable -> std::string {
+        const SimSourceHardware& source = s.Instrument().Source();
+        if (source.Throttle() == source.ThrottleTarget())
+            settled = "probe throttle at rest at " + std::to_string(static_cast<int>(source.Throttle()));
+        return settled;
+    });
+    s.Wait(1000);
+    s.Operator().Click(esi, esiids::Expand, "the expand button to see the step sizes");
+    s.Wait(300);
+    s.Operator().Click(esi, esiids::StepFive, "step size 5");
+    s.Screenshot(esi, "start");
+
+    s.Say("the operator holds \"Source Out\": steps every 600 ms, then 500, 400 and 300 ms");
+    s.Operator().Hold(esi, esiids::Out, "\"Source Out\"");
+    s.Wait(6000);
+    s.Operator().Release(esi, esiids::Out, "\"Source Out\"");
+    s.Screenshot(esi, "after-hold");
+    s.Wait(1000);
+    s.Operator().Click(esi, esiids::In, "\"Source In\" once");
+    s.Wait(1000);
+    s.Operator().Click(esi, esiids::Save, "\"Save Position\"");
+    s.Wait(1000);
+
+    s.Say("a coarser move with step 50, then Exit without saving: the operator first answers No, then Yes");
+    s.Operator().Click(esi, esiids::StepFifty, "step size 50");
+    s.Operator().Click(esi, esiids::Out, "\"Source Out\"");
+    s.Operator().Click(esi, esiids::Out, "\"Source Out\"");
+    s.Wait(1000);
+    s.Screenshot(esi, "unsaved");
+    s.Operator().AnswerOnce("Exit Without Saving Source Position?", IDNO);
+    s.Operator().Click(esi, esiids::Exit, "\"Exit\"");
+    s.Wait(1000);
+    Expect(ui.IsVisible(esi), "the ESI window closed although the operator answered No");
+    s.Operator().AnswerOnce("Exit Without Saving Source Position?", IDYES);
+    s.Operator().Click(esi, esiids::Exit, "\"Exit\"");
+    Expect(s.WaitUntil([&] { return !::IsWindow(esi) || !ui.IsVisible(esi); }, 3000), "the ESI window did not close");
+    s.Wait(1500); // the throttle travels back to the saved position
+    s.Say("saved probe position on the host: " + std::to_string(s.Host().SavedEsiPosition()) + ", step size " +
+          std::to_string(s.Host().EsiStepSize()));
+}
+#endif
+
+// --- 4. acquisition -----------------------------------------------------------------------------------
+
+// --- 5. The table -------------------------------------------------------------------------------------
+
+std::vector<SimScenario> MakeScenarios()
+{
+    std::vector<SimScenario> all;
+#ifdef SIM_HAS_SWAP
+    all.push_back({"source-swap", "source swap MALDI to API (hot source, interlock override) and back",
+                   &SourceSwapScenario});
+#endif
+#ifdef SIM_HAS_ESI
+    all.push_back({"esi-probe", "ESI probe jog with an accelerating hold, save, exit", &EsiProbeScenario});
+#endif
+    return all;
+}
+
+} // namespace
+
+const std::vector<SimScenario>& SimScenarios::All()
+{
+    static const std::vector<SimScenario> all = MakeScenarios();
+    return all;
+}
+
+const SimScenario* SimScenarios::Find(const std::string& name)
+{
+    for (const SimScenario& scenario : All())
+        if (name == scenario.name) return &scenario;
+    return nullptr;
+}
