@@ -8,6 +8,7 @@
 #include "platform/framework/Framework.h"
 #include "platform/framework/gdi/CBitmap.h"
 #include "platform/framework/gdi/CDC.h"
+#include "platform/framework/gdi/PaintManager.h"
 
 namespace {
 
@@ -153,6 +154,8 @@ TEST(ProgressControl, ColoursReturnTheirPreviousValueAndPaint)
     EXPECT_EQ(p.at(head - 1, p.height() / 2), RGB(0, 0, 255));
     EXPECT_EQ(p.at(head, p.height() / 2), RGB(0, 0, 0));
     EXPECT_EQ(p.at(2, 0), RGB(0, 0, 0));
+    // The window system shows the same (the bar has no border: its window is its client area).
+    EXPECT_EQ(PaintManager::Get().Render(f.bar), *p.bitmap.GetSurface());
 }
 
 TEST(ProgressControl, DefaultColoursAreTheSystemsAndVerticalBarsGrowUpward)

@@ -8,6 +8,7 @@
 #include "platform/framework/AutomationSession.h"
 #include "platform/framework/CToolTipCtrl.h"
 #include "platform/framework/Framework.h"
+#include "platform/framework/gdi/PaintManager.h"
 
 namespace {
 
@@ -133,6 +134,15 @@ TEST(ToolTip, ShowsTheTipAfterTheDelayAndHidesItWhenTheMouseLeaves)
     EXPECT_GT(tip.Width(), 20);
     EXPECT_TRUE(f.a.IsTopmost(f.dialog.tip));
     EXPECT_NE(f.a.ActiveWindow(), f.dialog.tip.GetSafeHwnd());
+    // Dark text on the info colour inside a frame.
+    Surface shown = PaintManager::Get().Render(f.dialog.tip);
+    ASSERT_EQ(shown.Width(), tip.Width());
+    EXPECT_EQ(shown.GetPixel(0, 0), ::GetSysColor(COLOR_INFOTEXT));
+    EXPECT_EQ(shown.GetPixel(1, 1), ::GetSysColor(COLOR_INFOBK));
+    int ink = 0;
+    for (int y = 2; y < shown.Height() - 2; ++y)
+        for (int x = 2; x < shown.Width() - 2; ++x) ink += shown.GetPixel(x, y) != ::GetSysColor(COLOR_INFOBK);
+    EXPECT_GT(ink, 20);
 
     f.mouse(IDC_LABEL, WM_MOUSEMOVE, 8, 6); // moving within the tool keeps it
     EXPECT_TRUE(f.tipShown());
