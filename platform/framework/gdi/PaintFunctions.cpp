@@ -71,6 +71,12 @@ BOOL DrawIcon(HDC dc, int x, int y, HICON icon)
     return d ? d->DrawIcon(x, y, icon) : FALSE;
 }
 
+BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int cx, int cy, UINT, HBRUSH, UINT)
+{
+    CDC* d = CDC::FromHandle(dc);
+    return d ? d->DrawIconEx(x, y, icon, cx, cy) : FALSE;
+}
+
 int DrawText(HDC dc, LPCTSTR text, int count, LPRECT rect, UINT format)
 {
     CDC* d = CDC::FromHandle(dc);

@@ -46,6 +46,8 @@ HBRUSH GetSysColorBrush(int index);
 int FillRect(HDC dc, const RECT* rect, HBRUSH brush);
 BOOL DrawEdge(HDC dc, LPRECT rect, UINT edge, UINT flags);
 BOOL DrawIcon(HDC dc, int x, int y, HICON icon);
+// Scaled to cx x cy (0: the icon's size); the step, brush and flags are ignored (DI_NORMAL).
+BOOL DrawIconEx(HDC dc, int x, int y, HICON icon, int cx, int cy, UINT step, HBRUSH brush, UINT flags);
 int DrawText(HDC dc, LPCTSTR text, int count, LPRECT rect, UINT format);
 BOOL DrawFocusRect(HDC dc, const RECT* rect);
 COLORREF SetTextColor(HDC dc, COLORREF color);

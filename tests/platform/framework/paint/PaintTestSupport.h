@@ -7,6 +7,7 @@
 #include <filesystem>
 #include <string>
 
+#include "platform/framework/Automation.h"
 #include "platform/framework/Framework.h"
 #include "platform/framework/gdi/Surface.h"
 
