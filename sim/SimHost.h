@@ -66,7 +66,7 @@ public:
     CMaldiAcquireControlDlg* AcquisitionPanel();
     CMaldiProbeSwapControlDlg* SourceSwap();
     CESIProbeControlDlg* EsiProbe();
-    // The window's handle, null when the host has no such window or it was closed.
+    // The window's handle while the window exists (an ended tool window may stay, hidden), else null.
     HWND AcquisitionWindow() const { return handle(m_acquire.get()); }
     HWND SourceSwapWindow() const { return handle(m_swap.get()); }
     HWND EsiProbeWindow() const { return handle(m_esi.get()); }

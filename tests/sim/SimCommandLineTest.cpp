@@ -1,0 +1,74 @@
+// The maldi-sim command line: options, usage and exit codes, run in-process.
+#include <gtest/gtest.h>
+
+#include <sstream>
+
+#include "sim/SimCommandLine.h"
+#include "sim/SimScenarios.h"
+
+namespace {
+
+struct Result {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Result RunCommand(std::vector<std::string> args)
+{
+    std::ostringstream out, err;
+    int code = SimCommandLine::Run(args, out, err);
+    return Result{code, out.str(), err.str()};
+}
+
+} // namespace
+
+TEST(SimCommandLine, WrongArgumentsGiveTheUsageAndExitCodeTwo)
+{
+    for (const std::vector<std::string>& args :
+         {std::vector<std::string>{"--bogus"}, {"--scenario", "no-such-scenario"}, {"--scenario"},
+          {"--pace", "slow"}, {"--out"}, {"--out="}, {"--quiet=yes"}, {"extra"}, {"--scenario", "--quiet"}}) {
+        Result result = RunCommand(args);
+        EXPECT_EQ(result.code, SimCommandLine::kExitUsage) << args[0];
+        EXPECT_NE(result.err.find("maldi-sim: "), std::string::npos) << args[0];
+        EXPECT_NE(result.err.find("Usage: maldi-sim"), std::string::npos) << args[0];
+        EXPECT_TRUE(result.out.empty()) << args[0] << ": nothing may run";
+    }
+    EXPECT_NE(RunCommand({"--scenario", "no-such-scenario"}).err.find("unknown scenario \"no-such-scenario\""),
+              std::string::npos);
+    EXPECT_NE(RunCommand({"--pace", "slow"}).err.find("unknown pace \"slow\""), std::string::npos);
+}
+
+TEST(SimCommandLine, ParsesEveryOptionInBothSpellings)
+{
+    ASSERT_FALSE(SimScenarios::All().empty());
+    std::string name = SimScenarios::All().front().name;
+    SimOptions options;
+    std::string error;
+    ASSERT_TRUE(SimCommandLine::Parse({"--scenario", name, "--out=/tmp/x", "--pace", "realtime", "--quiet"}, options, error))
+        << error;
+    EXPECT_EQ(options.scenarios, std::vector<std::string>{name});
+    EXPECT_EQ(options.outDir, "/tmp/x");
+    EXPECT_EQ(options.pace, SimOptions::Pace::Realtime);
+    EXPECT_TRUE(options.quiet);
+
+    SimOptions defaults;
+    ASSERT_TRUE(SimCommandLine::Parse({}, defaults, error));
+    EXPECT_TRUE(defaults.scenarios.empty());
+    EXPECT_EQ(defaults.outDir, "sim-output");
+    EXPECT_EQ(defaults.pace, SimOptions::Pace::Fast);
+}
+
+TEST(SimCommandLine, ListAndHelpNameEveryScenarioAndRunNothing)
+{
+    Result list = RunCommand({"--list"});
+    Result help = RunCommand({"--help"});
+    EXPECT_EQ(list.code, 0);
+    EXPECT_EQ(help.code, 0);
+    for (const SimScenario& scenario : SimScenarios::All()) {
+        EXPECT_NE(list.out.find(scenario.name), std::string::npos);
+        EXPECT_NE(help.out.find(scenario.name), std::string::npos);
+    }
+    EXPECT_NE(help.out.find("--pace"), std::string::npos);
+    EXPECT_EQ(list.out.find("==="), std::string::npos);
+}

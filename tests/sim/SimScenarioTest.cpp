@@ -1,0 +1,142 @@
+// Each scenario run in-process as maldi-sim runs it: the transcript holds the essential events in
+// order, the instrument and the host end where the session leaves them, and the screenshots exist.
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <filesystem>
+#include <fstream>
+
+#include "sim/SimScenarios.h"
+#include "sim/SimSession.h"
+
+namespace {
+
+SimOptions TestOptions()
+{
+    SimOptions options;
+    const char* root = std::getenv("MALDI_TEST_OUTPUT");
+    options.outDir = (std::filesystem::path(root ? root : "test-output") / "sim").string();
+    return options;
+}
+
+// Runs the scenario by name; fails the test when it is not in the list.
+bool RunScenario(SimSession& session, const char* name)
+{
+    const SimScenario* scenario = SimScenarios::Find(name);
+    if (!scenario) return false;
+    scenario->run(session);
+    return true;
+}
+
+// The commands and settings the instrument received, in order, without the throttle jogs.
+std::vector<std::string> ProbeWrites(const CInstCtlClient& client)
+{
+    std::vector<std::string> writes;
+    for (const auto& write : client.Writes())
+        if (write.symbol != "ELECTROSPRAY_THROTTLE_POSITION_SETTING") writes.push_back(write.Text());
+    return writes;
+}
+
+bool IsPng(const std::string& path)
+{
+    std::ifstream file(path, std::ios::binary);
+    char magic[4] = {};
+    file.read(magic, 4);
+    return file && magic[1] == 'P' && magic[2] == 'N' && magic[3] == 'G';
+}
+
+// Lines of the transcript in order: each text found after the one before it.
+::testing::AssertionResult InOrder(const SimTranscript& transcript, const std::vector<std::string>& texts)
+{
+    int at = 0;
+    for (const std::string& text : texts) {
+        int found = transcript.Find(text, std::string(), at);
+        if (found < 0) return ::testing::AssertionFailure() << "\"" << text << "\" missing or out of order";
+        at = found + 1;
+    }
+    return ::testing::AssertionSuccess();
+}
+
+} // namespace
+
+TEST(SimScenario, SourceSwapGoesToApiThroughTheOverrideAndBackToMaldiAfterCooling)
+{
+    SimSession session(TestOptions(), "source-swap", nullptr);
+    ASSERT_TRUE(RunScenario(session, "source-swap"));
+    const SimTranscript& t = session.Transcript();
+
+    EXPECT_TRUE(InOrder(t, {"Temperature!", "clicks the thermometer button", "Reducing temperature. Interlock overridden.",
+                            "GetSourceMode()", "Open Source", "Command UNLOAD_PROBE_COMMAND", "Remove Cover",
+                            "fits the API cone", "Confirm API", "Command ES_PROBE_MODE_COMMAND", "API Ready",
+                            "SourceSwapComplete(0)", "software source mode is now API"}));
+    // The way back: the interlock releases itself, the wrong cover is sent back with Prev Step.
+    EXPECT_TRUE(InOrder(t, {"SourceSwapComplete(0)", "Temperature!", "Temperature Ok", "Remove Cone",
+                            "Confirm API", "\"Prev Step\": the wrong cover", "fits the MALDI cover cap",
+                            "Confirm MALDI", "Command LOAD_PROBE_COMMAND", "MALDI Ready", "SourceSwapComplete(2)",
+                            "plate indexing to the first well"}));
+    EXPECT_EQ(t.Count("clicks the thermometer button"), 1) << "the second swap waited for the source to cool";
+    EXPECT_EQ(t.Count("Source Temp above 45", "log"), 2) << "each run logs the interlock once";
+
+    EXPECT_EQ(ProbeWrites(session.Client()),
+              (std::vector<std::string>{"Setting SOURCE_TEMPERATURE_SETTING = 30", "Command UNLOAD_PROBE_COMMAND",
+                                        "Command ES_PROBE_MODE_COMMAND", "Command UNLOAD_PROBE_COMMAND",
+                                        "Command UNLOAD_PROBE_COMMAND", "Command LOAD_PROBE_COMMAND"}));
+
+    const SimSourceHardware& source = session.Instrument().Source();
+    EXPECT_EQ(source.ReportedCover(), SimSourceHardware::kCoverMaldiCap);
+    EXPECT_TRUE(source.FrontClosed());
+    EXPECT_EQ(source.ProbeState(), 3);
+    EXPECT_EQ(source.ProbeSubStep(), 0);
+    EXPECT_LE(source.Temperature(), 45.0);
+    EXPECT_EQ(session.Host().sourceMode, CMaldiAppInterface::SourceModeMaldi);
+    HWND swap = session.Host().SourceSwapWindow();
+    EXPECT_TRUE(!swap || !session.Ui().IsVisible(swap)) << "the window closed at the last step";
+    EXPECT_EQ(session.Instrument().Stage().WellName(), "A1");
+
+    ASSERT_EQ(session.Screenshots().size(), 6u);
+    for (const std::string& path : session.Screenshots()) EXPECT_TRUE(IsPng(path)) << path;
+}
+
+TEST(SimScenario, EsiProbeHoldAcceleratesSavesAndExitReturnsTheProbe)
+{
+    SimSession session(TestOptions(), "esi-probe", nullptr);
+    ASSERT_TRUE(RunScenario(session, "esi-probe"));
+    const SimTranscript& t = session.Transcript();
+
+    // The held button: intervals between the throttle writes of the hold.
+    std::vector<unsigned long long> times;
+    int hold = t.Find("holds \"Source Out\" down");
+    int release = t.Find("releases \"Source Out\"");
+    ASSERT_GE(hold, 0);
+    ASSERT_GT(release, hold);
+    for (int i = hold; i < release; ++i)
+        if (t.Lines()[i].text.find("<- Setting ELECTROSPRAY_THROTTLE_POSITION_SETTING") == 0)
+            times.push_back(t.Lines()[i].time);
+    ASSERT_GE(times.size(), 11u);
+    std::vector<unsigned long long> intervals;
+    for (size_t i = 1; i < 11; ++i) intervals.push_back(times[i] - times[i - 1]);
+    EXPECT_EQ(intervals, (std::vector<unsigned long long>{600, 600, 500, 500, 500, 400, 400, 400, 300, 300}));
+
+    const std::string box = "\"Exit Without Saving Source Position?\" [Information, MB_YESNO | MB_ICONINFORMATION]";
+    EXPECT_TRUE(InOrder(t, {"clicks \"Save Position\"", "SaveESIProbePosition(", box + " -> No", box + " -> Yes",
+                            "ESIProbeWindowClosed(50)", "(window closed)"}));
+    int saved = session.Host().SavedEsiPosition();
+    EXPECT_GT(saved, 2000);
+    EXPECT_EQ(t.Count("SaveESIProbePosition(" + std::to_string(saved) + ")", "host"), 1);
+    // Exit with Yes wrote the saved position back, and the throttle went there.
+    ASSERT_FALSE(session.Client().Writes().empty());
+    EXPECT_EQ(session.Client().Writes().back().value, saved);
+    EXPECT_EQ(session.Instrument().Source().Throttle(), saved);
+    HWND esi = session.Host().EsiProbeWindow();
+    EXPECT_TRUE(!esi || !session.Ui().IsVisible(esi));
+}
+
+TEST(SimScenario, EveryScenarioRunsFromTheCommandTable)
+{
+    // The list holds exactly the scenarios whose windows exist, each runnable on its own session.
+    for (const SimScenario& scenario : SimScenarios::All()) {
+        SimSession session(TestOptions(), scenario.name, nullptr);
+        EXPECT_NO_THROW(scenario.run(session)) << scenario.name;
+        EXPECT_FALSE(session.Screenshots().empty()) << scenario.name;
+    }
+}
