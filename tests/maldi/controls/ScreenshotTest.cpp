@@ -154,9 +154,4 @@ TEST(ProgressScreens, GalleryOfCharacteristicBars)
     Surface vertical = clientOf(dialog.vertical);
     EXPECT_EQ(vertical.GetPixel(vertical.Width() / 2, vertical.Height() - 1), RGB(128, 0, 0));
     EXPECT_EQ(vertical.GetPixel(vertical.Width() / 2, 0), ::GetSysColor(COLOR_BTNFACE));
-    for (auto [name, bar] : {std::make_pair("percent", dialog.percent.GetSafeHwnd()),
-                             std::make_pair("snake", dialog.snake.GetSafeHwnd()),
-                             std::make_pair("gauge_cold", dialog.cold.GetSafeHwnd()),
-                             std::make_pair("gauge_hot", dialog.hot.GetSafeHwnd())})
-        EXPECT_TRUE(PngFile::Write(PaintManager::Get().Render(bar), folder + "/" + name + ".png", &error)) << error;
 }
