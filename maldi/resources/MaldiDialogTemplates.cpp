@@ -42,7 +42,7 @@ DialogTemplate probeSwapControl()
     constexpr DWORD child = WS_CHILD | WS_VISIBLE;
     constexpr DWORD progress = child | WS_BORDER | PBS_SMOOTH;
     constexpr DWORD statusLog =
-        child | WS_BORDER | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+        child | WS_BORDER | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY;
     return DialogTemplate{
         IDD_PROBE_SWAP_CONTROL, "Swap Source", kToolWindowStyle, 0, 20, 20, 118, 202, "MS Sans Serif", 8,
         {

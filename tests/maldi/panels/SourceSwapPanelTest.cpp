@@ -10,18 +10,11 @@
 #include <vector>
 
 #include "SourceSwapTestSupport.h"
-#include "platform/framework/gdi/CFont.h"
 #include "platform/framework/gdi/SurfaceDiff.h"
 
 using namespace swap_test;
 
 namespace {
-
-std::string Describe(const CRect& r)
-{
-    return std::to_string(r.left) + "," + std::to_string(r.top) + " - " + std::to_string(r.right) + "," +
-           std::to_string(r.bottom);
-}
 
 const std::string kTemperatureOk =
     "Source temperature is below 45\xB0" "C. Follow the instructions in the message box to swap the source.";
@@ -105,14 +98,6 @@ TEST(SourceSwapPanel, OpensTopmostAndContractedWithTheStepButtonsDisabled)
         EXPECT_EQ(b.a.ToolTipText(tooltip, control, tip.tool), tip.text);
     }
 
-    // The indicator's own font: bold Arial.
-    LOGFONT lf;
-    CFont* font = CFont::FromHandle(b.a.Font(b.a.Find(b.wnd, kIndicator)));
-    ASSERT_NE(font, nullptr);
-    font->GetLogFont(&lf);
-    EXPECT_EQ(lf.lfWeight, FW_BOLD);
-    EXPECT_STREQ(lf.lfFaceName, "Arial");
-
     // The timer runs from creation: a first run begins at step 0, with nothing known of the
     // temperature until a readback at or below 45 arrives.
     b.instrument.Temperature(50.0);
@@ -151,38 +136,6 @@ TEST(SourceSwapPanel, ContractingHidesExactlyTheStatusLog)
         }
     }
     EXPECT_FALSE(b.a.IsOnScreen(b.a.Find(b.wnd, kLog)));
-}
-
-TEST(SourceSwapPanel, TemplateRectanglesInDialogUnits)
-{
-    Bench b;
-    b.Open();
-    ASSERT_TRUE(b.Click(kExpand));
-    // Place and size are converted each on its own, as a template's items are.
-    auto pixels = [&](int x, int y, int cx, int cy) {
-        CRect place(x, y, cx, cy);
-        b.panel->MapDialogRect(&place);
-        return CRect(place.left, place.top, place.left + place.right, place.top + place.bottom);
-    };
-    const CRect client = ScreenClientRect(b.wnd);
-    auto inClient = [&](int id) {
-        CRect r = b.a.WindowRect(b.a.Find(b.wnd, id));
-        r.OffsetRect(-client.left, -client.top);
-        return r;
-    };
-    EXPECT_EQ(client.Size(), pixels(0, 0, 118, 202).Size());
-    EXPECT_EQ(Describe(inClient(kThermometer)), Describe(pixels(13, 16, 29, 26)));
-    EXPECT_EQ(Describe(inClient(kGauge)), Describe(pixels(51, 19, 51, 19)));
-    EXPECT_EQ(Describe(inClient(kPrevStep)), Describe(pixels(13, 63, 29, 26)));
-    EXPECT_EQ(Describe(inClient(kExpand)), Describe(pixels(44, 63, 29, 26)));
-    EXPECT_EQ(Describe(inClient(kNextStep)), Describe(pixels(75, 63, 29, 26)));
-    EXPECT_EQ(Describe(inClient(kIndicator)), Describe(pixels(13, 95, 91, 14)));
-    EXPECT_EQ(Describe(inClient(kLog)), Describe(pixels(7, 126, 103, 69)));
-    const DWORD logStyle = b.a.Style(b.a.Find(b.wnd, kLog));
-    EXPECT_TRUE(logStyle & ES_MULTILINE);
-    EXPECT_TRUE(logStyle & ES_READONLY);
-    EXPECT_TRUE(logStyle & WS_VSCROLL);
-    EXPECT_FALSE(logStyle & (ES_AUTOHSCROLL | WS_HSCROLL)) << "word-wrapped";
 }
 
 TEST(SourceSwapPanel, KeysNeitherCloseTheWindowNorPressAButton)
