@@ -6,6 +6,11 @@
 
 #include "platform/framework/CDialog.h"
 #include "platform/framework/CMenu.h"
+#include "platform/framework/ComboBoxControl.h"
+#include "platform/framework/CommCtrl.h"
+#include "platform/framework/ListViewControl.h"
+#include "platform/framework/TabControl.h"
+#include "platform/framework/TrackbarControl.h"
 #include "platform/framework/MenuManager.h"
 #include "platform/framework/MessageLoop.h"
 #include "platform/framework/ProgressControl.h"
@@ -752,4 +757,299 @@ void Automation::Screenshot(HWND hwnd, const CString& path)
     if (!PngFile::Write(image, path.str(), &error)) {
         throw AutomationError("Screenshot of " + describe(hwnd).str() + " to \"" + path.str() + "\": " + error);
     }
+}
+
+// --- combo boxes, list views, sliders, property sheets ------------------------------------------------
+
+HWND Automation::control(HWND hwnd, const char* action, LPCTSTR className) const
+{
+    window(hwnd, action);
+    if (ClassName(hwnd).CompareNoCase(className) != 0) {
+        throw AutomationError(std::string(action) + ": " + describe(hwnd).str() + " is not a \"" + className + "\"");
+    }
+    return hwnd;
+}
+
+void Automation::pressAt(HWND hwnd, POINT p, WPARAM keys)
+{
+    HWND root = wm().Root(hwnd);
+    if (root && root != wm().Active()) wm().Activate(root);
+    if (!wm().Find(hwnd)) return;
+    wm().SetKeyDown(0x01, true); // VK_LBUTTON
+    postAndPump(hwnd, WM_LBUTTONDOWN, MK_LBUTTON | keys, MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
+    wm().SetKeyDown(0x01, false);
+}
+
+void Automation::releaseAt(HWND hwnd, POINT p, WPARAM keys)
+{
+    HWND target = wm().Capture() ? wm().Capture() : hwnd;
+    if (!wm().Find(target) || !wm().Find(hwnd)) return;
+    ::MapWindowPoints(hwnd, target, &p, 1);
+    postAndPump(target, WM_LBUTTONUP, keys, MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
+}
+
+bool Automation::ChooseComboItem(HWND combo, int index)
+{
+    control(combo, "choosing a combo box item", "ComboBox");
+    int count = static_cast<int>(::SendMessage(combo, CB_GETCOUNT, 0, 0));
+    if (index < 0 || index >= count) {
+        CString what;
+        what.Format("choosing item %d of %s, which has %d items", index, describe(combo).GetString(), count);
+        throw AutomationError(what.str());
+    }
+    if (!canTakeInput(combo) || !reachable(combo)) return false;
+    if (!ComboBoxControl::IsDropped(combo)) {
+        CRect button = ComboBoxControl::ButtonRect(combo);
+        POINT p{button.CenterPoint().x, button.CenterPoint().y};
+        pressAt(combo, p, 0);
+        releaseAt(combo, p, 0);
+        if (!wm().Find(combo) || !ComboBoxControl::IsDropped(combo)) return false;
+    }
+    // Scrolling the list to the item, as the operator would with its scroll bar.
+    if (ComboBoxControl::ItemRect(combo, index).IsRectEmpty()) ::SendMessage(combo, CB_SETTOPINDEX, static_cast<WPARAM>(index), 0);
+    CRect item = ComboBoxControl::ItemRect(combo, index);
+    if (item.IsRectEmpty()) return false;
+    POINT p{item.CenterPoint().x, item.CenterPoint().y};
+    pressAt(combo, p, 0);
+    releaseAt(combo, p, 0);
+    return wm().Find(combo) && ::SendMessage(combo, CB_GETCURSEL, 0, 0) == index;
+}
+
+bool Automation::ChooseComboItem(HWND combo, LPCTSTR text)
+{
+    control(combo, "choosing a combo box item", "ComboBox");
+    int index = static_cast<int>(::SendMessage(combo, CB_FINDSTRINGEXACT, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(text ? text : "")));
+    if (index < 0) {
+        throw AutomationError("choosing \"" + CString(text).str() + "\" in " + describe(combo).str() + ", which has no such item");
+    }
+    return ChooseComboItem(combo, index);
+}
+
+std::vector<CString> Automation::ComboItems(HWND combo) const
+{
+    control(combo, "reading a combo box", "ComboBox");
+    std::vector<CString> items;
+    int count = static_cast<int>(::SendMessage(combo, CB_GETCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        int length = static_cast<int>(::SendMessage(combo, CB_GETLBTEXTLEN, static_cast<WPARAM>(i), 0));
+        std::string buffer(static_cast<size_t>(std::max(0, length)) + 1, '\0');
+        int got = static_cast<int>(::SendMessage(combo, CB_GETLBTEXT, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(buffer.data())));
+        items.emplace_back(buffer.data(), std::max(0, got));
+    }
+    return items;
+}
+
+int Automation::ComboSelection(HWND combo) const
+{
+    control(combo, "reading a combo box", "ComboBox");
+    return static_cast<int>(::SendMessage(combo, CB_GETCURSEL, 0, 0));
+}
+
+bool Automation::ComboDropped(HWND combo) const
+{
+    control(combo, "reading a combo box", "ComboBox");
+    return ComboBoxControl::IsDropped(combo);
+}
+
+bool Automation::ClickListItem(HWND list, int item, UINT modifiers, int column)
+{
+    control(list, "clicking a list view item", WC_LISTVIEW);
+    int count = static_cast<int>(::SendMessage(list, LVM_GETITEMCOUNT, 0, 0));
+    if (item < 0 || item >= count || ListViewControl::CellRect(list, item, column).IsRectEmpty()) {
+        CString what;
+        what.Format("clicking item %d, column %d of %s, which has %d items", item, column, describe(list).GetString(), count);
+        throw AutomationError(what.str());
+    }
+    if (!canTakeInput(list) || !reachable(list)) return false;
+    ::SendMessage(list, LVM_ENSUREVISIBLE, static_cast<WPARAM>(item), FALSE);
+    CRect cell = ListViewControl::CellRect(list, item, column);
+    POINT p{cell.left + std::min(4, cell.Width() / 2), cell.CenterPoint().y};
+    WPARAM keys = ((modifiers & Control) ? MK_CONTROL : 0) | ((modifiers & Shift) ? MK_SHIFT : 0);
+    wm().SetKeyDown(VK_CONTROL, (modifiers & Control) != 0);
+    wm().SetKeyDown(VK_SHIFT, (modifiers & Shift) != 0);
+    pressAt(list, p, keys);
+    releaseAt(list, p, keys);
+    wm().SetKeyDown(VK_CONTROL, false);
+    wm().SetKeyDown(VK_SHIFT, false);
+    return true;
+}
+
+bool Automation::DoubleClickListItem(HWND list, int item, int column)
+{
+    if (!ClickListItem(list, item, None, column)) return false;
+    if (!wm().Find(list) || !canTakeInput(list)) return false;
+    CRect cell = ListViewControl::CellRect(list, item, column);
+    if (cell.IsRectEmpty()) return false;
+    POINT p{cell.left + std::min(4, cell.Width() / 2), cell.CenterPoint().y};
+    wm().SetKeyDown(0x01, true);
+    postAndPump(list, WM_LBUTTONDBLCLK, MK_LBUTTON, MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
+    wm().SetKeyDown(0x01, false);
+    releaseAt(list, p, 0);
+    return true;
+}
+
+std::vector<CString> Automation::ListColumns(HWND list) const
+{
+    control(list, "reading a list view", WC_LISTVIEW);
+    std::vector<CString> headings;
+    for (int c = 0;; ++c) {
+        char buffer[260] = {};
+        LVCOLUMN column;
+        column.mask = LVCF_TEXT;
+        column.pszText = buffer;
+        column.cchTextMax = sizeof buffer;
+        if (!::SendMessage(list, LVM_GETCOLUMN, static_cast<WPARAM>(c), reinterpret_cast<LPARAM>(&column))) break;
+        headings.emplace_back(buffer);
+    }
+    return headings;
+}
+
+CString Automation::ListCell(HWND list, int item, int column) const
+{
+    control(list, "reading a list view", WC_LISTVIEW);
+    int count = static_cast<int>(::SendMessage(list, LVM_GETITEMCOUNT, 0, 0));
+    LVCOLUMN info;
+    info.mask = LVCF_SUBITEM;
+    if (item < 0 || item >= count ||
+        !::SendMessage(list, LVM_GETCOLUMN, static_cast<WPARAM>(column), reinterpret_cast<LPARAM>(&info))) {
+        CString what;
+        what.Format("reading item %d, column %d of %s, which has %d items", item, column, describe(list).GetString(), count);
+        throw AutomationError(what.str());
+    }
+    std::string buffer(1024, '\0');
+    LVITEM cell;
+    cell.iSubItem = info.iSubItem;
+    cell.pszText = buffer.data();
+    cell.cchTextMax = static_cast<int>(buffer.size());
+    int n = static_cast<int>(::SendMessage(list, LVM_GETITEMTEXT, static_cast<WPARAM>(item), reinterpret_cast<LPARAM>(&cell)));
+    return CString(buffer.data(), n);
+}
+
+std::vector<std::vector<CString>> Automation::ListRows(HWND list) const
+{
+    size_t columns = ListColumns(list).size();
+    int count = static_cast<int>(::SendMessage(list, LVM_GETITEMCOUNT, 0, 0));
+    std::vector<std::vector<CString>> rows;
+    for (int i = 0; i < count; ++i) {
+        std::vector<CString> row;
+        for (size_t c = 0; c < columns; ++c) row.push_back(ListCell(list, i, static_cast<int>(c)));
+        rows.push_back(row);
+    }
+    return rows;
+}
+
+std::vector<int> Automation::ListSelection(HWND list) const
+{
+    control(list, "reading a list view", WC_LISTVIEW);
+    std::vector<int> selected;
+    for (int i = -1; (i = static_cast<int>(::SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(i), LVNI_SELECTED))) >= 0;) {
+        selected.push_back(i);
+    }
+    return selected;
+}
+
+int Automation::ListFocus(HWND list) const
+{
+    control(list, "reading a list view", WC_LISTVIEW);
+    return static_cast<int>(::SendMessage(list, LVM_GETNEXTITEM, static_cast<WPARAM>(-1), LVNI_FOCUSED));
+}
+
+bool Automation::DragSlider(HWND slider, int position, bool release)
+{
+    control(slider, "dragging a slider", TRACKBAR_CLASS);
+    if (!canTakeInput(slider) || !reachable(slider)) return false;
+    if (m_heldSlider != slider) {
+        CRect thumb = TrackbarControl::ThumbRect(slider);
+        POINT grab{thumb.CenterPoint().x, thumb.CenterPoint().y};
+        pressAt(slider, grab, 0);
+        if (!wm().Find(slider)) return false;
+        m_heldSlider = slider;
+    }
+    POINT to = TrackbarControl::PointOf(slider, position);
+    int low = static_cast<int>(::SendMessage(slider, TBM_GETRANGEMIN, 0, 0));
+    int high = static_cast<int>(::SendMessage(slider, TBM_GETRANGEMAX, 0, 0));
+    // Beyond an end the operator pulls the thumb past the channel.
+    bool vertical = (Style(slider) & TBS_VERT) != 0;
+    int past = position < low ? -40 : position > high ? 40 : 0;
+    (vertical ? to.y : to.x) += past;
+    HWND target = wm().Capture() ? wm().Capture() : slider;
+    POINT p = to;
+    ::MapWindowPoints(slider, target, &p, 1);
+    wm().SetKeyDown(0x01, true);
+    postAndPump(target, WM_MOUSEMOVE, MK_LBUTTON, MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y)));
+    if (!release) return true;
+    return ReleaseSlider(slider);
+}
+
+bool Automation::ReleaseSlider(HWND slider)
+{
+    control(slider, "releasing a slider", TRACKBAR_CLASS);
+    if (m_heldSlider != slider) return false;
+    m_heldSlider = nullptr;
+    wm().SetKeyDown(0x01, false);
+    CRect thumb = TrackbarControl::ThumbRect(slider);
+    releaseAt(slider, POINT{thumb.CenterPoint().x, thumb.CenterPoint().y}, 0);
+    return true;
+}
+
+int Automation::SliderPosition(HWND slider) const
+{
+    control(slider, "reading a slider", TRACKBAR_CLASS);
+    return static_cast<int>(::SendMessage(slider, TBM_GETPOS, 0, 0));
+}
+
+std::pair<int, int> Automation::SliderRange(HWND slider) const
+{
+    control(slider, "reading a slider", TRACKBAR_CLASS);
+    return {static_cast<int>(::SendMessage(slider, TBM_GETRANGEMIN, 0, 0)),
+            static_cast<int>(::SendMessage(slider, TBM_GETRANGEMAX, 0, 0))};
+}
+
+HWND Automation::sheetTabs(HWND sheet, const char* action) const
+{
+    window(sheet, action);
+    HWND tabs = TryFind(sheet, AFX_IDC_TAB_CONTROL);
+    if (!tabs || ClassName(tabs).CompareNoCase(WC_TABCONTROL) != 0) {
+        throw AutomationError(std::string(action) + ": " + describe(sheet).str() + " is not a property sheet");
+    }
+    return tabs;
+}
+
+bool Automation::SelectSheetPage(HWND sheet, int index)
+{
+    HWND tabs = sheetTabs(sheet, "selecting a property sheet page");
+    int count = static_cast<int>(::SendMessage(tabs, TCM_GETITEMCOUNT, 0, 0));
+    if (index < 0 || index >= count) {
+        CString what;
+        what.Format("selecting page %d of %s, which has %d pages", index, describe(sheet).GetString(), count);
+        throw AutomationError(what.str());
+    }
+    if (!canTakeInput(tabs) || !reachable(tabs)) return false;
+    CRect tab = TabControl::TabRect(tabs, index);
+    POINT p{tab.CenterPoint().x, tab.CenterPoint().y};
+    pressAt(tabs, p, 0);
+    releaseAt(tabs, p, 0);
+    return wm().Find(tabs) && ::SendMessage(tabs, TCM_GETCURSEL, 0, 0) == index;
+}
+
+std::vector<CString> Automation::SheetTabs(HWND sheet) const
+{
+    HWND tabs = sheetTabs(sheet, "reading a property sheet");
+    std::vector<CString> captions;
+    int count = static_cast<int>(::SendMessage(tabs, TCM_GETITEMCOUNT, 0, 0));
+    for (int i = 0; i < count; ++i) {
+        char buffer[260] = {};
+        TCITEM item;
+        item.mask = TCIF_TEXT;
+        item.pszText = buffer;
+        item.cchTextMax = sizeof buffer;
+        ::SendMessage(tabs, TCM_GETITEM, static_cast<WPARAM>(i), reinterpret_cast<LPARAM>(&item));
+        captions.emplace_back(buffer);
+    }
+    return captions;
+}
+
+int Automation::SheetActivePage(HWND sheet) const
+{
+    return static_cast<int>(::SendMessage(sheetTabs(sheet, "reading a property sheet"), TCM_GETCURSEL, 0, 0));
 }

@@ -171,6 +171,47 @@ public:
     // Render written as a PNG file; a file that cannot be written throws, naming the path and why.
     void Screenshot(HWND window, const CString& path);
 
+    // --- combo boxes, list views, sliders, property sheets --------------------------------------------
+    // ChooseComboItem: the operator opens the list (a press on a drop-down list, or on the button of
+    // a drop-down), scrolls it to the item and clicks it; the combo notifies as documented
+    // (ComboBoxControl). False when the combo cannot take input; an index out of range or a text
+    // that no item has is an AutomationError. Type and ReplaceText type into a drop-down's edit
+    // field when given the combo box.
+    bool ChooseComboItem(HWND combo, int index);
+    bool ChooseComboItem(HWND combo, LPCTSTR text);
+    std::vector<CString> ComboItems(HWND combo) const;
+    int ComboSelection(HWND combo) const; // -1 without a selection
+    bool ComboDropped(HWND combo) const;
+
+    // ClickListItem: a press and release on a list view row (its first cell, or the given column's
+    // cell), scrolled into view first as the operator would; Control and Shift as held. A double
+    // click is press, release, double-click, release. An item or column out of range is an
+    // AutomationError. The readers give the headings, a cell's text (by column, as shown), whole
+    // rows, the selected rows in order and the focused row (-1 for none).
+    bool ClickListItem(HWND list, int item, UINT modifiers = None, int column = 0);
+    bool DoubleClickListItem(HWND list, int item, int column = 0);
+    std::vector<CString> ListColumns(HWND list) const;
+    CString ListCell(HWND list, int item, int column) const;
+    std::vector<std::vector<CString>> ListRows(HWND list) const;
+    std::vector<int> ListSelection(HWND list) const;
+    int ListFocus(HWND list) const;
+
+    // DragSlider: the operator takes the thumb, moves it to where the position lies (the slider
+    // reports each position it passes as TB_THUMBTRACK) and, unless told to hold on, lets it go
+    // (TB_THUMBPOSITION, TB_ENDTRACK, NM_RELEASEDCAPTURE). ReleaseSlider lets a held thumb go.
+    // A position outside the range drags the thumb to its end.
+    bool DragSlider(HWND slider, int position, bool release = true);
+    bool ReleaseSlider(HWND slider);
+    int SliderPosition(HWND slider) const;
+    std::pair<int, int> SliderRange(HWND slider) const; // minimum, maximum
+
+    // Property sheets: SelectSheetPage presses the page's tab (the sheet's rules decide whether the
+    // page changes: true when it did); an index out of range is an AutomationError. The readers give
+    // the tab captions and the active page's index.
+    bool SelectSheetPage(HWND sheet, int index);
+    std::vector<CString> SheetTabs(HWND sheet) const;
+    int SheetActivePage(HWND sheet) const;
+
     // --- beeps and diagnostics ------------------------------------------------------------------------
     int BeepCount() const { return m_beeps; }
     // Things that went wrong without an error to throw (a dialog that could not be created, an
@@ -202,6 +243,13 @@ private:
     void postAndPump(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     bool typeCharacter(HWND edit, unsigned char ch);
     HWND findIn(HWND root, int id) const;
+    // The window, checked to exist and to be of the class; AutomationError otherwise.
+    HWND control(HWND hwnd, const char* action, LPCTSTR className) const;
+    // A press and a release of the left button at a point of the window's client area.
+    void pressAt(HWND hwnd, POINT p, WPARAM keys);
+    void releaseAt(HWND hwnd, POINT p, WPARAM keys);
+    HWND sheetTabs(HWND sheet, const char* action) const;
+    HWND m_heldSlider = nullptr;
     CString describe(HWND hwnd) const;
 
     std::deque<Answer> m_answers;

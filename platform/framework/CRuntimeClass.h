@@ -23,6 +23,18 @@ struct CRuntimeClass {
         }
         return FALSE;
     }
+
+    // The class of that name among the classes of the program that have run-time class information
+    // (IMPLEMENT_DYNAMIC, IMPLEMENT_DYNCREATE); null when there is none.
+    static CRuntimeClass* FromName(LPCSTR className);
+    // A new object of the class of that name; null when the name is unknown or the class has no
+    // factory.
+    static CObject* CreateObject(LPCSTR className);
+};
+
+// Records a class for FromName when the program starts (one per IMPLEMENT_ macro).
+struct AFX_CLASSINIT {
+    explicit AFX_CLASSINIT(CRuntimeClass* newClass);
 };
 
 #define RUNTIME_CLASS(class_name) (class_name::GetThisClass())
@@ -43,7 +55,8 @@ public:                                                                         
                                   factory};                                                                          \
         return &info;                                                                                                \
     }                                                                                                                \
-    CRuntimeClass* class_name::GetRuntimeClass() const { return GetThisClass(); }
+    CRuntimeClass* class_name::GetRuntimeClass() const { return GetThisClass(); }                                    \
+    static const AFX_CLASSINIT _init_##class_name(class_name::GetThisClass());
 
 #define IMPLEMENT_DYNAMIC(class_name, base_class_name) AFX_IMPLEMENT_RUNTIMECLASS(class_name, base_class_name, nullptr)
 

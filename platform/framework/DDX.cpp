@@ -11,6 +11,7 @@
 #include "platform/framework/Afx.h"
 #include "platform/framework/CDataExchange.h"
 #include "platform/framework/CWnd.h"
+#include "platform/framework/CommCtrl.h"
 #include "platform/framework/FrameworkError.h"
 #include "platform/framework/FrameworkStrings.h"
 
@@ -328,4 +329,47 @@ void DDV_MinMaxFloat(CDataExchange* dx, float value, float minValue, float maxVa
 void DDV_MinMaxDouble(CDataExchange* dx, double value, double minValue, double maxValue)
 {
     checkFloating(dx, value, minValue, maxValue, DBL_DIG);
+}
+
+// --- combo boxes --------------------------------------------------------------------------------------
+
+namespace {
+
+void exchangeComboText(CDataExchange* dx, int id, CString& value, UINT findMessage)
+{
+    HWND control = dx->PrepareCtrl(id);
+    if (dx->m_bSaveAndValidate) {
+        value = controlText(control);
+        return;
+    }
+    LRESULT found = ::SendMessage(control, findMessage, static_cast<WPARAM>(-1), reinterpret_cast<LPARAM>(value.GetString()));
+    if (found >= 0) {
+        ::SendMessage(control, CB_SETCURSEL, static_cast<WPARAM>(found), 0);
+    } else {
+        // A drop-down takes the text; a drop-down list has no edit and keeps what it shows.
+        DWORD type = static_cast<DWORD>(::GetWindowLong(control, GWL_STYLE)) & CBS_TYPEMASK;
+        if (type != CBS_DROPDOWNLIST) setControlText(control, value);
+    }
+}
+
+} // namespace
+
+void DDX_CBString(CDataExchange* dx, int id, CString& value)
+{
+    exchangeComboText(dx, id, value, CB_FINDSTRING);
+}
+
+void DDX_CBStringExact(CDataExchange* dx, int id, CString& value)
+{
+    exchangeComboText(dx, id, value, CB_FINDSTRINGEXACT);
+}
+
+void DDX_CBIndex(CDataExchange* dx, int id, int& value)
+{
+    HWND control = dx->PrepareCtrl(id);
+    if (dx->m_bSaveAndValidate) {
+        value = static_cast<int>(::SendMessage(control, CB_GETCURSEL, 0, 0));
+    } else {
+        ::SendMessage(control, CB_SETCURSEL, static_cast<WPARAM>(value), 0);
+    }
 }

@@ -42,6 +42,16 @@ void DDX_Check(CDataExchange* dx, int id, int& value);
 void DDX_Radio(CDataExchange* dx, int id, int& value);
 void DDX_Control(CDataExchange* dx, int id, CWnd& control);
 
+// Combo boxes. DDX_CBString writes by selecting the first item that starts with the value (ignoring
+// case); when none does, the value becomes the edit text of a drop-down (a drop-down list keeps its
+// selection). DDX_CBStringExact selects the item equal to the value instead. Both read the combo's
+// text: a drop-down's edit text, a drop-down list's selected item (empty with none). DDX_CBIndex
+// exchanges the index of the selection (-1 for none). A number exchanged as a combo box's text is
+// DDX_Text on the combo box: written as its text, read back from its text.
+void DDX_CBString(CDataExchange* dx, int id, CString& value);
+void DDX_CBStringExact(CDataExchange* dx, int id, CString& value);
+void DDX_CBIndex(CDataExchange* dx, int id, int& value);
+
 void DDV_MaxChars(CDataExchange* dx, const CString& value, int maxChars);
 void DDV_MinMaxInt(CDataExchange* dx, int value, int minValue, int maxValue);
 void DDV_MinMaxLong(CDataExchange* dx, long value, long minValue, long maxValue);

@@ -1,7 +1,15 @@
 #include "platform/framework/StandardControls.h"
 
 #include "platform/framework/ButtonControl.h"
+#include "platform/framework/ComboBoxControl.h"
+#include "platform/framework/ListViewControl.h"
+#include "platform/framework/TabControl.h"
+#include "platform/framework/TrackbarControl.h"
 #include "platform/framework/CButton.h"
+#include "platform/framework/CComboBox.h"
+#include "platform/framework/CListCtrl.h"
+#include "platform/framework/CSliderCtrl.h"
+#include "platform/framework/CTabCtrl.h"
 #include "platform/framework/CEdit.h"
 #include "platform/framework/CProgressCtrl.h"
 #include "platform/framework/CStatic.h"
@@ -44,12 +52,13 @@ const Entry kControls[] = {
     {"Edit", &EditControl::WndProc, EditControl::kExtraBytes, &makeTemporary<CEdit>},
     {"Static", &StaticControl::WndProc, StaticControl::kExtraBytes, &makeTemporary<CStatic>},
     // Completed with the other common controls; plain windows until then.
-    {"ComboBox", &plainWindow, 0, nullptr},
+    {"ComboBox", &ComboBoxControl::WndProc, ComboBoxControl::kExtraBytes, &makeTemporary<CComboBox>},
     {"ListBox", &plainWindow, 0, nullptr},
     {"ScrollBar", &plainWindow, 0, nullptr},
     {PROGRESS_CLASS, &ProgressControl::WndProc, ProgressControl::kExtraBytes, &makeTemporary<CProgressCtrl>},
-    {"msctls_trackbar32", &plainWindow, 0, nullptr},
-    {"SysListView32", &plainWindow, 0, nullptr},
+    {TRACKBAR_CLASS, &TrackbarControl::WndProc, TrackbarControl::kExtraBytes, &makeTemporary<CSliderCtrl>},
+    {WC_LISTVIEW, &ListViewControl::WndProc, ListViewControl::kExtraBytes, &makeTemporary<CListCtrl>},
+    {WC_TABCONTROL, &TabControl::WndProc, TabControl::kExtraBytes, &makeTemporary<CTabCtrl>},
     {TOOLTIPS_CLASS, &ToolTipControl::WndProc, ToolTipControl::kExtraBytes, &makeTemporary<CToolTipCtrl>},
 };
 
