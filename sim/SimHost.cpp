@@ -93,8 +93,8 @@ void SimHost::SendPlateCommand(int command, int value)
         case MovePrevious: stage.MovePrevious(); break;
         case MoveNext: stage.MoveNext(); break;
         case RequestInitialStates:
-            // The panel asks where things stand: it hears the stage's last progress.
-            reportProgress(stage.LastProgress());
+            // The panel asks where things stand: during a run it hears the run's last progress.
+            if (stage.Running()) reportProgress(stage.LastProgress());
             break;
         default: m_transcript.Add("host", "plate command (2," + std::to_string(value) + ") not known, ignored");
         }

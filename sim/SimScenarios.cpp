@@ -48,6 +48,18 @@ constexpr int StepFive = 41589;
 constexpr int StepFifty = 41590;
 } // namespace esiids
 
+namespace acqids {
+constexpr int Laser = 14163;
+constexpr int Pause = 14170;
+constexpr int StopAcquisition = 14166;
+constexpr int Previous = 14169;
+constexpr int PlateStop = 14177;
+constexpr int Next = 14101;
+constexpr int Expand = 14181;
+constexpr int LockMass = 14183;
+constexpr int Progress = 14195;
+} // namespace acqids
+
 const char* OnOff(bool on) { return on ? "on" : "off"; }
 
 // Fails the scenario with a clear message when a wait ran out.
@@ -209,11 +221,79 @@ void EsiProbeScenario(SimSession& s)
 
 // --- 4. acquisition -----------------------------------------------------------------------------------
 
+#ifdef SIM_HAS_ACQUIRE
+void AcquisitionScenario(SimSession& s)
+{
+    s.Say("a 96-well plate is loaded; the host opens the acquisition panel");
+    s.Host().OpenAcquisitionPanel();
+    HWND panel = s.Host().AcquisitionWindow();
+    Expect(panel != nullptr, "the acquisition panel could not be created");
+    Automation& ui = s.Ui();
+    s.Watch("acquire", [&s, panel]() -> std::string {
+        Automation& ui = s.Ui();
+        if (!::IsWindow(panel) || !ui.IsVisible(panel)) return std::string();
+        HWND progress = ui.Find(panel, acqids::Progress);
+        auto [lower, upper] = ui.ProgressRange(progress);
+        (void)lower;
+        auto state = [&](int id) {
+            HWND button = ui.Find(panel, id);
+            return std::string(ui.IsEnabled(button) ? (ui.CheckState(button) == BST_CHECKED ? "checked" : "on") : "off");
+        };
+        char text[256];
+        std::snprintf(text, sizeof text,
+                      "bar %s %d of %d; Previous %s, Next %s, Plate Stop %s, Laser %s, Pause %s, Lock Mass %s",
+                      Quote(ui.Text(progress)).c_str(), ui.ProgressPosition(progress), upper,
+                      state(acqids::Previous).c_str(), state(acqids::Next).c_str(), state(acqids::PlateStop).c_str(),
+                      state(acqids::Laser).c_str(), state(acqids::Pause).c_str(), state(acqids::LockMass).c_str());
+        return text;
+    });
+    s.Wait(1000);
+    s.Operator().Click(panel, acqids::Expand, "the expand button to see the collision energy and the speed");
+
+    s.Say("the host starts a run of five spots, the third on the reference (lock-mass) well, 3 s each");
+    Expect(s.Host().StartAcquisition({{1, false}, {2, false}, {1, true}, {3, false}, {4, false}}, 3000, 30.0),
+           "the acquisition run did not start");
+    SimPlateStage& stage = s.Instrument().Stage();
+    Expect(s.WaitUntil([&] { return stage.LastProgress().currentSpot == 1 && !stage.AtLockMass(); }, 20000),
+           "the run never reached its second spot");
+    s.Wait(1000);
+    s.Screenshot(panel, "sample-spot");
+    Expect(s.WaitUntil([&] { return stage.LastProgress().reference == 1; }, 20000), "the run never reached the reference spot");
+    s.Wait(1000);
+    s.Screenshot(panel, "reference-spot");
+
+    s.Say("the operator pauses the acquisition for 4 s, then continues");
+    s.Operator().Click(panel, acqids::Pause, "\"Pause Acquisition\"");
+    s.Wait(4000);
+    s.Screenshot(panel, "paused");
+    s.Operator().Click(panel, acqids::Pause, "\"Pause Acquisition\" again to continue");
+    Expect(s.WaitUntil([&] { return stage.LastProgress().currentSpot == 3; }, 20000), "the run never reached spot 4");
+    s.Wait(500);
+    s.Say("the operator skips ahead with \"Next Step\"");
+    s.Operator().Click(panel, acqids::Next, "\"Next Step\"");
+    s.Wait(1500);
+
+    s.Say("the operator stops the acquisition: first he answers No, then Yes");
+    s.Operator().AnswerOnce("Really stop the acquisition ?", IDNO);
+    s.Operator().Click(panel, acqids::StopAcquisition, "\"Stop Acquisition\"");
+    s.Wait(500);
+    Expect(stage.Running(), "the run stopped although the operator answered No");
+    s.Operator().AnswerOnce("Really stop the acquisition ?", IDYES);
+    s.Operator().Click(panel, acqids::StopAcquisition, "\"Stop Acquisition\"");
+    Expect(s.WaitUntil([&] { return !ui.IsVisible(panel); }, 3000), "the acquisition panel did not close");
+    s.Wait(500);
+}
+#endif
+
 // --- 5. The table -------------------------------------------------------------------------------------
 
 std::vector<SimScenario> MakeScenarios()
 {
     std::vector<SimScenario> all;
+#ifdef SIM_HAS_ACQUIRE
+    all.push_back({"acquisition", "plate acquisition with a reference spot, pause / continue, stop with confirmation",
+                   &AcquisitionScenario});
+#endif
 #ifdef SIM_HAS_SWAP
     all.push_back({"source-swap", "source swap MALDI to API (hot source, interlock override) and back",
                    &SourceSwapScenario});
