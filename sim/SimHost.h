@@ -52,6 +52,8 @@ public:
 
     HICON ApplicationIcon() const { return m_icon; }
     CMaldiPlate& Plate() { return m_plate; }
+    // The monitor client the host hands to the acquisition panel.
+    CInstMonClient& Monitor() { return m_monitor; }
     ResourceModule& Module() { return m_resources.Module(); }
 
     // --- tool windows ---

@@ -1,5 +1,5 @@
 // The scenarios of maldi-sim. Sections:
-//   1. Control ids and window descriptions shared by the scenarios
+//   1. Control ids of the swap and ESI windows, helpers
 //   2. source-swap   MALDI to API with a hot source and the interlock override, and back
 //   3. esi-probe     ESI probe jog with an accelerating hold, save and exit
 //   4. acquisition   plate acquisition with a reference spot, pause / continue, stop
@@ -23,10 +23,9 @@
 
 namespace {
 
-// --- 1. Control ids and window descriptions ------------------------------------------------------------
+// --- 1. Control ids of the swap and ESI windows, helpers ----------------------------------------------
 
 namespace swapids {
-constexpr int Thermometer = 14178;
 constexpr int PrevStep = 14169;
 constexpr int Expand = 14167;
 constexpr int NextStep = 14101;
@@ -43,22 +42,9 @@ constexpr int In = 14169;
 constexpr int Out = 14101;
 constexpr int Bar = 14195;
 constexpr int Expand = 14181;
-constexpr int StepOne = 41588;
 constexpr int StepFive = 41589;
 constexpr int StepFifty = 41590;
 } // namespace esiids
-
-namespace acqids {
-constexpr int Laser = 14163;
-constexpr int Pause = 14170;
-constexpr int StopAcquisition = 14166;
-constexpr int Previous = 14169;
-constexpr int PlateStop = 14177;
-constexpr int Next = 14101;
-constexpr int Expand = 14181;
-constexpr int LockMass = 14183;
-constexpr int Progress = 14195;
-} // namespace acqids
 
 const char* OnOff(bool on) { return on ? "on" : "off"; }
 
@@ -222,6 +208,18 @@ void EsiProbeScenario(SimSession& s)
 // --- 4. acquisition -----------------------------------------------------------------------------------
 
 #ifdef SIM_HAS_ACQUIRE
+namespace acqids {
+constexpr int Laser = 14163;
+constexpr int Pause = 14170;
+constexpr int StopAcquisition = 14166;
+constexpr int Previous = 14169;
+constexpr int PlateStop = 14177;
+constexpr int Next = 14101;
+constexpr int Expand = 14181;
+constexpr int LockMass = 14183;
+constexpr int Progress = 14195;
+} // namespace acqids
+
 void AcquisitionScenario(SimSession& s)
 {
     s.Say("a 96-well plate is loaded; the host opens the acquisition panel");
