@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/framework/ClassicLook.h"
 #include "platform/framework/CommCtrl.h"
 #include "platform/framework/TextLayout.h"
 #include "platform/framework/WindowManager.h"
+#include "platform/framework/gdi/CDC.h"
+#include "platform/framework/gdi/PaintFunctions.h"
 
 namespace {
 
@@ -237,6 +240,8 @@ LRESULT ComboBoxControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         ::SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(state));
         auto* cs = reinterpret_cast<CREATESTRUCT*>(lParam);
         if (cs) state->m_droppedHeight = cs->cy;
+        // Scroll bar styles belong to the list, not to the closed field.
+        if (WindowRecord* rec = wm().Find(hwnd)) rec->style &= ~(WS_VSCROLL | WS_HSCROLL);
         // The combo's own text is its items'; a caption given at creation goes to the edit.
         return wm().DefWindowProc(hwnd, message, wParam, lParam);
     }
@@ -631,7 +636,66 @@ LRESULT ComboBoxControl::handle(HWND hwnd, ComboBoxControl& self, UINT message, 
         return 0;
     case WM_NCHITTEST:
         return HTCLIENT;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        if (CDC* dc = CDC::FromHandle(::BeginPaint(hwnd, &ps))) Paint(hwnd, *dc);
+        ::EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) Paint(hwnd, *dc);
+        return 0;
     default:
         return wm().DefWindowProc(hwnd, message, wParam, lParam);
     }
+}
+
+// --- painting -----------------------------------------------------------------------------------------
+
+namespace {
+
+// The drop-down arrow: a black triangle 7 pixels wide, 4 high, centred in the button.
+void drawArrow(CDC& dc, const CRect& button, COLORREF color)
+{
+    int x = button.left + (button.Width() - 7) / 2;
+    int y = button.top + (button.Height() - 4) / 2;
+    for (int row = 0; row < 4; ++row) dc.FillSolidRect(x + row, y + row, 7 - 2 * row, 1, color);
+}
+
+} // namespace
+
+void ComboBoxControl::Paint(HWND hwnd, CDC& dc)
+{
+    ComboBoxControl* self = from(hwnd);
+    if (!self) return;
+    const bool enabled = wm().IsEffectivelyEnabled(hwnd);
+    const CRect client = wm().ClientRect(hwnd);
+    HBRUSH brush = ClassicLook::ControlColor(hwnd, dc, enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC);
+    ClassicLook::SelectWindowFont(hwnd, dc);
+
+    CRect field = client;
+    dc.DrawEdge(&field, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    ::FillRect(dc.GetSafeHdc(), &field, enabled ? brush : ::GetSysColorBrush(COLOR_3DFACE));
+
+    CRect button = ButtonRect(hwnd);
+    dc.FillSolidRect(&button, ::GetSysColor(COLOR_3DFACE));
+    CRect edge = button;
+    dc.DrawEdge(&edge, self->m_dropped ? EDGE_SUNKEN : EDGE_RAISED, BF_RECT);
+    CRect glyph = button;
+    if (self->m_dropped) glyph.OffsetRect(1, 1);
+    drawArrow(dc, glyph, ::GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+
+    if (self->m_edit) return; // the edit paints the text
+    CRect text(field.left + 1, field.top + 1, button.left - 1, field.bottom - 1);
+    bool highlight = enabled && self->m_focused && !self->m_dropped;
+    if (highlight) dc.FillSolidRect(&text, ::GetSysColor(COLOR_HIGHLIGHT));
+    if (self->m_cursel >= 0 && self->m_cursel < static_cast<int>(self->m_items.size())) {
+        dc.SetBkMode(TRANSPARENT);
+        dc.SetTextColor(::GetSysColor(!enabled ? COLOR_GRAYTEXT : highlight ? COLOR_HIGHLIGHTTEXT : COLOR_WINDOWTEXT));
+        CRect label = text;
+        label.left += 2;
+        dc.DrawText(self->m_items[static_cast<size_t>(self->m_cursel)].text, &label,
+                    DT_LEFT | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+    }
+    if (highlight) dc.DrawFocusRect(&text);
 }

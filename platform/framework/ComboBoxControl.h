@@ -13,6 +13,7 @@
 // Geometry: the height given at creation is the height with the list open; the closed window is
 // one field high (the font's line height + 2, plus a 3-pixel border above and below), and the list
 // shows as many whole items as fit in the rest (at least one), scrolling through the others.
+// WS_VSCROLL and WS_HSCROLL are the list's: the combo's own window drops them when made.
 //
 // Text: WM_GETTEXT gives the edit's text, or for a drop-down list the selected item's (empty with
 // no selection). WM_SETTEXT sets the edit's text silently; a drop-down list has no text of its own,
@@ -29,12 +30,20 @@
 // item starting with it; each such change sends CBN_SELCHANGE. Typing into a drop-down's edit
 // sends CBN_EDITUPDATE then CBN_EDITCHANGE, and the selection becomes the item equal to the new
 // text (none when no item is).
+//
+// Painting (classic look): a sunken field in the parent's edit colours with the drop-down button at
+// its right (a raised face with a black arrow, pushed in while the list is open); a drop-down list
+// shows its selection in the field, highlighted with a focus rectangle while the combo has the
+// focus; a drop-down's edit paints its own text. Disabled: grey field and arrow. The open list lies
+// outside the combo's window and is not drawn.
 
 #include <vector>
 
 #include "platform/framework/CRect.h"
 #include "platform/framework/CString.h"
 #include "platform/framework/WinUser.h"
+
+class CDC;
 
 class ComboBoxControl {
 public:
@@ -51,6 +60,7 @@ public:
     static CRect ListRect(HWND hwnd);
     static CRect ItemRect(HWND hwnd, int index);
     static CRect ButtonRect(HWND hwnd);
+    static void Paint(HWND hwnd, CDC& dc);
 
 private:
     struct Item {
@@ -73,7 +83,6 @@ private:
     static void layout(HWND hwnd);
     static int find(const ComboBoxControl& self, int start, LPCTSTR text, bool exact);
     static int visibleItems(const ComboBoxControl& self);
-    static void paint(HWND hwnd);
 
     std::vector<Item> m_items;
     int m_cursel = -1;

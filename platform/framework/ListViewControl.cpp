@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/framework/ClassicLook.h"
 #include "platform/framework/CommCtrl.h"
 #include "platform/framework/TextLayout.h"
 #include "platform/framework/WindowManager.h"
+#include "platform/framework/gdi/CDC.h"
+#include "platform/framework/gdi/PaintFunctions.h"
 
 namespace {
 
@@ -639,7 +642,109 @@ LRESULT ListViewControl::handle(HWND hwnd, ListViewControl& self, UINT message, 
     case WM_SIZE:
         wm().Invalidate(hwnd, nullptr, true);
         return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        if (CDC* dc = CDC::FromHandle(::BeginPaint(hwnd, &ps))) Paint(hwnd, *dc);
+        ::EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) Paint(hwnd, *dc);
+        return 0;
     default:
         return wm().DefWindowProc(hwnd, message, wParam, lParam);
     }
+}
+
+// --- painting -----------------------------------------------------------------------------------------
+
+void ListViewControl::Paint(HWND hwnd, CDC& dc)
+{
+    ListViewControl* self = from(hwnd);
+    if (!self) return;
+    const DWORD style = styleOf(hwnd);
+    const bool enabled = wm().IsEffectivelyEnabled(hwnd);
+    const CRect client = wm().ClientRect(hwnd);
+    ClassicLook::SelectWindowFont(hwnd, dc);
+    dc.FillSolidRect(&client, self->m_bkColor == CLR_NONE ? ::GetSysColor(COLOR_WINDOW) : self->m_bkColor);
+    dc.SetBkMode(TRANSPARENT);
+    const int header = headerHeight(hwnd);
+    const int rowHeight = RowHeight(hwnd);
+    const int columns = static_cast<int>(self->m_columns.size());
+
+    // The header: a raised button per column, then one over the rest of the width.
+    if (header > 0) {
+        int x = 0;
+        dc.SetTextColor(::GetSysColor(COLOR_BTNTEXT));
+        for (int c = 0; c <= columns && x < client.right; ++c) {
+            int width = c < columns ? self->m_columns[static_cast<size_t>(c)].width : client.right - x;
+            if (width <= 0) continue;
+            CRect r(x, 0, x + width, header);
+            dc.FillSolidRect(&r, ::GetSysColor(COLOR_3DFACE));
+            CRect edge = r;
+            dc.DrawEdge(&edge, EDGE_RAISED, BF_RECT);
+            if (c < columns) {
+                const Column& col = self->m_columns[static_cast<size_t>(c)];
+                CRect label(r.left + 6, r.top, r.right - 6, r.bottom);
+                UINT align = col.format == LVCFMT_RIGHT ? DT_RIGHT : col.format == LVCFMT_CENTER ? DT_CENTER : DT_LEFT;
+                if (!enabled) dc.SetTextColor(::GetSysColor(COLOR_GRAYTEXT));
+                dc.DrawText(col.text, &label, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+            }
+            x += width;
+        }
+    }
+
+    const int saved = dc.SaveDC();
+    CRect rows(0, header, client.right, client.bottom);
+    dc.IntersectClipRect(&rows);
+    const bool focused = self->m_focused;
+    const bool fullRow = (self->m_exStyle & LVS_EX_FULLROWSELECT) != 0;
+    int rowWidth = 0;
+    for (const Column& c : self->m_columns) rowWidth += c.width;
+    for (int i = self->m_top, y = header; i < static_cast<int>(self->m_items.size()) && y < client.bottom; ++i, y += rowHeight) {
+        const Item& item = self->m_items[static_cast<size_t>(i)];
+        const bool selected = (item.state & LVIS_SELECTED) && (focused || (style & LVS_SHOWSELALWAYS));
+        // Selected rows: the highlight while the list has the focus, the face colour otherwise.
+        const COLORREF selectedBack = ::GetSysColor(focused ? COLOR_HIGHLIGHT : COLOR_3DFACE);
+        const COLORREF selectedText = ::GetSysColor(focused ? COLOR_HIGHLIGHTTEXT : COLOR_BTNTEXT);
+        CRect focusRect;
+        int x = 0;
+        for (int c = 0; c < columns; ++c) {
+            const Column& col = self->m_columns[static_cast<size_t>(c)];
+            CRect cell(x, y, x + col.width, y + rowHeight);
+            x += col.width;
+            if (cell.Width() <= 0) continue;
+            CString t = text(item, col.subItem);
+            CRect label(cell.left + 6, cell.top, cell.right - 6, cell.bottom);
+            bool highlighted = selected && (fullRow || c == 0);
+            if (highlighted) {
+                CRect back = cell;
+                if (!fullRow) {
+                    // Only the label of the first column.
+                    back.left = label.left - 2;
+                    back.right = std::min(cell.right, label.left + TextLayout::Width(TextLayout::FontOf(hwnd), t) + 2);
+                }
+                dc.FillSolidRect(&back, selectedBack);
+                if (c == 0) focusRect = fullRow ? CRect(0, y, rowWidth, y + rowHeight) : back;
+            } else if (c == 0) {
+                focusRect = cell;
+            }
+            COLORREF color = !enabled ? ::GetSysColor(COLOR_GRAYTEXT) : highlighted ? selectedText : self->m_textColor;
+            dc.SetTextColor(color);
+            UINT align = col.format == LVCFMT_RIGHT ? DT_RIGHT : col.format == LVCFMT_CENTER ? DT_CENTER : DT_LEFT;
+            dc.DrawText(t, &label, align | DT_VCENTER | DT_SINGLELINE | DT_NOPREFIX | DT_END_ELLIPSIS);
+        }
+        if ((self->m_exStyle & LVS_EX_GRIDLINES) && rowWidth > 0) {
+            dc.FillSolidRect(0, y + rowHeight - 1, rowWidth, 1, ::GetSysColor(COLOR_3DFACE));
+        }
+        if (focused && (item.state & LVIS_FOCUSED) && !focusRect.IsRectEmpty()) dc.DrawFocusRect(&focusRect);
+    }
+    if ((self->m_exStyle & LVS_EX_GRIDLINES) && columns > 0) {
+        int x = 0;
+        for (const Column& c : self->m_columns) {
+            x += c.width;
+            dc.FillSolidRect(x - 1, header, 1, client.bottom - header, ::GetSysColor(COLOR_3DFACE));
+        }
+    }
+    dc.RestoreDC(saved);
 }

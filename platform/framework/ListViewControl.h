@@ -30,9 +30,12 @@
 #include "platform/framework/CString.h"
 #include "platform/framework/WinUser.h"
 
+class CDC;
+
 class ListViewControl {
 public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static void Paint(HWND hwnd, CDC& dc);
     static constexpr int kExtraBytes = sizeof(void*);
 
     // Client coordinates; empty when the list view has no such row or column.
@@ -69,7 +72,6 @@ private:
     static int headerHeight(HWND hwnd);
     static int countPerPage(HWND hwnd);
     static CString text(const Item& item, int subItem);
-    static void paint(HWND hwnd);
 
     std::vector<Column> m_columns;
     std::vector<Item> m_items;

@@ -3,9 +3,12 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/framework/ClassicLook.h"
 #include "platform/framework/CommCtrl.h"
 #include "platform/framework/TextLayout.h"
 #include "platform/framework/WindowManager.h"
+#include "platform/framework/gdi/CDC.h"
+#include "platform/framework/gdi/PaintFunctions.h"
 
 namespace {
 
@@ -202,7 +205,67 @@ LRESULT TabControl::handle(HWND hwnd, TabControl& self, UINT message, WPARAM wPa
         if (wParam == VK_LEFT && self.m_cursel > 0) operatorSelect(hwnd, self.m_cursel - 1);
         if (wParam == VK_RIGHT && self.m_cursel + 1 < count) operatorSelect(hwnd, self.m_cursel + 1);
         return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        if (CDC* dc = CDC::FromHandle(::BeginPaint(hwnd, &ps))) Paint(hwnd, *dc);
+        ::EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) Paint(hwnd, *dc);
+        return 0;
     default:
         return wm().DefWindowProc(hwnd, message, wParam, lParam);
+    }
+}
+
+// --- painting -----------------------------------------------------------------------------------------
+
+void TabControl::Paint(HWND hwnd, CDC& dc)
+{
+    TabControl* self = from(hwnd);
+    if (!self) return;
+    const bool enabled = wm().IsEffectivelyEnabled(hwnd);
+    const CRect client = wm().ClientRect(hwnd);
+    HBRUSH brush = ClassicLook::ControlColor(hwnd, dc, WM_CTLCOLORSTATIC);
+    ::FillRect(dc.GetSafeHdc(), &client, brush);
+    ClassicLook::SelectWindowFont(hwnd, dc);
+    dc.SetBkMode(TRANSPARENT);
+    const COLORREF light = ::GetSysColor(COLOR_3DHIGHLIGHT), shadow = ::GetSysColor(COLOR_3DSHADOW);
+    const COLORREF dark = ::GetSysColor(COLOR_3DDKSHADOW), face = ::GetSysColor(COLOR_3DFACE);
+
+    // The frame of the display area, raised.
+    const int row = TabRowHeight(hwnd);
+    CRect frame(client.left, row, client.right, client.bottom);
+    dc.DrawEdge(&frame, EDGE_RAISED, BF_RECT);
+
+    // Unselected tabs first, the selected one last: a little larger, its bottom open into the frame.
+    for (int pass = 0; pass < 2; ++pass) {
+        for (int i = 0; i < static_cast<int>(self->m_tabs.size()); ++i) {
+            bool selected = i == self->m_cursel;
+            if (selected != (pass == 1)) continue;
+            CRect r = TabRect(hwnd, i);
+            if (selected) {
+                r.InflateRect(2, 2);
+                r.bottom += 1;
+            }
+            dc.FillSolidRect(r.left + 1, r.top + 1, r.Width() - 2, r.Height() - 1, face);
+            dc.FillSolidRect(r.left, r.top + 2, 1, r.Height() - 2, light);                // left
+            dc.FillSolidRect(r.left + 1, r.top + 1, 1, 1, light);                          // corner
+            dc.FillSolidRect(r.left + 2, r.top, r.Width() - 4, 1, light);                  // top
+            dc.FillSolidRect(r.right - 2, r.top + 1, 1, 1, dark);                          // corner
+            dc.FillSolidRect(r.right - 1, r.top + 2, 1, r.Height() - 2, dark);             // right
+            dc.FillSolidRect(r.right - 2, r.top + 2, 1, r.Height() - 2, shadow);
+            if (!selected) dc.FillSolidRect(r.left, r.bottom - 1, r.Width(), 1, light);   // the frame's line
+            CRect label = r;
+            label.top += selected ? 1 : 2;
+            dc.SetTextColor(::GetSysColor(enabled ? COLOR_BTNTEXT : COLOR_GRAYTEXT));
+            dc.DrawText(self->m_tabs[static_cast<size_t>(i)].text, &label, DT_CENTER | DT_VCENTER | DT_SINGLELINE);
+            if (selected && self->m_focused) {
+                CRect focus = r;
+                focus.DeflateRect(3, 3);
+                dc.DrawFocusRect(&focus);
+            }
+        }
     }
 }

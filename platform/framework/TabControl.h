@@ -17,9 +17,12 @@
 #include "platform/framework/CString.h"
 #include "platform/framework/WinUser.h"
 
+class CDC;
+
 class TabControl {
 public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static void Paint(HWND hwnd, CDC& dc);
     static constexpr int kExtraBytes = sizeof(void*);
     static constexpr int kMargin = 2;
     static constexpr int kPadding = 6;
@@ -37,7 +40,6 @@ private:
     static TabControl* from(HWND hwnd);
     static LRESULT handle(HWND hwnd, TabControl& self, UINT message, WPARAM wParam, LPARAM lParam);
     static void operatorSelect(HWND hwnd, int index);
-    static void paint(HWND hwnd);
 
     std::vector<Tab> m_tabs;
     int m_cursel = -1;

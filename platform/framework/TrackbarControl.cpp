@@ -2,8 +2,11 @@
 
 #include <algorithm>
 
+#include "platform/framework/ClassicLook.h"
 #include "platform/framework/CommCtrl.h"
 #include "platform/framework/WindowManager.h"
+#include "platform/framework/gdi/CDC.h"
+#include "platform/framework/gdi/PaintFunctions.h"
 
 namespace {
 
@@ -351,7 +354,80 @@ LRESULT TrackbarControl::handle(HWND hwnd, TrackbarControl& self, UINT message, 
     case WM_SIZE:
         wm().Invalidate(hwnd, nullptr, true);
         return 0;
+    case WM_PAINT: {
+        PAINTSTRUCT ps;
+        if (CDC* dc = CDC::FromHandle(::BeginPaint(hwnd, &ps))) Paint(hwnd, *dc);
+        ::EndPaint(hwnd, &ps);
+        return 0;
+    }
+    case WM_PRINTCLIENT:
+        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) Paint(hwnd, *dc);
+        return 0;
     default:
         return wm().DefWindowProc(hwnd, message, wParam, lParam);
+    }
+}
+
+// --- painting -----------------------------------------------------------------------------------------
+
+void TrackbarControl::Paint(HWND hwnd, CDC& dc)
+{
+    TrackbarControl* self = from(hwnd);
+    if (!self) return;
+    const DWORD style = static_cast<DWORD>(::GetWindowLong(hwnd, GWL_STYLE));
+    const bool vertical = (style & TBS_VERT) != 0;
+    const bool enabled = wm().IsEffectivelyEnabled(hwnd);
+    const CRect client = wm().ClientRect(hwnd);
+    HBRUSH brush = ClassicLook::ControlColor(hwnd, dc, WM_CTLCOLORSTATIC);
+    ::FillRect(dc.GetSafeHdc(), &client, brush);
+
+    CRect channel = ChannelRect(hwnd);
+    // The channel: a sunken groove, white inside where there is room.
+    CRect groove = channel;
+    dc.DrawEdge(&groove, EDGE_SUNKEN, BF_RECT | BF_ADJUST);
+    if (!groove.IsRectEmpty()) dc.FillSolidRect(&groove, ::GetSysColor(COLOR_WINDOW));
+
+    CRect thumb = ThumbRect(hwnd);
+    if (!(style & TBS_NOTICKS)) {
+        // Ticks below (right of) the thumb, above (left of) it too with TBS_BOTH or only there
+        // with TBS_TOP: automatic ones at every frequency step, else the ends and those set.
+        std::vector<int> tics{self->m_min, self->m_max};
+        if ((style & TBS_AUTOTICKS) && self->m_max > self->m_min) {
+            for (int t = self->m_min + self->m_ticFrequency; t < self->m_max; t += self->m_ticFrequency) tics.push_back(t);
+        } else {
+            tics.insert(tics.end(), self->m_tics.begin(), self->m_tics.end());
+        }
+        const COLORREF color = ::GetSysColor(COLOR_BTNTEXT);
+        const bool after = (style & TBS_BOTH) || !(style & TBS_TOP);
+        const bool before = (style & TBS_BOTH) || (style & TBS_TOP);
+        for (int t : tics) {
+            POINT p = PointOf(hwnd, t);
+            if (vertical) {
+                if (after) dc.FillSolidRect(thumb.right + 2, p.y, 3, 1, color);
+                if (before) dc.FillSolidRect(thumb.left - 5, p.y, 3, 1, color);
+            } else {
+                if (after) dc.FillSolidRect(p.x, thumb.bottom + 2, 1, 3, color);
+                if (before) dc.FillSolidRect(p.x, thumb.top - 5, 1, 3, color);
+            }
+        }
+    }
+    if (!(style & TBS_NOTHUMB)) {
+        dc.FillSolidRect(&thumb, ::GetSysColor(COLOR_3DFACE));
+        CRect edge = thumb;
+        dc.DrawEdge(&edge, EDGE_RAISED, BF_RECT);
+        if (!enabled) {
+            // A disabled thumb shows a checked grey middle.
+            CRect inside = thumb;
+            inside.DeflateRect(2, 2);
+            for (int y = inside.top; y < inside.bottom; ++y) {
+                for (int x = inside.left + ((y - inside.top) % 2); x < inside.right; x += 2) {
+                    dc.SetPixel(x, y, ::GetSysColor(COLOR_3DHIGHLIGHT));
+                }
+            }
+        }
+    }
+    if (self->m_focused) {
+        CRect focus = client;
+        dc.DrawFocusRect(&focus);
     }
 }

@@ -28,9 +28,12 @@
 #include "platform/framework/CRect.h"
 #include "platform/framework/WinUser.h"
 
+class CDC;
+
 class TrackbarControl {
 public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static void Paint(HWND hwnd, CDC& dc);
     static constexpr int kExtraBytes = sizeof(void*);
     static constexpr int kThumbSize = 11;  // along the channel
     static constexpr int kThumbDepth = 21; // across it, at most
@@ -49,7 +52,6 @@ private:
     static void releasedCapture(HWND hwnd);
     static int positionAt(HWND hwnd, POINT p);
     static void setRange(HWND hwnd, int low, int high, bool redraw);
-    static void paint(HWND hwnd);
 
     int m_min = 0;
     int m_max = 100;
