@@ -91,6 +91,25 @@ TEST(ToolWindowPainting, AWindowWithoutAnIconHasNoMinimisedDrawingOfItsOwn)
     EXPECT_EQ(w.iconErases, 0);
 }
 
+TEST(ToolWindowPainting, ScreenshotsOfTheWindowContractedAndExpandedShowWhatTheOperatorSees)
+{
+    AutomationSession session;
+    FrameResources resources;
+    TestToolWindow<> w(sourceSwapKind());
+    w.CreateUI(resources.WindowIcon());
+    ASSERT_TRUE(w.Create());
+    std::filesystem::create_directories(SurfaceDiff::OutputDirectory());
+    session->Pump();
+    Surface contracted = PaintManager::Get().Render(w.m_hWnd);
+    EXPECT_EQ(contracted.Height(), session->WindowRect(w.m_hWnd).Height());
+    EXPECT_TRUE(PngFile::Write(contracted, SurfaceDiff::OutputDirectory() + "/tool-window-contracted.png"));
+
+    session->Click(w.m_hWnd, maldi::res::IDI_EXPAND_INFORMATION);
+    Surface expanded = PaintManager::Get().Render(w.m_hWnd);
+    EXPECT_EQ(expanded.Height(), contracted.Height() + kContract);
+    EXPECT_TRUE(PngFile::Write(expanded, SurfaceDiff::OutputDirectory() + "/tool-window-expanded.png"));
+}
+
 namespace {
 
 // Every icon button of the library on one dialog, as the windows show them.

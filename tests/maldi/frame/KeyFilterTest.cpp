@@ -95,16 +95,6 @@ TEST(ToolWindowKeys, ArrowKeysAreSwallowedOnlyByTheCrosshairKind)
     }
 }
 
-TEST(ToolWindowKeys, OtherKeysReachTheControls)
-{
-    for (const Kind& kind : kKinds) {
-        SCOPED_TRACE(kind.name);
-        Window t(kind.info);
-        EXPECT_TRUE(t.session->ReplaceText(t.control(IDC_VALUE), "17"));
-        EXPECT_EQ(t.session->Text(t.control(IDC_VALUE)), "17");
-    }
-}
-
 TEST(ToolWindowKeys, WindowsThatAskForItHaveTheirMembersReadForEveryMessage)
 {
     Window probe(probeAdjustKind());
