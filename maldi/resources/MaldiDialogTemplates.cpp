@@ -58,6 +58,40 @@ DialogTemplate probeSwapControl()
         }};
 }
 
+// "Maldi Acquisition": laser, pause and stop in an uncaptioned group; the "Plate Control" group
+// (previous, plate stop, next, lock mass, expand, spot progress); below them the "Control" group
+// (collision energy, plate speed), the part that contracting folds away (108 pixels: the client
+// area is 260 pixels high, so the fold lies at 152 pixels, between the plate group's bottom at 150
+// and the control group's top at 153).
+DialogTemplate acquireControl()
+{
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    constexpr DWORD progress = child | WS_BORDER | PBS_SMOOTH;
+    return DialogTemplate{
+        IDD_ACQUIRE_CONTROL, "Maldi Acquisition", kToolWindowStyle, 0, 20, 20, 150, 160, "MS Sans Serif", 8,
+        {
+            {IDC_STATIC, "Button", "", child | BS_GROUPBOX, 0, 4, 2, 142, 32},
+            {static_cast<int>(IDI_FIRE_LASER), "Button", "", kIconButton, 0, 9, 9, 24, 22},
+            {static_cast<int>(IDI_PAUSE), "Button", "", kIconButton, 0, 36, 9, 24, 22},
+            {static_cast<int>(IDI_STOP_ACQUISITION), "Button", "", kIconButton, 0, 63, 9, 24, 22},
+            {IDC_STATIC, "Button", "Plate Control", child | BS_GROUPBOX, 0, 4, 36, 142, 56},
+            {static_cast<int>(IDI_PREVIOUS), "Button", "", kIconButton, 0, 9, 46, 24, 22},
+            {static_cast<int>(IDI_STOP), "Button", "", kIconButton, 0, 36, 46, 24, 22},
+            {static_cast<int>(IDI_NEXT), "Button", "", kIconButton, 0, 63, 46, 24, 22},
+            {static_cast<int>(IDI_LOCK_MASS), "Button", "", kIconButton, 0, 90, 46, 24, 22},
+            {static_cast<int>(IDI_EXPAND_DIALOG), "Button", "", kIconButton, 0, 117, 46, 24, 22},
+            {static_cast<int>(IDC_PLATE_SPOT_PROGRESS), "msctls_progress32", "Progress1", progress, 0, 9, 73, 132, 14},
+            {IDC_STATIC, "Button", "Control", child | BS_GROUPBOX, 0, 4, 95, 142, 60},
+            {IDC_STATIC, "Static", "CE", child | SS_LEFT, 0, 10, 110, 16, 8},
+            {static_cast<int>(IDC_COLLISION_ENERGY), "Edit", "", child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0,
+             30, 108, 44, 12},
+            {IDC_STATIC, "Static", "Speed", child | SS_LEFT, 0, 10, 133, 22, 8},
+            {static_cast<int>(IDC_SPEED_SLIDER), "msctls_trackbar32", "", child | WS_TABSTOP | TBS_HORZ | TBS_AUTOTICKS,
+             0, 34, 128, 92, 18},
+            {static_cast<int>(IDC_SPEED_TEXT), "Static", "1", child | SS_LEFT, 0, 130, 133, 10, 8},
+        }};
+}
+
 // "ESI Probe Adjust": home, save and exit in an uncaptioned group with the expand button beside
 // it; the "Probe Control" group (in, stop, out, position indicator); below them the "Step Size"
 // radio buttons, the part that contracting folds away (60 pixels: the group starts 5 pixels below
@@ -159,5 +193,5 @@ DialogTemplate maldiMSScan()
 
 std::vector<DialogTemplate> MaldiDialogTemplates::Templates()
 {
-    return {probeSwapControl(), esiProbeControl(), maldiMSScan()};
+    return {acquireControl(), probeSwapControl(), esiProbeControl(), maldiMSScan()};
 }

@@ -99,6 +99,12 @@ constexpr UINT IDC_STEP_SIZE_ONE = 41588;       // "Step Size" radio buttons: 1,
 constexpr UINT IDC_STEP_SIZE_FIVE = 41589;
 constexpr UINT IDC_STEP_SIZE_FIFTY = 41590;
 
+// --- acquisition control panel controls (its buttons use the icon ids above) -------------------------
+constexpr UINT IDC_PLATE_SPOT_PROGRESS = 14195; // plate spot progress bar
+constexpr UINT IDC_COLLISION_ENERGY = 43064;    // instrument edit box "CE"
+constexpr UINT IDC_SPEED_SLIDER = 37316;        // plate speed slider
+constexpr UINT IDC_SPEED_TEXT = 37318;          // the selected plate speed
+
 // --- MS scan function dialog "Maldi MS Scan" (a named template) ----------------------------------
 constexpr LPCTSTR IDD_MALDI_MS_SCAN = "Maldi MS Scan";
 constexpr UINT IDC_MS_START_MASS = 43011;

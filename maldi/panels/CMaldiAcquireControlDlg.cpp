@@ -1,0 +1,429 @@
+#include "maldi/panels/CMaldiAcquireControlDlg.h"
+
+#include "maldi/boundary/CMaldiAppInterface.h"
+#include "maldi/resources/MaldiResourceIds.h"
+#include "platform/framework/CommCtrl.h"
+#include "platform/framework/DDX.h"
+#include "platform/platemodel/CMaldiPlate.h"
+#include "platform/platemodel/TargetPlate.h"
+
+using namespace maldi::res;
+
+namespace {
+
+constexpr ToolWindowInfo kAcquisitionWindow{
+    .templateId = IDD_ACQUIRE_CONTROL,
+    .caption = "Maldi Acquisition",
+    .contractAmount = 108,
+    .swallowedKeys = ToolWindowKeys::Tab | ToolWindowKeys::Escape,
+    .exchangeBeforeFiltering = false,
+    .greyClose = true,
+    .setIcon = true,
+    .topmost = true,
+    .expandButton = ExpandButtonKind::IconButton,
+    .initialExpandState = 1,
+};
+
+// The progress bar's look: sample spots in blues, the reference spot in oranges.
+constexpr COLORREF kBarBackground = 0xC0C0C0;
+constexpr COLORREF kTextOnBar = 0xFFFFFF;
+constexpr COLORREF kSampleTextOnBk = 0x7F0000;
+constexpr COLORREF kSampleStart = 0x800000;
+constexpr COLORREF kSampleEnd = 0xFF8000;
+constexpr COLORREF kSpotTextOnBk = 0x800000;
+constexpr COLORREF kReferenceStart = 0x4980;
+constexpr COLORREF kReferenceEnd = 0x93FF;
+
+// A derived panel keeps the acquisition panel's frame values with its own template.
+ToolWindowInfo WithTemplate(UINT templateId)
+{
+    ToolWindowInfo info = kAcquisitionWindow;
+    info.templateId = templateId;
+    return info;
+}
+
+constexpr int kLockEnable = 1;
+constexpr int kLockCheck = 2;
+
+} // namespace
+
+const int CMaldiAcquireControlDlg::m_nSpeeds[8] = {1, 2, 3, 4, 5, 6, 7, 8};
+
+BEGIN_MESSAGE_MAP(CMaldiAcquireControlDlg, CToolWindow<CTunePage>)
+    ON_BN_CLICKED(IDI_FIRE_LASER, &CMaldiAcquireControlDlg::OnPlateLaser)
+    ON_BN_CLICKED(IDI_STOP_ACQUISITION, &CMaldiAcquireControlDlg::OnPlateStopAcquire)
+    ON_BN_CLICKED(IDI_PAUSE, &CMaldiAcquireControlDlg::OnPlatePauseAcquire)
+    ON_BN_CLICKED(IDI_PREVIOUS, &CMaldiAcquireControlDlg::OnPlateMoveLeft)
+    ON_BN_CLICKED(IDI_STOP, &CMaldiAcquireControlDlg::OnPlateStop)
+    ON_BN_CLICKED(IDI_NEXT, &CMaldiAcquireControlDlg::OnPlateMoveRight)
+    ON_BN_CLICKED(IDI_LOCK_MASS, &CMaldiAcquireControlDlg::OnLMCWell) // virtual: a derived panel's runs
+    ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_SPEED_SLIDER, &CMaldiAcquireControlDlg::OnReleasedCaptureSpeedSlider)
+    ON_WM_HSCROLL()
+    ON_WM_TIMER()
+END_MESSAGE_MAP()
+
+CMaldiAcquireControlDlg::CMaldiAcquireControlDlg(CMaldiAppInterface* appInterface, CInstMonClient* monClient)
+    : CMaldiAcquireControlDlg(IDD_ACQUIRE_CONTROL, appInterface, monClient)
+{
+}
+
+CMaldiAcquireControlDlg::CMaldiAcquireControlDlg(UINT templateId, CMaldiAppInterface* appInterface,
+                                                 CInstMonClient* monClient)
+    : CToolWindow<CTunePage>(WithTemplate(templateId), templateId),
+      m_pAppInterface(appInterface),
+      m_pMonClient(monClient)
+{
+}
+
+CMaldiAcquireControlDlg::~CMaldiAcquireControlDlg() = default;
+
+// --- operations of the host -----------------------------------------------------------------------------
+
+void CMaldiAcquireControlDlg::CreateUI(HICON icon, const PolarityDependentInstParam& polarityParam,
+                                       const CString& name, const CString& units, const CString& format)
+{
+    CToolWindow<CTunePage>::CreateUI(icon);
+    if (m_pMonClient) {
+        InitialiseEditControl(m_pMonClient, IDC_COLLISION_ENERGY, name, units, format, 1, polarityParam, 2, 1);
+    }
+}
+
+BOOL CMaldiAcquireControlDlg::Create()
+{
+    return CToolWindow<CTunePage>::Create();
+}
+
+void CMaldiAcquireControlDlg::DisplayWindow()
+{
+    CToolWindow<CTunePage>::DisplayWindow();
+    if (!m_hWnd || !GetDlgItem(IDC_COLLISION_ENERGY)) return;
+    if (CEditCtl* box = GetEditControl(IDC_COLLISION_ENERGY)) box->SetValue(m_dCollisionEnergy);
+}
+
+void CMaldiAcquireControlDlg::StopAcquisition()
+{
+    KillTimer(kProgressTimer);
+    EndDialog(IDOK);
+}
+
+void CMaldiAcquireControlDlg::PauseAcquisition()
+{
+    m_btnPause.SetCheck(BST_CHECKED);
+    m_bPaused = true;
+    PauseButtonsDisable();
+}
+
+void CMaldiAcquireControlDlg::ContinueAcquisition()
+{
+    m_btnPause.SetCheck(BST_UNCHECKED);
+    m_bPaused = false;
+    SetButtonStates();
+}
+
+void CMaldiAcquireControlDlg::SetButtonStates()
+{
+    if (m_bPaused) return;
+    if (m_nCurrentSpot >= m_nSpotCount - 1) {
+        m_btnNext.SetCheck(BST_UNCHECKED);
+        m_btnNext.EnableWindow(FALSE);
+    } else {
+        m_btnNext.EnableWindow(TRUE);
+    }
+    if (m_nCurrentSpot < 1) {
+        m_btnPrevious.SetCheck(BST_UNCHECKED);
+        m_btnPrevious.EnableWindow(FALSE);
+    } else {
+        m_btnPrevious.EnableWindow(TRUE);
+    }
+    m_btnPlateStop.EnableWindow(TRUE);
+    m_btnLaser.EnableWindow(TRUE);
+    SetLockButtonState(kLockEnable, 1);
+}
+
+void CMaldiAcquireControlDlg::PauseButtonsDisable()
+{
+    m_btnNext.EnableWindow(FALSE);
+    m_btnLaser.EnableWindow(FALSE);
+    m_btnPrevious.EnableWindow(FALSE);
+    m_btnPlateStop.EnableWindow(FALSE);
+    m_btnLockMass.EnableWindow(FALSE);
+}
+
+void CMaldiAcquireControlDlg::UpdateProgressIndicator(int spotCount, int currentSpot, int referenceFlag, int well)
+{
+    m_nSpotCount = spotCount;
+    m_nCurrentSpot = currentSpot;
+    m_nReferenceFlag = referenceFlag;
+    m_nWell = well;
+}
+
+void CMaldiAcquireControlDlg::SetPlateSpeed(int speed)
+{
+    for (int i = 0; i < 8; ++i) {
+        if (m_nSpeeds[i] == speed) m_nSpeedIndex = i;
+    }
+}
+
+void CMaldiAcquireControlDlg::InitialiseDialog(double collisionEnergy)
+{
+    RequestInitialStates();
+    m_nCurrentSpot = 0;
+    m_nSpotCount = 0;
+    m_nReferenceFlag = 0;
+    m_nWell = 0;
+    m_nPrevCurrentSpot = m_nPrevSpotCount = m_nPrevReferenceFlag = m_nPrevWell = -1;
+    m_bPaused = false;
+    m_bLockMassToggle = true;
+
+    SetButtonStates();
+    m_btnLaser.SetCheck(BST_UNCHECKED);
+    m_btnPause.SetCheck(BST_UNCHECKED);
+    m_btnNext.SetCheck(BST_UNCHECKED);
+    m_btnPrevious.SetCheck(BST_UNCHECKED);
+    SetLockButtonState(kLockEnable, 1);
+    SetLockButtonState(kLockCheck, 0);
+
+    if (m_ctlProgress.m_hWnd) {
+        m_ctlProgress.SetPos(0);
+        m_ctlProgress.SetTextFormat("", PBS_SHOW_TEXTONLY);
+        m_ctlProgress.Invalidate();
+    }
+    if (m_ctlSpeed.m_hWnd) {
+        m_ctlSpeed.SetRange(0, 7);
+        m_ctlSpeed.SetPos(m_nSpeedIndex);
+        ShowSpeed();
+    }
+    if (m_hWnd) SetTimer(kProgressTimer, kProgressInterval);
+    m_dCollisionEnergy = collisionEnergy;
+}
+
+// --- initialisation ---------------------------------------------------------------------------------------
+
+void CMaldiAcquireControlDlg::DoDataExchange(CDataExchange* dx)
+{
+    CToolWindow<CTunePage>::DoDataExchange(dx);
+    DDX_Control(dx, IDC_PLATE_SPOT_PROGRESS, m_ctlProgress);
+    DDX_Control(dx, IDC_SPEED_SLIDER, m_ctlSpeed);
+}
+
+void CMaldiAcquireControlDlg::SetupButton(CButtonST& button, UINT id, UINT tooltip)
+{
+    if (!button.m_hWnd) button.SubclassDlgItem(id, this);
+    button.SetIcon(static_cast<int>(id), 0);
+    button.SetTooltipText(static_cast<int>(tooltip));
+}
+
+BOOL CMaldiAcquireControlDlg::OnInitDialog()
+{
+    // 1. Greyed Close, the icon, topmost.
+    InitialiseToolWindow();
+    // 2. The icon buttons, each showing the icon with its own id.
+    SetupButton(m_btnLaser, IDI_FIRE_LASER, IDS_FIRE_LASER);
+    SetupButton(m_btnPause, IDI_PAUSE, IDS_PAUSE_ACQUISITION);
+    SetupButton(m_btnStopAcquire, IDI_STOP_ACQUISITION, IDS_STOP_ACQUISITION);
+    SetupButton(m_btnPrevious, IDI_PREVIOUS, IDS_PREVIOUS_STEP);
+    SetupButton(m_btnPlateStop, IDI_STOP, IDS_PROBE_STOP);
+    SetupButton(m_btnNext, IDI_NEXT, IDS_NEXT_STEP);
+    SetupButton(m_btnLockMass, IDI_LOCK_MASS, IDS_LOCK_MASS);
+    SetupExpandButton();
+    // 3. The tuning page: attaches the progress bar and slider, binds the collision energy box.
+    CTunePage::OnInitDialog();
+
+    // 4. The progress bar.
+    m_font.CreateFont(0, 0, 0, 0, FW_BOLD, FALSE, FALSE, 0, 0, 0, 0, 0, 0, "Arial");
+    m_ctlProgress.SetFont(&m_font);
+    m_ctlProgress.SetRange32(m_nProgressStart, m_nProgressUpper);
+    m_ctlProgress.SetPos(m_nProgressStart);
+    m_ctlProgress.SetStep(1);
+    m_ctlProgress.SetBkColor(kBarBackground);
+    m_ctlProgress.SetGradientColors(kSampleStart, kSampleEnd);
+    m_ctlProgress.SetTextColor(kTextOnBar, kSampleTextOnBk);
+    m_ctlProgress.SetTooltipText(static_cast<int>(IDS_PLATE_SPOT_POSITION));
+    m_ctlProgress.Invalidate();
+
+    // 5. Every tool window opens contracted.
+    SetContractDialog();
+
+    // 6. The speed slider and its text.
+    m_ctlSpeed.SetRange(0, 7, FALSE);
+    m_ctlSpeed.SetPos(m_nSpeedIndex);
+    ShowSpeed();
+
+    // 7. Enter presses no button.
+    SetDefID(static_cast<UINT>(-1));
+
+    // 8. The progress timer, and the host's plate, laser and lock-mass states.
+    SetTimer(kProgressTimer, kProgressInterval);
+    RequestInitialStates();
+    return TRUE;
+}
+
+void CMaldiAcquireControlDlg::RequestInitialStates()
+{
+    if (m_pAppInterface) {
+        m_pAppInterface->SendPlateCommand(CMaldiAppInterface::PlateCommandMove,
+                                          CMaldiAppInterface::RequestInitialStates);
+    }
+}
+
+void CMaldiAcquireControlDlg::ShowSpeed()
+{
+    int position = m_ctlSpeed.GetPos();
+    if (position < 0 || position > 7) return;
+    CString text;
+    text.Format("%d", m_nSpeeds[position]);
+    SetDlgItemText(IDC_SPEED_TEXT, text);
+}
+
+// --- the progress timer -------------------------------------------------------------------------------------
+
+void CMaldiAcquireControlDlg::OnTimer(UINT_PTR id)
+{
+    bool outOfDate = m_nWell != m_nPrevWell || m_nCurrentSpot != m_nPrevCurrentSpot ||
+                     m_nSpotCount != m_nPrevSpotCount ||
+                     (m_nCurrentSpot != -1 && m_nReferenceFlag != m_nPrevReferenceFlag);
+    if (outOfDate) {
+        CString label;
+        if (m_nReferenceFlag) {
+            label = "Ref";
+        } else if (const CMaldiPlate* plate = TargetPlate()) {
+            plate->ConvertWellReference(m_nWell, label);
+        }
+        CString text;
+        text.Format("%s: %d of %d", label.GetString(), m_nCurrentSpot + 1, m_nSpotCount);
+        m_ctlProgress.SetTextFormat(text, PBS_SHOW_TEXTONLY);
+        m_ctlProgress.SetRange32(0, m_nSpotCount);
+        m_ctlProgress.SetPos(m_nCurrentSpot + 1);
+        m_ctlProgress.Invalidate();
+        SetButtonStates();
+    }
+    if (m_nReferenceFlag != m_nPrevReferenceFlag) SetSpotColours(m_nReferenceFlag != 0);
+
+    m_nPrevCurrentSpot = m_nCurrentSpot;
+    m_nPrevReferenceFlag = m_nReferenceFlag;
+    m_nPrevSpotCount = m_nSpotCount;
+    m_nPrevWell = m_nWell;
+    CToolWindow<CTunePage>::OnTimer(id);
+}
+
+// Colours only; they show at the next paint.
+void CMaldiAcquireControlDlg::SetSpotColours(bool reference)
+{
+    m_ctlProgress.SetTextColor(kTextOnBar);
+    if (reference) {
+        m_ctlProgress.SetTextColor(kTextOnBar, kReferenceStart);
+        m_ctlProgress.SetGradientColors(kReferenceStart, kReferenceEnd);
+        SetLockButtonState(kLockCheck, 1);
+    } else {
+        m_ctlProgress.SetTextColor(kTextOnBar, kSpotTextOnBk);
+        m_ctlProgress.SetGradientColors(kSampleStart, kSampleEnd);
+        SetLockButtonState(kLockCheck, 0);
+    }
+}
+
+void CMaldiAcquireControlDlg::SetLockButtonState(int what, int value)
+{
+    const CMaldiPlate* plate = TargetPlate();
+    if (!plate || !m_btnLockMass.m_hWnd) return;
+    if (!plate->IsLockMassCorrection()) {
+        m_btnLockMass.EnableWindow(FALSE);
+        m_btnLockMass.SetCheck(BST_UNCHECKED);
+        return;
+    }
+    if (what == kLockEnable) {
+        m_btnLockMass.EnableWindow(value ? TRUE : FALSE);
+    } else if (what == kLockCheck) {
+        m_btnLockMass.SetCheck(value ? BST_CHECKED : BST_UNCHECKED);
+    }
+}
+
+// --- buttons ----------------------------------------------------------------------------------------------
+
+void CMaldiAcquireControlDlg::OnPlateLaser()
+{
+    bool on = m_btnLaser.GetCheck() != BST_CHECKED;
+    m_btnLaser.SetCheck(on ? BST_CHECKED : BST_UNCHECKED);
+    if (m_pAppInterface) {
+        m_pAppInterface->SendPlateCommand(CMaldiAppInterface::PlateCommandLaser,
+                                          on ? CMaldiAppInterface::LaserOn : CMaldiAppInterface::LaserOff);
+    }
+}
+
+void CMaldiAcquireControlDlg::OnPlateStopAcquire()
+{
+    int answer = ::MessageBox(m_hWnd, "Really stop the acquisition ?", "Information", MB_YESNO | MB_ICONINFORMATION);
+    if (answer == IDYES && m_pAppInterface) m_pAppInterface->RequestStopAcquisition();
+}
+
+void CMaldiAcquireControlDlg::OnPlatePauseAcquire()
+{
+    if (m_btnPause.GetCheck() == BST_CHECKED) {
+        m_btnPause.SetCheck(BST_UNCHECKED);
+        if (m_pAppInterface) m_pAppInterface->RequestContinueAcquisition();
+        m_bPaused = false;
+        SetButtonStates();
+    } else {
+        m_btnPause.SetCheck(BST_CHECKED);
+        if (m_pAppInterface) m_pAppInterface->RequestPauseAcquisition();
+        m_bPaused = true;
+        PauseButtonsDisable();
+    }
+}
+
+void CMaldiAcquireControlDlg::OnPlateMoveLeft()
+{
+    if (m_btnNext.GetCheck() == BST_CHECKED) m_btnNext.SetCheck(BST_UNCHECKED);
+    bool moving = m_btnPrevious.GetCheck() == BST_CHECKED;
+    m_btnPrevious.SetCheck(moving ? BST_UNCHECKED : BST_CHECKED);
+    if (m_pAppInterface) {
+        m_pAppInterface->SendPlateCommand(CMaldiAppInterface::PlateCommandMove,
+                                          moving ? CMaldiAppInterface::MoveStop : CMaldiAppInterface::MovePrevious);
+    }
+}
+
+void CMaldiAcquireControlDlg::OnPlateMoveRight()
+{
+    if (m_btnPrevious.GetCheck() == BST_CHECKED) m_btnPrevious.SetCheck(BST_UNCHECKED);
+    bool moving = m_btnNext.GetCheck() == BST_CHECKED;
+    m_btnNext.SetCheck(moving ? BST_UNCHECKED : BST_CHECKED);
+    if (m_pAppInterface) {
+        m_pAppInterface->SendPlateCommand(CMaldiAppInterface::PlateCommandMove,
+                                          moving ? CMaldiAppInterface::MoveStop : CMaldiAppInterface::MoveNext);
+    }
+}
+
+void CMaldiAcquireControlDlg::OnPlateStop()
+{
+    if (m_btnNext.GetCheck() == BST_CHECKED) m_btnNext.SetCheck(BST_UNCHECKED);
+    if (m_btnPrevious.GetCheck() == BST_CHECKED) m_btnPrevious.SetCheck(BST_UNCHECKED);
+    if (m_pAppInterface) {
+        m_pAppInterface->SendPlateCommand(CMaldiAppInterface::PlateCommandMove, CMaldiAppInterface::MoveStop);
+    }
+}
+
+void CMaldiAcquireControlDlg::OnLMCWell()
+{
+    m_bLockMassToggle = !m_bLockMassToggle;
+    if (m_pAppInterface) {
+        CString well;
+        m_pAppInterface->GoToLockMassWell(m_bLockMassToggle, well, 1);
+    }
+    m_btnNext.SetCheck(BST_UNCHECKED);
+    m_btnPrevious.SetCheck(BST_UNCHECKED);
+    m_btnLaser.SetCheck(BST_UNCHECKED);
+}
+
+void CMaldiAcquireControlDlg::OnHScroll(UINT code, UINT position, CScrollBar* scrollBar)
+{
+    if (scrollBar && scrollBar->GetSafeHwnd() == m_ctlSpeed.GetSafeHwnd()) ShowSpeed();
+    CToolWindow<CTunePage>::OnHScroll(code, position, scrollBar);
+}
+
+void CMaldiAcquireControlDlg::OnReleasedCaptureSpeedSlider(NMHDR* /*header*/, LRESULT* result)
+{
+    m_nSpeedIndex = m_ctlSpeed.GetPos();
+    if (m_nSpeedIndex >= 0 && m_nSpeedIndex < 8 && m_pAppInterface) {
+        m_pAppInterface->SendPlateCommand(CMaldiAppInterface::PlateCommandSpeed, m_nSpeeds[m_nSpeedIndex]);
+    }
+    if (result) *result = 0;
+}
