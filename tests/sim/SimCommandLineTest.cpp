@@ -1,6 +1,8 @@
 // The maldi-sim command line: options, usage and exit codes, run in-process.
 #include <gtest/gtest.h>
 
+#include <cstdlib>
+#include <filesystem>
 #include <sstream>
 
 #include "sim/SimCommandLine.h"
@@ -71,4 +73,19 @@ TEST(SimCommandLine, ListAndHelpNameEveryScenarioAndRunNothing)
     }
     EXPECT_NE(help.out.find("--pace"), std::string::npos);
     EXPECT_EQ(list.out.find("==="), std::string::npos);
+}
+
+TEST(SimCommandLine, QuietRunPrintsOnlyTheSummaryAndNamesTheOutputFolder)
+{
+    ASSERT_FALSE(SimScenarios::All().empty());
+    const char* root = std::getenv("MALDI_TEST_OUTPUT");
+    std::string folder = std::string(root ? root : "test-output") + "/sim-quiet";
+    std::string name = SimScenarios::All().back().name;
+    Result result = RunCommand({"--scenario", name, "--quiet", "--out", folder});
+    EXPECT_EQ(result.code, 0) << result.err;
+    EXPECT_TRUE(result.err.empty()) << result.err;
+    EXPECT_NE(result.out.find("=== " + name), std::string::npos);
+    EXPECT_NE(result.out.find("1 of 1 scenarios ran to their end"), std::string::npos);
+    EXPECT_NE(result.out.find(std::filesystem::absolute(folder).string()), std::string::npos) << result.out;
+    EXPECT_EQ(result.out.find("oper "), std::string::npos) << "no transcript when quiet";
 }

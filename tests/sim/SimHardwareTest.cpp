@@ -11,9 +11,14 @@
 
 namespace {
 
+// The table is reset before the hardware reads its starting state from it.
+struct FreshTable {
+    FreshTable() { VEXPropertyTable::Instance().Reset(); }
+    ~FreshTable() { VEXPropertyTable::Instance().Reset(); }
+};
+
 struct SourceFixture : ::testing::Test {
-    SourceFixture() { VEXPropertyTable::Instance().Reset(); }
-    ~SourceFixture() override { VEXPropertyTable::Instance().Reset(); }
+    FreshTable table;
     std::vector<std::string> events;
     SimSourceHardware source{[this](const std::string& text) { events.push_back(text); }};
 

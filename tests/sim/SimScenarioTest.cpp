@@ -2,6 +2,7 @@
 // order, the instrument and the host end where the session leaves them, and the screenshots exist.
 #include <gtest/gtest.h>
 
+#include <chrono>
 #include <cstdlib>
 #include <filesystem>
 #include <fstream>
@@ -139,4 +140,16 @@ TEST(SimScenario, EveryScenarioRunsFromTheCommandTable)
         EXPECT_NO_THROW(scenario.run(session)) << scenario.name;
         EXPECT_FALSE(session.Screenshots().empty()) << scenario.name;
     }
+}
+
+TEST(SimScenario, RealtimePaceTakesWallClockTime)
+{
+    SimOptions options = TestOptions();
+    options.pace = SimOptions::Pace::Realtime;
+    SimSession session(options, "pace", nullptr);
+    auto start = std::chrono::steady_clock::now();
+    session.Wait(300);
+    auto elapsed = std::chrono::duration_cast<std::chrono::milliseconds>(std::chrono::steady_clock::now() - start);
+    EXPECT_GE(elapsed.count(), 300);
+    EXPECT_EQ(session.Ui().Now(), 300u);
 }
