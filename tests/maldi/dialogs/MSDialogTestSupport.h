@@ -1,0 +1,62 @@
+#pragma once
+// What the MS scan function dialog tests share: a clean window system with the host's resources,
+// a host window to own the dialog, and the operator's moves on the dialog's lists.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "maldi/dialogs/CMaldiMSAcqFunctionSetupDialog.h"
+#include "maldi/resources/MaldiResourceIds.h"
+#include "platform/framework/AutomationSession.h"
+#include "platform/framework/CommCtrl.h"
+#include "platform/instrument/VEXPropertyTable.h"
+#include "tests/support/HostResources.h"
+
+namespace msdlg {
+
+using namespace maldi::res;
+
+class MSDialogTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        // A MALDI instrument, where the operator chooses the laser pattern (the table starts as the
+        // MALDI/ESI model, where the pattern is fixed).
+        VEXPropertyTable::Instance().Reset();
+        VEXPropertyTable::Instance().SetMaldiEsiModel(false);
+        ASSERT_TRUE(host.CreateEx(0, "Static", "Host", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 800, 600, nullptr, 0));
+    }
+    void TearDown() override { VEXPropertyTable::Instance().Reset(); }
+
+    // Runs the dialog with the operator's script; the script ends it.
+    INT_PTR Run(CMaldiMSAcqFunctionSetupDialog& dialog, Automation::ModalScript script)
+    {
+        automation->OnNextModal(std::move(script), "Maldi MS");
+        return dialog.DoModal();
+    }
+
+    AutomationSession automation;
+    HostResources hostResources;
+    CWnd host;
+};
+
+inline std::vector<CString> Items(HWND combo)
+{
+    return Automation::Get().ComboItems(combo);
+}
+
+// The operator opens the list and clicks the item.
+inline bool Choose(Automation& a, HWND dialog, int id, LPCTSTR text)
+{
+    return a.ChooseComboItem(a.Find(dialog, id), text);
+}
+
+inline std::vector<CString> Strings(std::initializer_list<const char*> texts)
+{
+    std::vector<CString> out;
+    for (const char* t : texts) out.emplace_back(t);
+    return out;
+}
+
+} // namespace msdlg
