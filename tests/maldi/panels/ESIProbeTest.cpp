@@ -5,6 +5,7 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -510,6 +511,7 @@ TEST(ESIProbeAdjust, Screenshot)
     p.session->Release(p.item(IDI_NEXT));
     EXPECT_EQ(p.dlg->GetPosition(), 2200);
     Surface image = PaintManager::Get().Render(p.hwnd);
+    std::filesystem::create_directories(SurfaceDiff::OutputDirectory());
     std::string path = SurfaceDiff::OutputDirectory() + "/esi_probe_adjust.png";
     std::string error;
     EXPECT_TRUE(PngFile::Write(image, path, &error)) << error;
