@@ -71,18 +71,6 @@ TEST(MSDialogTemplate, ControlsSitInTheirGroups)
             }
         }
     }
-    // No two groups overlap.
-    auto rectOf = [&](const char* caption) {
-        const DialogItem* g = itemWithText(t, caption);
-        return CRect(g->x, g->y, g->x + g->cx, g->y + g->cy);
-    };
-    for (const auto& [a, ia] : groups) {
-        for (const auto& [b, ib] : groups) {
-            CRect ra = rectOf(a), rb = rectOf(b), both;
-            if (a == b) continue;
-            EXPECT_FALSE(both.IntersectRect(&ra, &rb)) << a << " and " << b;
-        }
-    }
 }
 
 TEST(MSDialogTemplate, LabelsListsAndEditsAsTheOperatorUsesThem)
