@@ -1,0 +1,343 @@
+// The acquisition control panel, driven as the host and the operator drive it: the host's calls
+// and progress reports, the 500 ms tick that shows them, the operator's buttons, prompt and speed
+// slider, with a current plate, without one, and without a host.
+
+#include <gtest/gtest.h>
+
+#include <cstdlib>
+#include <memory>
+#include <string>
+#include <vector>
+
+#include "maldi/panels/CMaldiAcquireControlDlg.h"
+#include "maldi/resources/MaldiResourceIds.h"
+#include "platform/framework/AutomationSession.h"
+#include "platform/framework/ResourceModule.h"
+#include "platform/instrument/CInstMonClient.h"
+#include "platform/instrument/VEXPropertyTable.h"
+#include "platform/platemodel/CMaldiPlate.h"
+#include "platform/platemodel/TargetPlate.h"
+#include "tests/support/RecordingAppInterface.h"
+
+using namespace maldi::res;
+using Texts = std::vector<std::string>;
+
+namespace {
+
+struct Panel {
+    AutomationSession session;
+    ResourceModule hostModule{"acquisition test host", {}, {}, {{1, IconImage::Solid(32, 32, 0xFF2060A0)}}};
+    RecordingAppInterface host;
+    CInstMonClient monitor;
+    CMaldiPlate plate;
+    std::unique_ptr<CMaldiAcquireControlDlg> dlg;
+    HWND hwnd = nullptr;
+
+    explicit Panel(bool withHost = true, bool withPlate = true)
+    {
+        VEXPropertyTable::Instance().Reset();
+        SetTargetPlate(withPlate ? &plate : nullptr);
+        dlg = std::make_unique<CMaldiAcquireControlDlg>(withHost ? &host : nullptr, &monitor);
+        dlg->CreateUI(hostModule.FindIcon(1), PolarityDependentInstParam{"CE_POS", "CE_NEG"}, "CE", "V", "%.1f");
+        if (!dlg->Create()) throw std::runtime_error("the acquisition panel could not be made");
+        hwnd = dlg->m_hWnd;
+        dlg->DisplayWindow();
+    }
+    ~Panel()
+    {
+        dlg.reset();
+        SetTargetPlate(nullptr);
+    }
+
+    HWND item(UINT id) const { return session->Find(hwnd, static_cast<int>(id)); }
+    bool enabled(UINT id) const { return session->IsEnabled(item(id)); }
+    bool checked(UINT id) const { return session->CheckState(item(id)) == BST_CHECKED; }
+    CString barText() const { return session->Text(item(IDC_PLATE_SPOT_PROGRESS)); }
+    void tick() { session->Advance(CMaldiAcquireControlDlg::kProgressInterval); }
+};
+
+TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
+{
+    Panel p;
+    EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(2,14)"}));
+    EXPECT_TRUE(p.session->IsTopmost(p.hwnd));
+    EXPECT_FALSE(p.session->CloseBoxEnabled(p.hwnd));
+    EXPECT_EQ(p.session->Text(p.hwnd), "Maldi Acquisition");
+
+    // Contracted by 108 pixels: the "Control" group is folded away, the plate controls are not.
+    CRect window = p.session->WindowRect(p.hwnd);
+    for (UINT id : {IDC_COLLISION_ENERGY, IDC_SPEED_SLIDER, IDC_SPEED_TEXT}) {
+        EXPECT_GE(p.session->WindowRect(p.item(id)).top, window.bottom) << id;
+    }
+    for (UINT id : {IDI_FIRE_LASER, IDI_PREVIOUS, IDI_EXPAND_DIALOG, IDC_PLATE_SPOT_PROGRESS}) {
+        EXPECT_LE(p.session->WindowRect(p.item(id)).bottom, window.bottom) << id;
+    }
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_EXPAND_DIALOG));
+    EXPECT_EQ(p.session->WindowRect(p.hwnd).Height(), window.Height() + 108);
+    EXPECT_TRUE(p.session->Click(p.hwnd, IDC_COLLISION_ENERGY));
+
+    // The box shows the collision energy; the slider the default speed index 1, speed 2.
+    EXPECT_EQ(p.session->Text(p.hwnd, IDC_COLLISION_ENERGY), "30.0");
+    EXPECT_EQ(p.session->SliderPosition(p.item(IDC_SPEED_SLIDER)), 1);
+    EXPECT_EQ(p.session->Text(p.hwnd, IDC_SPEED_TEXT), "2");
+
+    // Ticks send nothing more; only InitialiseDialog asks again.
+    p.session->Advance(5000);
+    EXPECT_EQ(p.host.Texts().size(), 1u);
+    p.dlg->InitialiseDialog(25.0);
+    EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(2,14)", "SendPlateCommand(2,14)"}));
+    EXPECT_DOUBLE_EQ(p.dlg->GetCollisionEnergy(), 25.0);
+}
+
+TEST(AcquireControl, ProgressIsShownAtTheNextTickOnly)
+{
+    Panel p;
+    p.dlg->InitialiseDialog(30.0);
+    EXPECT_FALSE(p.enabled(IDI_PREVIOUS));
+    EXPECT_FALSE(p.enabled(IDI_NEXT));
+    EXPECT_FALSE(p.checked(IDI_NEXT));
+    EXPECT_EQ(p.barText(), "");
+    p.tick(); // the previous values are -1, so the first tick writes the text
+    EXPECT_EQ(p.barText(), ": 1 of 0");
+
+    p.dlg->UpdateProgressIndicator(5, 2, 0, 7);
+    EXPECT_EQ(p.barText(), ": 1 of 0");
+    p.tick();
+    EXPECT_EQ(p.barText(), "A7: 3 of 5");
+    EXPECT_EQ(p.session->ProgressRange(p.item(IDC_PLATE_SPOT_PROGRESS)), std::make_pair(0, 5));
+    EXPECT_EQ(p.session->ProgressPosition(p.item(IDC_PLATE_SPOT_PROGRESS)), 3);
+    EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
+    EXPECT_TRUE(p.enabled(IDI_NEXT));
+
+    // The same report again does not rewrite the text.
+    p.dlg->GetProgressBar().SetTextFormat("unchanged", 0x0300);
+    p.dlg->UpdateProgressIndicator(5, 2, 0, 7);
+    p.tick();
+    EXPECT_EQ(p.barText(), "unchanged");
+
+    p.dlg->UpdateProgressIndicator(5, 4, 0, 13);
+    p.tick();
+    EXPECT_EQ(p.barText(), "B1: 5 of 5");
+    EXPECT_FALSE(p.enabled(IDI_NEXT));
+    EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
+
+    p.dlg->UpdateProgressIndicator(5, 0, 0, 1);
+    p.tick();
+    EXPECT_FALSE(p.enabled(IDI_PREVIOUS));
+    EXPECT_TRUE(p.enabled(IDI_NEXT));
+
+    // The reference spot is named "Ref" and coloured as the reference.
+    p.dlg->UpdateProgressIndicator(5, 1, 1, 90);
+    p.tick();
+    EXPECT_EQ(p.barText(), "Ref: 2 of 5");
+    COLORREF start = 0, end = 0;
+    p.dlg->GetProgressBar().GetGradientColors(start, end);
+    EXPECT_EQ(start, 0x4980u);
+    EXPECT_EQ(end, 0x93FFu);
+    EXPECT_TRUE(p.checked(IDI_LOCK_MASS));
+}
+
+TEST(AcquireControl, ReferenceFlagWithoutASpotRecoloursButKeepsTheText)
+{
+    Panel p;
+    p.tick();
+    // Well 0 has no name on the plate; no spot yet (-1) of the default 10.
+    EXPECT_EQ(p.barText(), ": 0 of 10");
+
+    p.dlg->UpdateProgressIndicator(10, -1, 1, 0);
+    p.dlg->GetProgressBar().SetTextFormat("kept", 0x0300);
+    p.tick();
+    EXPECT_EQ(p.barText(), "kept");
+    EXPECT_EQ(p.dlg->GetProgressBar().GetTextColorOnBk(), 0x4980u);
+    EXPECT_EQ(p.dlg->GetProgressBar().GetTextColor(), 0xFFFFFFu);
+    EXPECT_TRUE(p.checked(IDI_LOCK_MASS));
+
+    p.dlg->UpdateProgressIndicator(10, -1, 0, 0);
+    p.tick();
+    EXPECT_EQ(p.dlg->GetProgressBar().GetTextColorOnBk(), 0x800000u);
+    COLORREF start = 0, end = 0;
+    p.dlg->GetProgressBar().GetGradientColors(start, end);
+    EXPECT_EQ(start, 0x800000u);
+    EXPECT_EQ(end, 0xFF8000u);
+    EXPECT_FALSE(p.checked(IDI_LOCK_MASS));
+}
+
+TEST(AcquireControl, PlateButtonsSendTheirCommandsAndToggle)
+{
+    Panel p;
+    p.dlg->InitialiseDialog(30.0);
+    p.dlg->UpdateProgressIndicator(5, 2, 0, 3);
+    p.tick();
+    p.host.Clear();
+
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_NEXT));
+    EXPECT_TRUE(p.checked(IDI_NEXT));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PREVIOUS)); // previous takes over from next
+    EXPECT_FALSE(p.checked(IDI_NEXT));
+    EXPECT_TRUE(p.checked(IDI_PREVIOUS));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PREVIOUS));
+    EXPECT_FALSE(p.checked(IDI_PREVIOUS));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_NEXT));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_STOP));
+    EXPECT_FALSE(p.checked(IDI_NEXT));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
+    EXPECT_TRUE(p.checked(IDI_FIRE_LASER));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_LOCK_MASS));
+    EXPECT_FALSE(p.checked(IDI_FIRE_LASER));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_LOCK_MASS));
+
+    EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(2,3)", "SendPlateCommand(2,2)", "SendPlateCommand(2,1)",
+                                     "SendPlateCommand(2,3)", "SendPlateCommand(2,1)", "SendPlateCommand(1,1)",
+                                     "SendPlateCommand(1,2)", "SendPlateCommand(1,1)",
+                                     "GoToLockMassWell(0,\"\",1)", "GoToLockMassWell(1,\"\",1)"}));
+}
+
+TEST(AcquireControl, StopAsksFirstAndOnlyYesRequestsTheStop)
+{
+    Panel p;
+    p.host.Clear();
+    p.session->AnswerMessageBox(IDNO, "Really stop the acquisition ?");
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_STOP_ACQUISITION));
+    EXPECT_TRUE(p.host.Texts().empty());
+    p.session->AnswerMessageBox(IDYES);
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_STOP_ACQUISITION));
+    EXPECT_EQ(p.host.Texts(), (Texts{"RequestStopAcquisition()"}));
+
+    ASSERT_EQ(p.session->MessageBoxes().size(), 2u);
+    const MessageBoxRecord& box = p.session->MessageBoxes()[0];
+    EXPECT_EQ(box.caption, "Information");
+    EXPECT_EQ(box.flags, static_cast<UINT>(MB_YESNO | MB_ICONINFORMATION));
+
+    // The panel does not close itself: the host ends it.
+    EXPECT_TRUE(p.session->IsVisible(p.hwnd));
+    p.dlg->StopAcquisition();
+    EXPECT_FALSE(p.session->IsVisible(p.hwnd));
+    p.dlg->UpdateProgressIndicator(5, 2, 0, 3);
+    p.session->Advance(2000);
+    EXPECT_NE(p.barText(), "A3: 3 of 5"); // the timer is gone
+}
+
+TEST(AcquireControl, PauseDisablesTheMovesUntilContinued)
+{
+    Panel p;
+    p.dlg->InitialiseDialog(30.0);
+    p.dlg->UpdateProgressIndicator(5, 2, 0, 3);
+    p.tick();
+    p.host.Clear();
+
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PAUSE));
+    EXPECT_TRUE(p.checked(IDI_PAUSE));
+    EXPECT_TRUE(p.dlg->IsPaused());
+    for (UINT id : {IDI_NEXT, IDI_PREVIOUS, IDI_FIRE_LASER, IDI_STOP, IDI_LOCK_MASS}) EXPECT_FALSE(p.enabled(id)) << id;
+    p.dlg->SetButtonStates(); // nothing while paused
+    p.dlg->UpdateProgressIndicator(5, 3, 0, 4);
+    p.tick();
+    EXPECT_FALSE(p.enabled(IDI_NEXT));
+    EXPECT_FALSE(p.session->Click(p.hwnd, IDI_NEXT));
+
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PAUSE));
+    for (UINT id : {IDI_NEXT, IDI_PREVIOUS, IDI_FIRE_LASER, IDI_STOP, IDI_LOCK_MASS}) EXPECT_TRUE(p.enabled(id)) << id;
+    EXPECT_EQ(p.host.Texts(), (Texts{"RequestPauseAcquisition()", "RequestContinueAcquisition()"}));
+
+    // The host's own pause and continue change the panel, and tell the host nothing.
+    p.host.Clear();
+    p.dlg->PauseAcquisition();
+    EXPECT_TRUE(p.checked(IDI_PAUSE));
+    EXPECT_FALSE(p.enabled(IDI_FIRE_LASER));
+    p.dlg->ContinueAcquisition();
+    EXPECT_FALSE(p.checked(IDI_PAUSE));
+    EXPECT_TRUE(p.enabled(IDI_FIRE_LASER));
+    EXPECT_TRUE(p.host.Texts().empty());
+}
+
+TEST(AcquireControl, PlateSpeedFromTheHostAndTheSlider)
+{
+    Panel p;
+    p.dlg->SetPlateSpeed(9);
+    EXPECT_EQ(p.dlg->GetSpeedIndex(), 1);
+    p.dlg->SetPlateSpeed(3);
+    EXPECT_EQ(p.dlg->GetSpeedIndex(), 2);
+    EXPECT_EQ(p.session->SliderPosition(p.item(IDC_SPEED_SLIDER)), 1); // shown at InitialiseDialog
+    p.dlg->InitialiseDialog(30.0);
+    EXPECT_EQ(p.session->SliderPosition(p.item(IDC_SPEED_SLIDER)), 2);
+    EXPECT_EQ(p.session->Text(p.hwnd, IDC_SPEED_TEXT), "3");
+
+    p.dlg->SetExpandDialog();
+    p.host.Clear();
+    ASSERT_TRUE(p.session->DragSlider(p.item(IDC_SPEED_SLIDER), 6, false));
+    EXPECT_EQ(p.session->Text(p.hwnd, IDC_SPEED_TEXT), "7");
+    EXPECT_TRUE(p.host.Texts().empty()); // sent when the thumb is let go
+    ASSERT_TRUE(p.session->ReleaseSlider(p.item(IDC_SPEED_SLIDER)));
+    EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(5,7)"}));
+    EXPECT_EQ(p.dlg->GetSpeedIndex(), 6);
+}
+
+TEST(AcquireControl, LockMassButtonFollowsThePlate)
+{
+    {
+        Panel p;
+        p.plate.m_bLockMassCorrection = FALSE;
+        p.dlg->InitialiseDialog(30.0);
+        EXPECT_FALSE(p.enabled(IDI_LOCK_MASS));
+        p.dlg->UpdateProgressIndicator(5, 1, 1, 2);
+        p.tick();
+        EXPECT_FALSE(p.checked(IDI_LOCK_MASS));
+        EXPECT_FALSE(p.enabled(IDI_LOCK_MASS));
+    }
+    {
+        // Without a current plate the button is left as it is and the wells have no names.
+        Panel p(true, false);
+        p.dlg->InitialiseDialog(30.0);
+        p.dlg->UpdateProgressIndicator(5, 1, 0, 2);
+        p.tick();
+        EXPECT_EQ(p.barText(), ": 2 of 5");
+        EXPECT_TRUE(p.enabled(IDI_LOCK_MASS));
+    }
+}
+
+TEST(AcquireControl, WithoutAHostTheButtonsOnlyChangeThePanel)
+{
+    Panel p(false);
+    p.dlg->InitialiseDialog(30.0);
+    p.dlg->UpdateProgressIndicator(5, 2, 0, 3);
+    p.tick();
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_NEXT));
+    EXPECT_TRUE(p.checked(IDI_NEXT));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PAUSE));
+    EXPECT_FALSE(p.enabled(IDI_NEXT));
+    p.session->AnswerMessageBox(IDYES);
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_STOP_ACQUISITION));
+    EXPECT_EQ(p.session->MessageBoxes().size(), 1u);
+    EXPECT_TRUE(p.host.Texts().empty());
+}
+
+TEST(AcquireControl, EscapeAndTabAreSwallowedAndEnterPressesNoButton)
+{
+    Panel p;
+    p.host.Clear();
+    for (UINT key : {static_cast<UINT>(VK_ESCAPE), static_cast<UINT>(VK_TAB), static_cast<UINT>(VK_RETURN)}) {
+        p.session->PressKeyTo(p.hwnd, key);
+    }
+    EXPECT_TRUE(p.session->IsVisible(p.hwnd));
+    EXPECT_TRUE(p.host.Texts().empty());
+}
+
+TEST(AcquireControl, ScreenshotsDuringARun)
+{
+    Panel p;
+    p.dlg->InitialiseDialog(30.0);
+    p.dlg->UpdateProgressIndicator(12, 4, 0, 5);
+    p.tick();
+    const char* dir = std::getenv("MALDI_TEST_OUTPUT");
+    CString folder = dir ? dir : ".";
+    p.session->Screenshot(p.hwnd, folder + "/acquisition-contracted.png");
+    Surface contracted = p.session->Render(p.hwnd);
+    p.dlg->SetExpandDialog();
+    p.session->Screenshot(p.hwnd, folder + "/acquisition-expanded.png");
+    Surface expanded = p.session->Render(p.hwnd);
+    EXPECT_EQ(expanded.Height(), contracted.Height() + 108);
+}
+
+} // namespace
