@@ -2,23 +2,12 @@
 
 #include <cstdio>
 
+#include "maldi/panels/CESIProbeControlDlg.h"
+#include "maldi/panels/CMaldiAcquireControlDlg.h"
+#include "maldi/panels/CMaldiProbeSwapControlDlg.h"
 #include "platform/framework/CWnd.h"
 #include "platform/platemodel/TargetPlate.h"
-
-// Each tool window is hosted once it exists in the library.
-#if __has_include("maldi/panels/CMaldiAcquireControlDlg.h")
-#define SIM_HAS_ACQUIRE 1
-#include "maldi/panels/CMaldiAcquireControlDlg.h"
 #include "platform/tuning/PolarityDependentInstParam.h"
-#endif
-#if __has_include("maldi/panels/CMaldiProbeSwapControlDlg.h")
-#define SIM_HAS_SWAP 1
-#include "maldi/panels/CMaldiProbeSwapControlDlg.h"
-#endif
-#if __has_include("maldi/panels/CESIProbeControlDlg.h")
-#define SIM_HAS_ESI 1
-#include "maldi/panels/CESIProbeControlDlg.h"
-#endif
 
 namespace {
 
@@ -184,7 +173,6 @@ std::string SimHost::SourceModeName() const
 
 void SimHost::reportProgress(const SimPlateStage::Progress& progress)
 {
-#ifdef SIM_HAS_ACQUIRE
     if (Exists(m_acquire.get())) {
         char text[96];
         std::snprintf(text, sizeof text, "UpdateProgressIndicator(%d,%d,%d,%d) -> acquisition panel",
@@ -193,59 +181,47 @@ void SimHost::reportProgress(const SimPlateStage::Progress& progress)
         AcquisitionPanel()->UpdateProgressIndicator(progress.spotCount, progress.currentSpot, progress.reference,
                                            progress.well);
     }
-#else
-    (void)progress;
-#endif
 }
 
-void SimHost::runEnded(bool completed)
+void SimHost::runEnded(bool)
 {
-    (void)completed;
-#ifdef SIM_HAS_ACQUIRE
+    // Completed or stopped, the run is over and so is the panel.
     if (Exists(m_acquire.get())) {
         m_transcript.Add("host", "StopAcquisition() -> acquisition panel");
         AcquisitionPanel()->StopAcquisition();
     }
-#endif
 }
 
 bool SimHost::StartAcquisition(std::vector<SimPlateStage::Spot> spots, unsigned acquireMs, double collisionEnergy)
 {
-#ifdef SIM_HAS_ACQUIRE
     if (Exists(m_acquire.get())) {
         char text[64];
         std::snprintf(text, sizeof text, "InitialiseDialog(%.1f) -> acquisition panel", collisionEnergy);
         m_transcript.Add("host", text);
         AcquisitionPanel()->InitialiseDialog(collisionEnergy);
     }
-#else
-    (void)collisionEnergy;
-#endif
     return m_instrument.Stage().StartRun(std::move(spots), acquireMs);
 }
 
 CMaldiAcquireControlDlg* SimHost::OpenAcquisitionPanel()
 {
-#ifdef SIM_HAS_ACQUIRE
     if (!m_acquire) m_acquire = std::make_unique<CMaldiAcquireControlDlg>(this, &m_monitor);
     CMaldiAcquireControlDlg* panel = AcquisitionPanel();
     if (!Exists(panel)) {
-        PolarityDependentInstParam polarity;
-        panel->CreateUI(m_icon, polarity, "COLLISION_ENERGY_SETTING", "COLLISION_ENERGY_RB", "%.1f");
+        // The collision energy box watches the instrument's collision energy, whatever the polarity.
+        PolarityDependentInstParam polarity{SimInstrument::kCollisionEnergy, SimInstrument::kCollisionEnergy};
+        panel->CreateUI(m_icon, polarity, "Collision Energy", "eV", "%.1f");
+        panel->SetPlateSpeed(m_instrument.Stage().Speed());
         m_transcript.Add("host", "acquisition panel: CreateUI, Create");
         if (!panel->Create()) return nullptr;
     }
     m_transcript.Add("host", "acquisition panel: DisplayWindow");
     panel->DisplayWindow();
     return panel;
-#else
-    return nullptr;
-#endif
 }
 
 CMaldiProbeSwapControlDlg* SimHost::PrepareSourceSwap()
 {
-#ifdef SIM_HAS_SWAP
     if (!m_swap) m_swap = std::make_unique<CMaldiProbeSwapControlDlg>(this, &m_instrument.Client());
     CMaldiProbeSwapControlDlg* swap = SourceSwap();
     if (!Exists(swap)) {
@@ -254,27 +230,19 @@ CMaldiProbeSwapControlDlg* SimHost::PrepareSourceSwap()
         if (!swap->Create()) return nullptr;
     }
     return swap;
-#else
-    return nullptr;
-#endif
 }
 
 CMaldiProbeSwapControlDlg* SimHost::OpenSourceSwap()
 {
-#ifdef SIM_HAS_SWAP
     CMaldiProbeSwapControlDlg* swap = PrepareSourceSwap();
     if (!swap) return nullptr;
     m_transcript.Add("host", "source swap: DisplayWindow");
     swap->DisplayWindow();
     return swap;
-#else
-    return nullptr;
-#endif
 }
 
 CESIProbeControlDlg* SimHost::OpenEsiProbe(int position, int stepSize)
 {
-#ifdef SIM_HAS_ESI
     if (!m_esi) m_esi = std::make_unique<CESIProbeControlDlg>(&m_instrument.Client(), this);
     CESIProbeControlDlg* esi = EsiProbe();
     if (!Exists(esi)) {
@@ -288,11 +256,6 @@ CESIProbeControlDlg* SimHost::OpenEsiProbe(int position, int stepSize)
     esi->SetStepSize(stepSize);
     esi->DisplayWindow();
     return esi;
-#else
-    (void)position;
-    (void)stepSize;
-    return nullptr;
-#endif
 }
 
 HWND SimHost::handle(CWnd* window)
@@ -302,29 +265,17 @@ HWND SimHost::handle(CWnd* window)
 
 CMaldiAcquireControlDlg* SimHost::AcquisitionPanel()
 {
-#ifdef SIM_HAS_ACQUIRE
     return static_cast<CMaldiAcquireControlDlg*>(m_acquire.get());
-#else
-    return nullptr;
-#endif
 }
 
 CMaldiProbeSwapControlDlg* SimHost::SourceSwap()
 {
-#ifdef SIM_HAS_SWAP
     return static_cast<CMaldiProbeSwapControlDlg*>(m_swap.get());
-#else
-    return nullptr;
-#endif
 }
 
 CESIProbeControlDlg* SimHost::EsiProbe()
 {
-#ifdef SIM_HAS_ESI
     return static_cast<CESIProbeControlDlg*>(m_esi.get());
-#else
-    return nullptr;
-#endif
 }
 
 void SimHost::CloseWindows()

@@ -4,6 +4,7 @@
 #include <map>
 
 #include "maldi/boundary/InstrumentProperty.h"
+#include "platform/instrument/VEXPropertyTable.h"
 
 namespace {
 
@@ -28,6 +29,7 @@ SimInstrument::SimInstrument(CInstCtlClient& client, SimTranscript& transcript)
     m_timer = ::SetTimer(nullptr, 0, kTickMs, &SimInstrument::TimerProc);
     if (m_timer) Running()[m_timer] = this;
     m_source.Publish();
+    VEXPropertyTable::Instance().Add(kCollisionEnergy, VEXPropertyKind::Setting, kDefaultCollisionEnergy);
 }
 
 SimInstrument::~SimInstrument()

@@ -17,6 +17,10 @@
 class SimInstrument {
 public:
     static constexpr unsigned kTickMs = 50;
+    // The collision energy the acquisition panel's box monitors; a setting this simulator adds to
+    // the property table (eV).
+    static constexpr const char* kCollisionEnergy = "COLLISION_ENERGY_SETTING";
+    static constexpr double kDefaultCollisionEnergy = 30.0;
 
     SimInstrument(CInstCtlClient& client, SimTranscript& transcript);
     ~SimInstrument();

@@ -93,6 +93,14 @@ bool SimOperator::Release(HWND root, int id, const std::string& what)
     return Automation::Get().Release(root, id);
 }
 
+bool SimOperator::DragSlider(HWND root, int id, int position, const std::string& what)
+{
+    m_transcript.Add("oper", "drags " + what);
+    bool done = Automation::Get().DragSlider(Automation::Get().Find(root, id), position);
+    if (!done) m_transcript.Add("oper", "... nothing happens: the slider is not available");
+    return done;
+}
+
 void SimOperator::FollowSourceSwap(HWND swapWindow, SwapPlan plan)
 {
     m_swap = swapWindow;

@@ -59,6 +59,7 @@ public:
     bool Click(HWND root, int id, const std::string& what);
     bool Hold(HWND root, int id, const std::string& what);
     bool Release(HWND root, int id, const std::string& what);
+    bool DragSlider(HWND root, int id, int position, const std::string& what);
 
     // Boxes answered so far, "text -> answer".
     const std::vector<std::string>& Answers() const { return m_answered; }

@@ -9,17 +9,9 @@
 #include <cstdio>
 #include <stdexcept>
 
+#include "maldi/boundary/CMaldiAppInterface.h"
 #include "sim/SimSession.h"
 
-#if __has_include("maldi/panels/CMaldiProbeSwapControlDlg.h")
-#define SIM_HAS_SWAP 1
-#endif
-#if __has_include("maldi/panels/CESIProbeControlDlg.h")
-#define SIM_HAS_ESI 1
-#endif
-#if __has_include("maldi/panels/CMaldiAcquireControlDlg.h")
-#define SIM_HAS_ACQUIRE 1
-#endif
 
 namespace {
 
@@ -58,7 +50,6 @@ std::string Quote(const CString& text) { return "\"" + text.ToUtf8() + "\""; }
 
 // --- 2. source-swap -----------------------------------------------------------------------------------
 
-#ifdef SIM_HAS_SWAP
 void WatchSwap(SimSession& s, HWND swap)
 {
     s.Watch("swap", [&s, swap]() -> std::string {
@@ -138,11 +129,9 @@ void SourceSwapScenario(SimSession& s)
     s.Say("host source mode after swap 2: " + s.Host().SourceModeName());
     s.Wait(3000); // the plate indexes to A1
 }
-#endif
 
 // --- 3. esi-probe -------------------------------------------------------------------------------------
 
-#ifdef SIM_HAS_ESI
 void EsiProbeScenario(SimSession& s)
 {
     s.Say("the API source is fitted; the host opens the ESI probe adjust window at the saved position 2000");
@@ -203,11 +192,9 @@ void EsiProbeScenario(SimSession& s)
     s.Say("saved probe position on the host: " + std::to_string(s.Host().SavedEsiPosition()) + ", step size " +
           std::to_string(s.Host().EsiStepSize()));
 }
-#endif
 
 // --- 4. acquisition -----------------------------------------------------------------------------------
 
-#ifdef SIM_HAS_ACQUIRE
 namespace acqids {
 constexpr int Laser = 14163;
 constexpr int Pause = 14170;
@@ -218,6 +205,7 @@ constexpr int Next = 14101;
 constexpr int Expand = 14181;
 constexpr int LockMass = 14183;
 constexpr int Progress = 14195;
+constexpr int Speed = 37316;
 } // namespace acqids
 
 void AcquisitionScenario(SimSession& s)
@@ -237,10 +225,12 @@ void AcquisitionScenario(SimSession& s)
             HWND button = ui.Find(panel, id);
             return std::string(ui.IsEnabled(button) ? (ui.CheckState(button) == BST_CHECKED ? "checked" : "on") : "off");
         };
+        // The bar's text is drawn only in one of its text modes.
+        CString shown = (ui.Style(progress) & 0x0300) ? ui.Text(progress) : CString();
         char text[256];
         std::snprintf(text, sizeof text,
                       "bar %s %d of %d; Previous %s, Next %s, Plate Stop %s, Laser %s, Pause %s, Lock Mass %s",
-                      Quote(ui.Text(progress)).c_str(), ui.ProgressPosition(progress), upper,
+                      Quote(shown).c_str(), ui.ProgressPosition(progress), upper,
                       state(acqids::Previous).c_str(), state(acqids::Next).c_str(), state(acqids::PlateStop).c_str(),
                       state(acqids::Laser).c_str(), state(acqids::Pause).c_str(), state(acqids::LockMass).c_str());
         return text;
@@ -267,7 +257,8 @@ void AcquisitionScenario(SimSession& s)
     s.Operator().Click(panel, acqids::Pause, "\"Pause Acquisition\" again to continue");
     Expect(s.WaitUntil([&] { return stage.LastProgress().currentSpot == 3; }, 20000), "the run never reached spot 4");
     s.Wait(500);
-    s.Say("the operator skips ahead with \"Next Step\"");
+    s.Say("the operator slows the plate to speed 2 and skips ahead with \"Next Step\"");
+    s.Operator().DragSlider(panel, acqids::Speed, 1, "the speed slider to 2");
     s.Operator().Click(panel, acqids::Next, "\"Next Step\"");
     s.Wait(1500);
 
@@ -281,32 +272,19 @@ void AcquisitionScenario(SimSession& s)
     Expect(s.WaitUntil([&] { return !ui.IsVisible(panel); }, 3000), "the acquisition panel did not close");
     s.Wait(500);
 }
-#endif
-
-// --- 5. The table -------------------------------------------------------------------------------------
-
-std::vector<SimScenario> MakeScenarios()
-{
-    std::vector<SimScenario> all;
-#ifdef SIM_HAS_ACQUIRE
-    all.push_back({"acquisition", "plate acquisition with a reference spot, pause / continue, stop with confirmation",
-                   &AcquisitionScenario});
-#endif
-#ifdef SIM_HAS_SWAP
-    all.push_back({"source-swap", "source swap MALDI to API (hot source, interlock override) and back",
-                   &SourceSwapScenario});
-#endif
-#ifdef SIM_HAS_ESI
-    all.push_back({"esi-probe", "ESI probe jog with an accelerating hold, save, exit", &EsiProbeScenario});
-#endif
-    return all;
-}
 
 } // namespace
 
+// --- 5. The table -------------------------------------------------------------------------------------
+
 const std::vector<SimScenario>& SimScenarios::All()
 {
-    static const std::vector<SimScenario> all = MakeScenarios();
+    static const std::vector<SimScenario> all = {
+        {"acquisition", "plate acquisition with a reference spot, pause / continue, stop with confirmation",
+         &AcquisitionScenario},
+        {"source-swap", "source swap MALDI to API (hot source, interlock override) and back", &SourceSwapScenario},
+        {"esi-probe", "ESI probe jog with an accelerating hold, save, exit", &EsiProbeScenario},
+    };
     return all;
 }
 

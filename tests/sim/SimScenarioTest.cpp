@@ -132,6 +132,37 @@ TEST(SimScenario, EsiProbeHoldAcceleratesSavesAndExitReturnsTheProbe)
     EXPECT_TRUE(!esi || !session.Ui().IsVisible(esi));
 }
 
+TEST(SimScenario, AcquisitionShowsEachSpotPausesAndStopsOnlyWhenConfirmed)
+{
+    SimSession session(TestOptions(), "acquisition", nullptr);
+    ASSERT_TRUE(RunScenario(session, "acquisition"));
+    const SimTranscript& t = session.Transcript();
+    const std::string box = "\"Really stop the acquisition ?\" [Information, MB_YESNO | MB_ICONINFORMATION]";
+
+    EXPECT_TRUE(InOrder(t, {"SendPlateCommand(2,14)", "InitialiseDialog(30.0)", "SendPlateCommand(2,14)",
+                            "bar \"A1: 1 of 5\"", "bar \"A2: 2 of 5\"", "bar \"Ref: 3 of 5\"",
+                            "RequestPauseAcquisition()", "acquisition paused", "RequestContinueAcquisition()",
+                            "bar \"A3: 4 of 5\"", "SendPlateCommand(5,2)", "SendPlateCommand(2,3)",
+                            "bar \"A4: 5 of 5\"", box + " -> No", box + " -> Yes", "RequestStopAcquisition()",
+                            "acquisition run stopped", "StopAcquisition() -> acquisition panel", "(window closed)"}));
+    // While paused the movement, laser and lock-mass buttons are off; on the reference spot the
+    // lock-mass button shows checked.
+    EXPECT_TRUE(t.Contains("Previous off, Next off, Plate Stop off, Laser off, Pause checked, Lock Mass off", "acquire"));
+    EXPECT_TRUE(InOrder(t, {"bar \"Ref: 3 of 5\"", "Lock Mass checked"}));
+    // The No answer sent nothing: one stop request only.
+    EXPECT_EQ(session.Host().Count(RecordingAppInterface::Operation::RequestStopAcquisition), 1);
+    EXPECT_EQ(t.Count("Really stop the acquisition ?", "box"), 2);
+
+    const SimPlateStage& stage = session.Instrument().Stage();
+    EXPECT_FALSE(stage.Running());
+    EXPECT_FALSE(stage.LaserOn());
+    EXPECT_EQ(stage.Speed(), 2);
+    EXPECT_EQ(stage.WellName(), "A4");
+    EXPECT_GT(stage.Shots(), 0);
+    HWND panel = session.Host().AcquisitionWindow();
+    EXPECT_TRUE(!panel || !session.Ui().IsVisible(panel));
+}
+
 TEST(SimScenario, EveryScenarioRunsFromTheCommandTable)
 {
     // The list holds exactly the scenarios whose windows exist, each runnable on its own session.
