@@ -86,7 +86,9 @@ TEST(MSDialogTemplate, LabelsListsAndEditsAsTheOperatorUsesThem)
         {"&Firing Rate (Hz)", IDC_LASER_FIRING_RATE}, {"&Pattern Type", IDC_MS_PATTERN_FILE},
         {"P&late Speed (Hz)", IDC_PLATE_SPEED},
     };
-    for (const auto& [label, id] : labels) {
+    for (const auto& entry : labels) {
+        const char* label = entry.first;
+        const UINT id = entry.second;
         auto at = std::find_if(t.items.begin(), t.items.end(), [&](const DialogItem& i) { return i.text == label; });
         ASSERT_NE(at, t.items.end()) << label;
         ASSERT_NE(at + 1, t.items.end()) << label;
