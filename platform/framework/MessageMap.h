@@ -73,8 +73,8 @@ struct AFX_NOTIFY {
 
 namespace afx {
 
-// Hook through which the painting library turns a device context handle (WPARAM of
-// WM_ERASEBKGND) into its CDC; without it handlers receive null.
+// Turns a device context handle (WPARAM of WM_ERASEBKGND, WM_CTLCOLOR...) into its CDC: through the
+// resolver when one is set (a test's), else CDC::FromHandle.
 using DcResolver = CDC* (*)(WPARAM hdc);
 void SetDcResolver(DcResolver resolver);
 CDC* ResolveDc(WPARAM hdc);
