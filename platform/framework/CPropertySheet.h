@@ -97,6 +97,8 @@ protected:
     afx_msg LRESULT OnGetTabControl(WPARAM wParam, LPARAM lParam);
 
 private:
+    // A sheet is not made from a template of its own.
+    using CDialog::Create;
     DialogTemplate buildTemplate(DWORD style, DWORD exStyle) const;
     void layout();
     // The page left: FALSE when it keeps the focus (its data did not exchange).

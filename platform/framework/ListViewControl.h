@@ -23,6 +23,12 @@
 // Up, Down, Home, End, Page Up and Page Down move the focus and select the item reached (Shift
 // extends from the mark, Ctrl moves the focus only); Ctrl+Space toggles the focused item. Each key
 // goes to the parent first as LVN_KEYDOWN. The list scrolls to keep the focused item in view.
+//
+// Painting (classic look): the header as raised buttons with the headings, the rows in the list's
+// text colour on its background from the top index; selected rows (with the list focused, or
+// always with LVS_SHOWSELALWAYS in the face colour) highlighted across the row with full-row
+// selection, else on the first cell's label; the focused row framed while the list has the focus;
+// grid lines with LVS_EX_GRIDLINES. Texts too long for their cell end in an ellipsis.
 
 #include <vector>
 

@@ -22,6 +22,11 @@
 // (TB_LINEDOWN), Page Up/Down a page (TB_PAGEUP/TB_PAGEDOWN), Home/End to the ends (TB_TOP,
 // TB_BOTTOM); each key's release sends TB_ENDTRACK. Position codes carry the position in the high
 // word; the others carry 0. A step that does not move the thumb (already at the end) is still sent.
+//
+// Painting (classic look): a sunken channel, tick marks below the thumb (above it too with
+// TBS_BOTH, only above with TBS_TOP; none with TBS_NOTICKS): at every TBM_SETTICFREQ step with
+// TBS_AUTOTICKS, else at both ends and those set; a raised thumb, checkered when disabled; a focus
+// rectangle around the control while it has the focus.
 
 #include <vector>
 
