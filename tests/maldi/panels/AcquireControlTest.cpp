@@ -4,7 +4,7 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
@@ -13,6 +13,7 @@
 #include "maldi/resources/MaldiResourceIds.h"
 #include "platform/framework/AutomationSession.h"
 #include "platform/framework/ResourceModule.h"
+#include "platform/framework/gdi/SurfaceDiff.h"
 #include "platform/instrument/CInstMonClient.h"
 #include "platform/instrument/VEXPropertyTable.h"
 #include "platform/platemodel/CMaldiPlate.h"
@@ -330,8 +331,8 @@ TEST(AcquireControl, ScreenshotsDuringARun)
     p.dlg->InitialiseDialog(30.0);
     p.dlg->UpdateProgressIndicator(12, 4, 0, 5);
     p.tick();
-    const char* dir = std::getenv("MALDI_TEST_OUTPUT");
-    CString folder = dir ? dir : ".";
+    std::filesystem::create_directories(SurfaceDiff::OutputDirectory());
+    CString folder = SurfaceDiff::OutputDirectory();
     p.session->Screenshot(p.hwnd, folder + "/acquisition-contracted.png");
     Surface contracted = p.session->Render(p.hwnd);
     p.dlg->SetExpandDialog();
