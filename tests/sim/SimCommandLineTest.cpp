@@ -3,6 +3,7 @@
 
 #include <cstdlib>
 #include <filesystem>
+#include <fstream>
 #include <sstream>
 
 #include "sim/SimCommandLine.h"
@@ -88,4 +89,16 @@ TEST(SimCommandLine, QuietRunPrintsOnlyTheSummaryAndNamesTheOutputFolder)
     EXPECT_NE(result.out.find("1 of 1 scenarios ran to their end"), std::string::npos);
     EXPECT_NE(result.out.find(std::filesystem::absolute(folder).string()), std::string::npos) << result.out;
     EXPECT_EQ(result.out.find("oper "), std::string::npos) << "no transcript when quiet";
+}
+
+TEST(SimCommandLine, AnOutputFolderThatCannotBeMadeFailsTheScenarioWithExitCodeOne)
+{
+    const char* root = std::getenv("MALDI_TEST_OUTPUT");
+    std::filesystem::path blocker = std::filesystem::path(root ? root : "test-output") / "sim-blocker";
+    std::filesystem::create_directories(blocker.parent_path());
+    { std::ofstream file(blocker); file << "a file where the folder should go"; }
+    Result result = RunCommand({"--scenario", "esi-probe", "--quiet", "--out", (blocker / "shots").string()});
+    EXPECT_EQ(result.code, SimCommandLine::kExitScenarioFailed);
+    EXPECT_NE(result.err.find("scenario esi-probe failed"), std::string::npos) << result.err;
+    EXPECT_NE(result.out.find("0 of 1 scenarios ran to their end"), std::string::npos) << result.out;
 }
