@@ -2,8 +2,8 @@
 // The simulated host application: what the instrument-control application does around the
 // library's tool windows. It records every call the library makes (RecordingAppInterface),
 // writes it to the transcript and obeys it:
-//   plate, laser and speed commands and the lock-mass well go to the plate stage; (2,14) answers
-//   with the stage's last progress; stop, pause and continue go to the acquisition run, and the
+//   plate, laser and speed commands and the lock-mass well go to the plate stage; (2,14) answers,
+//   during a run, with the run's last progress; stop, pause and continue go to the acquisition run, and the
 //   end of a run (completed or stopped) ends the acquisition panel through StopAcquisition;
 //   SourceSwapComplete switches the host's source mode (and indexes the plate to A1 after a swap
 //   to MALDI); SaveESIProbePosition stores the probe position; ESIProbeWindowClosed its step size.
@@ -11,8 +11,9 @@
 // does not hold: the default ion mode and data format strings), to which it adds its icon.
 //
 // Windows are made as a real host makes them: construct with the host's interface and client,
-// CreateUI with the application icon, Create, then DisplayWindow; the host keeps them until it
-// destroys them (Close...).
+// CreateUI with the application icon, Create, then DisplayWindow; the host keeps them (an ended
+// tool window stays, hidden, and the next Open... starts it again) until CloseWindows or its own
+// destruction destroys them.
 
 #include <memory>
 #include <string>
