@@ -87,7 +87,8 @@ CString CPropertyPage::GetTabCaption() const
 
 BOOL CPropertyPage::PreTranslateMessage(MSG* msg)
 {
-    return CWnd::PreTranslateMessage(msg);
+    if (GetStyle() & WS_CHILD) return CWnd::PreTranslateMessage(msg);
+    return CDialog::PreTranslateMessage(msg);
 }
 
 BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)

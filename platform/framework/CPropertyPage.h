@@ -16,8 +16,9 @@
 //                  keeps the sheet open on this page.
 //   PSN_RESET      OnReset (Cancel pressed, for every page made): OnCancel.
 //   PSN_QUERYCANCEL OnQueryCancel (the active page, before Cancel): FALSE keeps the sheet open.
-// OnOK and OnCancel do nothing here (the page never ends a dialog itself). SetModified tells the
-// sheet that the page has changes, which enables its Apply button.
+// OnOK and OnCancel do nothing here: a page never ends a dialog itself, not even one made on its
+// own (EndDialog does). SetModified tells the sheet that the page has changes, which enables its
+// Apply button.
 //
 // The tab shows the string captionId when given, else the template's caption.
 
@@ -48,7 +49,8 @@ public:
     CString GetTabCaption() const;
     UINT CaptionId() const { return m_nIDCaption; }
 
-    // Keys are the sheet's: the page lets its dialog keys go up to it.
+    // Inside a sheet the keys are the sheet's: the page lets its dialog keys go up to it. A page made
+    // on its own (Create, as the tool windows built on pages are) handles them as any dialog.
     BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 

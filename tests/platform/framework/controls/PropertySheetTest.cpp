@@ -360,6 +360,23 @@ TEST_F(PropertySheetTest, SheetsThatCannotRunSayWhyAndTheProgramCanChangePages)
     EXPECT_TRUE(reported);
 }
 
+TEST_F(PropertySheetTest, APageMadeOnItsOwnIsAnOrdinaryModelessDialog)
+{
+    // The tool windows built on pages: Create on the desktop, dialog keys as any dialog.
+    DialogTemplate t = massTemplate();
+    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | WS_VISIBLE;
+    ASSERT_TRUE(mass.CreateIndirect(t, nullptr));
+    HWND edit = a.Find(mass.m_hWnd, IDC_MASS);
+    EXPECT_EQ(a.Text(edit), "50");
+    ::SetFocus(edit);
+    a.PressKey(VK_TAB);
+    EXPECT_EQ(a.FocusWindow(), a.Find(mass.m_hWnd, IDC_LOCK));
+    a.PressKey(VK_ESCAPE); // the page does not end itself
+    EXPECT_TRUE(a.IsVisible(mass.m_hWnd));
+    mass.EndDialog(IDCANCEL);
+    EXPECT_FALSE(a.IsVisible(mass.m_hWnd));
+}
+
 TEST(RuntimeClass, ClassesAreFoundAndMadeByName)
 {
     CRuntimeClass* c = CRuntimeClass::FromName("LaserPage");
