@@ -317,12 +317,15 @@ TEST(AcquireControl, WithoutAHostTheButtonsOnlyChangeThePanel)
 TEST(AcquireControl, EscapeAndTabAreSwallowedAndEnterPressesNoButton)
 {
     Panel p;
+    p.dlg->SetExpandDialog();
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDC_COLLISION_ENERGY)); // the operator is in the CE box
     p.host.Clear();
     for (UINT key : {static_cast<UINT>(VK_ESCAPE), static_cast<UINT>(VK_TAB), static_cast<UINT>(VK_RETURN)}) {
-        p.session->PressKeyTo(p.hwnd, key);
+        p.session->PressKey(key);
     }
     EXPECT_TRUE(p.session->IsVisible(p.hwnd));
-    EXPECT_TRUE(p.host.Texts().empty());
+    EXPECT_EQ(p.session->FocusWindow(), p.item(IDC_COLLISION_ENERGY)); // Tab moved nothing
+    EXPECT_EQ(p.host.Texts(), Texts{});
 }
 
 TEST(AcquireControl, ScreenshotsDuringARun)
