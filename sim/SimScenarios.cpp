@@ -38,7 +38,14 @@ constexpr int StepFive = 41589;
 constexpr int StepFifty = 41590;
 } // namespace esiids
 
-const char* OnOff(bool on) { return on ? "on" : "off"; }
+// A button as the operator sees it: greyed (disabled), pressed (a two-state button checked) or
+// enabled.
+const char* ButtonState(HWND button)
+{
+    Automation& ui = Automation::Get();
+    if (!ui.IsEnabled(button)) return "greyed";
+    return ui.CheckState(button) == BST_CHECKED ? "pressed" : "enabled";
+}
 
 // Fails the scenario with a clear message when a wait ran out.
 void Expect(bool condition, const std::string& what)
@@ -61,8 +68,7 @@ void WatchSwap(SimSession& s, HWND swap)
         char text[160];
         std::snprintf(text, sizeof text, "indicator %s %d of %d; Prev Step %s, Next Step %s",
                       Quote(ui.Text(indicator)).c_str(), ui.ProgressPosition(indicator), upper,
-                      OnOff(ui.IsEnabled(ui.Find(swap, swapids::PrevStep))),
-                      OnOff(ui.IsEnabled(ui.Find(swap, swapids::NextStep))));
+                      ButtonState(ui.Find(swap, swapids::PrevStep)), ButtonState(ui.Find(swap, swapids::NextStep)));
         return text;
     });
     // The gauge in steps of 5 degrees, so that cooling does not fill the transcript.
@@ -146,9 +152,9 @@ void EsiProbeScenario(SimSession& s)
         if (!::IsWindow(esi) || !ui.IsVisible(esi)) return std::string();
         char text[160];
         std::snprintf(text, sizeof text, "bar %d; In %s, Out %s, Save %s, Home %s",
-                      ui.ProgressPosition(ui.Find(esi, esiids::Bar)), OnOff(ui.IsEnabled(ui.Find(esi, esiids::In))),
-                      OnOff(ui.IsEnabled(ui.Find(esi, esiids::Out))), OnOff(ui.IsEnabled(ui.Find(esi, esiids::Save))),
-                      OnOff(ui.IsEnabled(ui.Find(esi, esiids::Home))));
+                      ui.ProgressPosition(ui.Find(esi, esiids::Bar)), ButtonState(ui.Find(esi, esiids::In)),
+                      ButtonState(ui.Find(esi, esiids::Out)), ButtonState(ui.Find(esi, esiids::Save)),
+                      ButtonState(ui.Find(esi, esiids::Home)));
         return text;
     });
     // Where the throttle comes to rest, not every position it passes.
@@ -221,10 +227,7 @@ void AcquisitionScenario(SimSession& s)
         HWND progress = ui.Find(panel, acqids::Progress);
         auto [lower, upper] = ui.ProgressRange(progress);
         (void)lower;
-        auto state = [&](int id) {
-            HWND button = ui.Find(panel, id);
-            return std::string(ui.IsEnabled(button) ? (ui.CheckState(button) == BST_CHECKED ? "checked" : "on") : "off");
-        };
+        auto state = [&](int id) { return std::string(ButtonState(ui.Find(panel, id))); };
         // The bar's text is drawn only in one of its text modes.
         CString shown = (ui.Style(progress) & 0x0300) ? ui.Text(progress) : CString();
         char text[256];

@@ -147,8 +147,8 @@ TEST(SimScenario, AcquisitionShowsEachSpotPausesAndStopsOnlyWhenConfirmed)
                             "acquisition run stopped", "StopAcquisition() -> acquisition panel", "(window closed)"}));
     // While paused the movement, laser and lock-mass buttons are off; on the reference spot the
     // lock-mass button shows checked.
-    EXPECT_TRUE(t.Contains("Previous off, Next off, Plate Stop off, Laser off, Pause checked, Lock Mass off", "acquire"));
-    EXPECT_TRUE(InOrder(t, {"bar \"Ref: 3 of 5\"", "Lock Mass checked"}));
+    EXPECT_TRUE(t.Contains("Previous greyed, Next greyed, Plate Stop greyed, Laser greyed, Pause pressed, Lock Mass greyed", "acquire"));
+    EXPECT_TRUE(InOrder(t, {"bar \"Ref: 3 of 5\"", "Lock Mass pressed"}));
     // The No answer sent nothing: one stop request only.
     EXPECT_EQ(session.Host().Count(RecordingAppInterface::Operation::RequestStopAcquisition), 1);
     EXPECT_EQ(t.Count("Really stop the acquisition ?", "box"), 2);
