@@ -12,6 +12,7 @@
 #include "platform/framework/ResourceChain.h"
 #include "platform/framework/VirtualClock.h"
 #include "platform/framework/WindowManager.h"
+#include "platform/framework/gdi/PaintManager.h"
 
 namespace {
 
@@ -603,12 +604,22 @@ BOOL RedrawWindow(HWND hwnd, LPCRECT rect, void*, UINT flags)
     if (!record(hwnd)) return FALSE;
     if (flags & RDW_INVALIDATE) {
         wm().Invalidate(hwnd, rect, (flags & RDW_ERASE) != 0);
+        if (flags & RDW_FRAME) PaintManager::Get().InvalidateFrame(hwnd);
         if (flags & RDW_ALLCHILDREN) {
             for (HWND c : wm().Children(hwnd)) RedrawWindow(c, nullptr, nullptr, flags & ~RDW_UPDATENOW);
         }
     }
     if (flags & RDW_VALIDATE) wm().Validate(hwnd, rect);
-    if (flags & RDW_UPDATENOW) UpdateWindow(hwnd);
+    if (flags & RDW_UPDATENOW) {
+        UpdateWindow(hwnd);
+        if (flags & RDW_ALLCHILDREN) {
+            // The children now too, after their parent, bottom of the z-order first.
+            std::vector<HWND> children = wm().Children(hwnd);
+            for (auto it = children.rbegin(); it != children.rend(); ++it) {
+                if (record(*it)) RedrawWindow(*it, nullptr, nullptr, RDW_UPDATENOW | RDW_ALLCHILDREN);
+            }
+        }
+    }
     return TRUE;
 }
 
