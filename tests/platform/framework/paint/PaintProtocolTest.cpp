@@ -113,6 +113,25 @@ TEST(PaintProtocol, InvalidationWaitsForTheQueueUpdateWindowPaintsAtOnce)
     EXPECT_TRUE(scene.child.eraseHadContext) << "WM_ERASEBKGND carries the paint context";
 }
 
+TEST(PaintProtocol, RedrawWindowPaintsTheTreeNowParentFirst)
+{
+    AutomationSession session;
+    Scene scene;
+    session->Pump();
+    g_log.clear();
+    ::RedrawWindow(scene.top, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
+    EXPECT_EQ(g_log, (std::vector<std::string>{"top erase", "top paint", "child erase", "child paint"}));
+    g_log.clear();
+    session->Pump();
+    EXPECT_TRUE(g_log.empty()) << "nothing left to paint";
+
+    // Without RDW_UPDATENOW the paint waits for the queue.
+    ::RedrawWindow(scene.child, nullptr, nullptr, RDW_INVALIDATE);
+    EXPECT_TRUE(g_log.empty());
+    session->Pump();
+    EXPECT_EQ(g_log, (std::vector<std::string>{"child paint"}));
+}
+
 TEST(PaintProtocol, ParentsPaintFirstAndChildrenStayClippedToTheirRectangle)
 {
     AutomationSession session;
