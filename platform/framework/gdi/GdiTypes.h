@@ -1,6 +1,7 @@
 #pragma once
 // Handles, constants and plain records of the painting interface, with the values of the documented
-// Windows API so that code written against it reads and behaves the same.
+// Windows API so that code written against it reads and behaves the same. Painting constants live
+// here only; window-system ones (WinUser.h) are never repeated here.
 //
 // Handles are opaque: HDC and the typed object handles are distinct pointer types whose values are
 // ids into the handle table (GdiHandleTable), never addresses. HGDIOBJ is untyped, as in the API.
@@ -9,15 +10,12 @@
 
 #include "platform/framework/WinTypes.h"
 
+// HFONT and HBRUSH come from WinTypes.h (windows hold fonts and class brushes); the rest are ours.
 struct HDC__;
-struct HFONT__;
-struct HBRUSH__;
 struct HPEN__;
 struct HBITMAP__;
 struct HRGN__;
 using HDC = HDC__*;
-using HFONT = HFONT__*;
-using HBRUSH = HBRUSH__*;
 using HPEN = HPEN__*;
 using HBITMAP = HBITMAP__*;
 using HRGN = HRGN__*;
