@@ -87,8 +87,7 @@ CString CPropertyPage::GetTabCaption() const
 
 BOOL CPropertyPage::PreTranslateMessage(MSG* msg)
 {
-    if (GetStyle() & WS_CHILD) return CWnd::PreTranslateMessage(msg);
-    return CDialog::PreTranslateMessage(msg);
+    return CWnd::PreTranslateMessage(msg);
 }
 
 BOOL CPropertyPage::OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result)

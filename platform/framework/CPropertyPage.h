@@ -49,8 +49,9 @@ public:
     CString GetTabCaption() const;
     UINT CaptionId() const { return m_nIDCaption; }
 
-    // Inside a sheet the keys are the sheet's: the page lets its dialog keys go up to it. A page made
-    // on its own (Create, as the tool windows built on pages are) handles them as any dialog.
+    // The dialog keys are the sheet's: a page lets them go up to it. A page made on its own (Create,
+    // as the tool windows built on pages are) therefore has no dialog keys of its own: Tab, Enter
+    // and Escape reach the control with the focus, as the framework documents for pages.
     BOOL PreTranslateMessage(MSG* msg) override;
     BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override;
 

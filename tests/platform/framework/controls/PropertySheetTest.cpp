@@ -360,19 +360,23 @@ TEST_F(PropertySheetTest, SheetsThatCannotRunSayWhyAndTheProgramCanChangePages)
     EXPECT_TRUE(reported);
 }
 
-TEST_F(PropertySheetTest, APageMadeOnItsOwnIsAnOrdinaryModelessDialog)
+TEST_F(PropertySheetTest, APageMadeOnItsOwnLeavesTheDialogKeysToItsControls)
 {
-    // The tool windows built on pages: Create on the desktop, dialog keys as any dialog.
+    // The tool windows built on pages: Create on the desktop; no sheet takes the dialog keys, so
+    // Enter presses no button and Tab moves nothing.
     DialogTemplate t = massTemplate();
     t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_SETFONT | WS_VISIBLE;
+    t.items.push_back(DialogItem{IDOK, "Button", "OK", kChild | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 140, 70, 50, 14});
     ASSERT_TRUE(mass.CreateIndirect(t, nullptr));
     HWND edit = a.Find(mass.m_hWnd, IDC_MASS);
     EXPECT_EQ(a.Text(edit), "50");
     ::SetFocus(edit);
     a.PressKey(VK_TAB);
-    EXPECT_EQ(a.FocusWindow(), a.Find(mass.m_hWnd, IDC_LOCK));
-    a.PressKey(VK_ESCAPE); // the page does not end itself
+    EXPECT_EQ(a.FocusWindow(), edit);
+    a.PressKey(VK_RETURN);
+    a.PressKey(VK_ESCAPE);
     EXPECT_TRUE(a.IsVisible(mass.m_hWnd));
+    EXPECT_TRUE(g_log.size() == 1 && g_log.front() == "mass:init") << "neither OK nor Cancel reached the page";
     mass.EndDialog(IDCANCEL);
     EXPECT_FALSE(a.IsVisible(mass.m_hWnd));
 }
