@@ -11,36 +11,6 @@
 #include <sys/stat.h>
 #include <unistd.h>
 
-namespace {
-
-int OpenFolder(const std::string& folder)
-{
-    int fd = ::open(folder.c_str(), O_RDONLY | O_DIRECTORY | O_CLOEXEC);
-    if (fd < 0 && errno == EACCES)
-        fd = ::open(folder.c_str(), O_PATH | O_DIRECTORY | O_CLOEXEC);  // enough to create and rename
-    return fd;
-}
-
-// Creates a fresh temporary file in `folder`; its name comes back in `name`.
-int CreateTemporary(int folder, const std::string& base, bool readToo, std::string& name)
-{
-    static std::atomic<unsigned> counter{0};
-    std::string stem = ".~" + base.substr(0, 200) + ".";  // stay below the longest name allowed
-    for (int attempt = 0; attempt < 100; ++attempt) {
-        unsigned salt = static_cast<unsigned>(::getpid()) * 2654435761u + counter.fetch_add(1) * 40503u +
-                        static_cast<unsigned>(attempt);
-        char suffix[16];
-        std::snprintf(suffix, sizeof suffix, "%08x", salt);
-        name = stem + suffix;
-        int fd = ::openat(folder, name.c_str(), (readToo ? O_RDWR : O_WRONLY) | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
-        if (fd >= 0 || errno != EEXIST)
-            return fd;
-    }
-    errno = EEXIST;
-    return -1;
-}
-
-}  // namespace
 
 CFile::~CFile()
 {
@@ -64,9 +34,7 @@ BOOL CFile::FailSave(int error)
 void CFile::Reset()
 {
     m_fd = -1;
-    m_folder = -1;
-    m_temporary.Empty();
-    m_target.Empty();
+    m_save.Abandon();
     m_saveError = 0;
 }
 
@@ -112,52 +80,13 @@ BOOL CFile::Open(LPCTSTR path, UINT openFlags)
 
 BOOL CFile::OpenSafeSave(LPCTSTR path, bool readToo)
 {
-    struct stat st {};
-    bool exists = ::stat(path, &st) == 0;
-    auto refuse = [this](int error) {
-        m_path.Empty();
-        return Fail(error);
-    };
-    if (exists && ::faccessat(AT_FDCWD, path, W_OK, AT_EACCESS) != 0)
-        return refuse(errno);  // a file we may not write is refused, as a truncating open would be
-
-    std::string target = path;
-    if (exists) {
-        char resolved[PATH_MAX];  // replace what a link points to, not the link
-        if (::realpath(path, resolved) == nullptr)
-            return refuse(errno);
-        target = resolved;
-    } else {
-        struct stat link {};
-        if (::lstat(path, &link) == 0)
-            return refuse(ENOENT);  // a dangling link: nothing sensible to replace
-    }
-    std::string::size_type slash = target.rfind('/');
-    std::string folderName = slash == std::string::npos ? "." : (slash == 0 ? "/" : target.substr(0, slash));
-    std::string base = slash == std::string::npos ? target : target.substr(slash + 1);
-    if (base.empty())
-        return refuse(EISDIR);
-
-    int folder = OpenFolder(folderName);
-    if (folder < 0)
-        return refuse(errno);
-    std::string temporary;
-    int fd = CreateTemporary(folder, base, readToo, temporary);
+    int fd = m_save.Begin(path, readToo);
     if (fd < 0) {
         int error = errno;
-        ::close(folder);
-        return refuse(error);
-    }
-    if (exists) {
-        // Best effort: the saved file keeps the owner and permissions of the one it replaces.
-        if (::fchown(fd, st.st_uid, st.st_gid) != 0) {
-        }
-        ::fchmod(fd, st.st_mode & 07777);
+        m_path.Empty();
+        return Fail(error);
     }
     m_fd = fd;
-    m_folder = folder;
-    m_temporary = temporary;
-    m_target = base;
     m_saveError = 0;
     return TRUE;
 }
@@ -265,7 +194,7 @@ BOOL CFile::Close()
     m_error = 0;
     if (!IsOpen())
         return TRUE;
-    if (m_folder < 0) {
+    if (!m_save.Pending()) {
         int result = ::close(m_fd);
         int error = errno;
         Reset();
@@ -278,13 +207,10 @@ BOOL CFile::Close()
         error = errno;
     if (::close(m_fd) != 0 && error == 0)
         error = errno;
-    if (error == 0 && ::renameat(m_folder, m_temporary, m_folder, m_target) != 0)
-        error = errno;
     if (error == 0)
-        ::fsync(m_folder);  // make the rename itself durable; harmless where unsupported
+        error = m_save.Commit();
     else
-        ::unlinkat(m_folder, m_temporary, 0);
-    ::close(m_folder);
+        m_save.Abandon();
     Reset();
     m_path.Empty();
     return error == 0 ? TRUE : Fail(error);
@@ -295,10 +221,7 @@ void CFile::Abort()
     if (!IsOpen())
         return;
     ::close(m_fd);
-    if (m_folder >= 0) {
-        ::unlinkat(m_folder, m_temporary, 0);
-        ::close(m_folder);
-    }
+    m_save.Abandon();
     Reset();
     m_path.Empty();
 }

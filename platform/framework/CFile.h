@@ -17,6 +17,7 @@
 #include <cstdint>
 
 #include "platform/framework/CString.h"
+#include "platform/framework/SafeSave.h"
 #include "platform/framework/WinTypes.h"
 
 class CFile {
@@ -83,10 +84,6 @@ private:
     int m_fd = -1;
     int m_error = 0;
     CString m_path;
-    // Set while a safe save is pending: the target's folder (held open so the rename lands there),
-    // the temporary file's name and the target's name inside it.
-    int m_folder = -1;
-    CString m_temporary;
-    CString m_target;
+    SafeSave m_save;  // pending while a safe save is open
     int m_saveError = 0;  // the first write failure; the save keeps the previous file
 };

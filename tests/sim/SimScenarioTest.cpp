@@ -16,7 +16,9 @@ SimOptions TestOptions()
 {
     SimOptions options;
     const char* root = std::getenv("MALDI_TEST_OUTPUT");
-    options.outDir = (std::filesystem::path(root ? root : "test-output") / "sim").string();
+    // Each test its own folder: tests run in parallel and would otherwise write the same screenshots.
+    const char* test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
+    options.outDir = (std::filesystem::path(root ? root : "test-output") / "sim" / test).string();
     return options;
 }
 

@@ -6,9 +6,12 @@
 #include <csetjmp>
 #include <cstdio>
 #include <cstring>
-#include <filesystem>
 #include <memory>
 #include <vector>
+
+#include <unistd.h>
+
+#include "platform/framework/SafeSave.h"
 
 namespace {
 
@@ -123,10 +126,13 @@ bool PngFile::Write(const Surface& surface, const std::string& path, std::string
         SetError(error, "cannot write an empty image to " + path);
         return false;
     }
-    const std::string temporary = path + ".tmp";
-    FilePtr file(std::fopen(temporary.c_str(), "wb"));
+    SafeSave save;
+    const int fd = save.Begin(path, false);
+    FilePtr file(fd < 0 ? nullptr : ::fdopen(fd, "wb"));
     if (!file) {
-        SetError(error, "cannot create " + temporary + ": " + std::strerror(errno));
+        if (fd >= 0)
+            ::close(fd);
+        SetError(error, "cannot create " + path + ": " + std::strerror(errno));
         return false;
     }
     const int w = surface.Width(), h = surface.Height();
@@ -144,18 +150,15 @@ bool PngFile::Write(const Surface& surface, const std::string& path, std::string
     }
     char message[256] = "libpng could not write the image";
     const int failed = WriteRows(file.get(), static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), rows.data(), message);
-    const bool flushed = std::fflush(file.get()) == 0;
-    file.reset();
-    std::error_code ec;
-    if (failed || !flushed) {
-        std::filesystem::remove(temporary, ec);
+    const bool flushed = std::fflush(file.get()) == 0;  // screenshots need no sync to disk
+    const bool closed = std::fclose(file.release()) == 0;
+    if (failed || !flushed || !closed) {
+        save.Abandon();
         SetError(error, "cannot write " + path + ": " + (failed ? message : "disk write failed"));
         return false;
     }
-    std::filesystem::rename(temporary, path, ec);
-    if (ec) {
-        std::filesystem::remove(temporary, ec);
-        SetError(error, "cannot replace " + path + ": " + ec.message());
+    if (const int code = save.Commit(); code != 0) {
+        SetError(error, "cannot replace " + path + ": " + std::strerror(code));
         return false;
     }
     return true;

@@ -1,0 +1,89 @@
+#include <cerrno>
+#include <filesystem>
+
+#include <unistd.h>
+
+#include "platform/framework/SafeSave.h"
+#include "tests/platform/framework/archive/TempFolder.h"
+
+namespace {
+
+using SafeSaveTest = TempFolder;
+
+void WriteAll(int fd, const std::string& bytes)
+{
+    ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
+    ASSERT_EQ(::close(fd), 0);
+}
+
+TEST_F(SafeSaveTest, OverlappingSavesOfOneFileEachGetTheirOwnTemporaryAndTheLastCommitWins)
+{
+    // Two writers of one screenshot at once (two tests, two processes) must not trip over each
+    // other's half-written file.
+    const std::string path = PathOf("shot.png");
+    Put(path, "old");
+    SafeSave first, second;
+    const int a = first.Begin(path, false);
+    const int b = second.Begin(path, false);
+    ASSERT_GE(a, 0);
+    ASSERT_GE(b, 0);
+    WriteAll(a, "first");
+    WriteAll(b, "second");
+    EXPECT_EQ(FilesInFolder(), 3u);
+    EXPECT_EQ(Get(path), "old");
+    EXPECT_EQ(first.Commit(), 0);
+    EXPECT_EQ(Get(path), "first");
+    EXPECT_EQ(second.Commit(), 0);
+    EXPECT_EQ(Get(path), "second");
+    EXPECT_EQ(FilesInFolder(), 1u);
+    EXPECT_EQ(second.Commit(), EBADF);  // nothing pending any more
+}
+
+TEST_F(SafeSaveTest, AbandonedOrDestroyedSavesLeaveTheTargetAsItWas)
+{
+    const std::string path = PathOf("list.txt");
+    Put(path, "kept");
+    {
+        SafeSave save;
+        WriteAll(save.Begin(path, false), "lost");
+    }
+    SafeSave moved;
+    {
+        SafeSave save;
+        WriteAll(save.Begin(path, true), "moved");
+        moved = std::move(save);
+        EXPECT_FALSE(save.Pending());
+    }
+    EXPECT_TRUE(moved.Pending());
+    moved.Abandon();
+    EXPECT_EQ(Get(path), "kept");
+    EXPECT_EQ(FilesInFolder(), 1u);
+}
+
+TEST_F(SafeSaveTest, SavesThatCannotBeMadeAreRefusedWithAReason)
+{
+    SafeSave save;
+    errno = 0;
+    EXPECT_EQ(save.Begin(m_dir.string(), false), -1);
+    EXPECT_EQ(errno, EISDIR);
+    std::filesystem::create_symlink(PathOf("nowhere"), PathOf("dangling"));
+    EXPECT_EQ(save.Begin(PathOf("dangling"), false), -1);
+    EXPECT_EQ(errno, ENOENT);
+    EXPECT_EQ(save.Begin(PathOf("missing-folder/file"), false), -1);
+    EXPECT_EQ(errno, ENOENT);
+    EXPECT_FALSE(save.Pending());
+    EXPECT_EQ(FilesInFolder(), 1u);  // only the link
+}
+
+TEST_F(SafeSaveTest, ASaveThroughALinkReplacesTheFileItPointsTo)
+{
+    Put(PathOf("real"), "old");
+    std::filesystem::create_symlink(PathOf("real"), PathOf("link"));
+    SafeSave save;
+    WriteAll(save.Begin(PathOf("link"), false), "new");
+    ASSERT_EQ(save.Commit(), 0);
+    EXPECT_TRUE(std::filesystem::is_symlink(PathOf("link")));
+    EXPECT_EQ(Get(PathOf("real")), "new");
+}
+
+}  // namespace
