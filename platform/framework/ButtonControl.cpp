@@ -3,6 +3,7 @@
 #include <algorithm>
 
 #include "platform/framework/ClassicLook.h"
+#include "platform/framework/ControlWindow.h"
 #include "platform/framework/IconImage.h"
 #include "platform/framework/WindowManager.h"
 #include "platform/framework/gdi/CBrush.h"
@@ -75,21 +76,14 @@ void ButtonControl::click(HWND hwnd)
 
 LRESULT ButtonControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    return ControlWindow::Run<ButtonControl>(hwnd, message, wParam, lParam, &handle);
+}
+
+LRESULT ButtonControl::handle(HWND hwnd, ButtonControl& state, UINT message, WPARAM wParam, LPARAM lParam)
+{
     auto& wm = WindowManager::Get();
-    ButtonControl* self = from(hwnd);
+    ButtonControl* self = &state;
     DWORD type = buttonType(hwnd);
-    switch (message) {
-    case WM_NCCREATE:
-        ::SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(new ButtonControl));
-        return wm.DefWindowProc(hwnd, message, wParam, lParam);
-    case WM_NCDESTROY:
-        delete self;
-        ::SetWindowLongPtr(hwnd, 0, 0);
-        return wm.DefWindowProc(hwnd, message, wParam, lParam);
-    default:
-        break;
-    }
-    if (!self) return wm.DefWindowProc(hwnd, message, wParam, lParam);
 
     switch (message) {
     case WM_GETDLGCODE:
@@ -229,15 +223,6 @@ LRESULT ButtonControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         }
         wm.Invalidate(hwnd, nullptr, false);
         if (::GetWindowLong(hwnd, GWL_STYLE) & BS_NOTIFY) notify(hwnd, BN_KILLFOCUS);
-        return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (CDC* dc = CDC::FromHandle(::BeginPaint(hwnd, &ps))) Paint(hwnd, *dc);
-        ::EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) Paint(hwnd, *dc);
         return 0;
     case WM_ENABLE:
         if (!wParam) {

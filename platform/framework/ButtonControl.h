@@ -29,6 +29,7 @@ public:
     static void Paint(HWND hwnd, CDC& dc);
 
 private:
+    static LRESULT handle(HWND hwnd, ButtonControl& self, UINT message, WPARAM wParam, LPARAM lParam);
     static ButtonControl* from(HWND hwnd);
     static void click(HWND hwnd);
 

@@ -5,6 +5,7 @@
 
 #include "platform/framework/ClassicLook.h"
 #include "platform/framework/CommCtrl.h"
+#include "platform/framework/ControlWindow.h"
 #include "platform/framework/TextLayout.h"
 #include "platform/framework/WindowManager.h"
 #include "platform/framework/gdi/CDC.h"
@@ -233,27 +234,7 @@ void ComboBoxControl::close(HWND hwnd, bool accept)
 
 LRESULT ComboBoxControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    ComboBoxControl* self = from(hwnd);
-    switch (message) {
-    case WM_NCCREATE: {
-        auto* state = new ComboBoxControl;
-        ::SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(state));
-        auto* cs = reinterpret_cast<CREATESTRUCT*>(lParam);
-        if (cs) state->m_droppedHeight = cs->cy;
-        // Scroll bar styles belong to the list, not to the closed field.
-        if (WindowRecord* rec = wm().Find(hwnd)) rec->style &= ~(WS_VSCROLL | WS_HSCROLL);
-        // The combo's own text is its items'; a caption given at creation goes to the edit.
-        return wm().DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    case WM_NCDESTROY:
-        delete self;
-        ::SetWindowLongPtr(hwnd, 0, 0);
-        return wm().DefWindowProc(hwnd, message, wParam, lParam);
-    default:
-        break;
-    }
-    if (!self) return wm().DefWindowProc(hwnd, message, wParam, lParam);
-    return handle(hwnd, *self, message, wParam, lParam);
+    return ControlWindow::Run<ComboBoxControl>(hwnd, message, wParam, lParam, &handle);
 }
 
 LRESULT ComboBoxControl::handle(HWND hwnd, ComboBoxControl& self, UINT message, WPARAM wParam, LPARAM lParam)
@@ -261,6 +242,13 @@ LRESULT ComboBoxControl::handle(HWND hwnd, ComboBoxControl& self, UINT message, 
     const int count = static_cast<int>(self.m_items.size());
     const DWORD style = styleOf(hwnd);
     switch (message) {
+    case WM_NCCREATE: {
+        if (auto* cs = reinterpret_cast<CREATESTRUCT*>(lParam)) self.m_droppedHeight = cs->cy;
+        // Scroll bar styles belong to the list, not to the closed field.
+        if (WindowRecord* rec = wm().Find(hwnd)) rec->style &= ~(WS_VSCROLL | WS_HSCROLL);
+        // The combo's own text is its items'; a caption given at creation goes to the edit.
+        return wm().DefWindowProc(hwnd, message, wParam, lParam);
+    }
     case WM_CREATE: {
         auto* cs = reinterpret_cast<CREATESTRUCT*>(lParam);
         if ((style & CBS_TYPEMASK) != CBS_DROPDOWNLIST) {
@@ -636,15 +624,6 @@ LRESULT ComboBoxControl::handle(HWND hwnd, ComboBoxControl& self, UINT message, 
         return 0;
     case WM_NCHITTEST:
         return HTCLIENT;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (CDC* dc = CDC::FromHandle(::BeginPaint(hwnd, &ps))) Paint(hwnd, *dc);
-        ::EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) Paint(hwnd, *dc);
-        return 0;
     default:
         return wm().DefWindowProc(hwnd, message, wParam, lParam);
     }

@@ -5,6 +5,7 @@
 #include <cstring>
 
 #include "platform/framework/ClassicLook.h"
+#include "platform/framework/ControlWindow.h"
 #include "platform/framework/WindowManager.h"
 #include "platform/framework/gdi/CDC.h"
 #include "platform/framework/gdi/PaintFunctions.h"
@@ -128,20 +129,13 @@ bool EditControl::replaceSelection(HWND hwnd, const CString& insert, bool byOper
 
 LRESULT EditControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    return ControlWindow::Run<EditControl>(hwnd, message, wParam, lParam, &handle);
+}
+
+LRESULT EditControl::handle(HWND hwnd, EditControl& state, UINT message, WPARAM wParam, LPARAM lParam)
+{
     auto& wm = WindowManager::Get();
-    EditControl* self = from(hwnd);
-    switch (message) {
-    case WM_NCCREATE:
-        ::SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(new EditControl));
-        return wm.DefWindowProc(hwnd, message, wParam, lParam);
-    case WM_NCDESTROY:
-        delete self;
-        ::SetWindowLongPtr(hwnd, 0, 0);
-        return wm.DefWindowProc(hwnd, message, wParam, lParam);
-    default:
-        break;
-    }
-    if (!self) return wm.DefWindowProc(hwnd, message, wParam, lParam);
+    EditControl* self = &state;
     DWORD style = styleOf(hwnd);
     bool multiline = (style & ES_MULTILINE) != 0;
 
@@ -244,15 +238,6 @@ LRESULT EditControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lPar
         return 0;
     case WM_ENABLE:
         wm.Invalidate(hwnd, nullptr, true);
-        return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (CDC* dc = CDC::FromHandle(::BeginPaint(hwnd, &ps))) Paint(hwnd, *dc);
-        ::EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) Paint(hwnd, *dc);
         return 0;
     case EM_GETSEL: {
         auto a = static_cast<DWORD>(std::min(self->m_selStart, self->m_selEnd));

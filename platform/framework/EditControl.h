@@ -49,6 +49,7 @@ public:
     static void Paint(HWND hwnd, CDC& dc);
 
 private:
+    static LRESULT handle(HWND hwnd, EditControl& self, UINT message, WPARAM wParam, LPARAM lParam);
     static EditControl* from(HWND hwnd);
     // Replaces the selection by `text` when the limit allows; notifies. FALSE when refused.
     static bool replaceSelection(HWND hwnd, const CString& text, bool byOperator);

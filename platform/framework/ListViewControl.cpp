@@ -5,6 +5,7 @@
 
 #include "platform/framework/ClassicLook.h"
 #include "platform/framework/CommCtrl.h"
+#include "platform/framework/ControlWindow.h"
 #include "platform/framework/TextLayout.h"
 #include "platform/framework/WindowManager.h"
 #include "platform/framework/gdi/CDC.h"
@@ -218,25 +219,7 @@ void ListViewControl::sendActivate(HWND hwnd, UINT code, int item, int column, P
 
 LRESULT ListViewControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<ListViewControl*>(::GetWindowLongPtr(hwnd, 0));
-    switch (message) {
-    case WM_NCCREATE: {
-        auto* state = new ListViewControl;
-        state->m_bkColor = ::GetSysColor(COLOR_WINDOW);
-        state->m_textColor = ::GetSysColor(COLOR_WINDOWTEXT);
-        state->m_textBkColor = ::GetSysColor(COLOR_WINDOW);
-        ::SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(state));
-        return wm().DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    case WM_NCDESTROY:
-        delete self;
-        ::SetWindowLongPtr(hwnd, 0, 0);
-        return wm().DefWindowProc(hwnd, message, wParam, lParam);
-    default:
-        break;
-    }
-    if (!self) return wm().DefWindowProc(hwnd, message, wParam, lParam);
-    return handle(hwnd, *self, message, wParam, lParam);
+    return ControlWindow::Run<ListViewControl>(hwnd, message, wParam, lParam, &handle);
 }
 
 LRESULT ListViewControl::handle(HWND hwnd, ListViewControl& self, UINT message, WPARAM wParam, LPARAM lParam)
@@ -244,6 +227,11 @@ LRESULT ListViewControl::handle(HWND hwnd, ListViewControl& self, UINT message, 
     const int count = static_cast<int>(self.m_items.size());
     const int columns = static_cast<int>(self.m_columns.size());
     switch (message) {
+    case WM_NCCREATE:
+        self.m_bkColor = ::GetSysColor(COLOR_WINDOW);
+        self.m_textColor = ::GetSysColor(COLOR_WINDOWTEXT);
+        self.m_textBkColor = ::GetSysColor(COLOR_WINDOW);
+        return wm().DefWindowProc(hwnd, message, wParam, lParam);
     // --- columns ----------------------------------------------------------------------------------
     case LVM_INSERTCOLUMN: {
         auto* col = reinterpret_cast<const LVCOLUMN*>(lParam);
@@ -641,15 +629,6 @@ LRESULT ListViewControl::handle(HWND hwnd, ListViewControl& self, UINT message, 
     }
     case WM_SIZE:
         wm().Invalidate(hwnd, nullptr, true);
-        return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (CDC* dc = CDC::FromHandle(::BeginPaint(hwnd, &ps))) Paint(hwnd, *dc);
-        ::EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) Paint(hwnd, *dc);
         return 0;
     default:
         return wm().DefWindowProc(hwnd, message, wParam, lParam);

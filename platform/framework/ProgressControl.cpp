@@ -2,6 +2,7 @@
 
 #include <algorithm>
 
+#include "platform/framework/ControlWindow.h"
 #include "platform/framework/WindowManager.h"
 #include "platform/framework/gdi/CDC.h"
 #include "platform/framework/gdi/PaintFunctions.h"
@@ -54,20 +55,13 @@ LRESULT ProgressControl::setRange(HWND hwnd, ProgressControl& self, int lower, i
 
 LRESULT ProgressControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    return ControlWindow::Run<ProgressControl>(hwnd, message, wParam, lParam, &handle);
+}
+
+LRESULT ProgressControl::handle(HWND hwnd, ProgressControl& state, UINT message, WPARAM wParam, LPARAM lParam)
+{
     auto& wm = WindowManager::Get();
-    ProgressControl* self = from(hwnd);
-    switch (message) {
-    case WM_NCCREATE:
-        ::SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(new ProgressControl));
-        return wm.DefWindowProc(hwnd, message, wParam, lParam);
-    case WM_NCDESTROY:
-        delete self;
-        ::SetWindowLongPtr(hwnd, 0, 0);
-        return wm.DefWindowProc(hwnd, message, wParam, lParam);
-    default:
-        break;
-    }
-    if (!self) return wm.DefWindowProc(hwnd, message, wParam, lParam);
+    ProgressControl* self = &state;
 
     switch (message) {
     case PBM_SETRANGE:
@@ -123,13 +117,6 @@ LRESULT ProgressControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM 
         return static_cast<LRESULT>(self->m_bkColor);
     case WM_ERASEBKGND:
         return TRUE; // the paint covers the whole client area
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC hdc = ::BeginPaint(hwnd, &ps);
-        if (CDC* dc = hdc ? CDC::FromHandle(hdc) : nullptr) Paint(hwnd, *dc);
-        ::EndPaint(hwnd, &ps);
-        return 0;
-    }
     case WM_GETDLGCODE:
         return 0;
     default:

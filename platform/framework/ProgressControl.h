@@ -64,6 +64,7 @@ public:
     static void Paint(HWND hwnd, CDC& dc);
 
 private:
+    static LRESULT handle(HWND hwnd, ProgressControl& self, UINT message, WPARAM wParam, LPARAM lParam);
     static ProgressControl* from(HWND hwnd);
     // Moves to the position (already clamped or wrapped); returns the previous one.
     static int moveTo(HWND hwnd, ProgressControl& self, int position);

@@ -3,6 +3,7 @@
 #include <cstdlib>
 
 #include "platform/framework/ClassicLook.h"
+#include "platform/framework/ControlWindow.h"
 #include "platform/framework/IconImage.h"
 #include "platform/framework/ResourceChain.h"
 #include "platform/framework/WindowManager.h"
@@ -12,23 +13,21 @@
 
 LRESULT StaticControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    return ControlWindow::Run<StaticControl>(hwnd, message, wParam, lParam, &handle);
+}
+
+LRESULT StaticControl::handle(HWND hwnd, StaticControl& self, UINT message, WPARAM wParam, LPARAM lParam)
+{
     auto& wm = WindowManager::Get();
-    auto* self = reinterpret_cast<StaticControl*>(::GetWindowLongPtr(hwnd, 0));
     DWORD style = static_cast<DWORD>(::GetWindowLong(hwnd, GWL_STYLE));
     switch (message) {
     case WM_NCCREATE: {
-        auto* s = new StaticControl;
-        ::SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(s));
         auto* cs = reinterpret_cast<CREATESTRUCT*>(lParam);
         if ((style & SS_TYPEMASK) == SS_ICON && cs && cs->lpszName && cs->lpszName[0] == '#') {
-            s->m_icon = ResourceChain::Get().FindIcon(static_cast<UINT>(std::atoi(cs->lpszName + 1)));
+            self.m_icon = ResourceChain::Get().FindIcon(static_cast<UINT>(std::atoi(cs->lpszName + 1)));
         }
         return wm.DefWindowProc(hwnd, message, wParam, lParam);
     }
-    case WM_NCDESTROY:
-        delete self;
-        ::SetWindowLongPtr(hwnd, 0, 0);
-        return wm.DefWindowProc(hwnd, message, wParam, lParam);
     case WM_GETDLGCODE:
         return DLGC_STATIC;
     case WM_NCHITTEST:
@@ -42,28 +41,19 @@ LRESULT StaticControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lP
         return 0;
     case STM_SETICON:
     case STM_SETIMAGE: {
-        if (!self || (message == STM_SETIMAGE && wParam != IMAGE_ICON)) return 0;
-        HICON old = self->m_icon;
-        self->m_icon = reinterpret_cast<HICON>(message == STM_SETICON ? wParam : static_cast<WPARAM>(lParam));
+        if (message == STM_SETIMAGE && wParam != IMAGE_ICON) return 0;
+        HICON old = self.m_icon;
+        self.m_icon = reinterpret_cast<HICON>(message == STM_SETICON ? wParam : static_cast<WPARAM>(lParam));
         wm.Invalidate(hwnd, nullptr, true);
         return reinterpret_cast<LRESULT>(old);
     }
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (CDC* dc = CDC::FromHandle(::BeginPaint(hwnd, &ps))) Paint(hwnd, *dc);
-        ::EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) Paint(hwnd, *dc);
-        return 0;
     case WM_ENABLE:
         wm.Invalidate(hwnd, nullptr, true);
         return 0;
     case STM_GETICON:
-        return self ? reinterpret_cast<LRESULT>(self->m_icon) : 0;
+        return reinterpret_cast<LRESULT>(self.m_icon);
     case STM_GETIMAGE:
-        return self && wParam == IMAGE_ICON ? reinterpret_cast<LRESULT>(self->m_icon) : 0;
+        return wParam == IMAGE_ICON ? reinterpret_cast<LRESULT>(self.m_icon) : 0;
     default:
         return wm.DefWindowProc(hwnd, message, wParam, lParam);
     }

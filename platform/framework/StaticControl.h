@@ -23,5 +23,6 @@ public:
     static void Paint(HWND hwnd, CDC& dc);
 
 private:
+    static LRESULT handle(HWND hwnd, StaticControl& self, UINT message, WPARAM wParam, LPARAM lParam);
     HICON m_icon = nullptr;
 };

@@ -5,6 +5,7 @@
 
 #include "platform/framework/ClassicLook.h"
 #include "platform/framework/CommCtrl.h"
+#include "platform/framework/ControlWindow.h"
 #include "platform/framework/TextLayout.h"
 #include "platform/framework/WindowManager.h"
 #include "platform/framework/gdi/CDC.h"
@@ -68,20 +69,7 @@ void TabControl::operatorSelect(HWND hwnd, int index)
 
 LRESULT TabControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<TabControl*>(::GetWindowLongPtr(hwnd, 0));
-    switch (message) {
-    case WM_NCCREATE:
-        ::SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(new TabControl));
-        return wm().DefWindowProc(hwnd, message, wParam, lParam);
-    case WM_NCDESTROY:
-        delete self;
-        ::SetWindowLongPtr(hwnd, 0, 0);
-        return wm().DefWindowProc(hwnd, message, wParam, lParam);
-    default:
-        break;
-    }
-    if (!self) return wm().DefWindowProc(hwnd, message, wParam, lParam);
-    return handle(hwnd, *self, message, wParam, lParam);
+    return ControlWindow::Run<TabControl>(hwnd, message, wParam, lParam, &handle);
 }
 
 LRESULT TabControl::handle(HWND hwnd, TabControl& self, UINT message, WPARAM wParam, LPARAM lParam)
@@ -204,15 +192,6 @@ LRESULT TabControl::handle(HWND hwnd, TabControl& self, UINT message, WPARAM wPa
     case WM_KEYDOWN:
         if (wParam == VK_LEFT && self.m_cursel > 0) operatorSelect(hwnd, self.m_cursel - 1);
         if (wParam == VK_RIGHT && self.m_cursel + 1 < count) operatorSelect(hwnd, self.m_cursel + 1);
-        return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (CDC* dc = CDC::FromHandle(::BeginPaint(hwnd, &ps))) Paint(hwnd, *dc);
-        ::EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) Paint(hwnd, *dc);
         return 0;
     default:
         return wm().DefWindowProc(hwnd, message, wParam, lParam);

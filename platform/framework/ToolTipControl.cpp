@@ -3,6 +3,7 @@
 #include <algorithm>
 #include <cstring>
 
+#include "platform/framework/ControlWindow.h"
 #include "platform/framework/WindowManager.h"
 #include "platform/framework/gdi/CDC.h"
 #include "platform/framework/gdi/CFont.h"
@@ -220,20 +221,13 @@ void ToolTipControl::pop(HWND hwnd)
 
 LRESULT ToolTipControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
+    return ControlWindow::Run<ToolTipControl>(hwnd, message, wParam, lParam, &handle);
+}
+
+LRESULT ToolTipControl::handle(HWND hwnd, ToolTipControl& state, UINT message, WPARAM wParam, LPARAM lParam)
+{
     auto& wm = WindowManager::Get();
-    ToolTipControl* self = from(hwnd);
-    switch (message) {
-    case WM_NCCREATE:
-        ::SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(new ToolTipControl));
-        return wm.DefWindowProc(hwnd, message, wParam, lParam);
-    case WM_NCDESTROY:
-        delete self;
-        ::SetWindowLongPtr(hwnd, 0, 0);
-        return wm.DefWindowProc(hwnd, message, wParam, lParam);
-    default:
-        break;
-    }
-    if (!self) return wm.DefWindowProc(hwnd, message, wParam, lParam);
+    ToolTipControl* self = &state;
 
     switch (message) {
     case TTM_ACTIVATE:
@@ -365,13 +359,6 @@ LRESULT ToolTipControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         return 3; // MA_NOACTIVATE
     case WM_ERASEBKGND:
         return TRUE;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        HDC hdc = ::BeginPaint(hwnd, &ps);
-        if (CDC* dc = hdc ? CDC::FromHandle(hdc) : nullptr) Paint(hwnd, *dc);
-        ::EndPaint(hwnd, &ps);
-        return 0;
-    }
     default:
         return wm.DefWindowProc(hwnd, message, wParam, lParam);
     }

@@ -121,6 +121,7 @@ public:
     static void Paint(HWND hwnd, CDC& dc);
 
 private:
+    static LRESULT handle(HWND hwnd, ToolTipControl& self, UINT message, WPARAM wParam, LPARAM lParam);
     struct Tool {
         UINT flags = 0;
         HWND hwnd = nullptr;

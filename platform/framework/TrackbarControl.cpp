@@ -4,6 +4,7 @@
 
 #include "platform/framework/ClassicLook.h"
 #include "platform/framework/CommCtrl.h"
+#include "platform/framework/ControlWindow.h"
 #include "platform/framework/WindowManager.h"
 #include "platform/framework/gdi/CDC.h"
 #include "platform/framework/gdi/PaintFunctions.h"
@@ -125,20 +126,7 @@ void TrackbarControl::setRange(HWND hwnd, int low, int high, bool redraw)
 
 LRESULT TrackbarControl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<TrackbarControl*>(::GetWindowLongPtr(hwnd, 0));
-    switch (message) {
-    case WM_NCCREATE:
-        ::SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(new TrackbarControl));
-        return wm().DefWindowProc(hwnd, message, wParam, lParam);
-    case WM_NCDESTROY:
-        delete self;
-        ::SetWindowLongPtr(hwnd, 0, 0);
-        return wm().DefWindowProc(hwnd, message, wParam, lParam);
-    default:
-        break;
-    }
-    if (!self) return wm().DefWindowProc(hwnd, message, wParam, lParam);
-    return handle(hwnd, *self, message, wParam, lParam);
+    return ControlWindow::Run<TrackbarControl>(hwnd, message, wParam, lParam, &handle);
 }
 
 LRESULT TrackbarControl::handle(HWND hwnd, TrackbarControl& self, UINT message, WPARAM wParam, LPARAM lParam)
@@ -353,15 +341,6 @@ LRESULT TrackbarControl::handle(HWND hwnd, TrackbarControl& self, UINT message, 
         return 0;
     case WM_SIZE:
         wm().Invalidate(hwnd, nullptr, true);
-        return 0;
-    case WM_PAINT: {
-        PAINTSTRUCT ps;
-        if (CDC* dc = CDC::FromHandle(::BeginPaint(hwnd, &ps))) Paint(hwnd, *dc);
-        ::EndPaint(hwnd, &ps);
-        return 0;
-    }
-    case WM_PRINTCLIENT:
-        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) Paint(hwnd, *dc);
         return 0;
     default:
         return wm().DefWindowProc(hwnd, message, wParam, lParam);

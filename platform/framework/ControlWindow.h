@@ -1,0 +1,47 @@
+#pragma once
+// What every standard control's window procedure does the same way, done once:
+//   - its state object lives in the window's first extra bytes: made before the control sees
+//     WM_NCCREATE, deleted after WM_NCDESTROY; a message outside that life goes to the default
+//     procedure;
+//   - WM_PAINT paints the update area through BeginPaint / EndPaint, and WM_PRINTCLIENT paints into
+//     the context the caller gives, both with the control's one Paint(HWND, CDC&) function.
+// Everything else goes to the control's typed handler with its state.
+
+#include "platform/framework/WinUser.h"
+
+class CDC;
+
+class ControlWindow {
+public:
+    using PaintFunction = void (*)(HWND, CDC&);
+
+    template <class State>
+    using Handler = LRESULT (*)(HWND, State&, UINT, WPARAM, LPARAM);
+
+    template <class State>
+    static LRESULT Run(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, Handler<State> handle)
+    {
+        auto* self = static_cast<State*>(StateOf(hwnd));
+        if (message == WM_NCCREATE && !self) {
+            self = new State;
+            SetState(hwnd, self);
+        }
+        if (!self) return DefaultProc(hwnd, message, wParam, lParam);
+        if (message == WM_NCDESTROY) {
+            SetState(hwnd, nullptr);
+            delete self;
+            return DefaultProc(hwnd, message, wParam, lParam);
+        }
+        if (Paint(hwnd, message, wParam, &State::Paint)) return 0;
+        return handle(hwnd, *self, message, wParam, lParam);
+    }
+
+    // Serves WM_PAINT and WM_PRINTCLIENT with paint; false for any other message.
+    static bool Paint(HWND hwnd, UINT message, WPARAM wParam, PaintFunction paint);
+
+    static void* StateOf(HWND hwnd);
+
+private:
+    static void SetState(HWND hwnd, void* state);
+    static LRESULT DefaultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+};
