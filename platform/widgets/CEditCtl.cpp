@@ -39,9 +39,8 @@ void CEditCtl::SetValue(double value)
 {
     m_dValue = value;
     if (!GetSafeHwnd()) return;
-    CString text;
-    text.Format(m_strFormat, value);
-    SetWindowText(text);
+    m_strShown.Format(m_strFormat, value);
+    SetWindowText(m_strShown);
 }
 
 double CEditCtl::GetValue() const
@@ -49,6 +48,7 @@ double CEditCtl::GetValue() const
     if (!GetSafeHwnd()) return m_dValue;
     CString text;
     GetWindowText(text);
+    if (text == m_strShown) return m_dValue;
     char* end = nullptr;
     double value = std::strtod(text, &end);
     return end == text.GetString() ? 0.0 : value;

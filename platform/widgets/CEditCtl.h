@@ -2,7 +2,8 @@
 // Edit box of the widget library that holds a number: the tool windows hand it a double with
 // SetValue and it shows it. The text is the value printed with the box's format ("%.1f" unless
 // SetFormat chose another printf format for one double); GetValue gives back the last value set,
-// or, after the operator typed, the number the text starts with (0.0 when it starts with none).
+// unrounded while the box still shows it, or, after the operator changed the text, the number the
+// text starts with (0.0 when it starts with none).
 
 #include "platform/framework/CEdit.h"
 
@@ -20,4 +21,6 @@ public:
 private:
     CString m_strFormat = "%.1f";
     double m_dValue = 0.0;
+    CString m_strShown; // the text SetValue wrote: while the box still shows it, m_dValue is exact
+
 };

@@ -52,9 +52,9 @@ TEST_F(TunePageTest, BindingMadeBeforeCreateShowsTheMonitoredValue)
     // The page's box takes values from the window that owns it.
     CEditCtl* box = page.GetEditControl(IDC_VALUE);
     ASSERT_NE(box, nullptr);
-    box->SetValue(30.0);
+    box->SetValue(30.004);
     EXPECT_EQ(session->Text(page.GetSafeHwnd(), IDC_VALUE), "30.00");
-    EXPECT_DOUBLE_EQ(box->GetValue(), 30.0);
+    EXPECT_DOUBLE_EQ(box->GetValue(), 30.004); // not the rounded text
     page.DestroyWindow();
 }
 
