@@ -4,7 +4,6 @@
 #include "MSDialogTestSupport.h"
 
 #include "platform/framework/CEdit.h"
-#include "maldi/dialogs/MaldiPatternFile.h"
 #include "platform/framework/CommDlg.h"
 
 using namespace msdlg;
@@ -29,7 +28,7 @@ std::ostream& operator<<(std::ostream& os, const Times& t)
 
 } // namespace
 
-TEST_F(MSDialogTest, UseLockMassMovesTheEndTimeAndKeepsTheSampleTime)
+TEST_F(MSDialogTest, UseLockMassMovesTheEndTimeAndKeepsTheSampleTimeThenSampleTimeIsTheWhole)
 {
     CMaldiMSAcqFunctionSetupDialog dialog(&host);
     dialog.SetIntEndTime(60);
@@ -47,14 +46,17 @@ TEST_F(MSDialogTest, UseLockMassMovesTheEndTimeAndKeepsTheSampleTime)
         EXPECT_EQ(a.CheckState(a.Find(d, IDC_USE_LOCK_MASS)), BST_UNCHECKED);
         EXPECT_FALSE(a.IsEnabled(a.Find(d, IDC_LOCK_MASS_TIME)));
         EXPECT_EQ(TimesShown(d, a), (Times{"10", "60", "60"}));
+        // Without the lock mass the sample time is the whole time.
+        ASSERT_TRUE(a.ReplaceText(d, IDC_MS_SAMPLE_TIME, "45"));
+        EXPECT_EQ(TimesShown(d, a), (Times{"10", "45", "45"}));
         a.Click(d, IDOK);
     });
     EXPECT_EQ(startWhileOn, 10);
     EXPECT_EQ(endWhileOn, 70);
     EXPECT_EQ(dialog.GetIntStartTime(), 0);
-    EXPECT_EQ(dialog.GetIntEndTime(), 60);
+    EXPECT_EQ(dialog.GetIntEndTime(), 45);
     EXPECT_EQ(dialog.GetUseLockMass(), FALSE);
-    EXPECT_DOUBLE_EQ(dialog.m_dTotalTime, 60.0);
+    EXPECT_DOUBLE_EQ(dialog.m_dTotalTime, 45.0);
 }
 
 TEST_F(MSDialogTest, SampleTimeTypingMovesTheEndTimeOnceADigitIsThere)
@@ -85,20 +87,6 @@ TEST_F(MSDialogTest, SampleTimeTypingMovesTheEndTimeOnceADigitIsThere)
     EXPECT_EQ(dialog.GetIntStartTime(), 10);
     EXPECT_EQ(dialog.GetIntEndTime(), 40);
     EXPECT_TRUE(automation->MessageBoxes().empty());
-}
-
-TEST_F(MSDialogTest, SampleTimeWithoutLockMassIsTheWholeTime)
-{
-    CMaldiMSAcqFunctionSetupDialog dialog(&host);
-    dialog.SetIntEndTime(60);
-    dialog.SetLockMassTime(25);
-    Run(dialog, [&](CWnd& d, Automation& a) {
-        ASSERT_TRUE(a.ReplaceText(d, IDC_MS_SAMPLE_TIME, "45"));
-        EXPECT_EQ(TimesShown(d, a), (Times{"25", "45", "45"}));
-        a.Click(d, IDOK);
-    });
-    EXPECT_EQ(dialog.GetIntStartTime(), 0);
-    EXPECT_EQ(dialog.GetIntEndTime(), 45);
 }
 
 TEST_F(MSDialogTest, LockMassTimeTypingMovesStartAndEnd)
@@ -168,7 +156,7 @@ TEST_F(MSDialogTest, CentroidEditsOfTheBaseFollowCentroidWhenAnOptionIsSet)
     }
 }
 
-TEST_F(MSDialogTest, ListChoicesAreReadAtOnce)
+TEST_F(MSDialogTest, ChoicesAndTypingAreReadAtOnce)
 {
     CMaldiMSAcqFunctionSetupDialog dialog(&host);
     dialog.SetLaserType(2);
@@ -179,10 +167,13 @@ TEST_F(MSDialogTest, ListChoicesAreReadAtOnce)
         EXPECT_EQ(dialog.GetPlateSpeed(), 4u);
         ASSERT_TRUE(Choose(a, d, IDC_MS_ION_MODE, "LDI-"));
         EXPECT_EQ(dialog.m_strIonMode, "LDI-");
+        ASSERT_TRUE(a.ReplaceText(d, IDC_MS_PATTERN_FILE, "mine.ptn"));
+        EXPECT_EQ(dialog.GetLaserPatternFilename(), "mine.ptn");
         a.Click(d, IDCANCEL);
     });
     EXPECT_EQ(dialog.GetLaserFiringRate(), 20u);
     EXPECT_EQ(dialog.m_strIonMode, "LDI-");
+    EXPECT_EQ(dialog.GetLaserPatternFilename(), "mine.ptn");
 }
 
 TEST_F(MSDialogTest, NumberPromptKeepsTheDialogOpenUntilEveryFieldReads)
@@ -209,12 +200,16 @@ TEST_F(MSDialogTest, NumberPromptKeepsTheDialogOpenUntilEveryFieldReads)
     EXPECT_DOUBLE_EQ(dialog.m_dStartMass, 75.0);
 }
 
-TEST_F(MSDialogTest, BrowseTakesTheChosenPatternFile)
+TEST_F(MSDialogTest, BrowseTakesTheChosenPatternFileAndCancelChangesNothing)
 {
     CMaldiMSAcqFunctionSetupDialog dialog(&host);
+    dialog.SetLaserPatternFilename("/patterns/grid.ptn");
     HWND dialogWindow = nullptr;
     Run(dialog, [&](CWnd& d, Automation& a) {
         dialogWindow = d.GetSafeHwnd();
+        a.CancelFileDialog();
+        ASSERT_TRUE(a.Click(d, IDC_MS_PATTERN_BROWSE));
+        EXPECT_EQ(a.Text(d, IDC_MS_PATTERN_FILE), "/patterns/grid.ptn");
         a.ChooseFile("/data/patterns/spiral.ptn");
         ASSERT_TRUE(a.Click(d, IDC_MS_PATTERN_BROWSE));
         EXPECT_EQ(a.Text(d, IDC_MS_PATTERN_FILE), "/data/patterns/spiral.ptn");
@@ -222,8 +217,9 @@ TEST_F(MSDialogTest, BrowseTakesTheChosenPatternFile)
     });
     EXPECT_EQ(dialog.GetLaserPatternFilename(), "/data/patterns/spiral.ptn");
 
-    ASSERT_EQ(automation->FileDialogs().size(), 1u);
-    const FileDialogRecord& f = automation->FileDialogs()[0];
+    ASSERT_EQ(automation->FileDialogs().size(), 2u);
+    EXPECT_FALSE(automation->FileDialogs()[0].ok);
+    const FileDialogRecord& f = automation->FileDialogs()[1];
     EXPECT_TRUE(f.open);
     EXPECT_EQ(f.filter, "Pattern File(*.ptn) | *.ptn||");
     EXPECT_EQ(f.flags, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT);
@@ -231,39 +227,4 @@ TEST_F(MSDialogTest, BrowseTakesTheChosenPatternFile)
     EXPECT_TRUE(f.initialName.IsEmpty());
     EXPECT_TRUE(f.defaultExtension.IsEmpty());
     EXPECT_EQ(f.owner, dialogWindow);
-}
-
-TEST_F(MSDialogTest, BrowseCancelledChangesNothing)
-{
-    CMaldiMSAcqFunctionSetupDialog dialog(&host);
-    dialog.SetLaserPatternFilename("/patterns/grid.ptn");
-    Run(dialog, [&](CWnd& d, Automation& a) {
-        a.CancelFileDialog();
-        ASSERT_TRUE(a.Click(d, IDC_MS_PATTERN_BROWSE));
-        EXPECT_EQ(a.Text(d, IDC_MS_PATTERN_FILE), "/patterns/grid.ptn");
-        a.Click(d, IDOK);
-    });
-    EXPECT_EQ(dialog.GetLaserPatternFilename(), "/patterns/grid.ptn");
-    ASSERT_EQ(automation->FileDialogs().size(), 1u);
-    EXPECT_FALSE(automation->FileDialogs()[0].ok);
-}
-
-TEST_F(MSDialogTest, TypedPatternNameIsKept)
-{
-    CMaldiMSAcqFunctionSetupDialog dialog(&host);
-    Run(dialog, [&](CWnd& d, Automation& a) {
-        ASSERT_TRUE(a.ReplaceText(d, IDC_MS_PATTERN_FILE, "mine.ptn"));
-        a.Click(d, IDOK);
-    });
-    EXPECT_EQ(dialog.GetLaserPatternFilename(), "mine.ptn");
-}
-
-TEST_F(MSDialogTest, UnscriptedBrowseFailsClearly)
-{
-    CMaldiMSAcqFunctionSetupDialog dialog(&host);
-    Run(dialog, [&](CWnd& d, Automation& a) {
-        EXPECT_THROW(a.Click(d, IDC_MS_PATTERN_BROWSE), AutomationError);
-        a.Click(d, IDCANCEL);
-    });
-    EXPECT_EQ(dialog.GetLaserPatternFilename(), MaldiPatternFile::DefaultName());
 }
