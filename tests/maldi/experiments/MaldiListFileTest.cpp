@@ -239,15 +239,11 @@ TEST_F(MaldiListFileTest, PathsThatCannotBeUsed)
     Put(file, "100");
     MaldiSwitchMassList* masses = ListOf<MaldiSwitchMassEntry>({Mass({500}, 0)});
     MaldiCEProfileList* profile = ListOf<MaldiCEProfileEntry>({Range({1, 2}, 0)});
-    for (std::string path : {PathOf("missing.txt"), PathOf("no-folder/list.txt"), m_dir.string(), file + "/x",
-                             std::string()}) {
-        EXPECT_EQ(MaldiListFile::ReadMassList(path.c_str()), nullptr) << path;
-        EXPECT_EQ(MaldiListFile::ReadProfile(path.c_str()), nullptr) << path;
-        if (path != PathOf("missing.txt")) {
-            EXPECT_FALSE(MaldiListFile::WriteMassList(path.c_str(), masses)) << path;
-            EXPECT_FALSE(MaldiListFile::WriteProfile(path.c_str(), profile)) << path;
-        }
-    }
+    // Which paths cannot be opened is the audited file functions' test; here one of each use.
+    EXPECT_EQ(MaldiListFile::ReadMassList(PathOf("missing.txt").c_str()), nullptr);
+    EXPECT_EQ(MaldiListFile::ReadProfile(PathOf("missing.txt").c_str()), nullptr);
+    EXPECT_FALSE(MaldiListFile::WriteMassList(PathOf("no-folder/list.txt").c_str(), masses));
+    EXPECT_FALSE(MaldiListFile::WriteProfile(PathOf("no-folder/list.txt").c_str(), profile));
     // No path, no list: nothing happens.
     EXPECT_EQ(MaldiListFile::ReadMassList(nullptr), nullptr);
     EXPECT_EQ(MaldiListFile::ReadProfile(nullptr), nullptr);
