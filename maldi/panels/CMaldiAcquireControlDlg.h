@@ -48,8 +48,12 @@ public:
     // next OnInitDialog or InitialiseDialog.
     virtual void SetPlateSpeed(int speed);
     virtual void InitialiseDialog(double collisionEnergy);
+
+protected:
+    // Last of the virtual operations: the lock-mass button's click reaches a derived panel's version.
     virtual void OnLMCWell();
 
+public:
     // --- what the panel holds, for the host and tests -----------------------------------------------------
     int GetSpeedIndex() const { return m_nSpeedIndex; }
     bool IsPaused() const { return m_bPaused; }
