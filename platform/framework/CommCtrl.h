@@ -1,19 +1,21 @@
 #pragma once
 // Messages, styles, notifications and records of the combo box and of the common controls (list
-// view, slider, tab control, property sheet notifications), with the names and values of the
-// documented Windows API. The controls themselves are ComboBoxControl, ListViewControl,
-// TrackbarControl and TabControl; their framework wrappers CComboBox, CListCtrl, CSliderCtrl and
-// CTabCtrl. Strings are single-byte (the "A" forms of the API).
+// view, slider, tab control, property sheet notifications, progress bar, tooltip), with the names
+// and values of the documented Windows API. The controls themselves are ComboBoxControl,
+// ListViewControl, TrackbarControl, TabControl, ProgressControl and ToolTipControl; their framework
+// wrappers CComboBox, CListCtrl, CSliderCtrl, CTabCtrl, CProgressCtrl and CToolTipCtrl. Strings
+// are single-byte (the "A" forms of the API).
 //
-// Sections: 1 combo box; 2 list view; 3 slider; 4 tab control; 5 property sheets.
+// Sections: 1 combo box; 2 list view; 3 slider; 4 tab control; 5 property sheets; 6 progress bar;
+// 7 tooltip.
+
+#include <cstddef>
 
 #include "platform/framework/WinUser.h"
 
-#ifndef CLR_DEFAULT_DEFINED
-#define CLR_DEFAULT_DEFINED
+// Colour arguments of the common controls: no colour, and the control's own default.
 constexpr COLORREF CLR_NONE = 0xFFFFFFFF;
 constexpr COLORREF CLR_DEFAULT = 0xFF000000;
-#endif
 
 // --- 1. combo box ("ComboBox") --------------------------------------------------------------------
 
@@ -406,3 +408,110 @@ constexpr int PSBTN_APPLYNOW = 4;
 // Control ids of the sheet's own controls.
 constexpr int AFX_IDC_TAB_CONTROL = 0x3020;
 constexpr int ID_APPLY_NOW = 0x3021;
+
+// --- 6. progress bar ("msctls_progress32") ------------------------------------------------------
+
+#define PROGRESS_CLASS "msctls_progress32"
+
+// Styles.
+constexpr DWORD PBS_SMOOTH = 0x0001;
+constexpr DWORD PBS_VERTICAL = 0x0004;
+
+// Messages.
+constexpr UINT PBM_SETRANGE = WM_USER + 1;
+constexpr UINT PBM_SETPOS = WM_USER + 2;
+constexpr UINT PBM_DELTAPOS = WM_USER + 3;
+constexpr UINT PBM_SETSTEP = WM_USER + 4;
+constexpr UINT PBM_STEPIT = WM_USER + 5;
+constexpr UINT PBM_SETRANGE32 = WM_USER + 6;
+constexpr UINT PBM_GETRANGE = WM_USER + 7;
+constexpr UINT PBM_GETPOS = WM_USER + 8;
+constexpr UINT PBM_SETBARCOLOR = WM_USER + 9;
+constexpr UINT PBM_GETBKCOLOR = WM_USER + 14;
+constexpr UINT PBM_GETBARCOLOR = WM_USER + 15;
+constexpr UINT CCM_FIRST = 0x2000;
+constexpr UINT CCM_SETBKCOLOR = CCM_FIRST + 1;
+constexpr UINT PBM_SETBKCOLOR = CCM_SETBKCOLOR;
+
+// PBM_GETRANGE fills this when its lParam points to one.
+struct PBRANGE {
+    int iLow = 0;
+    int iHigh = 0;
+};
+using PPBRANGE = PBRANGE*;
+
+// --- 7. tooltip ("tooltips_class32") ------------------------------------------------------------
+
+#define TOOLTIPS_CLASS "tooltips_class32"
+
+// Styles.
+constexpr DWORD TTS_ALWAYSTIP = 0x01;
+constexpr DWORD TTS_NOPREFIX = 0x02;
+
+// Tool flags.
+constexpr UINT TTF_IDISHWND = 0x0001;
+constexpr UINT TTF_CENTERTIP = 0x0002;
+constexpr UINT TTF_RTLREADING = 0x0004;
+constexpr UINT TTF_SUBCLASS = 0x0010;
+constexpr UINT TTF_TRACK = 0x0020;
+constexpr UINT TTF_ABSOLUTE = 0x0080;
+constexpr UINT TTF_TRANSPARENT = 0x0100;
+
+// Delays (TTM_SETDELAYTIME, TTM_GETDELAYTIME).
+constexpr DWORD TTDT_AUTOMATIC = 0;
+constexpr DWORD TTDT_RESHOW = 1;
+constexpr DWORD TTDT_AUTOPOP = 2;
+constexpr DWORD TTDT_INITIAL = 3;
+
+// Messages.
+constexpr UINT TTM_ACTIVATE = WM_USER + 1;
+constexpr UINT TTM_SETDELAYTIME = WM_USER + 3;
+constexpr UINT TTM_ADDTOOL = WM_USER + 4;
+constexpr UINT TTM_DELTOOL = WM_USER + 5;
+constexpr UINT TTM_NEWTOOLRECT = WM_USER + 6;
+constexpr UINT TTM_RELAYEVENT = WM_USER + 7;
+constexpr UINT TTM_GETTOOLINFO = WM_USER + 8;
+constexpr UINT TTM_SETTOOLINFO = WM_USER + 9;
+constexpr UINT TTM_GETTEXT = WM_USER + 11;
+constexpr UINT TTM_UPDATETIPTEXT = WM_USER + 12;
+constexpr UINT TTM_GETTOOLCOUNT = WM_USER + 13;
+constexpr UINT TTM_ENUMTOOLS = WM_USER + 14;
+constexpr UINT TTM_GETDELAYTIME = WM_USER + 21;
+constexpr UINT TTM_POP = WM_USER + 28;
+
+// Notifications.
+constexpr UINT TTN_FIRST = 0u - 520u;
+constexpr UINT TTN_GETDISPINFO = TTN_FIRST - 0;
+constexpr UINT TTN_NEEDTEXT = TTN_GETDISPINFO;
+constexpr UINT TTN_SHOW = TTN_FIRST - 1;
+constexpr UINT TTN_POP = TTN_FIRST - 2;
+
+#define LPSTR_TEXTCALLBACK (reinterpret_cast<LPSTR>(static_cast<INT_PTR>(-1)))
+
+struct TOOLINFO {
+    UINT cbSize = sizeof(TOOLINFO);
+    UINT uFlags = 0;
+    HWND hwnd = nullptr;
+    UINT_PTR uId = 0;
+    RECT rect{};
+    HINSTANCE hinst = nullptr;
+    LPSTR lpszText = nullptr;
+    LPARAM lParam = 0;
+    void* lpReserved = nullptr;
+};
+using TTTOOLINFO = TOOLINFO;
+using LPTOOLINFO = TOOLINFO*;
+
+// The smallest TOOLINFO accepted: everything up to and including lpszText.
+constexpr UINT TTTOOLINFO_V1_SIZE = static_cast<UINT>(offsetof(TOOLINFO, lParam));
+
+// TTN_GETDISPINFO: the tool's window sets lpszText (or fills szText, or sets hinst and a string
+// id in lpszText).
+struct NMTTDISPINFO {
+    NMHDR hdr;
+    LPSTR lpszText = nullptr;
+    char szText[80] = {};
+    HINSTANCE hinst = nullptr;
+    UINT uFlags = 0;
+    LPARAM lParam = 0;
+};

@@ -16,42 +16,7 @@
 // bar is drawn as blocks two thirds of its thickness long with a 2-pixel gap, every block that the
 // position has reached shown whole (cut only by the end of the control).
 
-#include "platform/framework/WinUser.h"
-
-#define PROGRESS_CLASS "msctls_progress32"
-
-// Styles.
-constexpr DWORD PBS_SMOOTH = 0x0001;
-constexpr DWORD PBS_VERTICAL = 0x0004;
-
-// Messages.
-constexpr UINT PBM_SETRANGE = WM_USER + 1;
-constexpr UINT PBM_SETPOS = WM_USER + 2;
-constexpr UINT PBM_DELTAPOS = WM_USER + 3;
-constexpr UINT PBM_SETSTEP = WM_USER + 4;
-constexpr UINT PBM_STEPIT = WM_USER + 5;
-constexpr UINT PBM_SETRANGE32 = WM_USER + 6;
-constexpr UINT PBM_GETRANGE = WM_USER + 7;
-constexpr UINT PBM_GETPOS = WM_USER + 8;
-constexpr UINT PBM_SETBARCOLOR = WM_USER + 9;
-constexpr UINT PBM_GETBKCOLOR = WM_USER + 14;
-constexpr UINT PBM_GETBARCOLOR = WM_USER + 15;
-constexpr UINT CCM_FIRST = 0x2000;
-constexpr UINT CCM_SETBKCOLOR = CCM_FIRST + 1;
-constexpr UINT PBM_SETBKCOLOR = CCM_SETBKCOLOR;
-
-#ifndef CLR_DEFAULT_DEFINED
-#define CLR_DEFAULT_DEFINED
-constexpr COLORREF CLR_NONE = 0xFFFFFFFF;
-constexpr COLORREF CLR_DEFAULT = 0xFF000000;
-#endif
-
-// PBM_GETRANGE fills this when its lParam points to one.
-struct PBRANGE {
-    int iLow = 0;
-    int iHigh = 0;
-};
-using PPBRANGE = PBRANGE*;
+#include "platform/framework/CommCtrl.h"
 
 class CDC;
 

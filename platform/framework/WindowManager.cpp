@@ -558,6 +558,8 @@ LRESULT WindowManager::DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
 {
     WindowRecord* rec = Find(hwnd);
     if (!rec) return 0;
+    // The painting messages and the control colours: the classic look answers them.
+    if (LRESULT painted = 0; ClassicLook::DefWindowProc(hwnd, message, wParam, lParam, painted)) return painted;
     switch (message) {
     case WM_NCCREATE: {
         auto* cs = reinterpret_cast<CREATESTRUCT*>(lParam);
@@ -612,21 +614,6 @@ LRESULT WindowManager::DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             break;
         }
         return 0;
-    case WM_PAINT:
-    case WM_NCPAINT:
-    case WM_ERASEBKGND:
-    case WM_PRINTCLIENT:
-    case WM_CTLCOLORMSGBOX:
-    case WM_CTLCOLOREDIT:
-    case WM_CTLCOLORLISTBOX:
-    case WM_CTLCOLORBTN:
-    case WM_CTLCOLORDLG:
-    case WM_CTLCOLORSCROLLBAR:
-    case WM_CTLCOLORSTATIC: {
-        LRESULT result = 0;
-        ClassicLook::DefWindowProc(hwnd, message, wParam, lParam, result);
-        return result;
-    }
     case WM_NCHITTEST:
         return HTCLIENT;
     case WM_MOUSEACTIVATE:

@@ -1,5 +1,6 @@
 #include "platform/framework/gdi/CGdiObject.h"
 
+#include "platform/framework/gdi/GdiFunctions.h"
 #include "platform/framework/gdi/GdiHandleTable.h"
 
 CGdiObject::~CGdiObject()
@@ -48,20 +49,7 @@ BOOL CGdiObject::CreateStockObject(int index)
     return TRUE;
 }
 
-UINT CGdiObject::GetObjectType() const
-{
-    GdiObjectRef d = Data();
-    if (!d)
-        return 0;
-    switch (d->kind) {
-    case GdiObjectKind::Pen: return OBJ_PEN;
-    case GdiObjectKind::Brush: return OBJ_BRUSH;
-    case GdiObjectKind::Font: return OBJ_FONT;
-    case GdiObjectKind::Bitmap: return OBJ_BITMAP;
-    case GdiObjectKind::Region: return OBJ_REGION;
-    }
-    return 0;
-}
+UINT CGdiObject::GetObjectType() const { return m_hObject ? ::GetObjectType(m_hObject) : 0; }
 
 CGdiObject* CGdiObject::FromHandle(HGDIOBJ handle) { return GdiHandleTable::ObjectFor(handle); }
 
