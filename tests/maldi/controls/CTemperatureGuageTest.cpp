@@ -86,31 +86,6 @@ TEST(TemperatureGauge, TemperaturesAreHeldAtTheUpperLimitButNotTheLower)
     EXPECT_EQ(f.a.Text(f.bar), "100 \xB0" "C");
 }
 
-TEST(TemperatureGauge, PaintsTheBarAndWritesTheTemperatureInTwoColours)
-{
-    Gauge f;
-    f.bar.SetTemperature(90); // half of 0 .. 180: red
-    auto c = f.Paint();
-    EXPECT_EQ(c->at(10, 8), kRed);
-    EXPECT_EQ(c->at(170, 8), RGB(0, 0, 0));
-    ASSERT_EQ(f.bar.texts.size(), 2u);
-    EXPECT_EQ(f.bar.texts[0].text, "90 \xB0" "C");
-    EXPECT_EQ(f.bar.texts[0].color, RGB(255, 255, 255));
-    EXPECT_EQ(f.bar.texts[0].clip, CRect(0, 0, 90, 0));
-    EXPECT_EQ(f.bar.texts[1].color, kRed);
-    EXPECT_EQ(f.bar.texts[1].clip, CRect(90, 0, 180, 0));
-
-    // Text pixels beside the bar are red ink on black, so never white.
-    bool ink = false;
-    for (int y = 0; y < 16; ++y)
-        for (int x = 90; x < 180; ++x) {
-            COLORREF p = c->at(x, y);
-            if (p != RGB(0, 0, 0)) ink = true;
-            EXPECT_EQ(GetGValue(p), 0) << x << "," << y;
-        }
-    EXPECT_TRUE(ink);
-}
-
 TEST(TemperatureGauge, SettingsBeforeTheWindowExistsAreKept)
 {
     AutomationSession session;

@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
+#include <cstdint>
 #include <memory>
 #include <vector>
 
@@ -109,6 +111,21 @@ struct Canvas {
     COLORREF at(int x, int y) const { return bitmap.GetSurface()->GetPixel(x, y); }
     const Surface& surface() const { return *bitmap.GetSurface(); }
 };
+
+// The box of the pixels of a colour.
+inline CRect boxOf(const Canvas& c, COLORREF color)
+{
+    CRect box(INT32_MAX, INT32_MAX, -1, -1);
+    for (int y = 0; y < c.surface().Height(); ++y)
+        for (int x = 0; x < c.surface().Width(); ++x)
+            if (c.at(x, y) == color) {
+                box.left = std::min<LONG>(box.left, x);
+                box.top = std::min<LONG>(box.top, y);
+                box.right = std::max<LONG>(box.right, x + 1);
+                box.bottom = std::max<LONG>(box.bottom, y + 1);
+            }
+    return box.right < 0 ? CRect() : box;
+}
 
 template <class Bar = TestBar>
 struct BarFixture {

@@ -3,7 +3,6 @@
 
 #include "ControlsTestSupport.h"
 
-#include <set>
 
 #include "platform/framework/gdi/CFont.h"
 
@@ -21,21 +20,6 @@ std::vector<COLORREF> rowColours(const Canvas& c, int y, int from, int to)
     for (int x = from; x < to; ++x)
         if (colours.empty() || colours.back() != c.at(x, y)) colours.push_back(c.at(x, y));
     return colours;
-}
-
-// The box of the pixels of a colour.
-CRect boxOf(const Canvas& c, COLORREF color)
-{
-    CRect box(INT32_MAX, INT32_MAX, -1, -1);
-    for (int y = 0; y < c.surface().Height(); ++y)
-        for (int x = 0; x < c.surface().Width(); ++x)
-            if (c.at(x, y) == color) {
-                box.left = std::min<LONG>(box.left, x);
-                box.top = std::min<LONG>(box.top, y);
-                box.right = std::max<LONG>(box.right, x + 1);
-                box.bottom = std::max<LONG>(box.bottom, y + 1);
-            }
-    return box.right < 0 ? CRect() : box;
 }
 
 struct Gradient : BarFixture<> {
