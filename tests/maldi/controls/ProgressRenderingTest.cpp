@@ -3,7 +3,6 @@
 
 #include "ControlsTestSupport.h"
 
-
 #include "platform/framework/gdi/CFont.h"
 
 using namespace controls_test;
@@ -270,6 +269,16 @@ TEST(ProgressRendering, TiedTextTravelsWithTheBarAndIsLeftOutWhenLonger)
         extent = m.dc.GetTextExtent("60%");
     }
     EXPECT_EQ(f.bar.texts[0].viewportOrg, CPoint(120 / 2, (20 + extent.cy) / 2)); // centred on the bar
+
+    // Along a vertical bar it is the text's height that must fit: "Spot 10" is wider than the
+    // 20-pixel bar but not as tall.
+    f.bar.ModifyStyle(0, PBS_VERTICAL);
+    f.Resize(20, 200);
+    f.bar.SetTextFormat("Spot %d", PBS_SHOW_POSITION);
+    ::SendMessage(f.bar, PBM_SETPOS, 10, 0);
+    f.Paint();
+    ASSERT_EQ(f.bar.texts.size(), 1u);
+    EXPECT_EQ(f.bar.texts[0].clip, CRect(0, 0, 20, 0));
 }
 
 TEST(ProgressRendering, TurnedTextIsAnchoredByItsTurnedBox)

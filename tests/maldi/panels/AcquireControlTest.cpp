@@ -6,6 +6,7 @@
 
 #include <memory>
 #include <string>
+#include <tuple>
 #include <vector>
 
 #include "maldi/panels/CMaldiAcquireControlDlg.h"
@@ -81,8 +82,15 @@ TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
     EXPECT_EQ(p.session->WindowRect(p.hwnd).Height(), window.Height() + 108);
     EXPECT_TRUE(p.session->Click(p.hwnd, IDC_COLLISION_ENERGY));
 
-    // The box shows the collision energy; the slider the default speed index 1, speed 2.
+    // The box shows the collision energy, bound to the instrument as the host described it; the
+    // slider the default speed index 1, speed 2.
     EXPECT_EQ(p.session->Text(p.hwnd, IDC_COLLISION_ENERGY), "30.0");
+    ASSERT_EQ(p.dlg->GetEditBindings().size(), 1u);
+    const CTunePage::EditBinding& ce = p.dlg->GetEditBindings()[0];
+    EXPECT_EQ(ce.pMonClient, &p.monitor);
+    EXPECT_EQ(ce.nControlId, IDC_COLLISION_ENERGY);
+    EXPECT_EQ(ce.strName + "|" + ce.strUnits + "|" + ce.strFormat + "|" + ce.param.strPositive, "CE|V|%.1f|CE_POS");
+    EXPECT_EQ(std::make_tuple(ce.nMode, ce.nDecimals, ce.nFlags), std::make_tuple(1, 2, 1));
     EXPECT_EQ(p.session->SliderPosition(p.item(IDC_SPEED_SLIDER)), 1);
     EXPECT_EQ(p.session->Text(p.hwnd, IDC_SPEED_TEXT), "2");
 
@@ -107,7 +115,8 @@ TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
     EXPECT_EQ(p.host.Texts().size(), 1u);
     p.dlg->InitialiseDialog(25.0);
     EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(2,14)", "SendPlateCommand(2,14)"}));
-    EXPECT_DOUBLE_EQ(p.dlg->GetCollisionEnergy(), 25.0);
+    p.dlg->DisplayWindow(); // the new run's collision energy
+    EXPECT_EQ(p.session->Text(p.hwnd, IDC_COLLISION_ENERGY), "25.0");
 }
 
 TEST(AcquireControl, ProgressIsShownAtTheNextTickOnly)
