@@ -315,7 +315,7 @@ void CProgressCtrlX::Paint(CDC& dc, const CRect& rcClient)
 
     CRect rc = rcClient;
     rc.DeflateRect(m_rcBorders.left, m_rcBorders.top, m_rcBorders.right, m_rcBorders.bottom);
-    if (pos < lower || pos > upper || upper <= lower) return;
+    if (pos < lower || pos > upper || upper <= lower || rc.IsRectEmpty()) return;
 
     CDrawInfo info;
     info.pDC = &dc;

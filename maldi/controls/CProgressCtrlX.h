@@ -16,7 +16,8 @@
 // the caller and must outlive their use. The tooltip is created on first use, inactive until
 // SetTooltipText activates it.
 //
-// An empty range (upper not above lower) draws only the background. Text formats take at most one
+// An empty range (upper not above lower), or borders that leave no room inside, draw only the
+// background. Text formats take at most one
 // integer: each %d, %i, %u, %x, %X or %o (with flags, width and precision) prints the value,
 // "%%" prints a percent sign, and any other conversion is drawn as written.
 

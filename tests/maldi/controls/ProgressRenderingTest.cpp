@@ -164,6 +164,13 @@ TEST(ProgressRendering, BrushesBordersAndTheSnakeSpan)
     f.bar.SetGradientColors(kBlack, kBlack);
     ::SendMessage(f.bar, PBM_SETPOS, 75, 0); // tail 35
     EXPECT_EQ(boxOf(*f.Paint(), kBlack), CRect(10 + 28, 2, 10 + 60, 17));
+
+    // Borders that leave no room inside show the background only, text and all.
+    f.bar.SetBorders(CRect(60, 2, 60, 3));
+    f.bar.SetShowPercent(TRUE);
+    f.bar.SetTextColor(kWhite);
+    EXPECT_EQ(f.Paint()->dc.GetFillCount(), 1);
+    EXPECT_TRUE(f.bar.texts.empty());
 }
 
 TEST(ProgressRendering, TextChangesColourExactlyAtTheBarsEndAndTail)
