@@ -222,6 +222,14 @@ TEST(AcquireControl, PlateButtonsSendTheirCommandsAndToggle)
                                      "SendPlateCommand(2,3)", "SendPlateCommand(2,1)", "SendPlateCommand(1,1)",
                                      "SendPlateCommand(1,2)", "SendPlateCommand(1,1)",
                                      "GoToLockMassWell(0,\"\",1)", "GoToLockMassWell(1,\"\",1)"}));
+
+    // A new run releases every button, ends a pause and resets the lock-mass toggle.
+    for (UINT id : {IDI_LOCK_MASS, IDI_FIRE_LASER, IDI_NEXT, IDI_PAUSE}) ASSERT_TRUE(p.session->Click(p.hwnd, id));
+    p.dlg->InitialiseDialog(30.0);
+    for (UINT id : {IDI_FIRE_LASER, IDI_NEXT, IDI_PAUSE}) EXPECT_FALSE(p.checked(id)) << id;
+    EXPECT_TRUE(p.enabled(IDI_FIRE_LASER));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_LOCK_MASS));
+    EXPECT_EQ(p.host.Texts().back(), "GoToLockMassWell(0,\"\",1)");
 }
 
 TEST(AcquireControl, StopAsksFirstAndOnlyYesRequestsTheStop)
