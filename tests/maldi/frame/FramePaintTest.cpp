@@ -43,6 +43,7 @@ TEST(ToolWindowPainting, MinimisedItDrawsTheHostsIconCentredInItsClientArea)
     w.CreateUI(resources.WindowIcon());
     ASSERT_TRUE(w.Create());
     HWND hwnd = w.m_hWnd;
+    // System commands get the default processing: minimise, later restore.
     ::SendMessage(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
     ASSERT_TRUE(session->IsIconic(hwnd));
     session->Pump();
@@ -62,6 +63,7 @@ TEST(ToolWindowPainting, MinimisedItDrawsTheHostsIconCentredInItsClientArea)
 
     // Restored, the window paints itself as usual: no icon in the middle.
     ::SendMessage(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
+    EXPECT_FALSE(session->IsIconic(hwnd));
     session->Pump();
     image = PaintManager::Get().Render(hwnd);
     EXPECT_NE(image.GetPixel(x + 16, y + 16), kMagenta);

@@ -180,6 +180,7 @@ TEST(ToolWindowFrame, ToolWindowsFloatOnTheDesktopTopmostWithTheHostsIcon)
     EXPECT_FALSE(f.session->IsTopmost(host.m_hWnd));
     EXPECT_EQ(f.session->Icon(hwnd, true), f.resources.WindowIcon());
     EXPECT_EQ(f.session->Icon(hwnd, false), f.resources.WindowIcon());
+    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessage(hwnd, WM_QUERYDRAGICON, 0, 0)), f.resources.WindowIcon());
     EXPECT_EQ(f.session->Text(hwnd), "Probe-like");
     // Hiding the host's window leaves the tool window up.
     host.ShowWindow(SW_HIDE);
@@ -216,17 +217,6 @@ TEST(ToolWindowFrame, AGreyedCloseBoxRefusesTheOperator)
     EXPECT_TRUE(f.session->PressCloseBox(swap->m_hWnd));
     EXPECT_EQ(swap->cancels, 1);
     EXPECT_FALSE(f.session->IsVisible(swap->m_hWnd));
-}
-
-TEST(ToolWindowFrame, SystemCommandsGetDefaultProcessingAndTheDragIconIsTheHosts)
-{
-    Fixture f;
-    auto w = f.open(probeAdjustKind());
-    ::SendMessage(w->m_hWnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
-    EXPECT_TRUE(f.session->IsIconic(w->m_hWnd));
-    ::SendMessage(w->m_hWnd, WM_SYSCOMMAND, SC_RESTORE, 0);
-    EXPECT_FALSE(f.session->IsIconic(w->m_hWnd));
-    EXPECT_EQ(reinterpret_cast<HICON>(::SendMessage(w->m_hWnd, WM_QUERYDRAGICON, 0, 0)), f.resources.WindowIcon());
 }
 
 TEST(ToolWindowFrame, AMissingExpandButtonIsReportedAndTheWindowStillWorks)
