@@ -248,7 +248,7 @@ bool Automation::reachable(HWND hwnd) const
 
 void Automation::postAndPump(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    wm().Post(hwnd, message, wParam, lParam);
+    wm().PostInput(hwnd, message, wParam, lParam);
     MessageLoop::Pump();
 }
 

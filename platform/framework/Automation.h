@@ -14,7 +14,8 @@
 //                or when its middle lies outside a parent's client area (folded away by a window
 //                made smaller); the click activates the control's top-level window;
 //   Hold/Release press now, release later (the button reports BST_PUSHED meanwhile; time can be
-//                advanced in between);
+//                advanced in between); a button disabled meanwhile lets go of the mouse, and the
+//                release passes over it to the window beneath (WindowManager::PostInput);
 //   PressKey     key down and up to the window with the focus (else the active window), with
 //                Shift / Control held when asked;
 //   Type         click into an edit, then each character as a key press (characters without a key

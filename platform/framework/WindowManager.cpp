@@ -541,6 +541,22 @@ BOOL WindowManager::Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
     return TRUE;
 }
 
+BOOL WindowManager::PostInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    if (!Find(hwnd) || IsEffectivelyEnabled(hwnd)) return Post(hwnd, message, wParam, lParam);
+    if (message < WM_MOUSEFIRST || message > WM_MOUSELAST) return FALSE;
+    HWND target = hwnd;
+    while (target && !IsEffectivelyEnabled(target)) {
+        WindowRecord* rec = Find(target);
+        target = rec && rec->IsChild() ? rec->parent : nullptr;
+    }
+    if (!target) return FALSE;
+    const CPoint from = ClientRectOnScreen(hwnd).TopLeft(), to = ClientRectOnScreen(target).TopLeft();
+    const int x = static_cast<SHORT>(LOWORD(static_cast<DWORD_PTR>(lParam))) + from.x - to.x;
+    const int y = static_cast<SHORT>(HIWORD(static_cast<DWORD_PTR>(lParam))) + from.y - to.y;
+    return Post(target, message, wParam, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
+}
+
 void WindowManager::PostFront(const MSG& msg)
 {
     m_queue.push_front(msg);

@@ -60,6 +60,15 @@ public:
     // --- messages ---------------------------------------------------------------------------------
     LRESULT Send(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     BOOL Post(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    // Operator input, as the mouse and keyboard produce it (the automation interface posts all its
+    // input through here). A disabled window takes no input: a mouse message aimed at a window that
+    // is not effectively enabled goes to the nearest enabled window it lies in (its parent, else
+    // the parent's parent ...), with the point in that window's client coordinates, as the window
+    // under the mouse is found passing over disabled windows; when no window up to the top-level one
+    // is enabled (a modal dialog's owner), the message is dropped. Keyboard messages to a disabled
+    // window are dropped. The target is chosen when the input is posted, as the operator acts.
+    // FALSE when the input was dropped.
+    BOOL PostInput(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     // Puts a message at the head of the queue (the character of a translated key comes next).
     void PostFront(const MSG& msg);
     bool Peek(MSG& msg, bool remove);

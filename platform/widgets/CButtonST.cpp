@@ -144,8 +144,6 @@ void CButtonST::OnLButtonDblClk(UINT, CPoint)
 
 void CButtonST::OnLButtonUp(UINT, CPoint)
 {
-    // A disabled window takes no mouse input: a release arriving anyway is not the operator's.
-    if (!IsWindowEnabled()) return;
     m_pressed = FALSE;
     Default();
 }

@@ -13,8 +13,8 @@
 //                       to anyone asking the window. A checked button paints pushed in. Clicking
 //                       does not toggle it: the owner decides.
 //   ButtonPressed       true from the operator's press on the button until the release reaches
-//                       it. A button disabled while held never sees the release, so its owner
-//                       calls ClearButtonPressed.
+//                       it. A button disabled while held never sees the release (a disabled
+//                       window takes no input), so its owner calls ClearButtonPressed.
 // Disabled, it paints its icon greyed.
 
 #include "platform/framework/CButton.h"

@@ -8,6 +8,8 @@
 
 #include "TestDialogs.h"
 #include "platform/framework/AutomationSession.h"
+#include "platform/framework/MessageLoop.h"
+#include "platform/framework/WindowManager.h"
 
 using namespace test;
 
@@ -52,6 +54,17 @@ DialogTemplate controlsTemplate()
 class ControlsDialog : public CDialog {
 public:
     std::vector<std::string> events;
+    std::vector<MSG> mouse; // the mouse messages that reached the dialog itself
+    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
+    {
+        if (message >= WM_MOUSEFIRST && message <= WM_MOUSELAST) {
+            MSG m;
+            m.message = message;
+            m.lParam = lParam;
+            mouse.push_back(m);
+        }
+        return CDialog::WindowProc(message, wParam, lParam);
+    }
     BOOL OnInitDialog() override
     {
         CDialog::OnInitDialog();
@@ -124,12 +137,64 @@ TEST(Buttons, AHeldButtonReportsPressedUntilReleased)
     EXPECT_EQ(f.dialog.count(IDC_PUSH, BN_CLICKED), 1); // released over it: a click
     EXPECT_EQ(::GetCapture(), nullptr);
 
-    // Disabled while held: the press is forgotten and the release clicks nothing.
+    // Disabled while held: the press is forgotten, the mouse let go, and the release passes over
+    // the disabled button to the dialog under it (at the same spot, in the dialog's coordinates).
     f.a.Hold(push);
     ::EnableWindow(push, FALSE);
     EXPECT_FALSE(f.a.IsPressed(push));
-    f.a.Release(push);
+    EXPECT_EQ(::GetCapture(), nullptr);
+    f.dialog.mouse.clear();
+    EXPECT_TRUE(f.a.Release(push));
     EXPECT_EQ(f.dialog.count(IDC_PUSH, BN_CLICKED), 1);
+    EXPECT_FALSE(f.a.IsPressed(push));
+    ASSERT_EQ(f.dialog.mouse.size(), 1u);
+    EXPECT_EQ(f.dialog.mouse[0].message, WM_LBUTTONUP);
+    CRect onScreen = f.a.WindowRect(push);
+    POINT spot{onScreen.CenterPoint().x, onScreen.CenterPoint().y};
+    ::ScreenToClient(f.dialog.m_hWnd, &spot);
+    EXPECT_EQ(static_cast<SHORT>(LOWORD(f.dialog.mouse[0].lParam)), spot.x);
+    EXPECT_EQ(static_cast<SHORT>(HIWORD(f.dialog.mouse[0].lParam)), spot.y);
+
+    // Enabled again, it works as before.
+    ::EnableWindow(push, TRUE);
+    EXPECT_TRUE(f.a.Click(push));
+    EXPECT_EQ(f.dialog.count(IDC_PUSH, BN_CLICKED), 2);
+}
+
+TEST(Buttons, ADisabledWindowTakesNoMouseOrKeyboardInput)
+{
+    // Input as the mouse and keyboard produce it, below the automation's own refusals.
+    Fixture f;
+    auto& wm = WindowManager::Get();
+    HWND push = f.item(IDC_PUSH), edit = f.item(IDC_SINGLE);
+    ::EnableWindow(push, FALSE);
+    const LPARAM middle = MAKELPARAM(10, 5);
+    EXPECT_TRUE(wm.PostInput(push, WM_LBUTTONDOWN, MK_LBUTTON, middle)); // to the dialog instead
+    MessageLoop::Pump();
+    EXPECT_FALSE(f.a.IsPressed(push));
+    EXPECT_EQ(::GetCapture(), nullptr);
+    EXPECT_TRUE(wm.PostInput(push, WM_LBUTTONUP, 0, middle));
+    MessageLoop::Pump();
+    EXPECT_EQ(f.dialog.count(IDC_PUSH, BN_CLICKED), 0);
+    ASSERT_EQ(f.dialog.mouse.size(), 2u);
+    EXPECT_EQ(f.dialog.mouse[0].message, WM_LBUTTONDOWN);
+
+    // Keys for a disabled edit are lost.
+    ::SetFocus(edit);
+    ::EnableWindow(edit, FALSE);
+    EXPECT_FALSE(wm.PostInput(edit, WM_CHAR, 'x', 1));
+    EXPECT_FALSE(wm.PostInput(edit, WM_KEYDOWN, 'X', 1));
+    MessageLoop::Pump();
+    EXPECT_EQ(f.a.Text(edit), "");
+
+    // In a disabled dialog (a modal dialog's owner) nothing takes the click.
+    ::EnableWindow(push, TRUE);
+    f.dialog.EnableWindow(FALSE);
+    f.dialog.mouse.clear();
+    EXPECT_FALSE(wm.PostInput(push, WM_LBUTTONDOWN, MK_LBUTTON, middle));
+    MessageLoop::Pump();
+    EXPECT_FALSE(f.a.IsPressed(push));
+    EXPECT_TRUE(f.dialog.mouse.empty());
 }
 
 TEST(Buttons, CheckBoxesToggleAndRadioButtonsStayExclusiveInTheirGroup)
