@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <array>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -60,7 +61,17 @@ struct Panel {
     bool checked(UINT id) const { return session->CheckState(item(id)) == BST_CHECKED; }
     CString barText() const { return session->Text(item(IDC_PLATE_SPOT_PROGRESS)); }
     void tick() { session->Advance(CMaldiAcquireControlDlg::kProgressInterval); }
+    // The bar's colours: text over the bar, text beside it, gradient start and end.
+    std::array<COLORREF, 4> colours() const
+    {
+        COLORREF start = 0, end = 0;
+        dlg->GetProgressBar().GetGradientColors(start, end);
+        return {dlg->GetProgressBar().GetTextColor(), dlg->GetProgressBar().GetTextColorOnBk(), start, end};
+    }
 };
+
+constexpr std::array<COLORREF, 4> kSampleColours{0xFFFFFF, 0x800000, 0x800000, 0xFF8000};
+constexpr std::array<COLORREF, 4> kReferenceColours{0xFFFFFF, 0x4980, 0x4980, 0x93FF};
 
 TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
 {
@@ -109,6 +120,16 @@ TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
     }
     HWND bar = p.item(IDC_PLATE_SPOT_PROGRESS);
     EXPECT_EQ(p.session->ToolTipText(p.session->ToolTipOf(bar), bar, 1), "Plate Spot Position");
+
+    // Before the first tick the bar is the panel's own: 0 of 100 in bold Arial, blues on grey.
+    EXPECT_EQ(p.session->ProgressRange(bar), std::make_pair(0, 100));
+    EXPECT_EQ(p.session->ProgressPosition(bar), 0);
+    EXPECT_EQ(p.colours(), (std::array<COLORREF, 4>{0xFFFFFF, 0x7F0000, 0x800000, 0xFF8000}));
+    EXPECT_EQ(p.dlg->GetProgressBar().GetBkColor(), 0xC0C0C0u);
+    LOGFONT font;
+    ASSERT_TRUE(CFont::FromHandle(p.session->Font(bar))->GetLogFont(&font));
+    EXPECT_STREQ(font.lfFaceName, "Arial");
+    EXPECT_EQ(std::make_pair(font.lfWeight, font.lfHeight), std::make_pair(LONG{700}, LONG{0}));
 
     // Ticks send nothing more; only InitialiseDialog asks again.
     p.session->Advance(5000);
@@ -160,10 +181,7 @@ TEST(AcquireControl, ProgressIsShownAtTheNextTickOnly)
     p.dlg->UpdateProgressIndicator(5, 1, 1, 90);
     p.tick();
     EXPECT_EQ(p.barText(), "Ref: 2 of 5");
-    COLORREF start = 0, end = 0;
-    p.dlg->GetProgressBar().GetGradientColors(start, end);
-    EXPECT_EQ(start, 0x4980u);
-    EXPECT_EQ(end, 0x93FFu);
+    EXPECT_EQ(p.colours(), kReferenceColours);
     EXPECT_TRUE(p.checked(IDI_LOCK_MASS));
 }
 
@@ -178,17 +196,12 @@ TEST(AcquireControl, ReferenceFlagWithoutASpotRecoloursButKeepsTheText)
     p.dlg->GetProgressBar().SetTextFormat("kept", 0x0300);
     p.tick();
     EXPECT_EQ(p.barText(), "kept");
-    EXPECT_EQ(p.dlg->GetProgressBar().GetTextColorOnBk(), 0x4980u);
-    EXPECT_EQ(p.dlg->GetProgressBar().GetTextColor(), 0xFFFFFFu);
+    EXPECT_EQ(p.colours(), kReferenceColours);
     EXPECT_TRUE(p.checked(IDI_LOCK_MASS));
 
     p.dlg->UpdateProgressIndicator(10, -1, 0, 0);
     p.tick();
-    EXPECT_EQ(p.dlg->GetProgressBar().GetTextColorOnBk(), 0x800000u);
-    COLORREF start = 0, end = 0;
-    p.dlg->GetProgressBar().GetGradientColors(start, end);
-    EXPECT_EQ(start, 0x800000u);
-    EXPECT_EQ(end, 0xFF8000u);
+    EXPECT_EQ(p.colours(), kSampleColours);
     EXPECT_FALSE(p.checked(IDI_LOCK_MASS));
 }
 
