@@ -56,6 +56,9 @@ TEST(TemperatureGauge, GreenBelowTheHotMarkRedFromIt)
     EXPECT_EQ(f.barColour(), kRed);
     EXPECT_EQ(f.bar.GetTextColorOnBk(), kRed);
     EXPECT_EQ(f.a.Text(f.bar), "45 \xB0" "C");
+    auto c = f.Paint(); // a quarter of the gauge red, the rest black
+    EXPECT_EQ(c->at(5, 8), kRed);
+    EXPECT_EQ(c->at(170, 8), RGB(0, 0, 0));
 
     // Moving the mark alone recolours without touching the text.
     f.bar.SetHotTemperature(50);
