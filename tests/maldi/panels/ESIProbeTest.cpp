@@ -5,26 +5,22 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
-#include <filesystem>
 #include <memory>
 #include <string>
 #include <vector>
 
-#include "maldi/boundary/InstrumentProperty.h"
 #include "maldi/panels/CESIProbeControlDlg.h"
 #include "maldi/resources/MaldiResourceIds.h"
 #include "platform/framework/AutomationSession.h"
 #include "platform/framework/ResourceModule.h"
 #include "platform/framework/VirtualClock.h"
 #include "platform/framework/gdi/PaintManager.h"
-#include "platform/framework/gdi/PngFile.h"
 #include "platform/framework/gdi/SurfaceDiff.h"
 #include "platform/instrument/CInstCtlClient.h"
 #include "platform/instrument/VEXPropertyTable.h"
 #include "tests/support/RecordingAppInterface.h"
 
 using namespace maldi::res;
-using Op = RecordingAppInterface::Operation;
 
 namespace {
 
@@ -49,6 +45,7 @@ struct Panel {
     RecordingAppInterface host;
     CInstCtlClient client;
     std::vector<Write> writes; // throttle writes with the time they were made
+    size_t hostCallsAtLastWrite = 0;
     std::unique_ptr<CESIProbeControlDlg> dlg;
     HWND hwnd = nullptr;
 
@@ -57,13 +54,13 @@ struct Panel {
         VEXPropertyTable::Instance().Reset();
         client.SetWriteHook([this](const CInstCtlClient::WriteRecord& r) {
             if (r.symbol == kThrottle) writes.push_back({session->Now(), static_cast<int>(r.value)});
+            hostCallsAtLastWrite = host.calls.size();
         });
         dlg = std::make_unique<CESIProbeControlDlg>(withClient ? &client : nullptr, withHost ? &host : nullptr);
         dlg->CreateUI(hostModule.FindIcon(1));
         if (!dlg->Create()) throw std::runtime_error("the probe adjust panel could not be made");
         hwnd = dlg->m_hWnd;
     }
-    ~Panel() { dlg.reset(); }
 
     // The host's usual opening: position and step size, then shown.
     void open(int position, int step)
@@ -74,6 +71,7 @@ struct Panel {
     }
 
     HWND item(UINT id) const { return session->Find(hwnd, static_cast<int>(id)); }
+    bool click(UINT id) { return session->Click(item(id)); }
     bool enabled(UINT id) const { return session->IsEnabled(item(id)); }
     int barPosition() const { return session->ProgressPosition(item(IDC_SOURCE_POSITION)); }
     std::vector<int> positionsWritten() const
@@ -98,6 +96,7 @@ struct Panel {
         }
         return out;
     }
+    bool timerRunning() const { return VirtualClock::Get().FindTimer(hwnd, CESIProbeControlDlg::kRepeatTimer); }
 };
 
 // The template's own window height: the same template made by a plain dialog.
@@ -116,8 +115,8 @@ TEST(ESIProbeAdjust, OpensContractedWithOnlyTheStepSizeGroupFoldedAway)
 {
     Panel p;
     p.open(2000, 50);
-    int fullHeight = templateHeight();
-    CRect window = p.session->WindowRect(p.hwnd);
+    const int fullHeight = templateHeight();
+    const CRect window = p.session->WindowRect(p.hwnd);
     EXPECT_EQ(p.session->Text(p.hwnd), "ESI Probe Adjust");
     EXPECT_EQ(window.Height(), fullHeight - 60);
     EXPECT_TRUE(p.session->IsTopmost(p.hwnd));
@@ -126,31 +125,28 @@ TEST(ESIProbeAdjust, OpensContractedWithOnlyTheStepSizeGroupFoldedAway)
 
     // The step size group lies wholly below the contracted window, everything else inside its
     // client area.
-    CRect client = p.session->ClientRect(p.hwnd);
-    POINT clientBottom{0, client.bottom};
+    POINT clientBottom{0, p.session->ClientRect(p.hwnd).bottom};
     ::ClientToScreen(p.hwnd, &clientBottom);
     HWND group = p.session->FindByText(p.hwnd, "Step Size");
     ASSERT_NE(group, nullptr);
-    std::vector<HWND> folded = {group, p.item(IDC_STEP_SIZE_ONE), p.item(IDC_STEP_SIZE_FIVE),
-                                p.item(IDC_STEP_SIZE_FIFTY)};
-    int checked = 0;
-    for (HWND child : p.session->Children(p.hwnd)) {
-        CRect r = p.session->WindowRect(child);
-        bool inGroup = std::find(folded.begin(), folded.end(), child) != folded.end();
+    const std::vector<HWND> folded = {group, p.item(IDC_STEP_SIZE_ONE), p.item(IDC_STEP_SIZE_FIVE),
+                                      p.item(IDC_STEP_SIZE_FIFTY)};
+    const std::vector<HWND> children = p.session->Children(p.hwnd);
+    EXPECT_EQ(children.size(), 14u); // 3 group boxes, 7 buttons, the bar and 3 radios
+    for (HWND child : children) {
+        const CRect r = p.session->WindowRect(child);
         SCOPED_TRACE("control " + std::to_string(p.session->Id(child)) + " " + p.session->Text(child).str());
-        if (inGroup) {
+        if (std::find(folded.begin(), folded.end(), child) != folded.end()) {
             EXPECT_GE(r.top, window.bottom);
             EXPECT_FALSE(p.session->IsOnScreen(child));
         } else {
             EXPECT_LE(r.bottom, clientBottom.y);
             EXPECT_TRUE(p.session->IsOnScreen(child));
         }
-        ++checked;
     }
-    EXPECT_EQ(checked, 14); // 3 group boxes, 7 buttons, the bar and 3 radios
-    EXPECT_FALSE(p.session->Click(p.item(IDC_STEP_SIZE_ONE)));
+    EXPECT_FALSE(p.click(IDC_STEP_SIZE_ONE));
 
-    ASSERT_TRUE(p.session->Click(p.item(IDI_EXPAND_DIALOG)));
+    ASSERT_TRUE(p.click(IDI_EXPAND_DIALOG));
     EXPECT_EQ(p.session->WindowRect(p.hwnd).Height(), fullHeight);
     for (HWND child : folded) EXPECT_TRUE(p.session->IsOnScreen(child));
 }
@@ -180,7 +176,7 @@ TEST(ESIProbeAdjust, ButtonsBarAndTooltipsAsTheOperatorFindsThem)
     EXPECT_FALSE(p.enabled(IDI_STOP));
     EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
     EXPECT_TRUE(p.enabled(IDI_NEXT));
-    EXPECT_FALSE(p.session->Click(p.item(IDI_STOP)));
+    EXPECT_FALSE(p.click(IDI_STOP));
 
     HWND bar = p.item(IDC_SOURCE_POSITION);
     EXPECT_EQ(p.session->ProgressRange(bar), std::make_pair(500, 9000));
@@ -199,12 +195,11 @@ TEST(ESIProbeAdjust, InitialPositionIsClampedToTheLimitsAndNothingIsWritten)
         bool inEnabled;
         bool outEnabled;
     };
-    for (Case c : {Case{9500, 9000, true, false}, Case{9001, 9000, true, false}, Case{9000, 9000, true, false},
-                   Case{8999, 8999, true, true}, Case{500, 500, false, true}, Case{499, 500, false, true},
-                   Case{-20000, 500, false, true}, Case{4321, 4321, true, true}}) {
+    for (Case c : {Case{9500, 9000, true, false}, Case{9001, 9000, true, false}, Case{8999, 8999, true, true},
+                   Case{500, 500, false, true}, Case{499, 500, false, true}, Case{4321, 4321, true, true}}) {
         SCOPED_TRACE("given " + std::to_string(c.given));
         Panel p;
-        ASSERT_TRUE(p.session->Click(p.item(IDI_NEXT))); // unsaved, and the out button's last state
+        ASSERT_TRUE(p.click(IDI_NEXT)); // unsaved, and the out button's last state
         p.dlg->SetInitialProbePosition(c.given, 0);
         p.dlg->DisplayWindow();
         EXPECT_EQ(p.dlg->GetPosition(), c.position);
@@ -223,8 +218,7 @@ TEST(ESIProbeAdjust, AStepIsTakenInsideTheLimitsAndMayEndOneStepBeyondThem)
 {
     Panel p;
     p.open(510, 50);
-    ASSERT_TRUE(p.session->Click(p.item(IDI_PREVIOUS)));
-    EXPECT_EQ(p.positionsWritten(), std::vector<int>{460});
+    ASSERT_TRUE(p.click(IDI_PREVIOUS));
     EXPECT_EQ(p.client.WriteLog(), "Setting ELECTROSPRAY_THROTTLE_POSITION_SETTING = 460\n");
     EXPECT_EQ(p.dlg->GetPosition(), 460);
     EXPECT_EQ(p.barPosition(), 500); // the bar's lower end
@@ -232,19 +226,19 @@ TEST(ESIProbeAdjust, AStepIsTakenInsideTheLimitsAndMayEndOneStepBeyondThem)
     EXPECT_TRUE(p.enabled(IDI_NEXT));
     EXPECT_TRUE(p.enabled(IDI_SAVE_POSITION));
     EXPECT_TRUE(p.enabled(IDI_HOME));
-    EXPECT_FALSE(p.session->Click(p.item(IDI_PREVIOUS)));
+    EXPECT_FALSE(p.click(IDI_PREVIOUS));
 
-    // Back inside, then out to the other end with the smallest step.
-    ASSERT_TRUE(p.session->Click(p.item(IDI_NEXT)));
+    // Back inside, then out to the other end.
+    ASSERT_TRUE(p.click(IDI_NEXT));
     EXPECT_EQ(p.dlg->GetPosition(), 510);
     EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
     p.dlg->SetInitialProbePosition(8990, 0);
-    ASSERT_TRUE(p.session->Click(p.item(IDI_NEXT)));
+    ASSERT_TRUE(p.click(IDI_NEXT));
     EXPECT_EQ(p.positionsWritten(), (std::vector<int>{460, 510, 9040}));
     EXPECT_EQ(p.barPosition(), 9000);
     EXPECT_FALSE(p.enabled(IDI_NEXT));
     EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
-    ASSERT_TRUE(p.session->Click(p.item(IDI_PREVIOUS)));
+    ASSERT_TRUE(p.click(IDI_PREVIOUS));
     EXPECT_EQ(p.dlg->GetPosition(), 8990);
     EXPECT_TRUE(p.enabled(IDI_NEXT));
 }
@@ -271,84 +265,72 @@ TEST(ESIProbeAdjust, AHeldButtonStepsFasterTheLongerItIsHeldAndItsReleaseStepsOn
     EXPECT_EQ(p.writes, expected);
     EXPECT_EQ(p.dlg->GetRepeatLevel(), 0);
 
-    // Held again, it starts slow again: 600 ms after the last tick, which came at 8450.
+    // Held again, it starts slow again: 600 ms after the last tick, which came at 8450. Its
+    // release restarts the timer too.
     ASSERT_TRUE(p.session->Hold(p.item(IDI_PREVIOUS)));
     p.session->Advance(1300);
-    expected.push_back({9050, 2060});
-    expected.push_back({9650, 2055});
+    ASSERT_TRUE(p.session->Release(p.item(IDI_PREVIOUS)));
+    ASSERT_TRUE(p.session->Hold(p.item(IDI_NEXT)));
+    p.session->Advance(600);
+    p.session->Release(p.item(IDI_NEXT));
+    expected.insert(expected.end(), {{9050, 2060}, {9650, 2055}, {9750, 2050}, {10350, 2055}, {10350, 2060}});
     EXPECT_EQ(p.writes, expected);
-    EXPECT_TRUE(p.session->Release(p.item(IDI_PREVIOUS)));
-    EXPECT_EQ(p.dlg->GetPosition(), 2050);
     EXPECT_TRUE(p.host.calls.empty());
 }
 
-TEST(ESIProbeAdjust, AHeldButtonStopsAtTheLimitAndItsReleaseIsNoClick)
+TEST(ESIProbeAdjust, AHeldButtonStopsOneStepBeyondTheLimitAndItsReleaseIsNoClick)
 {
-    Panel p;
-    p.open(2000, 5);
-    ASSERT_TRUE(p.session->Hold(p.item(IDI_NEXT)));
-    p.session->Advance(500000);
-    // 1400 ticks: nine at 600, 500 and 400 ms, then every 300 ms, the last one reaching 9000.
-    ASSERT_EQ(p.writes.size(), 1400u);
-    for (size_t i = 0; i < p.writes.size(); ++i) {
-        int tick = static_cast<int>(i) + 1;
-        ULONGLONG time = tick <= 3   ? 600 * tick
-                         : tick <= 6 ? 1800 + 500 * (tick - 3)
-                         : tick <= 9 ? 3300 + 400 * (tick - 6)
-                                     : 4500 + 300 * static_cast<ULONGLONG>(tick - 9);
-        ASSERT_EQ(p.writes[i], (Write{time, 2000 + 5 * tick})) << "tick " << tick;
+    struct Case {
+        const char* name;
+        UINT held;
+        UINT other;
+        int from;
+        int step; // signed: the direction of the held button
+    };
+    for (const Case& c : {Case{"in", IDI_PREVIOUS, IDI_NEXT, 547, -5}, Case{"out", IDI_NEXT, IDI_PREVIOUS, 8953, 5}}) {
+        SCOPED_TRACE(c.name);
+        Panel p;
+        p.open(c.from, 5);
+        ASSERT_TRUE(p.session->Hold(p.item(c.held)));
+        p.session->Advance(20000);
+        // Ten ticks, the last at the fastest pace, 3 past the limit.
+        ASSERT_EQ(p.writes.size(), 10u);
+        EXPECT_EQ(p.writes.back(), (Write{4800, c.from + 10 * c.step}));
+        EXPECT_EQ(p.barPosition(), c.step < 0 ? 500 : 9000);
+        EXPECT_FALSE(p.enabled(c.held));
+        EXPECT_TRUE(p.enabled(c.other));
+        EXPECT_FALSE(p.session->IsPressed(p.item(c.held))) << "the hold is forgotten";
+        p.session->Release(p.item(c.held));
+        p.session->Advance(1000);
+        EXPECT_EQ(p.writes.size(), 10u);
+        EXPECT_EQ(p.dlg->GetRepeatLevel(), 0);
+
+        // The idle timer kept its last interval (300 ms), so the next hold begins at that pace and
+        // slows to 500 ms after three ticks before it speeds up again.
+        ASSERT_TRUE(p.session->Hold(p.item(c.other)));
+        p.session->Advance(3000);
+        p.session->Release(p.item(c.other));
+        ASSERT_GE(p.writes.size(), 17u);
+        std::vector<ULONGLONG> gaps;
+        for (size_t i = 11; i < 17; ++i) gaps.push_back(p.writes[i].time - p.writes[i - 1].time);
+        EXPECT_EQ(gaps, (std::vector<ULONGLONG>{300, 300, 500, 500, 500, 400}));
     }
-    EXPECT_EQ(p.writes.back(), (Write{421800, 9000}));
-    EXPECT_FALSE(p.enabled(IDI_NEXT));
-    EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
-    EXPECT_FALSE(p.session->IsPressed(p.item(IDI_NEXT)));
-    p.session->Release(p.item(IDI_NEXT));
-    p.session->Advance(1000);
-    EXPECT_EQ(p.writes.size(), 1400u);
-    EXPECT_EQ(p.dlg->GetRepeatLevel(), 0);
-
-    // The idle timer kept its last interval (300 ms), so the next hold begins at that pace and
-    // slows to 500 ms after three ticks before it speeds up again.
-    ASSERT_TRUE(p.session->Hold(p.item(IDI_PREVIOUS)));
-    p.session->Advance(4000);
-    ASSERT_GE(p.writes.size(), 1407u);
-    std::vector<ULONGLONG> gaps;
-    for (size_t i = 1401; i < 1407; ++i) gaps.push_back(p.writes[i].time - p.writes[i - 1].time);
-    EXPECT_EQ(gaps, (std::vector<ULONGLONG>{300, 300, 500, 500, 500, 400}));
-    p.session->Release(p.item(IDI_PREVIOUS));
-}
-
-TEST(ESIProbeAdjust, AHeldButtonOvershootsTheLimitByAtMostOneStep)
-{
-    Panel p;
-    p.open(8980, 50);
-    ASSERT_TRUE(p.session->Hold(p.item(IDI_NEXT)));
-    p.session->Advance(5000);
-    EXPECT_EQ(p.writes, (std::vector<Write>{{600, 9030}}));
-    EXPECT_EQ(p.dlg->GetPosition(), 9030);
-    EXPECT_EQ(p.barPosition(), 9000);
-    EXPECT_FALSE(p.enabled(IDI_NEXT));
-    p.session->Release(p.item(IDI_NEXT));
-    EXPECT_EQ(p.writes.size(), 1u);
 }
 
 TEST(ESIProbeAdjust, SaveTellsTheHostAndHomeReturnsToTheSavedPosition)
 {
     Panel p;
     p.open(3000, 50);
-    p.session->Click(p.item(IDI_NEXT));
-    p.session->Click(p.item(IDI_NEXT));
-    ASSERT_TRUE(p.session->Click(p.item(IDI_SAVE_POSITION)));
+    p.click(IDI_NEXT);
+    p.click(IDI_NEXT);
+    ASSERT_TRUE(p.click(IDI_SAVE_POSITION));
     EXPECT_EQ(p.host.Texts(), std::vector<std::string>{"SaveESIProbePosition(3100)"});
     EXPECT_EQ(p.dlg->GetSavedPosition(), 3100);
     EXPECT_FALSE(p.enabled(IDI_SAVE_POSITION));
     EXPECT_FALSE(p.enabled(IDI_HOME));
-    EXPECT_FALSE(p.session->Click(p.item(IDI_SAVE_POSITION)));
 
-    p.session->Click(p.item(IDI_PREVIOUS));
-    p.session->Click(p.item(IDI_PREVIOUS));
-    p.session->Click(p.item(IDI_PREVIOUS));
-    ASSERT_TRUE(p.session->Click(p.item(IDI_HOME)));
+    for (int i = 0; i < 3; ++i) p.click(IDI_PREVIOUS);
+    ASSERT_TRUE(p.click(IDI_HOME));
     EXPECT_EQ(p.positionsWritten(), (std::vector<int>{3050, 3100, 3050, 3000, 2950, 3100}));
     EXPECT_EQ(p.dlg->GetPosition(), 3100);
     EXPECT_EQ(p.barPosition(), 3100);
@@ -358,9 +340,9 @@ TEST(ESIProbeAdjust, SaveTellsTheHostAndHomeReturnsToTheSavedPosition)
 
     // Home from beyond a limit brings the move buttons back.
     p.dlg->SetInitialProbePosition(540, 0);
-    p.session->Click(p.item(IDI_PREVIOUS));
+    p.click(IDI_PREVIOUS);
     EXPECT_FALSE(p.enabled(IDI_PREVIOUS));
-    p.session->Click(p.item(IDI_HOME));
+    p.click(IDI_HOME);
     EXPECT_EQ(p.dlg->GetPosition(), 540);
     EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
 }
@@ -369,72 +351,57 @@ TEST(ESIProbeAdjust, WithoutAHostOrAClientThePanelStillWorksAndSaveDoesNothing)
 {
     Panel p(false, false);
     p.open(2000, 50);
-    ASSERT_TRUE(p.session->Click(p.item(IDI_NEXT)));
+    ASSERT_TRUE(p.click(IDI_NEXT));
     EXPECT_EQ(p.dlg->GetPosition(), 2050);
     EXPECT_EQ(p.barPosition(), 2050);
     EXPECT_TRUE(p.client.Writes().empty());
-    ASSERT_TRUE(p.session->Click(p.item(IDI_SAVE_POSITION)));
+    ASSERT_TRUE(p.click(IDI_SAVE_POSITION));
     EXPECT_TRUE(p.dlg->GetNeedToSave());
     EXPECT_TRUE(p.enabled(IDI_SAVE_POSITION));
     EXPECT_EQ(p.dlg->GetSavedPosition(), 2000);
     p.session->AnswerMessageBox(IDYES);
-    ASSERT_TRUE(p.session->Click(p.item(IDI_EXIT)));
+    ASSERT_TRUE(p.click(IDI_EXIT));
     EXPECT_FALSE(p.session->IsVisible(p.hwnd));
     EXPECT_TRUE(p.host.calls.empty());
 }
 
 TEST(ESIProbeAdjust, ExitAsksOnlyWhenUnsavedAndYesSendsTheProbeBackFirst)
 {
-    {
-        SCOPED_TRACE("nothing to save");
-        Panel p;
-        p.open(2000, 5);
-        ASSERT_TRUE(p.session->Click(p.item(IDI_EXIT)));
-        EXPECT_TRUE(p.session->MessageBoxes().empty());
-        EXPECT_EQ(p.host.Texts(), std::vector<std::string>{"ESIProbeWindowClosed(5)"});
-        EXPECT_FALSE(p.session->IsVisible(p.hwnd));
-        EXPECT_EQ(VirtualClock::Get().FindTimer(p.hwnd, CESIProbeControlDlg::kRepeatTimer), nullptr);
-        EXPECT_TRUE(p.writes.empty());
-    }
-    {
-        SCOPED_TRACE("No");
+    struct Case {
+        const char* name;
+        int moves; // clicks on in before Exit
+        int answer; // 0: no prompt expected
+        bool closes;
+        std::vector<int> written;
+    };
+    for (const Case& c : {Case{"nothing to save", 0, 0, true, {}}, Case{"No", 1, IDNO, false, {1950}},
+                          Case{"Yes", 2, IDYES, true, {1950, 1900, 2000}}}) {
+        SCOPED_TRACE(c.name);
         Panel p;
         p.open(2000, 50);
-        p.session->Click(p.item(IDI_NEXT));
-        p.session->AnswerMessageBox(IDNO);
-        ASSERT_TRUE(p.session->Click(p.item(IDI_EXIT)));
-        ASSERT_EQ(p.session->MessageBoxes().size(), 1u);
-        const MessageBoxRecord& box = p.session->MessageBoxes()[0];
-        EXPECT_EQ(box.text, "Exit Without Saving Source Position?");
-        EXPECT_EQ(box.caption, "Information");
-        EXPECT_EQ(box.flags, static_cast<UINT>(MB_YESNO | MB_ICONINFORMATION));
-        EXPECT_EQ(box.owner, p.hwnd);
-        EXPECT_TRUE(p.session->IsVisible(p.hwnd));
-        EXPECT_EQ(p.dlg->GetPosition(), 2050);
-        EXPECT_TRUE(p.dlg->GetNeedToSave());
-        EXPECT_TRUE(p.enabled(IDI_SAVE_POSITION));
-        EXPECT_EQ(p.positionsWritten(), std::vector<int>{2050});
-        EXPECT_TRUE(p.host.calls.empty());
-        EXPECT_NE(VirtualClock::Get().FindTimer(p.hwnd, CESIProbeControlDlg::kRepeatTimer), nullptr);
-    }
-    {
-        SCOPED_TRACE("Yes");
-        Panel p;
-        p.open(2000, 50);
-        size_t hostCallsAtReturn = 99;
-        p.client.SetWriteHook([&](const CInstCtlClient::WriteRecord& r) {
-            p.writes.push_back({p.session->Now(), static_cast<int>(r.value)});
-            hostCallsAtReturn = p.host.calls.size();
-        });
-        p.session->Click(p.item(IDI_PREVIOUS));
-        p.session->Click(p.item(IDI_PREVIOUS));
-        p.session->AnswerMessageBox(IDYES, "Exit Without Saving Source Position?");
-        ASSERT_TRUE(p.session->Click(p.item(IDI_EXIT)));
-        EXPECT_EQ(p.positionsWritten(), (std::vector<int>{1950, 1900, 2000}));
-        EXPECT_EQ(hostCallsAtReturn, 0u); // the probe was sent back before the host heard of the close
-        EXPECT_EQ(p.host.Texts(), std::vector<std::string>{"ESIProbeWindowClosed(50)"});
-        EXPECT_FALSE(p.session->IsVisible(p.hwnd));
-        EXPECT_EQ(VirtualClock::Get().FindTimer(p.hwnd, CESIProbeControlDlg::kRepeatTimer), nullptr);
+        for (int i = 0; i < c.moves; ++i) p.click(IDI_PREVIOUS);
+        if (c.answer) p.session->AnswerMessageBox(c.answer);
+        ASSERT_TRUE(p.click(IDI_EXIT));
+        ASSERT_EQ(p.session->MessageBoxes().size(), c.answer ? 1u : 0u);
+        if (c.answer) {
+            const MessageBoxRecord& box = p.session->MessageBoxes()[0];
+            EXPECT_EQ(box.text, "Exit Without Saving Source Position?");
+            EXPECT_EQ(box.caption, "Information");
+            EXPECT_EQ(box.flags, static_cast<UINT>(MB_YESNO | MB_ICONINFORMATION));
+            EXPECT_EQ(box.owner, p.hwnd);
+        }
+        EXPECT_EQ(p.positionsWritten(), c.written);
+        EXPECT_EQ(p.session->IsVisible(p.hwnd), !c.closes);
+        EXPECT_EQ(p.timerRunning(), !c.closes);
+        EXPECT_EQ(p.host.Texts(), c.closes ? std::vector<std::string>{"ESIProbeWindowClosed(50)"}
+                                           : std::vector<std::string>{});
+        if (!c.closes) {
+            EXPECT_EQ(p.dlg->GetPosition(), 1950);
+            EXPECT_TRUE(p.enabled(IDI_SAVE_POSITION)) << "still unsaved";
+        }
+        if (c.moves) {
+            EXPECT_EQ(p.hostCallsAtLastWrite, 0u) << "the probe goes back before the host hears of the close";
+        }
     }
 }
 
@@ -445,33 +412,33 @@ TEST(ESIProbeAdjust, StepSizesFromTheHostAndTheOperator)
     EXPECT_EQ(p.dlg->GetStepSize(), 50);
     EXPECT_EQ(p.checkedRadios(), std::vector<UINT>{IDC_STEP_SIZE_FIFTY});
     EXPECT_EQ(p.barStep(), 50);
-    p.session->Click(p.item(IDI_NEXT));
+    p.click(IDI_NEXT);
 
     p.dlg->SetStepSize(1);
     EXPECT_EQ(p.checkedRadios(), std::vector<UINT>{IDC_STEP_SIZE_ONE});
     EXPECT_EQ(p.barStep(), 1);
-    p.session->Click(p.item(IDI_NEXT));
+    p.click(IDI_NEXT);
 
     p.dlg->SetStepSize(5);
     EXPECT_EQ(p.checkedRadios(), std::vector<UINT>{IDC_STEP_SIZE_FIVE});
-    p.session->Click(p.item(IDI_NEXT));
+    p.click(IDI_NEXT);
 
     // The operator's choice, from the unfolded group.
-    p.session->Click(p.item(IDI_EXPAND_DIALOG));
-    ASSERT_TRUE(p.session->Click(p.item(IDC_STEP_SIZE_FIFTY)));
+    p.click(IDI_EXPAND_DIALOG);
+    ASSERT_TRUE(p.click(IDC_STEP_SIZE_FIFTY));
     EXPECT_EQ(p.checkedRadios(), std::vector<UINT>{IDC_STEP_SIZE_FIFTY});
     EXPECT_EQ(p.barStep(), 50);
-    p.session->Click(p.item(IDI_PREVIOUS));
-    ASSERT_TRUE(p.session->Click(p.item(IDC_STEP_SIZE_ONE)));
+    p.click(IDI_PREVIOUS);
+    ASSERT_TRUE(p.click(IDC_STEP_SIZE_ONE));
     EXPECT_EQ(p.dlg->GetStepSize(), 1);
-    p.session->Click(p.item(IDI_PREVIOUS));
-    ASSERT_TRUE(p.session->Click(p.item(IDC_STEP_SIZE_FIVE)));
+    p.click(IDI_PREVIOUS);
+    ASSERT_TRUE(p.click(IDC_STEP_SIZE_FIVE));
     EXPECT_EQ(p.dlg->GetStepSize(), 5);
     EXPECT_EQ(p.positionsWritten(), (std::vector<int>{2050, 2051, 2056, 2006, 2005}));
 
     // Closing tells the host the step size in use.
     p.session->AnswerMessageBox(IDYES);
-    p.session->Click(p.item(IDI_EXIT));
+    p.click(IDI_EXIT);
     EXPECT_EQ(p.host.Texts(), std::vector<std::string>{"ESIProbeWindowClosed(5)"});
 }
 
@@ -479,7 +446,7 @@ TEST(ESIProbeAdjust, TheBarShowsThePositionInWordsAndColours)
 {
     Panel p;
     p.open(2000, 5);
-    p.session->Click(p.item(IDI_NEXT));
+    p.click(IDI_NEXT);
     HWND bar = p.item(IDC_SOURCE_POSITION);
     Surface shown = PaintManager::Get().Render(bar);
     ASSERT_FALSE(shown.IsEmpty());
@@ -499,20 +466,4 @@ TEST(ESIProbeAdjust, TheBarShowsThePositionInWordsAndColours)
     ::InvalidateRect(bar, nullptr, TRUE);
     Surface literal = PaintManager::Get().Render(bar);
     EXPECT_EQ(SurfaceDiff::Compare(shown, literal, "esi_probe_bar_text"), "");
-}
-
-TEST(ESIProbeAdjust, Screenshot)
-{
-    Panel p;
-    p.open(2000, 50);
-    p.session->Click(p.item(IDI_EXPAND_DIALOG));
-    ASSERT_TRUE(p.session->Hold(p.item(IDI_NEXT)));
-    p.session->Advance(1900);
-    p.session->Release(p.item(IDI_NEXT));
-    EXPECT_EQ(p.dlg->GetPosition(), 2200);
-    Surface image = PaintManager::Get().Render(p.hwnd);
-    std::filesystem::create_directories(SurfaceDiff::OutputDirectory());
-    std::string path = SurfaceDiff::OutputDirectory() + "/esi_probe_adjust.png";
-    std::string error;
-    EXPECT_TRUE(PngFile::Write(image, path, &error)) << error;
 }
