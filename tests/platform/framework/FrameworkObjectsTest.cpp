@@ -37,6 +37,18 @@ TEST(RuntimeClasses, NameBaseAndFactory)
     ASSERT_NE(made, nullptr);
     EXPECT_TRUE(made->IsKindOf(RUNTIME_CLASS(CPanel)));
     EXPECT_EQ(RUNTIME_CLASS(CSheetLike)->CreateObject(), nullptr); // not creatable by name
+
+    // By name: found, made when creatable, nothing for unknown names.
+    EXPECT_EQ(CRuntimeClass::FromName("CPanel"), RUNTIME_CLASS(CPanel));
+    EXPECT_TRUE(RUNTIME_CLASS(CPanel)->IsDerivedFrom(RUNTIME_CLASS(CDialog)));
+    std::unique_ptr<CObject> byName(CRuntimeClass::CreateObject("CPanel"));
+    ASSERT_NE(byName, nullptr);
+    EXPECT_STREQ(byName->GetRuntimeClass()->m_lpszClassName, "CPanel");
+    EXPECT_EQ(CRuntimeClass::FromName("CSheetLike"), RUNTIME_CLASS(CSheetLike));
+    EXPECT_EQ(CRuntimeClass::CreateObject("CSheetLike"), nullptr);
+    EXPECT_EQ(CRuntimeClass::FromName("CObject"), RUNTIME_CLASS(CObject));
+    EXPECT_EQ(CRuntimeClass::FromName("NoSuchClass"), nullptr);
+    EXPECT_EQ(CRuntimeClass::FromName(nullptr), nullptr);
 }
 
 TEST(Menus, ItemsByCommandAndByPosition)
@@ -64,16 +76,26 @@ TEST(Menus, ItemsByCommandAndByPosition)
     EXPECT_FALSE(::IsMenu(h));
     EXPECT_EQ(CMenu::FromHandle(h), nullptr);
 
-    // A window's system menu dies with the window; reverting gives back the default one.
+    // A window's system menu is one object, dies with the window, and reverting gives back the
+    // default one. EnableMenuItem answers the previous state (0xFFFFFFFF for no such item).
     CWnd wnd;
     wnd.CreateEx(0, nullptr, "w", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 50, 50, nullptr, nullptr);
     CMenu* system = wnd.GetSystemMenu(FALSE);
-    system->EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_GRAYED);
+    ASSERT_NE(system, nullptr);
+    EXPECT_EQ(system, wnd.GetSystemMenu(FALSE));
+    EXPECT_EQ(system->EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_GRAYED), MF_ENABLED);
+    EXPECT_EQ(system->EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_GRAYED), MF_GRAYED);
+    EXPECT_EQ(system->EnableMenuItem(0x1234, MF_BYCOMMAND | MF_GRAYED), 0xFFFFFFFF);
     EXPECT_EQ(wnd.GetSystemMenu(TRUE), nullptr);
     EXPECT_TRUE(session->CloseBoxEnabled(wnd));
     HMENU sys = wnd.GetSystemMenu(FALSE)->m_hMenu;
     wnd.DestroyWindow();
     EXPECT_FALSE(::IsMenu(sys));
+    // A window without a system menu has no close box at all.
+    CWnd plain;
+    plain.CreateEx(0, nullptr, "p", WS_POPUP | WS_VISIBLE, 0, 0, 50, 50, nullptr, nullptr);
+    EXPECT_EQ(plain.GetSystemMenu(FALSE), nullptr);
+    EXPECT_FALSE(session->PressCloseBox(plain));
 }
 
 TEST(Application, NameCaptionsFrameworkBoxesAndFallsBackWhenThereIsNoHost)

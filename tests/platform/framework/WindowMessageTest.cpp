@@ -354,28 +354,6 @@ TEST(Windows, ShowEnableAndFocus)
     EXPECT_FALSE(top.IsIconic());
 }
 
-TEST(Windows, SystemMenuCloseItemCanBeGreyed)
-{
-    AutomationSession session;
-    CWnd wnd;
-    makePopup(wnd, WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE);
-    CMenu* menu = wnd.GetSystemMenu(FALSE);
-    ASSERT_NE(menu, nullptr);
-    EXPECT_EQ(menu, wnd.GetSystemMenu(FALSE));
-    EXPECT_EQ(menu->GetMenuState(SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED, 0u);
-    EXPECT_TRUE(session->CloseBoxEnabled(wnd));
-    EXPECT_TRUE(menu->ModifyMenu(SC_CLOSE, MF_BYCOMMAND | MF_GRAYED));
-    EXPECT_EQ(menu->GetMenuState(SC_CLOSE, MF_BYCOMMAND) & MF_GRAYED, MF_GRAYED);
-    EXPECT_FALSE(session->CloseBoxEnabled(wnd));
-    EXPECT_EQ(menu->EnableMenuItem(SC_CLOSE, MF_BYCOMMAND | MF_ENABLED), MF_GRAYED);
-    EXPECT_EQ(menu->EnableMenuItem(0x1234, MF_BYCOMMAND | MF_GRAYED), 0xFFFFFFFF);
-    // A window without a system menu has no close box at all.
-    CWnd plain;
-    makePopup(plain, WS_POPUP | WS_VISIBLE);
-    EXPECT_EQ(plain.GetSystemMenu(FALSE), nullptr);
-    EXPECT_FALSE(session->PressCloseBox(plain));
-}
-
 namespace {
 
 constexpr int IDC_SLIDER = 37316;

@@ -380,20 +380,3 @@ TEST_F(PropertySheetTest, APageMadeOnItsOwnLeavesTheDialogKeysToItsControls)
     mass.EndDialog(IDCANCEL);
     EXPECT_FALSE(a.IsVisible(mass.m_hWnd));
 }
-
-TEST(RuntimeClass, ClassesAreFoundAndMadeByName)
-{
-    CRuntimeClass* c = CRuntimeClass::FromName("LaserPage");
-    ASSERT_NE(c, nullptr);
-    EXPECT_EQ(c, RUNTIME_CLASS(LaserPage));
-    EXPECT_TRUE(c->IsDerivedFrom(RUNTIME_CLASS(CPropertyPage)));
-    std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("LaserPage"));
-    ASSERT_NE(made, nullptr);
-    EXPECT_TRUE(made->IsKindOf(RUNTIME_CLASS(CDialog)));
-    EXPECT_STREQ(made->GetRuntimeClass()->m_lpszClassName, "LaserPage");
-    EXPECT_NE(CRuntimeClass::FromName("CPropertySheet"), nullptr);
-    EXPECT_EQ(CRuntimeClass::CreateObject("CPropertySheet"), nullptr) << "not creatable by name";
-    EXPECT_EQ(CRuntimeClass::FromName("NoSuchClass"), nullptr);
-    EXPECT_EQ(CRuntimeClass::FromName(nullptr), nullptr);
-    EXPECT_EQ(CRuntimeClass::FromName("CObject"), RUNTIME_CLASS(CObject));
-}

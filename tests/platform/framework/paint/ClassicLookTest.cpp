@@ -8,12 +8,7 @@
 
 #include "platform/framework/Automation.h"
 #include "platform/framework/AutomationSession.h"
-#include "platform/framework/CComboBox.h"
-#include "platform/framework/CListCtrl.h"
-#include "platform/framework/CProgressCtrl.h"
-#include "platform/framework/CSliderCtrl.h"
 #include "platform/framework/ClassicLook.h"
-#include "platform/framework/CommCtrl.h"
 #include "platform/framework/Framework.h"
 #include "platform/framework/IconImage.h"
 #include "platform/framework/gdi/CDC.h"
@@ -23,7 +18,6 @@
 namespace {
 
 using painttest::CountColor;
-using painttest::CountInk;
 using painttest::InImage;
 
 enum : int {
@@ -325,59 +319,6 @@ TEST(ClassicLook, DialogControlsShowTheirState)
     EXPECT_EQ(image.GetPixel(cancel.left, cancel.top + 5), ::GetSysColor(COLOR_3DSHADOW)) << "sunken while held";
     session->Screenshot(dialog, painttest::OutputPath("cancel-held.png").c_str());
     session->Release(dialog, IDCANCEL);
-}
-
-TEST(ClassicLook, CommonControlsDialogIsWrittenToPng)
-{
-    AutomationSession session;
-    enum : int { IDC_COMBO = 300, IDC_LIST, IDC_SLIDER, IDC_PROGRESS };
-    const DialogTemplate t{702,
-                           "Common controls",
-                           DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                           0,
-                           10,
-                           10,
-                           220,
-                           150,
-                           "MS Sans Serif",
-                           8,
-                           {
-                               {IDC_COMBO, "ComboBox", "", kChild | WS_TABSTOP | CBS_DROPDOWNLIST, 0, 7, 7, 100, 60},
-                               {IDC_LIST, WC_LISTVIEW, "", kChild | WS_BORDER | WS_TABSTOP | LVS_REPORT, 0, 7, 26, 206,
-                                70},
-                               {IDC_SLIDER, TRACKBAR_CLASS, "", kChild | WS_TABSTOP | TBS_HORZ, 0, 7, 100, 206, 18},
-                               {IDC_PROGRESS, PROGRESS_CLASS, "", kChild, 0, 7, 124, 206, 12},
-                           }};
-    CDialog dialog;
-    ASSERT_TRUE(dialog.CreateIndirect(t));
-    auto* combo = static_cast<CComboBox*>(dialog.GetDlgItem(IDC_COMBO));
-    combo->AddString("Positive");
-    combo->AddString("Negative");
-    combo->SetCurSel(1);
-    auto* list = static_cast<CListCtrl*>(dialog.GetDlgItem(IDC_LIST));
-    list->InsertColumn(0, "Well", LVCFMT_LEFT, 60);
-    list->InsertColumn(1, "Energy", LVCFMT_LEFT, 80);
-    for (int i = 0; i < 3; ++i) {
-        CString well;
-        well.Format("A%d", i + 1);
-        list->InsertItem(i, well);
-        list->SetItemText(i, 1, i == 1 ? "42 %" : "35 %");
-    }
-    auto* slider = static_cast<CSliderCtrl*>(dialog.GetDlgItem(IDC_SLIDER));
-    slider->SetRange(0, 100, TRUE);
-    slider->SetPos(30);
-    static_cast<CProgressCtrl*>(dialog.GetDlgItem(IDC_PROGRESS))->SetPos(60);
-    dialog.ShowWindow(SW_SHOW);
-
-    const std::string path = painttest::OutputPath("common-controls.png");
-    session->Screenshot(dialog, path.c_str());
-    Surface read;
-    ASSERT_TRUE(PngFile::Read(path, read));
-    EXPECT_EQ(read, session->Render(dialog));
-    // Every control drew something of its own on the dialog's face.
-    for (int id : {IDC_COMBO, IDC_LIST, IDC_SLIDER, IDC_PROGRESS}) {
-        EXPECT_GT(CountInk(read, InImage(session->Find(dialog, id)), ::GetSysColor(COLOR_3DFACE)), 20) << id;
-    }
 }
 
 } // namespace
