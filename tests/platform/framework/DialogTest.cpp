@@ -20,7 +20,6 @@ public:
     CString name = "probe";
     int count = 3;
     int inits = 0, oks = 0, cancels = 0, applies = 0;
-    bool swallowKeys = false;
     bool endInInit = false;
     INT_PTR nestedResult = 0;
     int nestedCount = 0;
@@ -41,14 +40,6 @@ public:
     {
         ++cancels;
         CDialog::OnCancel();
-    }
-    BOOL PreTranslateMessage(MSG* msg) override
-    {
-        if (swallowKeys && msg->message == WM_KEYDOWN &&
-            (msg->wParam == VK_RETURN || msg->wParam == VK_ESCAPE || msg->wParam == VK_TAB)) {
-            return TRUE;
-        }
-        return CDialog::PreTranslateMessage(msg);
     }
     void DoDataExchange(CDataExchange* dx) override
     {
@@ -275,27 +266,6 @@ TEST(DialogKeys, TabMovesThroughVisibleEnabledTabStops)
     EXPECT_EQ(forward, (std::vector<int>{IDC_NAME, IDC_COUNT, IDC_RATIO, IDC_ENABLE, IDC_APPLY, IDC_MORE, IDOK, IDCANCEL}));
     EXPECT_EQ(backward, (std::vector<int>{IDCANCEL, IDOK, IDC_MORE}));
     EXPECT_EQ(dialog.count, 7);
-}
-
-TEST(DialogKeys, PreTranslateMessageCanSwallowTheDialogKeys)
-{
-    AutomationSession session;
-    TestResources resources;
-    SettingsDialog dialog;
-    dialog.swallowKeys = true;
-    session->OnNextModal([&](CWnd& d, Automation& a) {
-        HWND focus = a.FocusWindow();
-        a.PressKey(VK_RETURN);
-        a.PressKey(VK_ESCAPE);
-        a.PressKey(VK_TAB);
-        EXPECT_TRUE(a.IsVisible(d));
-        EXPECT_EQ(a.FocusWindow(), focus);
-        EXPECT_EQ(a.Text(d, IDC_NAME), "probe"); // nor did the keys reach the edit
-        dialog.swallowKeys = false;
-        a.PressKey(VK_ESCAPE);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    EXPECT_EQ(dialog.oks + dialog.cancels, 1);
 }
 
 namespace {

@@ -70,10 +70,16 @@ TEST(MessageLoop, KeysAreOfferedInnermostFirstThenHandledByTheDialog)
     EXPECT_EQ(g_trail, (std::vector<std::string>{"edit pre 81", "dialog pre 81", "edit char Q", "edit pre 13",
                                                  "dialog pre 13", "ok"}));
     g_trail.clear();
-    dialog.edit.swallow = true; // the innermost object can stop a key before the dialog sees it
+    // The innermost object can stop a key before the dialog sees it: Enter, Escape and Tab do
+    // nothing, the focus stays.
+    dialog.edit.swallow = true;
     session->PressKey(VK_RETURN);
+    session->PressKey(VK_ESCAPE);
+    session->PressKey(VK_TAB);
     session->PressKey('A', Automation::Control); // swallowed anyway; and Control keys type nothing
-    EXPECT_EQ(g_trail, (std::vector<std::string>{"edit pre 13", "edit pre 65"}));
+    EXPECT_EQ(g_trail, (std::vector<std::string>{"edit pre 13", "edit pre 27", "edit pre 9", "edit pre 65"}));
+    EXPECT_TRUE(session->IsVisible(dialog));
+    EXPECT_EQ(session->FocusWindow(), dialog.edit.m_hWnd);
     dialog.edit.swallow = false;
     session->PressKey('A', Automation::Control);
     EXPECT_EQ(session->Text(dialog, IDC_NAME), "Q");
