@@ -303,35 +303,26 @@ TEST(SourceSwapSequence, StepButtonsElsewhereAreIgnored)
     EXPECT_EQ(b.Step(), 16);
 }
 
-TEST(SourceSwapSequence, TakingTheCoverOffFromFifteenToTwentyGoesBackToFittingOne)
+TEST(SourceSwapSequence, RecoveryPaths)
 {
-    for (int step = 15; step <= 20; ++step) {
+    // Taking the cover off during 15 to 20 goes back to fitting one; opening the source during 21,
+    // 22 or 24 goes back to opening it, with no probe command.
+    for (int step : {15, 16, 17, 18, 19, 20, 21, 22, 24}) {
         SCOPED_TRACE("step " + std::to_string(step));
+        const bool cover = step <= 20;
         Bench b;
         b.OpenDisagreeing(); // passes 15 to 20 with an unload at 16
         ASSERT_TRUE(PlaySwap(b, step, kMaldiCap));
-        b.instrument.RemoveCover();
-        EXPECT_EQ(b.StepAfterTick(), 10);
-        EXPECT_EQ(b.StepAfterTick(), 11);
-        EXPECT_EQ(b.Title(), "Fit Sample Cover");
-        EXPECT_FALSE(b.NextEnabled());
-        ASSERT_TRUE(PlaySwap(b, 24, kMaldiCap));
-    }
-}
-
-TEST(SourceSwapSequence, OpeningTheSourceAtTwentyOneTwentyTwoOrTwentyFourGoesBackToStepFour)
-{
-    for (int step : {21, 22, 24}) {
-        SCOPED_TRACE("step " + std::to_string(step));
-        Bench b;
-        b.OpenDisagreeing();
-        ASSERT_TRUE(PlaySwap(b, step, kMaldiCap));
         const size_t writes = b.control.Writes().size();
-        b.instrument.OpenSource();
-        EXPECT_EQ(b.StepAfterTick(), 4);
-        EXPECT_EQ(b.control.Writes().size(), writes) << "no probe command with the source open";
-        EXPECT_EQ(b.StepAfterTick(), 5);
-        EXPECT_EQ(b.Title(), "Open Source");
+        if (cover) {
+            b.instrument.RemoveCover();
+        } else {
+            b.instrument.OpenSource();
+        }
+        EXPECT_EQ(b.StepAfterTick(), cover ? 10 : 4);
+        EXPECT_EQ(b.control.Writes().size(), writes);
+        EXPECT_EQ(b.StepAfterTick(), cover ? 11 : 5);
+        EXPECT_EQ(b.Title(), cover ? "Fit Sample Cover" : "Open Source");
         EXPECT_FALSE(b.NextEnabled());
         ASSERT_TRUE(PlaySwap(b, 24, kMaldiCap));
         b.Click(kNextStep);
@@ -339,54 +330,46 @@ TEST(SourceSwapSequence, OpeningTheSourceAtTwentyOneTwentyTwoOrTwentyFourGoesBac
     }
 }
 
-TEST(SourceSwapSequence, UnknownStatusSymbolsMakeTheStepWait)
+TEST(SourceSwapSequence, UnknownSymbols)
 {
+    // Most steps wait while a status they read is unknown; 8 and 14 go on showing nothing, 6 and
+    // 21 go on without writing their command.
     struct Case {
         int step;
         const char* symbol;
+        VEXPropertyKind kind;
+        int stepAfter; // after ten ticks
+        bool shows;
     };
-    for (const Case& c : {Case{2, kCover}, Case{3, kCover}, Case{5, kFront}, Case{7, kPrevious}, Case{9, kCover},
-                          Case{11, kCover}, Case{15, kCover}}) {
+    constexpr auto status = VEXPropertyKind::Status;
+    constexpr auto command = VEXPropertyKind::Command;
+    for (const Case& c : {Case{2, kCover, status, 2, false}, Case{3, kCover, status, 3, false},
+                          Case{5, kFront, status, 5, false}, Case{7, kPrevious, status, 7, false},
+                          Case{9, kCover, status, 9, false}, Case{11, kCover, status, 11, false},
+                          Case{15, kCover, status, 15, false}, Case{8, kCover, status, 9, false},
+                          Case{14, kCover, status, 15, false}, Case{6, "UNLOAD_PROBE_COMMAND", command, 7, true},
+                          Case{21, "ES_PROBE_MODE_COMMAND", command, 22, false}}) {
         SCOPED_TRACE(std::string(c.symbol) + " at step " + std::to_string(c.step));
         Bench b;
         b.Open();
+        // At 7 the probe is isolated already: the step would go on with the state stored before.
+        if (c.step == 7) b.instrument.Probe(0, 0);
         ASSERT_TRUE(PlaySwap(b, c.step, kApiCone));
         const double value = Instrument::Value(c.symbol);
-        b.instrument.Probe(0, 0); // step 7 would go on if it read the probe state alone
+        const CString title = b.Title();
+        const size_t writes = b.control.Writes().size();
         if (c.step == 9) b.instrument.RemoveCover();
         b.instrument.Forget(c.symbol);
         b.Tick(10);
-        EXPECT_EQ(b.Step(), c.step);
-        b.instrument.Restore(c.symbol, VEXPropertyKind::Status, c.step == 9 ? 0.0 : value);
-        ASSERT_TRUE(PlaySwap(b, 24, kApiCone)) << "goes on once the symbol is known again";
-    }
-}
-
-TEST(SourceSwapSequence, StepsThatGoOnWithoutTheirSymbols)
-{
-    {
-        SCOPED_TRACE("8 and 14 without the cover status show nothing");
-        Bench b;
-        b.Open();
-        ASSERT_TRUE(PlaySwap(b, 8, kApiCone));
-        b.instrument.Forget(kCover);
-        EXPECT_EQ(b.StepAfterTick(), 9);
-        EXPECT_EQ(b.Title(), "Unloading");
-        b.instrument.Restore(kCover, VEXPropertyKind::Status, 2);
-        ASSERT_TRUE(PlaySwap(b, 14, kApiCone));
-        b.instrument.Forget(kCover);
-        EXPECT_EQ(b.StepAfterTick(), 15);
-        EXPECT_EQ(b.Title(), "Pressure Check");
-        EXPECT_FALSE(b.NextEnabled()) << "nothing to confirm";
-    }
-    {
-        SCOPED_TRACE("6 and 21 without their command symbols");
-        Bench b;
-        b.instrument.Forget("UNLOAD_PROBE_COMMAND");
-        b.instrument.Forget("ES_PROBE_MODE_COMMAND");
-        b.Open();
-        ASSERT_TRUE(PlaySwap(b, 24, kApiCone));
-        EXPECT_TRUE(b.control.Writes().empty());
+        EXPECT_EQ(b.Step(), c.stepAfter);
+        EXPECT_EQ(b.Title() != title, c.shows);
+        EXPECT_EQ(b.control.Writes().size(), writes);
+        b.instrument.Restore(c.symbol, c.kind, c.step == 9 ? 0.0 : value);
+        if (c.step == 14) {
+            EXPECT_FALSE(b.NextEnabled()) << "nothing to confirm";
+        } else {
+            ASSERT_TRUE(PlaySwap(b, 24, kApiCone)) << "goes on once the symbol is known again";
+        }
     }
 }
 
