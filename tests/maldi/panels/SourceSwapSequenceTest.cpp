@@ -272,10 +272,16 @@ TEST(SourceSwapSequence, PressureCheckLastsThirtyTicks)
     EXPECT_EQ(b.Title(), "Confirm MALDI");
 }
 
-TEST(SourceSwapSequence, PrevStepAtFifteenGoesBackToOpeningTheSource)
+TEST(SourceSwapSequence, StepCommandsAtFifteenAndElsewhere)
 {
     Bench b;
     b.Open();
+    ASSERT_TRUE(PlaySwap(b, 5, kApiCone));
+    ASSERT_TRUE(b.Click(kThermometer)); // never disabled, but only steps 0, 15 and 24 take commands
+    EXPECT_EQ(b.Step(), 5);
+    EXPECT_TRUE(b.control.Writes().empty());
+
+    // Prev Step at 15 goes back to opening the source, to change the cover.
     ASSERT_TRUE(PlaySwap(b, 15, kApiCone));
     ASSERT_TRUE(b.Click(kPrevStep));
     EXPECT_EQ(b.Step(), 4);
@@ -284,23 +290,13 @@ TEST(SourceSwapSequence, PrevStepAtFifteenGoesBackToOpeningTheSource)
     b.Tick();
     EXPECT_EQ(b.LogCount(kOpenSource), 2);
 
-    // This time the MALDI cover cap goes on.
+    // This time the MALDI cover cap goes on, confirmed with the thermometer, as Next Step does.
+    ASSERT_TRUE(PlaySwap(b, 15, kMaldiCap));
+    ASSERT_TRUE(b.Click(kThermometer));
+    EXPECT_EQ(b.Step(), 16);
     ASSERT_TRUE(PlaySwap(b, 24, kMaldiCap));
     b.Click(kNextStep);
     EXPECT_EQ(b.HostCalls(), (Strings{"GetSourceMode()", "SourceSwapComplete(2)"}));
-}
-
-TEST(SourceSwapSequence, StepButtonsElsewhereAreIgnored)
-{
-    Bench b;
-    b.Open();
-    ASSERT_TRUE(PlaySwap(b, 5, kApiCone));
-    ASSERT_TRUE(b.Click(kThermometer)); // never disabled, but only steps 0, 15 and 24 take commands
-    EXPECT_EQ(b.Step(), 5);
-    EXPECT_TRUE(b.control.Writes().empty());
-    ASSERT_TRUE(PlaySwap(b, 15, kApiCone));
-    ASSERT_TRUE(b.Click(kThermometer)); // at 15 it confirms, as Next Step does
-    EXPECT_EQ(b.Step(), 16);
 }
 
 TEST(SourceSwapSequence, RecoveryPaths)
