@@ -99,12 +99,14 @@ TEST(SourceSwapSequence, CoverAgainstSoftwareMode)
         SCOPED_TRACE("MALDI cover cap, host in API mode: confirm MALDI at once, unload at 16");
         Bench b;
         b.OpenDisagreeing();
+        ASSERT_TRUE(PlaySwap(b, 17, kMaldiCap, 3));
+        b.instrument.Probe(4, 1); // on its way out
         ASSERT_TRUE(PlaySwap(b, 24, kMaldiCap, 3));
         ASSERT_TRUE(b.Click(kNextStep));
         EXPECT_EQ(b.steps, (Steps{0, 2, 3, 14, 15, 16, 17, 18, 19, 20, 21, 22, 23, 24}));
         EXPECT_EQ(b.titles, (Strings{"Temperature Ok", "Confirm MALDI", "Unloading", "Unloaded", "Close Source",
                                      "Loading MALDI", "MALDI Ready"}));
-        EXPECT_EQ(b.LogCount(kUnloading), 1) << "16 and 17 show it with the same probe values";
+        EXPECT_EQ(b.LogCount(kUnloading), 2) << "16, and 17 with the probe on its way";
         EXPECT_EQ(b.LogCount(kUnloaded), 1);
         EXPECT_EQ(b.Writes(), (Strings{"Command UNLOAD_PROBE_COMMAND", "Command LOAD_PROBE_COMMAND"}));
         EXPECT_EQ(b.HostCalls(), (Strings{"GetSourceMode()", "SourceSwapComplete(2)"}));
@@ -217,6 +219,9 @@ TEST(SourceSwapSequence, InterlockOverride)
         EXPECT_EQ(b.LogCount(kOverridden), 1);
         EXPECT_EQ(b.Indicator(), std::make_pair(1, 1)) << "a full bar; the probe is not read";
         EXPECT_EQ(b.Step(), 2) << "goes on although the source is still hot";
+        b.Tick();
+        EXPECT_FALSE(b.PrevEnabled()) << "step 2 disables the step buttons";
+        EXPECT_FALSE(b.NextEnabled());
         ASSERT_TRUE(PlaySwap(b, 24, kApiCone));
         ASSERT_TRUE(b.Click(kNextStep));
         EXPECT_EQ(b.HostCalls().back(), "SourceSwapComplete(0)");
@@ -259,8 +264,11 @@ TEST(SourceSwapSequence, InterlockThresholdIsFortyFiveDegreesInclusive)
 
 TEST(SourceSwapSequence, PressureCheckLastsThirtyTicks)
 {
+    // Counted afresh on a second check, after the cover came off again.
     Bench b;
     b.Open();
+    ASSERT_TRUE(PlaySwap(b, 15, kApiCone));
+    b.instrument.RemoveCover();
     ASSERT_TRUE(PlaySwap(b, 13, kApiCone));
     b.instrument.FitCover(kMaldiCap); // changed during the check: the type is read when it ends
     b.Tick(29);
