@@ -38,7 +38,8 @@ struct Fixture {
     LRESULT send(UINT message, WPARAM wParam = 0, LPARAM lParam = 0) { return ::SendMessage(bar, message, wParam, lParam); }
 };
 
-// A memory context the size of the bar's client area; the bar paints into it.
+// A memory context the size of the bar's client area; the bar prints itself into it, as a host
+// capturing the control asks it to.
 struct Painted {
     CDC dc;
     CBitmap bitmap;
@@ -50,7 +51,7 @@ struct Painted {
         dc.CreateCompatibleDC(nullptr);
         bitmap.CreateCompatibleBitmap(&dc, client.Width(), client.Height());
         previous = dc.SelectObject(&bitmap);
-        ProgressControl::Paint(bar, dc);
+        ::SendMessage(bar, WM_PRINTCLIENT, reinterpret_cast<WPARAM>(dc.GetSafeHdc()), 0);
     }
     ~Painted() { dc.SelectObject(previous); }
     COLORREF at(int x, int y) const { return bitmap.GetSurface()->GetPixel(x, y); }
