@@ -157,7 +157,7 @@ TEST(SourceSwapPanel, EachLogEntryFillsElevenLinesWithItsTagOnTheLast)
     b.Tick(); // "Temperature Ok"
     EXPECT_EQ(b.LogLines(), 1 + 11);
     EXPECT_EQ(LogLine(log, 11), "(P:0 S:0  E:0)");
-    EXPECT_EQ(LogLine(log, 2), std::string(44, '-').substr(0, LogLine(log, 2).size()));
+    EXPECT_EQ(b.Log().str().find("PROBE SWAP\r\n\r\n" + std::string(44, '-') + "\r\n\r\n" + kTemperatureOk), 0u);
     b.Tick(3); // "Open Source", read with the probe ready at MALDI
     EXPECT_EQ(b.LogLines(), 1 + 11 + 11);
     EXPECT_EQ(LogLine(log, 22), "(P:3 S:0  E:1)");
