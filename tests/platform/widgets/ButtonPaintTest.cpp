@@ -41,25 +41,17 @@ struct ButtonImage {
     POINT iconCorner() const { return {(client.Width() - 32) / 2, (client.Height() - 32) / 2}; }
 };
 
-struct Fixture {
-    AutomationSession session;
-    ButtonResources resources;
-    ButtonsDialog dialog;
-    HWND hwnd = nullptr;
-    Fixture()
-    {
-        if (!dialog.Create(IDD_BUTTONS)) throw std::runtime_error("the test dialog could not be made");
-        hwnd = dialog.m_hWnd;
-    }
-    ButtonImage look(int id) { return ButtonImage(*session, session->Find(hwnd, id)); }
-};
+ButtonImage look(Fixture& f, int id)
+{
+    return ButtonImage(*f.session, f.control(id));
+}
 
 } // namespace
 
 TEST(CButtonSTPainting, TheIconSitsCentredOnARaisedFace)
 {
     Fixture f;
-    ButtonImage b = f.look(IDC_FIRE);
+    ButtonImage b = look(f, IDC_FIRE);
     POINT c = b.iconCorner();
     // The icon's red square starts 4 pixels into the icon; the face shows around it.
     EXPECT_EQ(b.at(c.x + 4, c.y + 4), colourOf(kFireColour));
@@ -75,7 +67,7 @@ TEST(CButtonSTPainting, CheckedOrHeldItPaintsPushedIn)
     Fixture f;
     f.dialog.fire.SetCheck(BST_CHECKED);
     f.session->Pump();
-    ButtonImage checked = f.look(IDC_FIRE);
+    ButtonImage checked = look(f, IDC_FIRE);
     POINT c = checked.iconCorner();
     // Sunken edge, icon one pixel down and right.
     EXPECT_LT(brightness(checked.at(0, 0)), brightness(checked.at(checked.client.Width() - 1, checked.client.Height() - 1)));
@@ -85,14 +77,14 @@ TEST(CButtonSTPainting, CheckedOrHeldItPaintsPushedIn)
 
     // Repainting keeps the look.
     ::RedrawWindow(f.hwnd, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_UPDATENOW);
-    EXPECT_EQ(f.look(IDC_FIRE).at(c.x + 5, c.y + 5), colourOf(kFireColour));
+    EXPECT_EQ(look(f, IDC_FIRE).at(c.x + 5, c.y + 5), colourOf(kFireColour));
 
     f.session->Hold(f.session->Find(f.hwnd, IDC_STEP));
-    ButtonImage held = f.look(IDC_STEP);
+    ButtonImage held = look(f, IDC_STEP);
     EXPECT_EQ(held.at(c.x + 4, c.y + 4), ::GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(held.at(c.x + 5, c.y + 5), colourOf(kStepColour));
     f.session->Release(f.session->Find(f.hwnd, IDC_STEP));
-    EXPECT_EQ(f.look(IDC_STEP).at(c.x + 4, c.y + 4), colourOf(kStepColour));
+    EXPECT_EQ(look(f, IDC_STEP).at(c.x + 4, c.y + 4), colourOf(kStepColour));
 }
 
 TEST(CButtonSTPainting, TheSecondIconShowsWhilePushedIn)
@@ -100,11 +92,11 @@ TEST(CButtonSTPainting, TheSecondIconShowsWhilePushedIn)
     Fixture f;
     f.dialog.fire.SetIcon(IDC_FIRE, IDI_PUSHED);
     f.session->Pump();
-    POINT c = f.look(IDC_FIRE).iconCorner();
-    EXPECT_EQ(f.look(IDC_FIRE).at(c.x + 16, c.y + 16), colourOf(kFireColour));
+    POINT c = look(f, IDC_FIRE).iconCorner();
+    EXPECT_EQ(look(f, IDC_FIRE).at(c.x + 16, c.y + 16), colourOf(kFireColour));
     f.dialog.fire.SetCheck(BST_CHECKED);
     f.session->Pump();
-    EXPECT_EQ(f.look(IDC_FIRE).at(c.x + 16, c.y + 16), colourOf(kPushedColour));
+    EXPECT_EQ(look(f, IDC_FIRE).at(c.x + 16, c.y + 16), colourOf(kPushedColour));
 }
 
 TEST(CButtonSTPainting, ADisabledButtonShowsItsIconGreyed)
@@ -112,7 +104,7 @@ TEST(CButtonSTPainting, ADisabledButtonShowsItsIconGreyed)
     Fixture f;
     f.dialog.fire.EnableWindow(FALSE);
     f.session->Pump();
-    ButtonImage b = f.look(IDC_FIRE);
+    ButtonImage b = look(f, IDC_FIRE);
     POINT c = b.iconCorner();
     COLORREF grey = b.at(c.x + 16, c.y + 16);
     EXPECT_EQ(GetRValue(grey), GetGValue(grey));
@@ -120,13 +112,13 @@ TEST(CButtonSTPainting, ADisabledButtonShowsItsIconGreyed)
     EXPECT_NE(grey, ::GetSysColor(COLOR_BTNFACE)); // still visible
     f.dialog.fire.EnableWindow(TRUE);
     f.session->Pump();
-    EXPECT_EQ(f.look(IDC_FIRE).at(c.x + 16, c.y + 16), colourOf(kFireColour));
+    EXPECT_EQ(look(f, IDC_FIRE).at(c.x + 16, c.y + 16), colourOf(kFireColour));
 }
 
 TEST(CButtonSTPainting, AButtonSmallerThanItsIconShowsItShrunkInside)
 {
     Fixture f;
-    ButtonImage b = f.look(IDC_SMALL);
+    ButtonImage b = look(f, IDC_SMALL);
     ASSERT_LT(b.client.Width(), 32);
     EXPECT_EQ(b.at(b.client.Width() / 2, b.client.Height() / 2), colourOf(kFireColour));
     // The edge is still drawn all round.

@@ -15,24 +15,6 @@ BEGIN_MESSAGE_MAP(ButtonsDialog, CDialog)
 END_MESSAGE_MAP()
 } // namespace widgets_test
 
-namespace {
-
-struct Fixture {
-    AutomationSession session;
-    ButtonResources resources;
-    ButtonsDialog dialog;
-    HWND hwnd = nullptr;
-
-    Fixture()
-    {
-        if (!dialog.Create(IDD_BUTTONS)) throw std::runtime_error("the test dialog could not be made");
-        hwnd = dialog.m_hWnd;
-    }
-    HWND control(int id) const { return session->Find(hwnd, id); }
-};
-
-} // namespace
-
 TEST(CButtonST, IconsAndTooltipsComeFromTheResourceChainById)
 {
     Fixture f;

@@ -1,7 +1,10 @@
 #pragma once
-// A host dialog with three push buttons taken over as icon buttons, and a module with their icons
-// and tooltip texts.
+// A host dialog with three push buttons taken over as icon buttons, a module with their icons and
+// tooltip texts, and a fixture that opens the dialog in a clean session.
 
+#include <stdexcept>
+
+#include "platform/framework/AutomationSession.h"
 #include "platform/framework/Framework.h"
 #include "platform/widgets/CButtonST.h"
 
@@ -94,6 +97,20 @@ public:
 
 protected:
     DECLARE_MESSAGE_MAP()
+};
+
+struct Fixture {
+    AutomationSession session;
+    ButtonResources resources;
+    ButtonsDialog dialog;
+    HWND hwnd = nullptr;
+
+    Fixture()
+    {
+        if (!dialog.Create(IDD_BUTTONS)) throw std::runtime_error("the test dialog could not be made");
+        hwnd = dialog.m_hWnd;
+    }
+    HWND control(int id) const { return session->Find(hwnd, id); }
 };
 
 } // namespace widgets_test
