@@ -39,9 +39,8 @@ public:
     // Serves WM_PAINT and WM_PRINTCLIENT with paint; false for any other message.
     static bool Paint(HWND hwnd, UINT message, WPARAM wParam, PaintFunction paint);
 
-    static void* StateOf(HWND hwnd);
-
 private:
+    static void* StateOf(HWND hwnd);
     static void SetState(HWND hwnd, void* state);
     static LRESULT DefaultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 };
