@@ -9,6 +9,9 @@
 //      147   "Spatial Calibration"  CPlateCalibrationSetupDialog
 //   2. Scan function and settings dialogs
 //      "Maldi MS Scan"              CMaldiMSAcqFunctionSetupDialog ("Maldi MS")
+//      12528 "Maldi MSMS Scan"      CMaldiMSMSAcqFunctionSetupDialog ("Maldi MSMS")
+//      14186 "Maldi Settings"       CMaldiESISettingsDialog
+//      14187 "Maldi Settings"       CMaldiSettingsDialog
 //   3. Experiment sheet pages
 //   4. Plate tools
 //      14196 "PatternEditor"        CPatternEditorDlg
@@ -185,6 +188,133 @@ DialogTemplate maldiMSScan()
         }};
 }
 
+// "Maldi MSMS": as "Maldi MS" with the set mass in the mass range and a "Collision Energy" group;
+// rows of paired groups: mass range | scan duration, acquisition time | method, collision energy |
+// probe motion, then the laser beside OK and Cancel.
+DialogTemplate maldiMSMSScan()
+{
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    constexpr DWORD group = child | BS_GROUPBOX;
+    constexpr DWORD label = child | SS_LEFT;
+    constexpr DWORD edit = child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+    constexpr DWORD digits = edit | ES_NUMBER;
+    constexpr DWORD list = child | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
+    constexpr DWORD button = child | WS_TABSTOP | BS_PUSHBUTTON;
+    constexpr DWORD check = child | WS_TABSTOP | BS_AUTOCHECKBOX;
+    return DialogTemplate{
+        IDD_MALDI_MSMS_SCAN, "Maldi MSMS", DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0,
+        320, 262, "MS Sans Serif", 8,
+        {
+            {IDC_STATIC, "Button", "Mass Range (m/z)", group, 0, 7, 7, 150, 68},
+            {IDC_STATIC, "Static", "&Start", label, 0, 15, 22, 66, 8},
+            {static_cast<int>(IDC_MSMS_START_MASS), "Edit", "", edit | WS_GROUP, 0, 87, 20, 60, 14},
+            {IDC_STATIC, "Static", "En&d", label, 0, 15, 40, 66, 8},
+            {static_cast<int>(IDC_MSMS_END_MASS), "Edit", "", edit, 0, 87, 38, 60, 14},
+            {IDC_STATIC, "Static", "Se&t Mass", label, 0, 15, 58, 66, 8},
+            {static_cast<int>(IDC_MSMS_SET_MASS), "Edit", "", edit, 0, 87, 56, 60, 14},
+
+            {IDC_STATIC, "Button", "Scan Duration (secs)", group, 0, 163, 7, 150, 68},
+            {IDC_STATIC, "Static", "Sca&n Time", label, 0, 171, 22, 70, 8},
+            {static_cast<int>(IDC_MSMS_SCAN_TIME), "Edit", "", edit, 0, 245, 20, 60, 14},
+            {IDC_STATIC, "Static", "Inter-Scan Dela&y", label, 0, 171, 40, 70, 8},
+            {static_cast<int>(IDC_MSMS_INTER_SCAN_DELAY), "Edit", "", edit, 0, 245, 38, 60, 14},
+
+            {IDC_STATIC, "Button", "Acquition Time (secs)", group, 0, 7, 79, 150, 86},
+            {static_cast<int>(IDC_USE_LOCK_MASS), "Button", "Use Loc&k Mass", check, 0, 15, 93, 80, 10},
+            {IDC_STATIC, "Static", "&Lock Mass Time", label, 0, 15, 111, 66, 8},
+            {static_cast<int>(IDC_LOCK_MASS_TIME), "Edit", "", digits, 0, 87, 109, 60, 14},
+            {IDC_STATIC, "Static", "&Sample Time", label, 0, 15, 129, 66, 8},
+            {static_cast<int>(IDC_MSMS_SAMPLE_TIME), "Edit", "", digits, 0, 87, 127, 60, 14},
+            {IDC_STATIC, "Static", "&Total Time", label, 0, 15, 147, 66, 8},
+            {static_cast<int>(IDC_MSMS_TOTAL_TIME), "Edit", "", edit | WS_DISABLED, 0, 87, 145, 60, 14},
+
+            {IDC_STATIC, "Button", "Method", group, 0, 163, 79, 150, 86},
+            {IDC_STATIC, "Static", "Ioni&zation Mode", label, 0, 171, 95, 70, 8},
+            {static_cast<int>(IDC_MSMS_ION_MODE), "ComboBox", "", list, 0, 245, 93, 60, 50},
+            {IDC_STATIC, "Static", "D&ata", label, 0, 171, 113, 70, 8},
+            {static_cast<int>(IDC_MSMS_DATA_FORMAT), "ComboBox", "", list | CBS_SORT, 0, 245, 111, 60, 60},
+            {IDC_STATIC, "Static", "Scans To S&um", label, 0, 171, 131, 70, 8},
+            {static_cast<int>(IDC_MSMS_SCANS_TO_SUM), "Edit", "", edit, 0, 245, 129, 60, 14},
+
+            {IDC_STATIC, "Button", "Collision Energy", group, 0, 7, 169, 150, 50},
+            {static_cast<int>(IDC_MSMS_USE_TUNE_PAGE_CE), "Button", "Use Tune Pa&ge Setting", check, 0, 15, 183, 100,
+             10},
+            {IDC_STATIC, "Static", "C&ollision Energy (V)", label, 0, 15, 201, 70, 8},
+            {static_cast<int>(IDC_MSMS_COLLISION_ENERGY), "Edit", "", edit, 0, 87, 199, 60, 14},
+
+            {IDC_STATIC, "Button", "Probe Motion", group, 0, 163, 169, 150, 50},
+            {IDC_STATIC, "Static", "&Pattern Type", label, 0, 171, 185, 50, 8},
+            {static_cast<int>(IDC_MSMS_PATTERN_FILE), "Edit", "", edit, 0, 223, 183, 66, 14},
+            {static_cast<int>(IDC_MSMS_PATTERN_BROWSE), "Button", "...", button, 0, 291, 183, 14, 14},
+            {IDC_STATIC, "Static", "P&late Speed (Hz)", label, 0, 171, 203, 70, 8},
+            {static_cast<int>(IDC_PLATE_SPEED), "ComboBox", "", list, 0, 245, 201, 60, 110},
+
+            {IDC_STATIC, "Button", "Laser", group, 0, 7, 223, 150, 32},
+            {IDC_STATIC, "Static", "&Firing Rate (Hz)", label, 0, 15, 239, 66, 8},
+            {static_cast<int>(IDC_LASER_FIRING_RATE), "ComboBox", "", list, 0, 87, 237, 60, 90},
+
+            {IDOK, "Button", "&OK", child | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 199, 241, 50, 14},
+            {IDCANCEL, "Button", "&Cancel", button, 0, 257, 241, 50, 14},
+        }};
+}
+
+// "Maldi Settings" without a choice of probe motion: the fixed laser pattern's name, then the
+// "Laser" and "Plate" groups.
+DialogTemplate maldiESISettings()
+{
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    constexpr DWORD group = child | BS_GROUPBOX;
+    constexpr DWORD label = child | SS_LEFT;
+    constexpr DWORD list = child | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
+    return DialogTemplate{
+        IDD_MALDI_ESI_SETTINGS, "Maldi Settings", DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0,
+        0, 0, 180, 122, "MS Sans Serif", 8,
+        {
+            {IDC_STATIC, "Static", "Laser Pattern", label, 0, 7, 9, 52, 8},
+            {static_cast<int>(IDC_LASER_PATTERN_TYPE), "Edit", "", child | WS_BORDER | ES_AUTOHSCROLL | WS_DISABLED, 0,
+             62, 7, 111, 14},
+            {IDC_STATIC, "Button", "Laser", group, 0, 7, 27, 166, 32},
+            {IDC_STATIC, "Static", "Firing Rate (Hz)", label, 0, 15, 41, 70, 8},
+            {static_cast<int>(IDC_LASER_FIRING_RATE), "ComboBox", "", list | WS_GROUP, 0, 110, 39, 55, 90},
+            {IDC_STATIC, "Button", "Plate", group, 0, 7, 63, 166, 32},
+            {IDC_STATIC, "Static", "Speed (Hz)", label, 0, 15, 77, 70, 8},
+            {static_cast<int>(IDC_PLATE_SPEED), "ComboBox", "", list, 0, 110, 75, 55, 110},
+            {IDOK, "Button", "OK", child | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 61, 101, 50, 14},
+            {IDCANCEL, "Button", "Cancel", child | WS_TABSTOP | BS_PUSHBUTTON, 0, 123, 101, 50, 14},
+        }};
+}
+
+// "Maldi Settings" with the probe motion: cross hairs, or a pattern file chosen with "...".
+DialogTemplate maldiSettings()
+{
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    constexpr DWORD group = child | BS_GROUPBOX;
+    constexpr DWORD label = child | SS_LEFT;
+    constexpr DWORD list = child | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
+    constexpr DWORD radio = child | BS_AUTORADIOBUTTON;
+    return DialogTemplate{
+        IDD_MALDI_SETTINGS, "Maldi Settings", DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 0,
+        180, 156, "MS Sans Serif", 8,
+        {
+            {IDC_STATIC, "Button", "Probe Motion", group, 0, 7, 7, 166, 50},
+            {static_cast<int>(IDC_USE_CROSS_HAIRS), "Button", "Cross Hairs", radio | WS_GROUP | WS_TABSTOP, 0, 15, 20,
+             60, 10},
+            {static_cast<int>(IDC_USE_PATTERN_FILE), "Button", "Pattern File", radio, 0, 15, 38, 55, 10},
+            {static_cast<int>(IDC_SETTINGS_PATTERN_FILE), "Edit", "",
+             child | WS_BORDER | WS_TABSTOP | WS_GROUP | ES_AUTOHSCROLL, 0, 72, 36, 78, 14},
+            {static_cast<int>(IDC_SETTINGS_PATTERN_BROWSE), "Button", "...", child | WS_TABSTOP | BS_PUSHBUTTON, 0, 152,
+             36, 14, 14},
+            {IDC_STATIC, "Button", "Laser", group, 0, 7, 61, 166, 32},
+            {IDC_STATIC, "Static", "Firing Rate (Hz)", label, 0, 15, 75, 70, 8},
+            {static_cast<int>(IDC_LASER_FIRING_RATE), "ComboBox", "", list, 0, 110, 73, 55, 90},
+            {IDC_STATIC, "Button", "Plate", group, 0, 7, 97, 166, 32},
+            {IDC_STATIC, "Static", "Speed (Hz)", label, 0, 15, 111, 70, 8},
+            {static_cast<int>(IDC_PLATE_SPEED), "ComboBox", "", list, 0, 110, 109, 55, 110},
+            {IDOK, "Button", "OK", child | WS_TABSTOP | BS_DEFPUSHBUTTON, 0, 61, 135, 50, 14},
+            {IDCANCEL, "Button", "Cancel", child | WS_TABSTOP | BS_PUSHBUTTON, 0, 123, 135, 50, 14},
+        }};
+}
+
 // --- 3. Experiment sheet pages ------------------------------------------------------------------------
 
 // --- 4. Plate tools -----------------------------------------------------------------------------------
@@ -193,5 +323,6 @@ DialogTemplate maldiMSScan()
 
 std::vector<DialogTemplate> MaldiDialogTemplates::Templates()
 {
-    return {acquireControl(), probeSwapControl(), esiProbeControl(), maldiMSScan()};
+    return {acquireControl(), probeSwapControl(), esiProbeControl(), maldiMSScan(), maldiMSMSScan(),
+            maldiESISettings(), maldiSettings()};
 }

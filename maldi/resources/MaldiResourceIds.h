@@ -124,4 +124,31 @@ constexpr UINT IDC_LASER_FIRING_RATE = 37285;
 constexpr UINT IDC_LOCK_MASS_TIME = 37328;
 constexpr UINT IDC_USE_LOCK_MASS = 37329;
 
+// --- MS/MS scan function dialog "Maldi MSMS Scan" ---------------------------------------------------
+// (The scan-function library's own MS/MS template, 12552, belongs to the host and lacks these controls.)
+constexpr UINT IDD_MALDI_MSMS_SCAN = 12528;
+constexpr UINT IDC_MSMS_TOTAL_TIME = 43020;
+constexpr UINT IDC_MSMS_SET_MASS = 43021;
+constexpr UINT IDC_MSMS_START_MASS = 43022;
+constexpr UINT IDC_MSMS_END_MASS = 43023;
+constexpr UINT IDC_MSMS_SAMPLE_TIME = 43024;
+constexpr UINT IDC_MSMS_USE_TUNE_PAGE_CE = 43025;
+constexpr UINT IDC_MSMS_COLLISION_ENERGY = 43026;
+constexpr UINT IDC_MSMS_ION_MODE = 43027;
+constexpr UINT IDC_MSMS_DATA_FORMAT = 43028;
+constexpr UINT IDC_MSMS_SCANS_TO_SUM = 43029;
+constexpr UINT IDC_MSMS_SCAN_TIME = 43030;
+constexpr UINT IDC_MSMS_INTER_SCAN_DELAY = 43031;
+constexpr UINT IDC_MSMS_PATTERN_FILE = 37302;
+constexpr UINT IDC_MSMS_PATTERN_BROWSE = 37313;
+
+// --- MALDI settings dialogs, both captioned "Maldi Settings" ----------------------------------------
+constexpr UINT IDD_MALDI_ESI_SETTINGS = 14186;  // CMaldiESISettingsDialog
+constexpr UINT IDD_MALDI_SETTINGS = 14187;      // CMaldiSettingsDialog
+constexpr UINT IDC_LASER_PATTERN_TYPE = 37283;  // the fixed pattern's name, display only
+constexpr UINT IDC_USE_CROSS_HAIRS = 37300;     // "Probe Motion" radio buttons
+constexpr UINT IDC_USE_PATTERN_FILE = 37303;
+constexpr UINT IDC_SETTINGS_PATTERN_FILE = 37311;
+constexpr UINT IDC_SETTINGS_PATTERN_BROWSE = 37312;
+
 } // namespace maldi::res
