@@ -319,10 +319,44 @@ DialogTemplate maldiSettings()
 
 // --- 4. Plate tools -----------------------------------------------------------------------------------
 
+// "PatternEditor": the file row on top, the drawing area on the left; on the right the laser width
+// box and two framed blocks of icon buttons (editing, then exit and ok). The pattern control's
+// window class is the pattern control library's (PatternControl::kClassName).
+DialogTemplate patternEditor()
+{
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    constexpr DWORD frame = child | SS_ETCHEDFRAME;
+    return DialogTemplate{
+        IDD_PATTERN_EDITOR, "PatternEditor", kToolWindowStyle & ~WS_VISIBLE, 0, 0, 0, 368, 317, "MS Sans Serif", 8,
+        {
+            {IDC_STATIC, "Button", "Pattern File Name", child | BS_GROUPBOX, 0, 7, 7, 354, 38},
+            {IDC_STATIC, "Static", "File:", child | SS_LEFT, 0, 16, 25, 14, 8},
+            {static_cast<int>(IDC_PATTERN_FILE_NAME), "Edit", "", child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0,
+             31, 23, 260, 14},
+            {static_cast<int>(IDC_PATTERN_BROWSE), "Button", "Browse...", child | WS_TABSTOP | BS_PUSHBUTTON, 0, 302,
+             23, 50, 14},
+            {IDC_STATIC, "Static", "", frame, 0, 7, 51, 281, 259},
+            {static_cast<int>(IDC_PATTERN_CONTROL), "MaldiPatternControl", "", child | WS_TABSTOP, 0, 9, 56, 277, 252},
+            {IDC_STATIC, "Button", "Laser Width", child | BS_GROUPBOX, 0, 293, 51, 67, 37},
+            {static_cast<int>(IDC_PATTERN_LASER_WIDTH), "ComboBox", "",
+             child | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWN, 0, 303, 66, 48, 70},
+            {IDC_STATIC, "Static", "", frame, 0, 294, 88, 67, 94},
+            {static_cast<int>(IDI_PATTERN_LASER), "Button", "", kIconButton, 0, 297, 95, 29, 26},
+            {static_cast<int>(IDI_NEW), "Button", "", kIconButton, 0, 328, 95, 29, 26},
+            {static_cast<int>(IDI_UNDO), "Button", "", kIconButton, 0, 297, 124, 29, 26},
+            {static_cast<int>(IDI_LASER_WIDTH), "Button", "", kIconButton, 0, 328, 124, 29, 26},
+            {static_cast<int>(IDI_PATTERN_SAVE), "Button", "", kIconButton, 0, 297, 154, 29, 26},
+            {static_cast<int>(IDI_ALL_LASER_WIDTHS), "Button", "", kIconButton, 0, 328, 154, 29, 26},
+            {IDC_STATIC, "Static", "", frame, 0, 294, 182, 67, 35},
+            {static_cast<int>(IDI_PATTERN_EXIT), "Button", "", kIconButton, 0, 297, 189, 29, 26},
+            {static_cast<int>(IDI_OK), "Button", "", kIconButton, 0, 328, 189, 29, 26},
+        }};
+}
+
 } // namespace
 
 std::vector<DialogTemplate> MaldiDialogTemplates::Templates()
 {
     return {acquireControl(), probeSwapControl(), esiProbeControl(), maldiMSScan(), maldiMSMSScan(),
-            maldiESISettings(), maldiSettings()};
+            maldiESISettings(), maldiSettings(), patternEditor()};
 }

@@ -93,6 +93,12 @@ constexpr UINT IDD_CROSS_ACQUIRE_CONTROL = 14194; // "Maldi Acquisition"
 constexpr UINT IDD_PATTERN_EDITOR = 14196;      // "PatternEditor"
 constexpr UINT IDD_PLATE_CALIBRATION = 147;     // "Spatial Calibration"
 
+// --- pattern editor controls (its icon buttons use the icon ids above) --------------------------------
+constexpr UINT IDC_PATTERN_CONTROL = 14100;     // the embedded pattern control
+constexpr UINT IDC_PATTERN_FILE_NAME = 14106;   // the pattern file's full path
+constexpr UINT IDC_PATTERN_BROWSE = 14108;      // "Browse..."
+constexpr UINT IDC_PATTERN_LASER_WIDTH = 14111; // laser width combo box
+
 // --- ESI probe adjust panel controls (its buttons use the icon ids above) -------------------------------
 constexpr UINT IDC_SOURCE_POSITION = 14195;     // probe position indicator
 constexpr UINT IDC_STEP_SIZE_ONE = 41588;       // "Step Size" radio buttons: 1, 5 and 50 units a step
