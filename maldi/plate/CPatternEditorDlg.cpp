@@ -1,0 +1,285 @@
+#include "maldi/plate/CPatternEditorDlg.h"
+
+#include <memory>
+
+#include "maldi/resources/MaldiResourceIds.h"
+#include "maldi/resources/MaldiResources.h"
+#include "platform/auditfile/CFileDialogS.h"
+#include "platform/framework/CDataExchange.h"
+#include "platform/framework/CComboBox.h"
+#include "platform/framework/DDX.h"
+#include "platform/tuning/CPatternFile.h"
+#include "platform/tuning/HostMessageBox.h"
+
+using namespace maldi::res;
+
+namespace {
+
+constexpr ToolWindowInfo kPatternEditorWindow{
+    .templateId = IDD_PATTERN_EDITOR, .greyClose = true, .setIcon = true};
+
+constexpr LPCTSTR kFilter = "Pattern Files (*.ptn) | *.ptn||";
+constexpr LPCTSTR kInitialFolder = ".";
+constexpr DWORD kFileDialogFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
+constexpr UINT kSaveChangesFlags = MB_YESNOCANCEL | MB_ICONEXCLAMATION | MB_SETFOREGROUND; // 0x10033
+constexpr UINT kNoPointsFlags = MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND;             // 0x10030
+
+// The laser width list, as the template's list data gives it.
+constexpr LPCTSTR kLaserWidths[] = {"1", "2", "4", "6", "8", "10", "12", "14", "16", "18", "20"};
+
+CString LoadText(UINT id)
+{
+    CString text;
+    text.LoadString(id);
+    return text;
+}
+
+} // namespace
+
+IMPLEMENT_DYNAMIC(CPatternEditorDlg, CDialog)
+
+BEGIN_MESSAGE_MAP(CPatternEditorDlg, CDialog)
+    ON_WM_SYSCOMMAND()
+    ON_WM_PAINT()
+    ON_WM_QUERYDRAGICON()
+    ON_BN_CLICKED(IDI_OK, &CPatternEditorDlg::OnButtonOk)
+    ON_BN_CLICKED(IDI_PATTERN_SAVE, &CPatternEditorDlg::OnButtonSave)
+    ON_BN_CLICKED(IDI_NEW, &CPatternEditorDlg::OnButtonNew)
+    ON_BN_CLICKED(IDI_PATTERN_EXIT, &CPatternEditorDlg::OnButtonCancel)
+    ON_BN_CLICKED(IDI_UNDO, &CPatternEditorDlg::OnButtonUndo)
+    ON_BN_CLICKED(IDI_PATTERN_LASER, &CPatternEditorDlg::OnButtonLaser)
+    ON_BN_CLICKED(IDI_LASER_WIDTH, &CPatternEditorDlg::OnButtonLaserWidth)
+    ON_BN_CLICKED(IDC_PATTERN_BROWSE, &CPatternEditorDlg::OnBrowse)
+    ON_BN_CLICKED(IDI_ALL_LASER_WIDTHS, &CPatternEditorDlg::OnUpdateAllLaserWidths)
+END_MESSAGE_MAP()
+
+CPatternEditorDlg::CPatternEditorDlg(CWnd* parent)
+    : CDialog(IDD_PATTERN_EDITOR, parent), m_frame(*this, kPatternEditorWindow)
+{
+}
+
+CPatternEditorDlg::~CPatternEditorDlg() = default;
+
+void CPatternEditorDlg::CreateUI(HICON icon)
+{
+    m_hIcon = icon;
+    m_frame.CreateUI(icon);
+}
+
+void CPatternEditorDlg::DoDataExchange(CDataExchange* dx)
+{
+    CDialog::DoDataExchange(dx);
+    DDX_Control(dx, static_cast<int>(IDC_PATTERN_FILE_NAME), m_FileNameEdit);
+    DDX_Control(dx, static_cast<int>(IDC_PATTERN_CONTROL), m_PatternCtrl);
+    DDX_Text(dx, static_cast<int>(IDC_PATTERN_LASER_WIDTH), m_nLaserWidth);
+}
+
+BOOL CPatternEditorDlg::OnInitDialog()
+{
+    // The width list first, so that the first exchange finds its entries.
+    if (CWnd* widths = GetDlgItem(static_cast<int>(IDC_PATTERN_LASER_WIDTH))) {
+        for (LPCTSTR width : kLaserWidths) widths->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(width));
+    }
+    CDialog::OnInitDialog();
+    m_frame.InitialiseWindow();
+
+    struct IconButton {
+        CButtonST& button;
+        UINT id;
+        UINT tooltip;
+    };
+    const IconButton buttons[] = {
+        {m_LaserButton, IDI_PATTERN_LASER, IDS_FIRE_LASER},   {m_SaveButton, IDI_PATTERN_SAVE, IDS_SAVE},
+        {m_ExitButton, IDI_PATTERN_EXIT, IDS_EXIT},           {m_NewButton, IDI_NEW, IDS_NEW},
+        {m_UndoButton, IDI_UNDO, IDS_UNDO},                   {m_LaserWidthButton, IDI_LASER_WIDTH, IDS_LASER_WIDTH},
+        {m_OkButton, IDI_OK, IDS_OK},                         {m_AllWidthsButton, IDI_ALL_LASER_WIDTHS, IDS_MODIFY_ALL_LASER_WIDTHS},
+    };
+    for (const IconButton& b : buttons) {
+        if (!b.button.m_hWnd && !b.button.SubclassDlgItem(b.id, this)) continue;
+        b.button.SetIcon(static_cast<int>(b.id), 0);
+        b.button.SetTooltipText(static_cast<int>(b.tooltip));
+    }
+    return TRUE;
+}
+
+void CPatternEditorDlg::OnSysCommand(UINT id, LPARAM lParam)
+{
+    CDialog::OnSysCommand(id, lParam);
+}
+
+void CPatternEditorDlg::OnPaint()
+{
+    if (!m_frame.PaintIconic()) CDialog::OnPaint();
+}
+
+HCURSOR CPatternEditorDlg::OnQueryDragIcon()
+{
+    return m_hIcon;
+}
+
+int CPatternEditorDlg::AskSaveChanges()
+{
+    if (!m_PatternCtrl.IsPatternModified()) return IDNO;
+    CString text = m_strFileName.IsEmpty() ? LoadText(IDS_SAVE_CURRENT_CHANGES)
+                                           : LoadText(IDS_SAVE_CHANGES_TO) + m_strFileName + " ?";
+    return HostMessageBox(text, LoadText(IDS_PATTERN_FILE), kSaveChangesFlags);
+}
+
+void CPatternEditorDlg::CloseAfterPrompt()
+{
+    switch (AskSaveChanges()) {
+    case IDCANCEL:
+        return;
+    case IDYES:
+        OnButtonSave();
+        break;
+    default:
+        break;
+    }
+    CDialog::OnCancel();
+}
+
+void CPatternEditorDlg::OnButtonOk()
+{
+    CloseAfterPrompt();
+}
+
+void CPatternEditorDlg::OnButtonCancel()
+{
+    CloseAfterPrompt();
+}
+
+void CPatternEditorDlg::OnButtonNew()
+{
+    switch (AskSaveChanges()) {
+    case IDCANCEL:
+        return;
+    case IDYES:
+        OnButtonSave();
+        break;
+    default:
+        break;
+    }
+    m_strFileName.Empty();
+    m_FileNameEdit.SetWindowText(m_strFileName);
+    m_PatternCtrl.NewPattern();
+    m_PatternCtrl.ResetModified();
+}
+
+void CPatternEditorDlg::OnBrowse()
+{
+    switch (AskSaveChanges()) {
+    case IDCANCEL:
+        return;
+    case IDYES:
+        // The changes are saved; opening another file is a second Browse.
+        OnButtonSave();
+        return;
+    default:
+        LoadFile();
+        return;
+    }
+}
+
+void CPatternEditorDlg::OnButtonSave()
+{
+    CFileDialogS dialog(FALSE, "", nullptr, kFileDialogFlags, kFilter, this, kInitialFolder);
+    if (dialog.DoModal() != IDOK) return;
+    m_strFileName = dialog.GetPathName();
+    if (m_strFileName.IsEmpty()) return;
+
+    const long count = m_PatternCtrl.GetPointCount();
+    if (count > 0) {
+        auto file = std::make_unique<CPatternFile>();
+        for (long i = 0; i < count; ++i) {
+            PatternPoint point;
+            ScalePatternEditorToWellXY(static_cast<int>(m_PatternCtrl.GetPointX(i)), &point.dX);
+            ScalePatternEditorToWellXY(static_cast<int>(m_PatternCtrl.GetPointY(i)), &point.dY);
+            point.nLaserState = m_PatternCtrl.GetPointLaserState(i);
+            point.nLaserWidth = m_PatternCtrl.GetPointLaserWidth(i);
+            file->AddLaserPoint(point);
+        }
+        file->Write(m_strFileName);
+        file.reset();
+        m_PatternCtrl.ResetModified();
+    }
+    m_FileNameEdit.SetWindowText(m_strFileName);
+}
+
+void CPatternEditorDlg::LoadFile()
+{
+    CFileDialogS dialog(TRUE, "", nullptr, kFileDialogFlags, kFilter, this, kInitialFolder);
+    if (dialog.DoModal() != IDOK) return;
+    m_strFileName = dialog.GetPathName();
+    auto file = std::make_unique<CPatternFile>();
+    file->Read(m_strFileName);
+    const int count = file->GetNumberOfEntries();
+    if (count > 0) {
+        m_PatternCtrl.NewPattern();
+        for (int i = 0; i < count; ++i) {
+            int x = 0;
+            int y = 0;
+            ScaleWellXYToPatternEditor(&x, file->GetXCoordinate(i));
+            ScaleWellXYToPatternEditor(&y, file->GetYCoordinate(i));
+            m_PatternCtrl.SetPointX(i, x);
+            m_PatternCtrl.SetPointY(i, y);
+            m_PatternCtrl.SetPointLaserState(i, static_cast<short>(file->GetLaserState(i)));
+            m_PatternCtrl.SetPointLaserWidth(i, file->GetLaserWidth(i));
+        }
+        m_PatternCtrl.ResetModified();
+        m_nLaserWidth = static_cast<short>(file->GetLaserWidth(count - 1));
+        SetLaserOn(file->GetLaserState(count - 1) != 0);
+        m_PatternCtrl.SetLaserWidth(m_nLaserWidth);
+        UpdateData(FALSE);
+    } else {
+        HostMessageBox(LoadText(IDS_NO_POINTS_LOADED), LoadText(IDS_PATTERN_FILE), kNoPointsFlags);
+    }
+    file.reset();
+    m_PatternCtrl.Refresh();
+    m_FileNameEdit.SetWindowText(m_strFileName);
+}
+
+void CPatternEditorDlg::OnButtonLaser()
+{
+    SetLaserOn(!m_bLaserOn);
+}
+
+void CPatternEditorDlg::SetLaserOn(bool on)
+{
+    m_LaserButton.SetCheck(on ? BST_CHECKED : BST_UNCHECKED, TRUE);
+    m_bLaserOn = on;
+    m_PatternCtrl.SetLaserState(on ? TRUE : FALSE);
+}
+
+void CPatternEditorDlg::OnButtonLaserWidth()
+{
+    UpdateData(TRUE);
+    m_PatternCtrl.SetLaserWidth(m_nLaserWidth);
+}
+
+void CPatternEditorDlg::OnUpdateAllLaserWidths()
+{
+    UpdateData(TRUE);
+    m_PatternCtrl.SetAllLaserWidths(m_nLaserWidth);
+}
+
+void CPatternEditorDlg::OnButtonUndo()
+{
+    m_PatternCtrl.Undo();
+}
+
+void CPatternEditorDlg::ScalePatternEditorToWellXY(int pixels, double* well)
+{
+    if (!well) return;
+    const long scale = m_PatternCtrl.GetScale();
+    if (scale == 0) return;
+    *well = (1.0 / static_cast<double>(scale)) * pixels;
+}
+
+void CPatternEditorDlg::ScaleWellXYToPatternEditor(int* pixels, double well)
+{
+    if (!pixels) return;
+    const double scaled = static_cast<double>(m_PatternCtrl.GetScale()) * well;
+    // Well coordinates are bounded by the file reader; clamp anyway so no value overflows an int.
+    *pixels = scaled >= 2147483647.0 ? 2147483647 : scaled <= -2147483648.0 ? -2147483647 - 1 : static_cast<int>(scaled);
+}

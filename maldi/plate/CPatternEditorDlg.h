@@ -1,0 +1,76 @@
+#pragma once
+// The laser pattern editor (template 14196, "PatternEditor"): a modal dialog in which the operator
+// draws the path of the laser inside a sample well in the embedded pattern control, sets the laser
+// state and width of the points drawn next, undoes, starts anew, and saves and opens ".ptn" files.
+//
+// The host constructs it, gives the icon with CreateUI and runs DoModal; the result is always
+// IDCANCEL (Ok and Exit both close through OnCancel). The pattern leaves the dialog only as a file.
+//
+// The control works in whole pixels, the file in well coordinates: pixels = scale x well truncated
+// toward zero, well = pixels / scale, with the scale read from the control at every conversion.
+// Every handler is in the message map at the top of the .cpp file; the save-changes prompt that
+// New, Ok, Exit and Browse share is AskSaveChanges.
+
+#include "maldi/frame/ToolWindowFrame.h"
+#include "platform/framework/CDialog.h"
+#include "platform/framework/CEdit.h"
+#include "platform/framework/CString.h"
+#include "platform/patternctrl/CMaldiPatternCtrl.h"
+#include "platform/widgets/CButtonST.h"
+
+class CPatternEditorDlg : public CDialog {
+    DECLARE_DYNAMIC(CPatternEditorDlg)
+public:
+    explicit CPatternEditorDlg(CWnd* parent = nullptr);
+    ~CPatternEditorDlg() override;
+
+    // The icon is not owned: the host keeps it alive.
+    void CreateUI(HICON icon);
+
+protected:
+    CEdit m_FileNameEdit;
+    CMaldiPatternCtrl m_PatternCtrl;
+    CButtonST m_LaserButton;
+    CButtonST m_SaveButton;
+    CButtonST m_ExitButton;
+    CButtonST m_NewButton;
+    CButtonST m_UndoButton;
+    CButtonST m_LaserWidthButton;
+    CButtonST m_OkButton;
+    CButtonST m_AllWidthsButton;
+    bool m_bLaserOn = false;
+    CString m_strFileName;
+    short m_nLaserWidth = 1;
+    HICON m_hIcon = nullptr;
+
+    void DoDataExchange(CDataExchange* dx) override;
+    BOOL OnInitDialog() override;
+
+    afx_msg void OnSysCommand(UINT id, LPARAM lParam);
+    afx_msg void OnPaint();
+    afx_msg HCURSOR OnQueryDragIcon();
+    afx_msg void OnButtonOk();
+    afx_msg void OnButtonSave();
+    afx_msg void OnButtonNew();
+    afx_msg void OnButtonCancel();
+    afx_msg void OnButtonUndo();
+    afx_msg void OnButtonLaser();
+    afx_msg void OnButtonLaserWidth();
+    afx_msg void OnBrowse();
+    afx_msg void OnUpdateAllLaserWidths();
+
+    DECLARE_MESSAGE_MAP()
+
+private:
+    void LoadFile();
+    void SetLaserOn(bool on);
+    // The save-changes prompt: IDYES, IDNO or IDCANCEL; IDNO without asking when nothing changed.
+    int AskSaveChanges();
+    // Ok and Exit: prompt, save on Yes, then close unless the operator cancelled.
+    void CloseAfterPrompt();
+    void ScalePatternEditorToWellXY(int pixels, double* well);
+    void ScaleWellXYToPatternEditor(int* pixels, double well);
+
+    // Grey close box, icons and the minimised icon, as every tool window has them.
+    ToolWindowFrame m_frame;
+};
