@@ -1,0 +1,197 @@
+// The embedded laser pattern control as its users reach it: the wrapper's dispatch calls, the
+// operator's drawing with the mouse, undo and the modified flag, and what it paints.
+
+#include <gtest/gtest.h>
+
+#include <functional>
+#include <tuple>
+
+#include "platform/framework/AutomationSession.h"
+#include "platform/framework/CWnd.h"
+#include "platform/patternctrl/CMaldiPatternCtrl.h"
+#include "platform/patternctrl/PatternControl.h"
+
+namespace {
+
+constexpr int kWidth = 200;
+constexpr int kHeight = 160;
+
+class PatternControlTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        ASSERT_TRUE(host.CreateEx(0, "Static", "Host", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 400, 300, nullptr, 0));
+        HWND hwnd = ::CreateWindowEx(0, PatternControl::kClassName, "", WS_CHILD | WS_VISIBLE, 10, 10, kWidth, kHeight,
+                                     host.m_hWnd, reinterpret_cast<HMENU>(14100), nullptr, nullptr);
+        ASSERT_NE(hwnd, nullptr);
+        ASSERT_TRUE(pattern.SubclassWindow(hwnd));
+    }
+
+    // The operator clicks at a pixel of the control's client area.
+    void ClickAt(int x, int y)
+    {
+        ::SendMessage(pattern.m_hWnd, WM_LBUTTONDOWN, MK_LBUTTON, MAKELPARAM(x, y));
+        ::SendMessage(pattern.m_hWnd, WM_LBUTTONUP, 0, MAKELPARAM(x, y));
+    }
+    std::vector<PatternControl::Point> Points() { return PatternControl::FromHandle(pattern.m_hWnd)->Points(); }
+
+    AutomationSession automation;
+    CWnd host;
+    CMaldiPatternCtrl pattern; // constructed after the session: registers the class
+};
+
+TEST_F(PatternControlTest, DrawnPointsTakeTheLaserStateAndWidthSetForNewPoints)
+{
+    ClickAt(kWidth / 2 + 5, kHeight / 2 - 7); // off, width 1: the control's own start
+    pattern.SetLaserState(TRUE);
+    pattern.SetLaserWidth(8);
+    ClickAt(0, 0);
+    ::SendMessage(pattern.m_hWnd, PCM_ADDPOINT, 0, MAKELPARAM(static_cast<WORD>(-30), 40));
+
+    using P = PatternControl::Point;
+    EXPECT_EQ(Points(), (std::vector<P>{{5, -7, FALSE, 1}, {-kWidth / 2, -kHeight / 2, TRUE, 8}, {-30, 40, TRUE, 8}}));
+    ASSERT_EQ(pattern.GetPointCount(), 3);
+    EXPECT_EQ(pattern.GetPointX(2), -30);
+    EXPECT_EQ(pattern.GetPointY(2), 40);
+    EXPECT_EQ(pattern.GetPointLaserState(1), TRUE);
+    EXPECT_EQ(pattern.GetPointLaserWidth(1), 8);
+    EXPECT_EQ(pattern.GetPointLaserState(0), FALSE);
+    // Out of range: nothing, not a neighbour's value.
+    for (long index : {-1L, 3L, 1000L}) {
+        EXPECT_EQ(pattern.GetPointX(index), 0) << index;
+        EXPECT_EQ(pattern.GetPointLaserWidth(index), 0) << index;
+    }
+}
+
+TEST_F(PatternControlTest, SettersChangeOnePointAndAddOnlyAtTheNextIndex)
+{
+    pattern.SetLaserState(TRUE);
+    pattern.SetLaserWidth(6);
+    EXPECT_FALSE(pattern.SetPointX(1, 50)) << "a gap";
+    EXPECT_TRUE(pattern.SetPointX(0, 50));
+    EXPECT_FALSE(pattern.SetPointY(1, 9)) << "y never adds";
+    EXPECT_TRUE(pattern.SetPointY(0, -9));
+    EXPECT_TRUE(pattern.SetPointX(1, 70));
+    EXPECT_TRUE(pattern.SetPointLaserState(0, 0));
+    EXPECT_TRUE(pattern.SetPointLaserWidth(1, 12));
+    EXPECT_TRUE(pattern.SetPointX(0, 55));
+    EXPECT_FALSE(pattern.SetPointLaserWidth(2, 3));
+    EXPECT_FALSE(pattern.SetPointX(-1, 3));
+
+    using P = PatternControl::Point;
+    EXPECT_EQ(Points(), (std::vector<P>{{55, -9, FALSE, 6}, {70, 0, TRUE, 12}}));
+    EXPECT_TRUE(pattern.SetAllLaserWidths(4));
+    EXPECT_EQ(Points(), (std::vector<P>{{55, -9, FALSE, 4}, {70, 0, TRUE, 4}}));
+}
+
+TEST_F(PatternControlTest, ModifiedFollowsEveryChangeOfThePointsUntilReset)
+{
+    EXPECT_FALSE(pattern.IsPatternModified());
+    pattern.SetLaserState(TRUE);
+    pattern.SetLaserWidth(4);
+    EXPECT_FALSE(pattern.IsPatternModified()) << "settings for new points change no point";
+
+    struct Case {
+        const char* what;
+        std::function<void()> change;
+    };
+    const Case cases[] = {
+        {"drawing", [&] { ClickAt(20, 20); }},
+        {"a setter", [&] { pattern.SetPointY(0, 3); }},
+        {"all widths", [&] { pattern.SetAllLaserWidths(2); }},
+        {"undo", [&] { pattern.Undo(); }},
+        {"new pattern", [&] { pattern.NewPattern(); }},
+    };
+    for (const Case& c : cases) {
+        pattern.ResetModified();
+        ASSERT_FALSE(pattern.IsPatternModified()) << c.what;
+        c.change();
+        EXPECT_TRUE(pattern.IsPatternModified()) << c.what;
+    }
+}
+
+TEST_F(PatternControlTest, UndoStepsBackThroughTheOperatorsEdits)
+{
+    ClickAt(110, 80);
+    ClickAt(120, 80);
+    pattern.SetAllLaserWidths(9);
+    pattern.NewPattern();
+    EXPECT_EQ(pattern.GetPointCount(), 0);
+    // A host filling the pattern after NewPattern: undo brings back what was there before it.
+    pattern.SetPointX(0, 1);
+    pattern.SetPointY(0, 1);
+
+    EXPECT_TRUE(pattern.Undo());
+    ASSERT_EQ(pattern.GetPointCount(), 2);
+    EXPECT_EQ(pattern.GetPointLaserWidth(1), 9);
+    EXPECT_TRUE(pattern.Undo());
+    EXPECT_EQ(pattern.GetPointLaserWidth(1), 1);
+    EXPECT_TRUE(pattern.Undo());
+    EXPECT_EQ(pattern.GetPointCount(), 1);
+    EXPECT_EQ(pattern.GetPointX(0), 10);
+    EXPECT_TRUE(pattern.Undo());
+    EXPECT_EQ(pattern.GetPointCount(), 0);
+    EXPECT_FALSE(pattern.Undo()) << "nothing left to undo";
+}
+
+TEST_F(PatternControlTest, ScaleIsPositiveAndSetOnlyThroughItsOwnProperty)
+{
+    EXPECT_EQ(pattern.GetScale(), PatternControl::kDefaultScale);
+    PatternDispatch call;
+    call.dispid = patterndispid::Scale;
+    call.kind = PatternDispatch::PropertySet;
+    call.argCount = 1;
+    call.args[0] = 4;
+    ::SendMessage(pattern.m_hWnd, PCM_DISPATCH, 0, reinterpret_cast<LPARAM>(&call));
+    EXPECT_TRUE(call.handled);
+    EXPECT_EQ(pattern.GetScale(), 4);
+    call.args[0] = 0;
+    ::SendMessage(pattern.m_hWnd, PCM_DISPATCH, 0, reinterpret_cast<LPARAM>(&call));
+    EXPECT_EQ(pattern.GetScale(), 4) << "a zero scale would divide by zero in every conversion";
+
+    // A method called as a property, an unknown id, a wrong argument count: not handled.
+    PatternDispatch wrong;
+    for (auto [id, kind, count] : {std::tuple{patterndispid::GetScale, PatternDispatch::PropertySet, 1},
+                                   std::tuple{99L, PatternDispatch::Method, 0},
+                                   std::tuple{patterndispid::GetPointX, PatternDispatch::Method, 0}}) {
+        wrong = PatternDispatch{};
+        wrong.dispid = id;
+        wrong.kind = kind;
+        wrong.argCount = count;
+        ::SendMessage(pattern.m_hWnd, PCM_DISPATCH, 0, reinterpret_cast<LPARAM>(&wrong));
+        EXPECT_FALSE(wrong.handled) << id;
+    }
+}
+
+TEST_F(PatternControlTest, WrapperWithoutAPatternControlDoesNothing)
+{
+    CMaldiPatternCtrl detached;
+    EXPECT_EQ(detached.GetScale(), 0);
+    EXPECT_FALSE(detached.NewPattern());
+    CWnd other;
+    ASSERT_TRUE(other.CreateEx(0, "Static", "", WS_CHILD, 0, 0, 10, 10, host.m_hWnd, reinterpret_cast<HMENU>(5)));
+    EXPECT_EQ(PatternControl::FromHandle(other.m_hWnd), nullptr);
+    EXPECT_EQ(PatternControl::FromHandle(nullptr), nullptr);
+}
+
+TEST_F(PatternControlTest, PaintsPointsByLaserStateAndWidth)
+{
+    const int cx = kWidth / 2;
+    const int cy = kHeight / 2;
+    pattern.SetLaserWidth(4);
+    ClickAt(cx - 40, cy);        // off: white disc, black ring, radius 5
+    pattern.SetLaserState(TRUE);
+    pattern.SetLaserWidth(1);
+    ClickAt(cx + 40, cy + 30);   // on: red disc, radius 2; the line to it is red
+
+    Surface shot = automation->Render(pattern.m_hWnd);
+    ASSERT_EQ(shot.Width(), kWidth);
+    EXPECT_EQ(shot.GetPixel(cx - 40, cy - 2), RGB(255, 255, 255)) << "inside the laser-off disc";
+    EXPECT_EQ(shot.GetPixel(cx - 40, cy - 5), RGB(0, 0, 0)) << "its ring, 5 pixels out for width 4";
+    EXPECT_EQ(shot.GetPixel(cx + 40, cy + 30), PatternControl::kLaserOnColour);
+    EXPECT_EQ(shot.GetPixel(cx, cy + 15), PatternControl::kLaserOnColour) << "the path into a firing point";
+    EXPECT_EQ(shot.GetPixel(cx + 60, cy - 40), RGB(255, 255, 255)) << "empty field";
+    EXPECT_EQ(shot.GetPixel(cx, cy - 40), RGB(210, 210, 210)) << "vertical axis";
+}
+
+} // namespace
