@@ -95,6 +95,32 @@ DialogTemplate acquireControl()
         }};
 }
 
+// "Maldi Acquisition" with a crosshair: laser, pause and stop in an uncaptioned group; the "Plate
+// Control" group (the tracker, lock mass, expand); below them the "Control" group (collision
+// energy), the part that contracting folds away (73 pixels: the client area is 296 pixels high, so
+// the fold lies at 223 pixels, between the plate group's bottom at 219 and the control group's top
+// at 226).
+DialogTemplate crossAcquireControl()
+{
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    return DialogTemplate{
+        IDD_CROSS_ACQUIRE_CONTROL, "Maldi Acquisition", kToolWindowStyle, 0, 20, 20, 150, 182, "MS Sans Serif", 8,
+        {
+            {IDC_STATIC, "Button", "", child | BS_GROUPBOX, 0, 4, 2, 142, 32},
+            {static_cast<int>(IDI_FIRE_LASER), "Button", "", kIconButton, 0, 9, 9, 24, 22},
+            {static_cast<int>(IDI_PAUSE), "Button", "", kIconButton, 0, 36, 9, 24, 22},
+            {static_cast<int>(IDI_STOP_ACQUISITION), "Button", "", kIconButton, 0, 63, 9, 24, 22},
+            {IDC_STATIC, "Button", "Plate Control", child | BS_GROUPBOX, 0, 4, 36, 142, 99},
+            {static_cast<int>(IDC_TRACKER), "Tracker", "", child | WS_TABSTOP, 0, 9, 46, 90, 84},
+            {static_cast<int>(IDI_LOCK_MASS), "Button", "", kIconButton, 0, 114, 46, 24, 22},
+            {static_cast<int>(IDI_EXPAND_DIALOG), "Button", "", kIconButton, 0, 114, 72, 24, 22},
+            {IDC_STATIC, "Button", "Control", child | BS_GROUPBOX, 0, 4, 139, 142, 36},
+            {IDC_STATIC, "Static", "CE", child | SS_LEFT, 0, 10, 156, 16, 8},
+            {static_cast<int>(IDC_CROSS_COLLISION_ENERGY), "Edit", "",
+             child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL, 0, 30, 154, 44, 12},
+        }};
+}
+
 // "ESI Probe Adjust": home, save and exit in an uncaptioned group with the expand button beside
 // it; the "Probe Control" group (in, stop, out, position indicator); below them the "Step Size"
 // radio buttons, the part that contracting folds away (60 pixels: the group starts 5 pixels below
@@ -357,6 +383,6 @@ DialogTemplate patternEditor()
 
 std::vector<DialogTemplate> MaldiDialogTemplates::Templates()
 {
-    return {acquireControl(), probeSwapControl(), esiProbeControl(), maldiMSScan(), maldiMSMSScan(),
-            maldiESISettings(), maldiSettings(), patternEditor()};
+    return {acquireControl(), crossAcquireControl(), probeSwapControl(), esiProbeControl(), maldiMSScan(),
+            maldiMSMSScan(), maldiESISettings(), maldiSettings(), patternEditor()};
 }

@@ -111,6 +111,10 @@ constexpr UINT IDC_COLLISION_ENERGY = 43064;    // instrument edit box "CE"
 constexpr UINT IDC_SPEED_SLIDER = 37316;        // plate speed slider
 constexpr UINT IDC_SPEED_TEXT = 37318;          // the selected plate speed
 
+// --- crosshair acquisition panel controls (its buttons use the icon ids above) -----------------------
+constexpr UINT IDC_TRACKER = 14197;             // crosshair tracker: the laser's position in the well
+constexpr UINT IDC_CROSS_COLLISION_ENERGY = 43065; // instrument edit box "CE"
+
 // --- MS scan function dialog "Maldi MS Scan" (a named template) ----------------------------------
 constexpr LPCTSTR IDD_MALDI_MS_SCAN = "Maldi MS Scan";
 constexpr UINT IDC_MS_START_MASS = 43011;
