@@ -75,6 +75,14 @@ CMaldiAcquireControlDlg::CMaldiAcquireControlDlg(UINT templateId, CMaldiAppInter
 {
 }
 
+CMaldiAcquireControlDlg::CMaldiAcquireControlDlg(const ToolWindowInfo& info, CMaldiAppInterface* appInterface,
+                                                 CInstMonClient* monClient)
+    : CToolWindow<CTunePage>(info, info.templateId),
+      m_pAppInterface(appInterface),
+      m_pMonClient(monClient)
+{
+}
+
 CMaldiAcquireControlDlg::~CMaldiAcquireControlDlg() = default;
 
 // --- operations of the host -----------------------------------------------------------------------------

@@ -61,6 +61,9 @@ public:
     CProgressCtrlX& GetProgressBar() { return m_ctlProgress; }
 
 protected:
+    // A derived panel whose frame values (template, contract amount, swallowed keys) are its own.
+    CMaldiAcquireControlDlg(const ToolWindowInfo& info, CMaldiAppInterface* appInterface, CInstMonClient* monClient);
+
     BOOL OnInitDialog() override;
     void DoDataExchange(CDataExchange* dx) override;
 
