@@ -141,7 +141,8 @@ TEST_F(PatternEditorTest, UnchangedPatternIsLeftWithoutAPrompt)
 // Enter and Escape keep the dialog's own handling: they close at once, changed pattern or not.
 TEST_F(PatternEditorTest, EnterAndEscapeCloseWithoutAPrompt)
 {
-    for (auto [key, expected] : {std::pair{VK_ESCAPE, IDCANCEL}, std::pair{VK_RETURN, IDOK}}) {
+    for (auto [vk, expected] : {std::pair{VK_ESCAPE, IDCANCEL}, std::pair{VK_RETURN, IDOK}}) {
+        const UINT key = vk;
         const INT_PTR result = Run([&](Automation& a, HWND dlg) {
             Draw(dlg, 1, 1);
             a.PressKeyTo(Control(dlg), key);
