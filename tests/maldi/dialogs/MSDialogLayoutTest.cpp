@@ -4,9 +4,8 @@
 #include "MSDialogTestSupport.h"
 
 #include <filesystem>
-#include <map>
 
-#include "maldi/resources/MaldiResources.h"
+#include "TemplateTestSupport.h"
 #include "platform/framework/gdi/SurfaceDiff.h"
 
 using namespace msdlg;
@@ -15,30 +14,10 @@ namespace {
 
 const DialogTemplate& msTemplate()
 {
-    const DialogTemplate* t = MaldiResources::Module().FindDialog(IDD_MALDI_MS_SCAN);
-    if (!t) throw std::runtime_error("no \"Maldi MS Scan\" template");
-    return *t;
+    return dlgtemplate::Find(IDD_MALDI_MS_SCAN);
 }
 
-const DialogItem* itemWithText(const DialogTemplate& t, const char* text)
-{
-    for (const DialogItem& item : t.items)
-        if (item.text == text) return &item;
-    return nullptr;
-}
-
-const DialogItem* itemWithId(const DialogTemplate& t, UINT id)
-{
-    for (const DialogItem& item : t.items)
-        if (item.id == static_cast<int>(id)) return &item;
-    return nullptr;
-}
-
-bool inside(const DialogItem& inner, const DialogItem& outer)
-{
-    return inner.x >= outer.x && inner.y >= outer.y && inner.x + inner.cx <= outer.x + outer.cx &&
-           inner.y + inner.cy <= outer.y + outer.cy;
-}
+using dlgtemplate::ItemWithId;
 
 } // namespace
 
@@ -54,23 +33,7 @@ TEST(MSDialogTemplate, ControlsSitInTheirGroups)
         {"Laser", {IDC_LASER_FIRING_RATE}},
         {"Probe Motion", {IDC_MS_PATTERN_FILE, IDC_MS_PATTERN_BROWSE, IDC_PLATE_SPEED}},
     };
-    for (const auto& [caption, ids] : groups) {
-        const DialogItem* group = itemWithText(t, caption);
-        ASSERT_NE(group, nullptr) << caption;
-        EXPECT_EQ(group->style & 0xF, static_cast<DWORD>(BS_GROUPBOX)) << caption;
-        for (UINT id : ids) {
-            const DialogItem* control = itemWithId(t, id);
-            ASSERT_NE(control, nullptr) << id;
-            // A drop-down list is as high as its open list; its closed field is what must fit.
-            DialogItem closed = *control;
-            if (closed.className == "ComboBox") closed.cy = 14;
-            EXPECT_TRUE(inside(closed, *group)) << id << " outside \"" << caption << "\"";
-            for (const auto& [other, otherIds] : groups) {
-                if (other == caption) continue;
-                EXPECT_FALSE(inside(closed, *itemWithText(t, other))) << id << " in " << other;
-            }
-        }
-    }
+    dlgtemplate::ExpectGroups(t, groups);
 }
 
 TEST(MSDialogTemplate, LabelsListsAndEditsAsTheOperatorUsesThem)
@@ -86,24 +49,17 @@ TEST(MSDialogTemplate, LabelsListsAndEditsAsTheOperatorUsesThem)
         {"&Firing Rate (Hz)", IDC_LASER_FIRING_RATE}, {"&Pattern Type", IDC_MS_PATTERN_FILE},
         {"P&late Speed (Hz)", IDC_PLATE_SPEED},
     };
-    for (const auto& entry : labels) {
-        const char* label = entry.first;
-        const UINT id = entry.second;
-        auto at = std::find_if(t.items.begin(), t.items.end(), [&](const DialogItem& i) { return i.text == label; });
-        ASSERT_NE(at, t.items.end()) << label;
-        ASSERT_NE(at + 1, t.items.end()) << label;
-        EXPECT_EQ((at + 1)->id, static_cast<int>(id)) << label;
-    }
-    EXPECT_EQ(itemWithId(t, IDC_USE_LOCK_MASS)->text, "Use Loc&k Mass");
-    EXPECT_EQ(itemWithId(t, IDC_MS_PATTERN_BROWSE)->text, "...");
-    EXPECT_EQ(itemWithId(t, IDOK)->text, "&OK");
-    EXPECT_EQ(itemWithId(t, IDCANCEL)->text, "&Cancel");
+    dlgtemplate::ExpectLabels(t, labels);
+    EXPECT_EQ(ItemWithId(t, IDC_USE_LOCK_MASS)->text, "Use Loc&k Mass");
+    EXPECT_EQ(ItemWithId(t, IDC_MS_PATTERN_BROWSE)->text, "...");
+    EXPECT_EQ(ItemWithId(t, IDOK)->text, "&OK");
+    EXPECT_EQ(ItemWithId(t, IDCANCEL)->text, "&Cancel");
     for (UINT id : {IDC_MS_ION_MODE, IDC_MS_DATA_FORMAT, IDC_LASER_FIRING_RATE, IDC_PLATE_SPEED})
-        EXPECT_EQ(itemWithId(t, id)->style & CBS_TYPEMASK, static_cast<DWORD>(CBS_DROPDOWNLIST)) << id;
-    EXPECT_TRUE(itemWithId(t, IDC_MS_DATA_FORMAT)->style & CBS_SORT);
-    EXPECT_TRUE(itemWithId(t, IDC_LOCK_MASS_TIME)->style & ES_NUMBER);
-    EXPECT_TRUE(itemWithId(t, IDC_MS_SAMPLE_TIME)->style & ES_NUMBER);
-    EXPECT_TRUE(itemWithId(t, IDC_MS_TOTAL_TIME)->style & WS_DISABLED);
+        EXPECT_EQ(ItemWithId(t, id)->style & CBS_TYPEMASK, static_cast<DWORD>(CBS_DROPDOWNLIST)) << id;
+    EXPECT_TRUE(ItemWithId(t, IDC_MS_DATA_FORMAT)->style & CBS_SORT);
+    EXPECT_TRUE(ItemWithId(t, IDC_LOCK_MASS_TIME)->style & ES_NUMBER);
+    EXPECT_TRUE(ItemWithId(t, IDC_MS_SAMPLE_TIME)->style & ES_NUMBER);
+    EXPECT_TRUE(ItemWithId(t, IDC_MS_TOTAL_TIME)->style & WS_DISABLED);
 }
 
 TEST_F(MSDialogTest, OpenDialogAndItsLabelsOnScreen)

@@ -1,6 +1,6 @@
 #pragma once
-// What the MS scan function dialog tests share: a clean window system with the host's resources,
-// a host window to own the dialog, and the operator's moves on the dialog's lists.
+// What the scan function and settings dialog tests share: a clean window system with the host's
+// resources, a host window to own the dialog, and the operator's moves on the dialog's lists.
 
 #include <gtest/gtest.h>
 
@@ -17,7 +17,8 @@ namespace msdlg {
 
 using namespace maldi::res;
 
-class MSDialogTest : public ::testing::Test {
+// Every dialog test of this folder: a MALDI instrument, the host's resources, a host window.
+class DialogTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
@@ -30,15 +31,23 @@ protected:
     void TearDown() override { VEXPropertyTable::Instance().Reset(); }
 
     // Runs the dialog with the operator's script; the script ends it.
-    INT_PTR Run(CMaldiMSAcqFunctionSetupDialog& dialog, Automation::ModalScript script)
+    INT_PTR Run(CDialog& dialog, LPCTSTR caption, Automation::ModalScript script)
     {
-        automation->OnNextModal(std::move(script), "Maldi MS");
+        automation->OnNextModal(std::move(script), caption);
         return dialog.DoModal();
     }
 
     AutomationSession automation;
     HostResources hostResources;
     CWnd host;
+};
+
+class MSDialogTest : public DialogTest {
+protected:
+    INT_PTR Run(CMaldiMSAcqFunctionSetupDialog& dialog, Automation::ModalScript script)
+    {
+        return DialogTest::Run(dialog, "Maldi MS", std::move(script));
+    }
 };
 
 inline std::vector<CString> Items(HWND combo)

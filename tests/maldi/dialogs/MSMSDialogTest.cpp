@@ -1,0 +1,241 @@
+// The MS/MS scan function dialog as host and operator use it: what differs from the MS dialog
+// (set mass, collision energy, the start time kept on opening, fields read only by some handlers),
+// and its template.
+
+#include "MSDialogTestSupport.h"
+
+#include <filesystem>
+
+#include "TemplateTestSupport.h"
+#include "maldi/dialogs/CMaldiMSMSAcqFunctionSetupDialog.h"
+#include "maldi/dialogs/MaldiPatternFile.h"
+#include "platform/framework/gdi/SurfaceDiff.h"
+
+using namespace msdlg;
+
+namespace {
+
+class MSMSDialogTest : public DialogTest {
+protected:
+    INT_PTR Run(Automation::ModalScript script) { return DialogTest::Run(dialog, "Maldi MSMS", std::move(script)); }
+    CMaldiMSMSAcqFunctionSetupDialog dialog{&host};
+};
+
+} // namespace
+
+TEST_F(MSMSDialogTest, OpensWithItsDefaultsAndKeepsTheStartTimeWithoutLockMass)
+{
+    dialog.SetEndTime(60);
+    dialog.SetStartTime(10);
+    dialog.SetLaserType(4);
+    EXPECT_EQ(Run([&](CWnd& d, Automation& a) {
+        EXPECT_EQ(a.Text(d.GetSafeHwnd()), "Maldi MSMS");
+        EXPECT_EQ(a.FocusWindow(), a.Find(d, IDC_MSMS_START_MASS));
+        const std::pair<UINT, const char*> shown[] = {
+            {IDC_MSMS_START_MASS, "50"}, {IDC_MSMS_END_MASS, "250"},   {IDC_MSMS_SET_MASS, "50"},
+            {IDC_MSMS_SCAN_TIME, "1"},   {IDC_MSMS_INTER_SCAN_DELAY, "0.1"}, {IDC_MSMS_COLLISION_ENERGY, "50"},
+            {IDC_MSMS_SCANS_TO_SUM, "5"}, {IDC_MSMS_ION_MODE, "LDI+"}, {IDC_MSMS_DATA_FORMAT, "Centroid"},
+            {IDC_LOCK_MASS_TIME, "10"},  {IDC_MSMS_SAMPLE_TIME, "60"}, {IDC_MSMS_TOTAL_TIME, "60"},
+            {IDC_LASER_FIRING_RATE, "1"}, {IDC_PLATE_SPEED, "1"},
+        };
+        for (const auto& [id, text] : shown) EXPECT_EQ(a.Text(d, id), text) << id;
+        EXPECT_EQ(a.Text(d, IDC_MSMS_PATTERN_FILE), MaldiPatternFile::DefaultName());
+        EXPECT_EQ(Items(a.Find(d, IDC_LASER_FIRING_RATE)), Strings({"1", "5", "10"}));
+        EXPECT_EQ(Items(a.Find(d, IDC_MSMS_DATA_FORMAT)), Strings({"Centroid", "Continuum", "MCA"}));
+        EXPECT_EQ(a.CheckState(a.Find(d, IDC_MSMS_USE_TUNE_PAGE_CE)), BST_UNCHECKED);
+        EXPECT_TRUE(a.IsEnabled(a.Find(d, IDC_MSMS_COLLISION_ENERGY)));
+        EXPECT_FALSE(a.IsEnabled(a.Find(d, IDC_MSMS_SCANS_TO_SUM)));
+        EXPECT_FALSE(a.IsEnabled(a.Find(d, IDC_LOCK_MASS_TIME)));
+        a.Click(d, IDOK);
+    }), IDOK);
+    EXPECT_EQ(dialog.GetStartTime(), 10); // unlike the MS dialog
+    EXPECT_EQ(dialog.GetEndTime(), 60);
+    EXPECT_EQ(dialog.GetLaserType(), 1u);
+    // The base's collision cell and precursor defaults as MALDI MS/MS has them.
+    EXPECT_EQ(dialog.m_nCERampEnabled, 0);
+    EXPECT_DOUBLE_EQ(dialog.m_dCERampStart, 20.0);
+    EXPECT_DOUBLE_EQ(dialog.m_dCERampEnd, 35.0);
+    EXPECT_EQ(dialog.m_nPrecursorUnitResolution, 1);
+    EXPECT_TRUE(automation->MessageBoxes().empty());
+}
+
+TEST_F(MSMSDialogTest, LockMassOnOpenAndTheOperatorsClicksResetTheStartTime)
+{
+    dialog.SetEndTime(60);
+    dialog.SetStartTime(10);
+    Run([&](CWnd& d, Automation& a) {
+        ASSERT_TRUE(a.Click(d, IDC_USE_LOCK_MASS));
+        EXPECT_EQ(a.Text(d, IDC_MSMS_TOTAL_TIME), "70");
+        EXPECT_TRUE(a.IsEnabled(a.Find(d, IDC_LOCK_MASS_TIME)));
+        ASSERT_TRUE(a.Click(d, IDC_USE_LOCK_MASS));
+        EXPECT_EQ(a.Text(d, IDC_MSMS_TOTAL_TIME), "60");
+        a.Click(d, IDOK);
+    });
+    EXPECT_EQ(dialog.GetStartTime(), 0);
+    EXPECT_EQ(dialog.GetEndTime(), 60);
+
+    CMaldiMSMSAcqFunctionSetupDialog withLockMass(&host);
+    withLockMass.SetEndTime(60);
+    withLockMass.SetLockMassTime(10);
+    withLockMass.SetUseLockMass(TRUE);
+    DialogTest::Run(withLockMass, "Maldi MSMS", [&](CWnd& d, Automation& a) {
+        EXPECT_EQ(a.Text(d, IDC_MSMS_SAMPLE_TIME), "50");
+        ASSERT_TRUE(a.ReplaceText(d, IDC_LOCK_MASS_TIME, "20"));
+        EXPECT_EQ(a.Text(d, IDC_MSMS_TOTAL_TIME), "70");
+        ASSERT_TRUE(a.ReplaceText(d, IDC_MSMS_SAMPLE_TIME, "5"));
+        EXPECT_EQ(a.Text(d, IDC_MSMS_TOTAL_TIME), "25");
+        a.Click(d, IDOK);
+    });
+    EXPECT_EQ(withLockMass.GetStartTime(), 20);
+    EXPECT_EQ(withLockMass.GetEndTime(), 25);
+    EXPECT_EQ(withLockMass.m_nSampleTime, 5);
+}
+
+TEST_F(MSMSDialogTest, TunePageSettingDisablesTheEnergyAndKeepsItsValue)
+{
+    Run([&](CWnd& d, Automation& a) {
+        HWND energy = a.Find(d, IDC_MSMS_COLLISION_ENERGY);
+        ASSERT_TRUE(a.ReplaceText(energy, "42.5"));
+        EXPECT_DOUBLE_EQ(dialog.m_dCollisionEnergy, 50.0); // typing is not read at once
+        ASSERT_TRUE(a.Click(d, IDC_MSMS_USE_TUNE_PAGE_CE));
+        EXPECT_FALSE(a.IsEnabled(energy));
+        EXPECT_EQ(a.Text(energy), "42.5");
+        EXPECT_DOUBLE_EQ(dialog.m_dCollisionEnergy, 42.5);
+        // The data format does not touch the energy, nor does choosing MCA.
+        ASSERT_TRUE(Choose(a, d, IDC_MSMS_DATA_FORMAT, "MCA"));
+        EXPECT_TRUE(a.IsEnabled(a.Find(d, IDC_MSMS_SCANS_TO_SUM)));
+        EXPECT_FALSE(a.IsEnabled(energy));
+        ASSERT_TRUE(a.Click(d, IDC_MSMS_USE_TUNE_PAGE_CE));
+        EXPECT_TRUE(a.IsEnabled(energy));
+        ASSERT_TRUE(Choose(a, d, IDC_MSMS_DATA_FORMAT, "Continuum"));
+        EXPECT_FALSE(a.IsEnabled(a.Find(d, IDC_MSMS_SCANS_TO_SUM)));
+        EXPECT_TRUE(a.IsEnabled(energy));
+        ASSERT_TRUE(a.Click(d, IDC_MSMS_USE_TUNE_PAGE_CE));
+        a.Click(d, IDOK);
+    });
+    EXPECT_EQ(dialog.m_bUseTunePageCE, TRUE);
+    EXPECT_DOUBLE_EQ(dialog.m_dCollisionEnergy, 42.5);
+    EXPECT_EQ(dialog.m_strDataFormat, "Continuum");
+}
+
+TEST_F(MSMSDialogTest, TypedFieldsAreReadByTheListsAndAtOK)
+{
+    dialog.SetLaserType(3);
+    Run([&](CWnd& d, Automation& a) {
+        ASSERT_TRUE(a.ReplaceText(d, IDC_MSMS_SET_MASS, "1234.5"));
+        ASSERT_TRUE(a.ReplaceText(d, IDC_MSMS_START_MASS, "100"));
+        EXPECT_DOUBLE_EQ(dialog.m_dSetMass, 50.0);
+        ASSERT_TRUE(Choose(a, d, IDC_LASER_FIRING_RATE, "500"));
+        EXPECT_DOUBLE_EQ(dialog.m_dSetMass, 1234.5);
+        EXPECT_EQ(dialog.GetLaserFiringRate(), 500u);
+        ASSERT_TRUE(a.ReplaceText(d, IDC_MSMS_END_MASS, "2000"));
+        ASSERT_TRUE(Choose(a, d, IDC_PLATE_SPEED, "7"));
+        EXPECT_DOUBLE_EQ(dialog.m_dEndMass, 2000.0);
+        ASSERT_TRUE(a.ReplaceText(d, IDC_MSMS_SCAN_TIME, "2.5"));
+        ASSERT_TRUE(Choose(a, d, IDC_MSMS_ION_MODE, "LDI-"));
+        EXPECT_DOUBLE_EQ(dialog.m_dScanTime, 2.5);
+        // Read only at OK.
+        ASSERT_TRUE(a.ReplaceText(d, IDC_MSMS_INTER_SCAN_DELAY, "0.05"));
+        ASSERT_TRUE(a.ReplaceText(d, IDC_MSMS_PATTERN_FILE, "mine.ptn"));
+        EXPECT_DOUBLE_EQ(dialog.m_dInterScanDelay, 0.1);
+        a.Click(d, IDOK);
+    });
+    EXPECT_DOUBLE_EQ(dialog.m_dStartMass, 100.0);
+    EXPECT_DOUBLE_EQ(dialog.m_dInterScanDelay, 0.05);
+    EXPECT_EQ(dialog.GetPlateSpeed(), 7u);
+    EXPECT_EQ(dialog.m_strIonMode, "LDI-");
+    EXPECT_EQ(dialog.GetLaserPatternFilename(), "mine.ptn");
+}
+
+TEST_F(MSMSDialogTest, ABadNumberIsPromptedOnceWhenReadAndOKWaitsForIt)
+{
+    INT_PTR result = Run([&](CWnd& d, Automation& a) {
+        HWND setMass = a.Find(d, IDC_MSMS_SET_MASS);
+        ASSERT_TRUE(a.ReplaceText(setMass, "abc")); // not read: no prompt yet
+        EXPECT_TRUE(automation->MessageBoxes().empty());
+        a.AnswerMessageBox(IDOK, "Please enter a number.");
+        a.Click(d, IDOK);
+        EXPECT_TRUE(d.ContinueModal());
+        EXPECT_EQ(a.FocusWindow(), setMass);
+        // The tune page box still switches the energy while the set mass does not read.
+        a.AnswerMessageBox(IDOK, "Please enter a number.");
+        ASSERT_TRUE(a.Click(d, IDC_MSMS_USE_TUNE_PAGE_CE));
+        EXPECT_FALSE(a.IsEnabled(a.Find(d, IDC_MSMS_COLLISION_ENERGY)));
+        EXPECT_EQ(a.Text(setMass), "abc");
+        ASSERT_TRUE(a.ReplaceText(setMass, "600"));
+        a.Click(d, IDOK);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(automation->MessageBoxes().size(), 2u);
+    EXPECT_DOUBLE_EQ(dialog.m_dSetMass, 600.0);
+    EXPECT_EQ(dialog.m_bUseTunePageCE, TRUE);
+}
+
+TEST_F(MSMSDialogTest, PatternFileIsBrowsedOrFixedByTheInstrumentModel)
+{
+    Run([&](CWnd& d, Automation& a) {
+        a.ChooseFile("/data/patterns/spiral.ptn");
+        ASSERT_TRUE(a.Click(d, IDC_MSMS_PATTERN_BROWSE));
+        EXPECT_EQ(a.Text(d, IDC_MSMS_PATTERN_FILE), "/data/patterns/spiral.ptn");
+        a.Click(d, IDOK);
+    });
+    EXPECT_EQ(dialog.GetLaserPatternFilename(), "/data/patterns/spiral.ptn");
+    ASSERT_EQ(automation->FileDialogs().size(), 1u);
+    EXPECT_EQ(automation->FileDialogs()[0].filter, "Pattern File(*.ptn) | *.ptn||");
+
+    VEXPropertyTable::Instance().SetMaldiEsiModel(true);
+    CMaldiMSMSAcqFunctionSetupDialog fixed(&host);
+    fixed.SetLaserPatternFilename("/data/patterns/spiral.ptn");
+    DialogTest::Run(fixed, "Maldi MSMS", [&](CWnd& d, Automation& a) {
+        EXPECT_EQ(a.Text(d, IDC_MSMS_PATTERN_FILE), MaldiPatternFile::DefaultName());
+        EXPECT_FALSE(a.Click(d, IDC_MSMS_PATTERN_BROWSE));
+        EXPECT_FALSE(a.IsEnabled(a.Find(d, IDC_MSMS_PATTERN_FILE)));
+        a.Click(d, IDOK);
+    });
+    EXPECT_EQ(fixed.GetLaserPatternFilename(), MaldiPatternFile::DefaultName());
+    EXPECT_EQ(automation->FileDialogs().size(), 1u);
+}
+
+TEST(MSMSDialogTemplate, ControlsSitInTheirGroupsBehindTheirLabels)
+{
+    const DialogTemplate& t = dlgtemplate::Find(IDD_MALDI_MSMS_SCAN);
+    EXPECT_EQ(t.caption, "Maldi MSMS");
+    dlgtemplate::ExpectGroups(
+        t, {{"Mass Range (m/z)", {IDC_MSMS_START_MASS, IDC_MSMS_END_MASS, IDC_MSMS_SET_MASS}},
+            {"Acquition Time (secs)",
+             {IDC_USE_LOCK_MASS, IDC_LOCK_MASS_TIME, IDC_MSMS_SAMPLE_TIME, IDC_MSMS_TOTAL_TIME}},
+            {"Method", {IDC_MSMS_ION_MODE, IDC_MSMS_DATA_FORMAT, IDC_MSMS_SCANS_TO_SUM}},
+            {"Scan Duration (secs)", {IDC_MSMS_SCAN_TIME, IDC_MSMS_INTER_SCAN_DELAY}},
+            {"Collision Energy", {IDC_MSMS_USE_TUNE_PAGE_CE, IDC_MSMS_COLLISION_ENERGY}},
+            {"Laser", {IDC_LASER_FIRING_RATE}},
+            {"Probe Motion", {IDC_MSMS_PATTERN_FILE, IDC_MSMS_PATTERN_BROWSE, IDC_PLATE_SPEED}}});
+    dlgtemplate::ExpectLabels(
+        t, {{"&Start", IDC_MSMS_START_MASS}, {"En&d", IDC_MSMS_END_MASS}, {"Se&t Mass", IDC_MSMS_SET_MASS},
+            {"Sca&n Time", IDC_MSMS_SCAN_TIME}, {"Inter-Scan Dela&y", IDC_MSMS_INTER_SCAN_DELAY},
+            {"&Lock Mass Time", IDC_LOCK_MASS_TIME}, {"&Sample Time", IDC_MSMS_SAMPLE_TIME},
+            {"&Total Time", IDC_MSMS_TOTAL_TIME}, {"Ioni&zation Mode", IDC_MSMS_ION_MODE},
+            {"D&ata", IDC_MSMS_DATA_FORMAT}, {"Scans To S&um", IDC_MSMS_SCANS_TO_SUM},
+            {"C&ollision Energy (V)", IDC_MSMS_COLLISION_ENERGY}, {"&Firing Rate (Hz)", IDC_LASER_FIRING_RATE},
+            {"&Pattern Type", IDC_MSMS_PATTERN_FILE}, {"P&late Speed (Hz)", IDC_PLATE_SPEED}});
+    EXPECT_EQ(dlgtemplate::ItemWithId(t, IDC_MSMS_USE_TUNE_PAGE_CE)->text, "Use Tune Pa&ge Setting");
+    EXPECT_EQ(dlgtemplate::ItemWithId(t, IDC_USE_LOCK_MASS)->text, "Use Loc&k Mass");
+    EXPECT_TRUE(dlgtemplate::ItemWithId(t, IDC_MSMS_DATA_FORMAT)->style & CBS_SORT);
+    EXPECT_TRUE(dlgtemplate::ItemWithId(t, IDC_MSMS_SAMPLE_TIME)->style & ES_NUMBER);
+}
+
+TEST_F(MSMSDialogTest, Screenshot)
+{
+    dialog.SetLaserType(3);
+    dialog.SetLaserFiringRate(20);
+    dialog.SetEndTime(60);
+    dialog.SetUseLockMass(TRUE);
+    dialog.m_bUseTunePageCE = TRUE;
+    Run([&](CWnd& d, Automation& a) {
+        for (HWND child : a.Children(d.GetSafeHwnd())) EXPECT_TRUE(a.IsOnScreen(child)) << a.Id(child);
+        const std::filesystem::path dir = SurfaceDiff::OutputDirectory();
+        std::filesystem::create_directories(dir);
+        a.Screenshot(d.GetSafeHwnd(), (dir / "maldi-msms-scan.png").string().c_str());
+        EXPECT_TRUE(std::filesystem::exists(dir / "maldi-msms-scan.png"));
+        a.Click(d, IDCANCEL);
+    });
+}
