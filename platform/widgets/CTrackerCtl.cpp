@@ -33,6 +33,7 @@ struct TrackerState {
     POINT value{0, 0};
     std::deque<TrackerSpot> spots;
     bool dragging = false;
+    bool keyDown = false; // an arrow key went down here; its release ends the move
     bool focused = false;
 };
 
@@ -307,12 +308,18 @@ LRESULT handle(HWND hwnd, TrackerState& s, UINT message, WPARAM wParam, LPARAM l
         case VK_DOWN: --v.y; break;
         default: return ::DefWindowProc(hwnd, message, wParam, lParam);
         }
+        s.keyDown = true;
         if (moveTo(hwnd, s, v)) notifyChange(hwnd);
         return 0;
     }
     case WM_KEYUP:
         if (wParam == VK_LEFT || wParam == VK_RIGHT || wParam == VK_UP || wParam == VK_DOWN) {
-            notifyRelease(hwnd);
+            // Only the release of a key that went down here (one whose press was kept from the
+            // tracker releases nothing).
+            if (s.keyDown) {
+                s.keyDown = false;
+                notifyRelease(hwnd);
+            }
             return 0;
         }
         return ::DefWindowProc(hwnd, message, wParam, lParam);

@@ -22,7 +22,8 @@
 //       WM_COMMAND, code TRN_CHANGE (0x0400): the cross moved (a press moving it, each drag step that
 //                  changes it, an arrow key moving it one unit);
 //       WM_NOTIFY,  code TRN_RELEASE (0x0402): the operator let go (the button's release, the release
-//                  of an arrow key, or the mouse taken away mid-drag), wherever the cross is.
+//                  of an arrow key pressed on the tracker, or the mouse taken away mid-drag), wherever
+//                  the cross is. A key released without its press reaching the tracker notifies nothing.
 //   - A press anywhere in the field takes the mouse and moves the cross there.
 
 #include <vector>

@@ -237,6 +237,10 @@ TEST(CTrackerCtl, ArrowKeysMoveTheCrossOneUnitAndReleaseOnKeyUp)
                                                  {'r', 99, 1},
                                                  {'c', 99, 0},
                                                  {'r', 99, 0}}));
+    // A key whose press went elsewhere (an owner kept it) lets nothing go.
+    f.dialog.notes.clear();
+    ::SendMessage(f.tracker, WM_KEYUP, VK_LEFT, 0);
+    EXPECT_TRUE(f.dialog.notes.empty());
 }
 
 TEST(CTrackerCtl, ADisabledTrackerCannotBeDragged)
