@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <cstdlib>
+#include <filesystem>
 #include <memory>
 #include <string>
 #include <utility>
@@ -365,6 +366,34 @@ TEST(CrossAcquireControl, WithoutAPlateOrAHostTheCrossStillMovesAndMarks)
         EXPECT_FALSE(p.checked(IDI_FIRE_LASER));
         EXPECT_TRUE(p.host.calls.empty());
     }
+}
+
+// The operator's view mid-run, expanded, after a drag with the laser firing: the marks inside the
+// well circle, the cross where the laser is now.
+TEST(CrossAcquireControl, Screenshot)
+{
+    CrossPanel p;
+    p.dlg->InitialiseDialog(35.0);
+    p.dlg->DisplayWindow();
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_EXPAND_DIALOG));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
+    p.drag({{-40, 30}, {-20, 45}, {0, 50}, {20, 45}, {40, 30}, {50, 0}, {40, -30}, {20, -45}});
+    const char* root = std::getenv("MALDI_TEST_OUTPUT");
+    std::filesystem::path dir = root && *root ? std::filesystem::path(root) : std::filesystem::temp_directory_path();
+    std::filesystem::create_directories(dir);
+    p.session->Screenshot(p.hwnd, CString((dir / "crosshair-acquisition.png").string().c_str()));
+    EXPECT_TRUE(std::filesystem::exists(dir / "crosshair-acquisition.png"));
+
+    // A red mark where the laser fired, the black cross where it is now, bare ground between marks.
+    Surface tracker = p.session->Render(p.tracker);
+    const TrackerSpot first = p.spots().front();
+    POINT mark = CTrackerCtl::PointOf(p.tracker, first.x, first.y);
+    EXPECT_EQ(tracker.GetPixel(mark.x, mark.y), 0x0000FFu);
+    auto [x, y] = p.cross();
+    POINT cross = CTrackerCtl::PointOf(p.tracker, x, y);
+    EXPECT_EQ(tracker.GetPixel(cross.x - 6, cross.y), 0x000000u);
+    POINT centre = CTrackerCtl::PointOf(p.tracker, 10, 10);
+    EXPECT_EQ(tracker.GetPixel(centre.x, centre.y), static_cast<COLORREF>(::GetSysColor(COLOR_WINDOW)));
 }
 
 } // namespace
