@@ -197,8 +197,9 @@ TEST_F(SettingsDialogTest, Screenshots)
     std::filesystem::create_directories(dir);
     const std::pair<CDialog*, const char*> shots[] = {{&simple, "maldi-esi-settings.png"},
                                                       {&full, "maldi-settings.png"}};
-    for (const auto& [dialog, file] : shots) {
-        Run(*dialog, [&](CWnd& d, Automation& a) {
+    for (const auto& shot : shots) {
+        const char* file = shot.second;
+        Run(*shot.first, [&](CWnd& d, Automation& a) {
             for (HWND child : a.Children(d.GetSafeHwnd())) EXPECT_TRUE(a.IsOnScreen(child)) << a.Id(child);
             a.Screenshot(d.GetSafeHwnd(), (dir / file).string().c_str());
             a.Click(d, IDCANCEL);

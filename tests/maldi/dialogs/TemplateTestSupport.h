@@ -67,7 +67,9 @@ inline void ExpectGroups(const DialogTemplate& t, const std::map<const char*, st
 // Each label is directly followed by its control.
 inline void ExpectLabels(const DialogTemplate& t, const std::map<const char*, UINT>& labels)
 {
-    for (const auto& [label, id] : labels) {
+    for (const auto& entry : labels) {
+        const char* label = entry.first;
+        const UINT id = entry.second;
         auto at = std::find_if(t.items.begin(), t.items.end(), [&](const DialogItem& i) { return i.text == label; });
         ASSERT_NE(at, t.items.end()) << label;
         ASSERT_NE(at + 1, t.items.end()) << label;
