@@ -1,5 +1,8 @@
 #include "maldi/plate/CPatternEditorDlg.h"
 
+#include <algorithm>
+#include <cmath>
+#include <limits>
 #include <memory>
 
 #include "maldi/resources/MaldiResourceIds.h"
@@ -89,10 +92,14 @@ BOOL CPatternEditorDlg::OnInitDialog()
         UINT tooltip;
     };
     const IconButton buttons[] = {
-        {m_LaserButton, IDI_PATTERN_LASER, IDS_FIRE_LASER},   {m_SaveButton, IDI_PATTERN_SAVE, IDS_SAVE},
-        {m_ExitButton, IDI_PATTERN_EXIT, IDS_EXIT},           {m_NewButton, IDI_NEW, IDS_NEW},
-        {m_UndoButton, IDI_UNDO, IDS_UNDO},                   {m_LaserWidthButton, IDI_LASER_WIDTH, IDS_LASER_WIDTH},
-        {m_OkButton, IDI_OK, IDS_OK},                         {m_AllWidthsButton, IDI_ALL_LASER_WIDTHS, IDS_MODIFY_ALL_LASER_WIDTHS},
+        {m_LaserButton, IDI_PATTERN_LASER, IDS_FIRE_LASER},
+        {m_SaveButton, IDI_PATTERN_SAVE, IDS_SAVE},
+        {m_ExitButton, IDI_PATTERN_EXIT, IDS_EXIT},
+        {m_NewButton, IDI_NEW, IDS_NEW},
+        {m_UndoButton, IDI_UNDO, IDS_UNDO},
+        {m_LaserWidthButton, IDI_LASER_WIDTH, IDS_LASER_WIDTH},
+        {m_OkButton, IDI_OK, IDS_OK},
+        {m_AllWidthsButton, IDI_ALL_LASER_WIDTHS, IDS_MODIFY_ALL_LASER_WIDTHS},
     };
     for (const IconButton& b : buttons) {
         if (!b.button.m_hWnd && !b.button.SubclassDlgItem(b.id, this)) continue;
@@ -280,6 +287,13 @@ void CPatternEditorDlg::ScaleWellXYToPatternEditor(int* pixels, double well)
 {
     if (!pixels) return;
     const double scaled = static_cast<double>(m_PatternCtrl.GetScale()) * well;
-    // Well coordinates are bounded by the file reader; clamp anyway so no value overflows an int.
-    *pixels = scaled >= 2147483647.0 ? 2147483647 : scaled <= -2147483648.0 ? -2147483647 - 1 : static_cast<int>(scaled);
+    // The file reader bounds well coordinates; clamp anyway, since a conversion out of an int's
+    // range is undefined.
+    if (std::isnan(scaled)) {
+        *pixels = 0;
+        return;
+    }
+    constexpr double kMin = std::numeric_limits<int>::min();
+    constexpr double kMax = std::numeric_limits<int>::max();
+    *pixels = static_cast<int>(std::clamp(scaled, kMin, kMax));
 }

@@ -24,9 +24,18 @@ long CMaldiPatternCtrl::Invoke(long dispid, PatternDispatch::Kind kind, int argC
     return call.handled ? call.result : 0;
 }
 
-void CMaldiPatternCtrl::SetLaserState(BOOL on) { Invoke(LaserState, PatternDispatch::PropertySet, 1, on); }
-void CMaldiPatternCtrl::SetLaserWidth(short width) { Invoke(LaserWidth, PatternDispatch::PropertySet, 1, width); }
-BOOL CMaldiPatternCtrl::NewPattern() { return static_cast<BOOL>(Invoke(patterndispid::NewPattern, PatternDispatch::Method)); }
+void CMaldiPatternCtrl::SetLaserState(BOOL on)
+{
+    Invoke(LaserState, PatternDispatch::PropertySet, 1, on);
+}
+void CMaldiPatternCtrl::SetLaserWidth(short width)
+{
+    Invoke(LaserWidth, PatternDispatch::PropertySet, 1, width);
+}
+BOOL CMaldiPatternCtrl::NewPattern()
+{
+    return static_cast<BOOL>(Invoke(patterndispid::NewPattern, PatternDispatch::Method));
+}
 BOOL CMaldiPatternCtrl::Undo() { return static_cast<BOOL>(Invoke(patterndispid::Undo, PatternDispatch::Method)); }
 BOOL CMaldiPatternCtrl::IsPatternModified()
 {
@@ -36,8 +45,14 @@ BOOL CMaldiPatternCtrl::ResetModified()
 {
     return static_cast<BOOL>(Invoke(patterndispid::ResetModified, PatternDispatch::Method));
 }
-long CMaldiPatternCtrl::GetPointX(long index) { return Invoke(patterndispid::GetPointX, PatternDispatch::Method, 1, index); }
-long CMaldiPatternCtrl::GetPointY(long index) { return Invoke(patterndispid::GetPointY, PatternDispatch::Method, 1, index); }
+long CMaldiPatternCtrl::GetPointX(long index)
+{
+    return Invoke(patterndispid::GetPointX, PatternDispatch::Method, 1, index);
+}
+long CMaldiPatternCtrl::GetPointY(long index)
+{
+    return Invoke(patterndispid::GetPointY, PatternDispatch::Method, 1, index);
+}
 BOOL CMaldiPatternCtrl::GetPointLaserState(long index)
 {
     return static_cast<BOOL>(Invoke(patterndispid::GetPointLaserState, PatternDispatch::Method, 1, index));

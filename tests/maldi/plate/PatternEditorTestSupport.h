@@ -94,7 +94,10 @@ protected:
     {
         ::SendMessage(Control(dlg), PCM_ADDPOINT, 0, MAKELPARAM(static_cast<WORD>(x), static_cast<WORD>(y)));
     }
-    static void SetScale(HWND dlg, long scale) { Call(dlg, patterndispid::Scale, PatternDispatch::PropertySet, 1, scale); }
+    static void SetScale(HWND dlg, long scale)
+    {
+        Call(dlg, patterndispid::Scale, PatternDispatch::PropertySet, 1, scale);
+    }
     static std::vector<Point> Points(HWND dlg) { return PatternControl::FromHandle(Control(dlg))->Points(); }
     static bool Modified(HWND dlg) { return Call(dlg, patterndispid::IsPatternModified, PatternDispatch::Method) != 0; }
     static CString FileNameBox(Automation& a, HWND dlg) { return a.Text(dlg, static_cast<int>(IDC_PATTERN_FILE_NAME)); }

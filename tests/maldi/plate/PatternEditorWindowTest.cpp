@@ -4,11 +4,18 @@
 #include "tests/maldi/plate/PatternEditorTestSupport.h"
 
 #include <cstdlib>
+#include <string>
 
 #include "platform/framework/CComboBox.h"
 
 namespace patterned {
 namespace {
+
+std::string Describe(const CRect& r)
+{
+    return std::to_string(r.left) + "," + std::to_string(r.top) + "," + std::to_string(r.right) + "," +
+           std::to_string(r.bottom);
+}
 
 TEST_F(PatternEditorTest, OpensWithTheTemplatesLayoutIconsAndTooltips)
 {
@@ -48,9 +55,7 @@ TEST_F(PatternEditorTest, OpensWithTheTemplatesLayoutIconsAndTooltips)
             dialog.ScreenToClient(&actual);
             // A closed drop-down combo is as high as its edit field; 70 units is the dropped height.
             if (item.id == IDC_PATTERN_LASER_WIDTH) expected.bottom = actual.bottom;
-            EXPECT_EQ(actual, expected) << actual.left << "," << actual.top << "," << actual.right << "," << actual.bottom \
-                                        << " != " << expected.left << "," << expected.top << "," << expected.right << "," \
-                                        << expected.bottom;
+            EXPECT_EQ(actual, expected) << Describe(actual) << " != " << Describe(expected);
             if (!item.tooltip) continue;
             auto* button = dynamic_cast<CButtonST*>(CWnd::FromHandlePermanent(control));
             ASSERT_NE(button, nullptr) << "an icon button";
