@@ -243,15 +243,6 @@ TEST(CTrackerCtl, ArrowKeysMoveTheCrossOneUnitAndReleaseOnKeyUp)
     EXPECT_TRUE(f.dialog.notes.empty());
 }
 
-TEST(CTrackerCtl, ADisabledTrackerCannotBeDragged)
-{
-    Fixture f;
-    f.dialog.tracker.EnableWindow(FALSE);
-    f.drag({f.pointOf(50, 50), f.pointOf(60, 60)});
-    EXPECT_TRUE(f.dialog.notes.empty());
-    EXPECT_EQ(f.value().x, 0);
-}
-
 TEST(CTrackerCtl, PaintsTheCrossTheSpotsAndTheCircle)
 {
     Fixture f;
