@@ -45,13 +45,13 @@ CString FormatWithValue(const CString& format, int value)
             while (j < n && std::isdigit(static_cast<unsigned char>(f[j])))
                 precision = std::min(precision * 10 + (f[j++] - '0'), 100000);
         }
-        const size_t specEnd = j; // length modifiers are dropped: the value is an int
+        const size_t conversionEnd = j; // length modifiers are dropped: the value is an int
         while (j < n && std::strchr("hlLqjzt", f[j]) && f[j] != '\0') ++j;
         if (j < n && std::strchr("diuxXo", f[j]) && f[j] != '\0' && width <= kMaxFieldWidth &&
             precision <= kMaxFieldWidth) {
-            std::string spec = f.substr(i, specEnd - i) + f[j];
+            std::string conversion = f.substr(i, conversionEnd - i) + f[j];
             char buffer[2 * kMaxFieldWidth + 32];
-            int written = std::snprintf(buffer, sizeof buffer, spec.c_str(), value);
+            int written = std::snprintf(buffer, sizeof buffer, conversion.c_str(), value);
             if (written > 0) out.append(buffer, std::min<size_t>(static_cast<size_t>(written), sizeof buffer - 1));
             i = j + 1;
         } else {
