@@ -4,6 +4,7 @@
 
 #include "maldi/panels/CESIProbeControlDlg.h"
 #include "maldi/panels/CMaldiAcquireControlDlg.h"
+#include "maldi/panels/CMaldiCrossAcquireControlDlg.h"
 #include "maldi/panels/CMaldiProbeSwapControlDlg.h"
 #include "platform/framework/CWnd.h"
 #include "platform/platemodel/TargetPlate.h"
@@ -59,6 +60,13 @@ void SimHost::MovePlateToPosition(double x, double y)
 {
     RecordingAppInterface::MovePlateToPosition(x, y);
     note();
+    const SimPlateStage& stage = m_instrument.Stage();
+    if (stage.LaserOn()) {
+        char text[128];
+        std::snprintf(text, sizeof text, "laser fires at (%+.3f, %+.3f) mm from the centre of well %s", x, y,
+                      stage.WellName().c_str());
+        m_transcript.Add("host", text);
+    }
 }
 
 void SimHost::GoToLockMassWell(bool on, CString& well, int value)
@@ -220,6 +228,40 @@ CMaldiAcquireControlDlg* SimHost::OpenAcquisitionPanel()
     return panel;
 }
 
+CMaldiCrossAcquireControlDlg* SimHost::OpenCrosshairPanel()
+{
+    if (!m_cross) m_cross = std::make_unique<CMaldiCrossAcquireControlDlg>(this, &m_monitor);
+    CMaldiCrossAcquireControlDlg* panel = CrosshairPanel();
+    if (!Exists(panel)) {
+        PolarityDependentInstParam polarity{SimInstrument::kCollisionEnergy, SimInstrument::kCollisionEnergy};
+        panel->CreateUI(m_icon, polarity, "Collision Energy", "eV", "%.1f");
+        m_transcript.Add("host", "crosshair panel: CreateUI, Create");
+        if (!panel->Create()) return nullptr;
+    }
+    m_transcript.Add("host", "crosshair panel: DisplayWindow");
+    panel->DisplayWindow();
+    return panel;
+}
+
+bool SimHost::StartCrosshairAcquisition(double collisionEnergy)
+{
+    if (!Exists(m_cross.get())) return false;
+    char text[64];
+    std::snprintf(text, sizeof text, "InitialiseDialog(%.1f) -> crosshair panel", collisionEnergy);
+    m_transcript.Add("host", text);
+    CrosshairPanel()->InitialiseDialog(collisionEnergy);
+    CrosshairPanel()->DisplayWindow();
+    return true;
+}
+
+bool SimHost::EndCrosshairAcquisition()
+{
+    if (!Exists(m_cross.get())) return false;
+    m_transcript.Add("host", "StopAcquisition() -> crosshair panel");
+    CrosshairPanel()->StopAcquisition();
+    return true;
+}
+
 CMaldiProbeSwapControlDlg* SimHost::PrepareSourceSwap()
 {
     if (!m_swap) m_swap = std::make_unique<CMaldiProbeSwapControlDlg>(this, &m_instrument.Client());
@@ -268,6 +310,11 @@ CMaldiAcquireControlDlg* SimHost::AcquisitionPanel()
     return static_cast<CMaldiAcquireControlDlg*>(m_acquire.get());
 }
 
+CMaldiCrossAcquireControlDlg* SimHost::CrosshairPanel()
+{
+    return static_cast<CMaldiCrossAcquireControlDlg*>(m_cross.get());
+}
+
 CMaldiProbeSwapControlDlg* SimHost::SourceSwap()
 {
     return static_cast<CMaldiProbeSwapControlDlg*>(m_swap.get());
@@ -282,6 +329,7 @@ void SimHost::CloseWindows()
 {
     // The host destroys what it made; destroying a window object destroys its window.
     m_acquire.reset();
+    m_cross.reset();
     m_swap.reset();
     m_esi.reset();
 }

@@ -2,7 +2,8 @@
 // The simulated host application: what the instrument-control application does around the
 // library's tool windows. It records every call the library makes (RecordingAppInterface),
 // writes it to the transcript and obeys it:
-//   plate, laser and speed commands and the lock-mass well go to the plate stage; (2,14) answers,
+//   plate, laser and speed commands and the lock-mass well go to the plate stage; a position within
+//   the well (the crosshair panel's) is where the laser aims, reported while it fires; (2,14) answers,
 //   during a run, with the run's last progress; stop, pause and continue go to the acquisition run, and the
 //   end of a run (completed or stopped) ends the acquisition panel through StopAcquisition;
 //   SourceSwapComplete switches the host's source mode (and indexes the plate to A1 after a swap
@@ -28,6 +29,7 @@
 #include "tests/support/RecordingAppInterface.h"
 
 class CMaldiAcquireControlDlg;
+class CMaldiCrossAcquireControlDlg;
 class CMaldiProbeSwapControlDlg;
 class CESIProbeControlDlg;
 
@@ -61,22 +63,29 @@ public:
     // Each makes the window if the host has none, and starts it (DisplayWindow); null if the
     // window could not be created.
     CMaldiAcquireControlDlg* OpenAcquisitionPanel();
+    CMaldiCrossAcquireControlDlg* OpenCrosshairPanel();
     CMaldiProbeSwapControlDlg* OpenSourceSwap();
     // Makes the source swap window without starting a run, as the host does when it starts up:
     // the window's timer then reads the source temperature before the operator asks for a swap.
     CMaldiProbeSwapControlDlg* PrepareSourceSwap();
     CESIProbeControlDlg* OpenEsiProbe(int position, int stepSize);
     CMaldiAcquireControlDlg* AcquisitionPanel();
+    CMaldiCrossAcquireControlDlg* CrosshairPanel();
     CMaldiProbeSwapControlDlg* SourceSwap();
     CESIProbeControlDlg* EsiProbe();
     // The window's handle while the window exists (an ended tool window may stay, hidden), else null.
     HWND AcquisitionWindow() const { return handle(m_acquire.get()); }
+    HWND CrosshairWindow() const { return handle(m_cross.get()); }
     HWND SourceSwapWindow() const { return handle(m_swap.get()); }
     HWND EsiProbeWindow() const { return handle(m_esi.get()); }
     void CloseWindows();
 
     // Starts an acquisition run on the stage and prepares the panel for it (InitialiseDialog).
     bool StartAcquisition(std::vector<SimPlateStage::Spot> spots, unsigned acquireMs, double collisionEnergy);
+    // A crosshair run in the current well: the panel is prepared (InitialiseDialog) and later ended
+    // (StopAcquisition); false without a crosshair panel.
+    bool StartCrosshairAcquisition(double collisionEnergy);
+    bool EndCrosshairAcquisition();
 
     std::string SourceModeName() const;
     int SavedEsiPosition() const { return m_savedEsiPosition; }
@@ -96,6 +105,7 @@ private:
     CMaldiPlate m_plate;
     // Held as windows, so that this header needs none of the window classes.
     std::unique_ptr<CWnd> m_acquire;
+    std::unique_ptr<CWnd> m_cross;
     std::unique_ptr<CWnd> m_swap;
     std::unique_ptr<CWnd> m_esi;
     int m_savedEsiPosition = 2000;

@@ -3,13 +3,16 @@
 //   2. source-swap   MALDI to API with a hot source and the interlock override, and back
 //   3. esi-probe     ESI probe jog with an accelerating hold, save and exit
 //   4. acquisition   plate acquisition with a reference spot, pause / continue, stop
-//   5. The table
+//   5. crosshair     the laser steered inside a well: a drag with the laser firing leaves marks
+//   6. The table
 #include "sim/SimScenarios.h"
 
 #include <cstdio>
 #include <stdexcept>
 
 #include "maldi/boundary/CMaldiAppInterface.h"
+#include "platform/framework/WindowManager.h"
+#include "platform/widgets/CTrackerCtl.h"
 #include "sim/SimSession.h"
 
 
@@ -276,9 +279,93 @@ void AcquisitionScenario(SimSession& s)
     s.Wait(500);
 }
 
+// --- 5. crosshair -------------------------------------------------------------------------------------
+
+namespace crossids {
+constexpr int Laser = 14163;
+constexpr int Pause = 14170;
+constexpr int Expand = 14181;
+constexpr int LockMass = 14183;
+constexpr int Tracker = 14197;
+} // namespace crossids
+
+std::string CrossDescription(HWND tracker)
+{
+    POINT cross{};
+    ::SendMessage(tracker, TRKM_GETVALUE, 0, reinterpret_cast<LPARAM>(&cross));
+    auto marks = static_cast<int>(::SendMessage(tracker, TRKM_GETSPOTCOUNT));
+    char text[96];
+    std::snprintf(text, sizeof text, "cross at (%d, %d), %d laser mark%s", static_cast<int>(cross.x),
+                  static_cast<int>(cross.y), marks, marks == 1 ? "" : "s");
+    return text;
+}
+
+// The operator takes the cross and moves it through the points (tracker units), a step every
+// 200 ms, and lets go at the last.
+void DragCross(SimSession& s, HWND panel, const std::vector<POINT>& path, const std::string& what)
+{
+    HWND tracker = s.Ui().Find(panel, crossids::Tracker);
+    auto at = [tracker](POINT v) {
+        POINT p = CTrackerCtl::PointOf(tracker, v.x, v.y);
+        return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
+    };
+    s.Transcript().Add("oper", "drags the cross " + what);
+    WindowManager& wm = WindowManager::Get();
+    wm.PostInput(tracker, WM_LBUTTONDOWN, MK_LBUTTON, at(path.front()));
+    for (size_t i = 1; i + 1 < path.size(); ++i) {
+        s.Wait(200);
+        wm.PostInput(tracker, WM_MOUSEMOVE, MK_LBUTTON, at(path[i]));
+    }
+    s.Wait(200);
+    wm.PostInput(tracker, WM_LBUTTONUP, 0, at(path.back()));
+    s.Wait(200);
+}
+
+void CrosshairScenario(SimSession& s)
+{
+    s.Say("a plate with 2.8 mm wells is loaded; the host opens the crosshair acquisition panel");
+    s.Host().OpenCrosshairPanel();
+    HWND panel = s.Host().CrosshairWindow();
+    Expect(panel != nullptr, "the crosshair panel could not be created");
+    HWND tracker = s.Ui().Find(panel, crossids::Tracker);
+    s.Watch("cross", [&s, panel, tracker]() -> std::string {
+        Automation& ui = s.Ui();
+        if (!::IsWindow(panel) || !ui.IsVisible(panel)) return std::string();
+        return CrossDescription(tracker) + "; Laser " + ButtonState(ui.Find(panel, crossids::Laser)) + ", Pause " +
+               ButtonState(ui.Find(panel, crossids::Pause)) + ", Lock Mass " +
+               ButtonState(ui.Find(panel, crossids::LockMass));
+    });
+    s.Wait(1000);
+    s.Operator().Click(panel, crossids::Expand, "the expand button to see the collision energy");
+    Expect(s.Host().StartCrosshairAcquisition(35.0), "the crosshair run did not start");
+    s.Wait(1000);
+
+    s.Say("the operator fires the laser and sweeps it in an arc across the well");
+    s.Operator().Click(panel, crossids::Laser, "\"Fire Laser\"");
+    s.Wait(500);
+    DragCross(s, panel, {{-40, 30}, {-20, 45}, {0, 50}, {20, 45}, {40, 30}, {50, 0}, {40, -30}},
+              "in an arc over the top of the well");
+    s.Screenshot(panel, "laser-marks");
+
+    s.Say("laser off; the operator moves the cross back to the centre without firing");
+    s.Operator().Click(panel, crossids::Laser, "\"Fire Laser\" again to stop it");
+    DragCross(s, panel, {{20, -20}, {0, 0}}, "back to the centre");
+    s.Wait(500);
+
+    s.Say("the operator goes to the lock-mass well: the marks are cleared and the cross centred");
+    s.Operator().Click(panel, crossids::LockMass, "\"Lock Mass\"");
+    s.Wait(1000);
+    s.Screenshot(panel, "lock-mass");
+
+    s.Say("the host ends the run");
+    Expect(s.Host().EndCrosshairAcquisition(), "the crosshair run could not be ended");
+    Expect(s.WaitUntil([&] { return !s.Ui().IsVisible(panel); }, 3000), "the crosshair panel did not close");
+    s.Wait(500);
+}
+
 } // namespace
 
-// --- 5. The table -------------------------------------------------------------------------------------
+// --- 6. The table -------------------------------------------------------------------------------------
 
 const std::vector<SimScenario>& SimScenarios::All()
 {
@@ -287,6 +374,8 @@ const std::vector<SimScenario>& SimScenarios::All()
          &AcquisitionScenario},
         {"source-swap", "source swap MALDI to API (hot source, interlock override) and back", &SourceSwapScenario},
         {"esi-probe", "ESI probe jog with an accelerating hold, save, exit", &EsiProbeScenario},
+        {"crosshair", "the laser steered inside a well with the crosshair: marks while it fires, lock mass clears them",
+         &CrosshairScenario},
     };
     return all;
 }
