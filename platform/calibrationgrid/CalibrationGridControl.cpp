@@ -1,0 +1,141 @@
+#include "platform/calibrationgrid/CalibrationGridControl.h"
+
+#include <algorithm>
+
+#include "platform/framework/CRect.h"
+#include "platform/framework/CString.h"
+#include "platform/framework/CWnd.h"
+#include "platform/framework/gdi/CPaintDC.h"
+
+void CalibrationGridControl::Register()
+{
+    WNDCLASS wc;
+    if (::GetClassInfo(nullptr, kClassName, &wc)) return;
+    wc.lpfnWndProc = &CalibrationGridControl::WindowProc;
+    wc.lpszClassName = kClassName;
+    ::RegisterClass(&wc);
+}
+
+CalibrationGridControl* CalibrationGridControl::FromHandle(HWND hwnd)
+{
+    if (!hwnd || !::IsWindow(hwnd)) return nullptr;
+    char name[64] = {};
+    if (!::GetClassName(hwnd, name, sizeof name) || CString(name) != kClassName) return nullptr;
+    return reinterpret_cast<CalibrationGridControl*>(::GetWindowLongPtr(hwnd, GWLP_USERDATA));
+}
+
+LRESULT CALLBACK CalibrationGridControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
+{
+    auto* self = reinterpret_cast<CalibrationGridControl*>(::GetWindowLongPtr(hwnd, GWLP_USERDATA));
+    switch (message) {
+    case WM_NCCREATE:
+        ::SetWindowLongPtr(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new CalibrationGridControl(hwnd)));
+        break;
+    case WM_NCDESTROY:
+        ::SetWindowLongPtr(hwnd, GWLP_USERDATA, 0);
+        delete self;
+        break;
+    case CGM_DISPATCH:
+        if (self && lParam) self->Dispatch(*reinterpret_cast<CalibrationGridDispatch*>(lParam));
+        return 0;
+    case WM_ERASEBKGND:
+        return TRUE;
+    case WM_PAINT:
+        if (self) {
+            self->Paint();
+            return 0;
+        }
+        break;
+    default:
+        break;
+    }
+    return ::DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+void CalibrationGridControl::Dispatch(CalibrationGridDispatch& call)
+{
+    call.handled = false;
+    call.result = 0;
+    if (call.argCount != 1) return;
+    const long arg = call.arg;
+    bool taken = false;
+    switch (call.dispid) {
+    case griddispid::SetGridSize:
+        if (arg >= 0) {
+            m_size = static_cast<int>(std::min<long>(arg, kMaxGridSize));
+            m_hits.clear();
+            m_current = -1;
+            taken = true;
+        }
+        break;
+    case griddispid::SetHit:
+        if (OnGrid(arg)) {
+            m_hits.insert(arg);
+            taken = true;
+        }
+        break;
+    case griddispid::SetCurrentAim:
+        if (OnGrid(arg)) {
+            m_current = arg;
+            taken = true;
+        }
+        break;
+    default:
+        return;
+    }
+    call.handled = true;
+    call.result = taken ? TRUE : FALSE;
+    if (taken) ::InvalidateRect(m_hwnd, nullptr, FALSE);
+}
+
+RECT CalibrationGridControl::CellRect(long aim) const
+{
+    RECT cell{0, 0, 0, 0};
+    if (!OnGrid(aim)) return cell;
+    RECT client;
+    ::GetClientRect(m_hwnd, &client);
+    const int side = std::min(client.right, client.bottom);
+    const int left = (client.right - side) / 2;
+    const int top = (client.bottom - side) / 2;
+    const int row = static_cast<int>(aim / m_size);
+    const int column = static_cast<int>(aim % m_size);
+    // Cell edges by proportion, so that the cells fill the square exactly.
+    cell.left = left + column * side / m_size;
+    cell.right = left + (column + 1) * side / m_size;
+    cell.top = top + row * side / m_size;
+    cell.bottom = top + (row + 1) * side / m_size;
+    return cell;
+}
+
+void CalibrationGridControl::Paint()
+{
+    CPaintDC dc(CWnd::FromHandle(m_hwnd));
+    CRect client;
+    ::GetClientRect(m_hwnd, &client);
+    dc.FillSolidRect(&client, RGB(255, 255, 255));
+    if (m_size <= 0) return;
+
+    for (long aim : m_hits) {
+        const RECT r = CellRect(aim);
+        dc.FillSolidRect(&r, kHitColour);
+    }
+    const RECT first = CellRect(0);
+    const RECT last = CellRect(static_cast<long>(m_size) * m_size - 1);
+    for (int i = 0; i <= m_size; ++i) {
+        // Vertical and horizontal lines at the cell edges (the last one on the square's far edge).
+        const RECT cell = CellRect(std::min(i, m_size - 1));
+        const int x = i < m_size ? cell.left : last.right - 1;
+        const RECT rowCell = CellRect(static_cast<long>(std::min(i, m_size - 1)) * m_size);
+        const int y = i < m_size ? rowCell.top : last.bottom - 1;
+        dc.FillSolidRect(x, first.top, 1, last.bottom - first.top, kLineColour);
+        dc.FillSolidRect(first.left, y, last.right - first.left, 1, kLineColour);
+    }
+    if (m_current >= 0) {
+        const RECT r = CellRect(m_current);
+        const int width = std::max(1, std::min<int>(2, (r.right - r.left) / 4));
+        dc.FillSolidRect(r.left, r.top, r.right - r.left, width, kCurrentColour);
+        dc.FillSolidRect(r.left, r.bottom - width, r.right - r.left, width, kCurrentColour);
+        dc.FillSolidRect(r.left, r.top, width, r.bottom - r.top, kCurrentColour);
+        dc.FillSolidRect(r.right - width, r.top, width, r.bottom - r.top, kCurrentColour);
+    }
+}
