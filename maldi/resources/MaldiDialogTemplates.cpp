@@ -152,6 +152,49 @@ DialogTemplate esiProbeControl()
         }};
 }
 
+// "Spatial Calibration": the two hole grids in frames side by side; the "Calibration Settings"
+// group (the three search settings, the check box, Start and Close in a frame, the status row with
+// the expand button); below it the two hit lists, the part that contracting folds away (185
+// pixels). An overlapped window, shown only by DisplayWindow. The grids' window class is the
+// calibration grid library's (CalibrationGridControl::kClassName).
+DialogTemplate plateCalibration()
+{
+    constexpr DWORD child = WS_CHILD | WS_VISIBLE;
+    constexpr DWORD frame = child | SS_ETCHEDFRAME;
+    constexpr DWORD label = child | SS_LEFT;
+    constexpr DWORD edit = child | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+    constexpr DWORD hitList = child | WS_BORDER | WS_VSCROLL | WS_TABSTOP | ES_MULTILINE | ES_READONLY | ES_AUTOVSCROLL;
+    constexpr DWORD push = child | WS_TABSTOP | BS_PUSHBUTTON;
+    return DialogTemplate{
+        IDD_PLATE_CALIBRATION, "Spatial Calibration", DS_SETFONT | WS_OVERLAPPED | WS_CAPTION | WS_SYSMENU, 0, 0, 0,
+        345, 375, "MS Sans Serif", 8,
+        {
+            {IDC_STATIC, "Static", "Hits on Calibration Hole 1 (Top Left)", label, 0, 29, 8, 113, 8},
+            {IDC_STATIC, "Static", "Hit on Calibration Hole 2 (Bottom Right)", label, 0, 194, 8, 124, 8},
+            {IDC_STATIC, "Static", "", frame, 0, 6, 16, 163, 112},
+            {IDC_STATIC, "Static", "", frame, 0, 175, 16, 163, 112},
+            {static_cast<int>(IDC_CALIBRATION_HOLE1_GRID), "MaldiCalibrationGrid", "", child, 0, 8, 22, 158, 103},
+            {static_cast<int>(IDC_CALIBRATION_HOLE2_GRID), "MaldiCalibrationGrid", "", child, 0, 177, 22, 158, 103},
+            {IDC_STATIC, "Button", "Calibration Settings", child | BS_GROUPBOX, 0, 6, 132, 332, 121},
+            {IDC_STATIC, "Static", "Search Step (mm)", label, 0, 15, 155, 72, 8},
+            {static_cast<int>(IDC_CALIBRATION_SEARCH_STEP), "Edit", "", edit, 0, 91, 152, 40, 14},
+            {IDC_STATIC, "Static", "Delay per Row (ms)", label, 0, 15, 173, 72, 8},
+            {static_cast<int>(IDC_CALIBRATION_ROW_DELAY), "Edit", "", edit, 0, 91, 170, 40, 14},
+            {IDC_STATIC, "Static", "Search Window\n( row x cols)", label, 0, 15, 187, 72, 16},
+            {static_cast<int>(IDC_CALIBRATION_SEARCH_WINDOW), "Edit", "", edit | ES_NUMBER, 0, 91, 188, 40, 14},
+            {static_cast<int>(IDC_CALIBRATION_USE_INITIAL), "Button", "Use Calibration Initial Conditions",
+             child | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 91, 211, 128, 10},
+            {IDC_STATIC, "Static", "", frame, 0, 186, 156, 123, 34},
+            {static_cast<int>(IDC_CALIBRATION_START), "Button", "&Start", push, 0, 196, 168, 50, 14},
+            {IDCANCEL, "Button", "&Close", push, 0, 250, 168, 50, 14},
+            {IDC_STATIC, "Static", "Status:", label, 0, 15, 233, 23, 8},
+            {static_cast<int>(IDC_CALIBRATION_STATUS), "Static", "Ready", label | WS_BORDER, 0, 40, 232, 271, 12},
+            {static_cast<int>(IDI_EXPAND_DIALOG), "Button", "", kIconButton, 0, 317, 231, 12, 14},
+            {static_cast<int>(IDC_CALIBRATION_HOLE1_LIST), "Edit", "", hitList, 0, 6, 267, 165, 101},
+            {static_cast<int>(IDC_CALIBRATION_HOLE2_LIST), "Edit", "", hitList, 0, 173, 267, 165, 101},
+        }};
+}
+
 // --- 2. Scan function and settings dialogs ----------------------------------------------------------
 
 // "Maldi MS": the mass range and scan duration side by side, the acquisition time beside the
@@ -476,7 +519,7 @@ DialogTemplate probeSpatial()
 
 std::vector<DialogTemplate> MaldiDialogTemplates::Templates()
 {
-    return {acquireControl(), crossAcquireControl(), probeSwapControl(), esiProbeControl(), maldiMSScan(),
-            maldiMSMSScan(), maldiESISettings(), maldiSettings(), patternEditor(),
+    return {acquireControl(), crossAcquireControl(), probeSwapControl(), esiProbeControl(), plateCalibration(),
+            maldiMSScan(), maldiMSMSScan(), maldiESISettings(), maldiSettings(), patternEditor(),
             probeGeometry(), probeSpatial()};
 }

@@ -115,6 +115,18 @@ constexpr UINT IDC_SPEED_TEXT = 37318;          // the selected plate speed
 constexpr UINT IDC_TRACKER = 14197;             // crosshair tracker: the laser's position in the well
 constexpr UINT IDC_CROSS_COLLISION_ENERGY = 43065; // instrument edit box "CE"
 
+// --- plate spatial calibration window controls -------------------------------------------------------
+constexpr UINT IDC_CALIBRATION_HOLE1_GRID = 37321;    // calibration grid of hole 1 (top left)
+constexpr UINT IDC_CALIBRATION_HOLE2_GRID = 37320;    // calibration grid of hole 2 (bottom right)
+constexpr UINT IDC_CALIBRATION_HOLE1_LIST = 37322;    // hit list of hole 1
+constexpr UINT IDC_CALIBRATION_HOLE2_LIST = 37323;    // hit list of hole 2
+constexpr UINT IDC_CALIBRATION_SEARCH_STEP = 37330;   // "Search Step (mm)"
+constexpr UINT IDC_CALIBRATION_ROW_DELAY = 37331;     // "Delay per Row (ms)"
+constexpr UINT IDC_CALIBRATION_SEARCH_WINDOW = 14122; // "Search Window ( row x cols)"
+constexpr UINT IDC_CALIBRATION_USE_INITIAL = 14141;   // "Use Calibration Initial Conditions"
+constexpr UINT IDC_CALIBRATION_START = 43062;         // "&Start" / "&Abort"
+constexpr UINT IDC_CALIBRATION_STATUS = 43063;        // status text
+
 // --- MS scan function dialog "Maldi MS Scan" (a named template) ----------------------------------
 constexpr LPCTSTR IDD_MALDI_MS_SCAN = "Maldi MS Scan";
 constexpr UINT IDC_MS_START_MASS = 43011;
