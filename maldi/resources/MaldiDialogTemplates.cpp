@@ -13,6 +13,11 @@
 //      14186 "Maldi Settings"       CMaldiESISettingsDialog
 //      14187 "Maldi Settings"       CMaldiSettingsDialog
 //   3. Experiment sheet pages
+//      "Survey"                     CMaldiSurveyPage
+//      "MS to MSMS "                CMaldiSurveyMSToMSMSPage
+//      "MSMS Switch"                CMaldiSurveyMSMSToMSPage
+//      "MSMS Template"              CMaldiSurveyTemplatePage
+//      "Laser"                      CMaldiSurveyLaserPage
 //   4. Plate tools
 //      14196 "PatternEditor"        CPatternEditorDlg
 //      10146 "Plate Geometry"       CProbeGeometryView (page of CMaldiProbeSheet)
@@ -388,6 +393,147 @@ DialogTemplate maldiSettings()
 
 // --- 3. Experiment sheet pages ------------------------------------------------------------------------
 
+// Survey sheet pages: groups in two columns, a label at the group's left and its field 64 units in.
+namespace survey {
+
+constexpr DWORD kPageStyle = DS_SETFONT | WS_CHILD | WS_CAPTION;
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kGroup = kChild | BS_GROUPBOX;
+constexpr DWORD kLabel = kChild | SS_LEFT;
+constexpr DWORD kEdit = kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kDigits = kEdit | ES_NUMBER;
+constexpr DWORD kList = kChild | WS_VSCROLL | WS_TABSTOP | CBS_DROPDOWNLIST;
+constexpr DWORD kCheck = kChild | WS_TABSTOP | BS_AUTOCHECKBOX;
+constexpr DWORD kRadio = kChild | WS_TABSTOP | BS_AUTORADIOBUTTON;
+constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
+
+// A labelled field on row y of a group starting at x.
+void field(std::vector<DialogItem>& c, int x, int y, LPCTSTR label, UINT id, LPCTSTR cls, DWORD style,
+           int height = 14)
+{
+    auto du = [](int v) { return static_cast<short>(v); };
+    c.push_back({IDC_STATIC, "Static", label, kLabel, 0, du(x + 8), du(y + 2), 60, 8});
+    c.push_back({static_cast<int>(id), cls, "", style, 0, du(x + 72), du(y), 50, du(height)});
+}
+
+} // namespace survey
+
+// "Survey": mass range | scan duration, peak monitor | peak switch, acquisition time | method.
+DialogTemplate surveyPage()
+{
+    using namespace survey;
+    std::vector<DialogItem> c;
+    c.push_back({IDC_STATIC, "Button", "Mass Range (m/z)", kGroup, 0, 7, 7, 130, 50});
+    field(c, 7, 20, "&Start", IDC_SV_START_MASS, "Edit", kEdit | WS_GROUP);
+    field(c, 7, 38, "En&d", IDC_SV_END_MASS, "Edit", kEdit);
+    c.push_back({IDC_STATIC, "Button", "Scan Duration (secs)", kGroup, 0, 143, 7, 130, 50});
+    field(c, 143, 20, "Sca&n Time", IDC_SV_SCAN_TIME, "Edit", kEdit);
+    field(c, 143, 38, "Inter-Scan Dela&y", IDC_SV_INTER_SCAN_DELAY, "Edit", kEdit);
+    c.push_back({IDC_STATIC, "Button", "Peak Monitor Mass Range (m/z)", kGroup, 0, 7, 61, 130, 68});
+    field(c, 7, 74, "S&tart", IDC_SV_MONITOR_START, "Edit", kEdit);
+    field(c, 7, 92, "&End", IDC_SV_MONITOR_END, "Edit", kEdit);
+    field(c, 7, 110, "Threshold (counts)", IDC_SV_MONITOR_THRESHOLD, "Edit", kEdit);
+    c.push_back({IDC_STATIC, "Button", "Peak Switch Mass Range (m/z)", kGroup, 0, 143, 61, 130, 68});
+    field(c, 143, 74, "Start", IDC_SV_SWITCH_START, "Edit", kEdit);
+    field(c, 143, 92, "End", IDC_SV_SWITCH_END, "Edit", kEdit);
+    field(c, 143, 110, "Threshold (counts)", IDC_SV_SWITCH_THRESHOLD, "Edit", kEdit);
+    c.push_back({IDC_STATIC, "Button", "Acquisition Time (secs)", kGroup, 0, 7, 133, 130, 86});
+    c.push_back({static_cast<int>(IDC_USE_LOCK_MASS), "Button", "Use Loc&k Mass", kCheck, 0, 15, 147, 80, 10});
+    field(c, 7, 163, "&Lock Mass Time", IDC_LOCK_MASS_TIME, "Edit", kDigits);
+    field(c, 7, 181, "&Sample Time", IDC_SV_SAMPLE_TIME, "Edit", kDigits);
+    field(c, 7, 199, "&Total Time", IDC_SV_TOTAL_TIME, "Edit", kEdit | WS_DISABLED);
+    c.push_back({IDC_STATIC, "Button", "Method", kGroup, 0, 143, 133, 130, 50});
+    field(c, 143, 146, "Ioni&zation Mode", IDC_SV_ION_MODE, "ComboBox", kList, 50);
+    field(c, 143, 164, "D&ata", IDC_SV_DATA_FORMAT, "ComboBox", kList | CBS_SORT, 60);
+    return DialogTemplate{IDD_SURVEY_PAGE, "Survey", kPageStyle, 0, 0, 0, 280, 226, "MS Sans Serif", 8, c};
+}
+
+// "MS to MSMS ": one group of switch criteria, the precursor selection below it.
+DialogTemplate surveyMSToMSMSPage()
+{
+    using namespace survey;
+    std::vector<DialogItem> c;
+    c.push_back({IDC_STATIC, "Button", "MS to MSMS Switch Criteria", kGroup, 0, 7, 7, 266, 86});
+    c.push_back({IDC_STATIC, "Static", "TIC Sum Threshold (counts)", kLabel, 0, 15, 22, 120, 8});
+    c.push_back({static_cast<int>(IDC_SV_TIC_SUM_THRESHOLD), "Edit", "", kEdit | WS_GROUP, 0, 143, 20, 60, 14});
+    c.push_back({IDC_STATIC, "Static", "MSMS Functions (1-8)", kLabel, 0, 15, 40, 120, 8});
+    c.push_back({static_cast<int>(IDC_SV_MSMS_FUNCTIONS), "Edit", "", kEdit | WS_DISABLED, 0, 143, 38, 60, 14});
+    c.push_back({IDC_STATIC, "Static", "Peaks to Switch on", kLabel, 0, 15, 58, 120, 8});
+    c.push_back({static_cast<int>(IDC_SV_PEAKS_TO_SWITCH_ON), "Edit", "", kEdit, 0, 143, 56, 60, 14});
+    c.push_back({IDC_STATIC, "Static", "Retention Time Window (s)", kLabel, 0, 15, 76, 120, 8});
+    c.push_back({static_cast<int>(IDC_SV_RETENTION_WINDOW), "Edit", "", kEdit, 0, 143, 74, 60, 14});
+    c.push_back({IDC_STATIC, "Button", "Precursor Selection", kGroup, 0, 7, 99, 266, 60});
+    c.push_back({static_cast<int>(IDC_SV_EVERYTHING), "Button", "Everything", kRadio | WS_GROUP, 0, 15, 113, 200,
+                 10});
+    c.push_back({static_cast<int>(IDC_SV_INCLUDED_ONLY), "Button", "Included Masses only", kRadio, 0, 15, 127, 200,
+                 10});
+    c.push_back({static_cast<int>(IDC_SV_INCLUDED_PRIORITY), "Button", "Included Masses take Priority", kRadio, 0, 15,
+                 141, 200, 10});
+    return DialogTemplate{IDD_SURVEY_MS_TO_MSMS_PAGE, "MS to MSMS ", kPageStyle, 0, 0, 0, 280, 226, "MS Sans Serif",
+                          8, c};
+}
+
+// "MSMS Switch": the threshold, then two ways back, each radio with its value beside it.
+DialogTemplate surveyMSMSToMSPage()
+{
+    using namespace survey;
+    std::vector<DialogItem> c;
+    c.push_back({IDC_STATIC, "Button", "MSMS Switch Criteria", kGroup, 0, 7, 7, 266, 76});
+    c.push_back({IDC_STATIC, "Static", "Intensity rising above Threshold (counts)", kLabel, 0, 15, 22, 150, 8});
+    c.push_back({static_cast<int>(IDC_SV_INTENSITY_THRESHOLD), "Edit", "", kEdit | WS_GROUP, 0, 185, 20, 60, 14});
+    c.push_back({static_cast<int>(IDC_SV_USE_MONITOR_WINDOW), "Button", "Monitor Window (% Less the Parent)",
+                 kRadio | WS_GROUP, 0, 15, 42, 160, 10});
+    c.push_back({static_cast<int>(IDC_SV_MONITOR_WINDOW), "Edit", "", kEdit, 0, 185, 40, 60, 14});
+    c.push_back({static_cast<int>(IDC_SV_AFTER_TIME), "Button", "After Time (sec)", kRadio, 0, 15, 62, 160, 10});
+    c.push_back({static_cast<int>(IDC_SV_SWITCH_BACK_TIME), "Edit", "", kEdit, 0, 185, 60, 60, 14});
+    return DialogTemplate{IDD_SURVEY_MSMS_TO_MS_PAGE, "MSMS Switch", kPageStyle, 0, 0, 0, 280, 226, "MS Sans Serif",
+                          8, c};
+}
+
+// "MSMS Template": the parameter file across the top, then mass range | scan duration, and the
+// collision energy below.
+DialogTemplate surveyTemplatePage()
+{
+    using namespace survey;
+    std::vector<DialogItem> c;
+    c.push_back({IDC_STATIC, "Button", "Instrument Parameter File", kGroup, 0, 7, 7, 266, 32});
+    c.push_back({static_cast<int>(IDC_SV_USE_OWN_FILE), "Button", "File", kCheck | WS_GROUP, 0, 15, 21, 30, 10});
+    c.push_back({static_cast<int>(IDC_SV_PARAMETER_FILE), "Edit", "", kEdit, 0, 49, 19, 170, 14});
+    c.push_back({static_cast<int>(IDC_SV_PARAMETER_BROWSE), "Button", "&Browse", kButton, 0, 223, 19, 42, 14});
+    c.push_back({IDC_STATIC, "Button", "Acquisition Mass Range (m/z)", kGroup, 0, 7, 45, 130, 50});
+    field(c, 7, 58, "&Start Mass", IDC_SV_TEMPLATE_START_MASS, "Edit", kEdit);
+    field(c, 7, 76, "Set Mass Offset", IDC_SV_SET_MASS_OFFSET, "Edit", kEdit);
+    c.push_back({IDC_STATIC, "Button", "Scan Duration (secs)", kGroup, 0, 143, 45, 130, 50});
+    field(c, 143, 58, "Sca&n Time", IDC_SV_TEMPLATE_SCAN_TIME, "Edit", kEdit);
+    field(c, 143, 76, "Inter-Scan Dela&y", IDC_SV_TEMPLATE_INTER_SCAN_DELAY, "Edit", kEdit);
+    c.push_back({IDC_STATIC, "Button", "Collision Energy", kGroup, 0, 7, 101, 130, 50});
+    c.push_back({static_cast<int>(IDC_SV_USE_TUNE_PAGE_CE), "Button", "Use Tune Page", kCheck, 0, 15, 115, 80, 10});
+    field(c, 7, 131, "Collision Energy (V)", IDC_SV_COLLISION_ENERGY, "Edit", kEdit);
+    return DialogTemplate{IDD_SURVEY_TEMPLATE_PAGE, "MSMS Template", kPageStyle, 0, 0, 0, 280, 226, "MS Sans Serif",
+                          8, c};
+}
+
+// "Laser": probe motion | laser, then the centroid parameters.
+DialogTemplate surveyLaserPage()
+{
+    using namespace survey;
+    std::vector<DialogItem> c;
+    c.push_back({IDC_STATIC, "Button", "Probe Motion", kGroup, 0, 7, 7, 130, 50});
+    c.push_back({IDC_STATIC, "Static", "Pattern Type", kLabel, 0, 15, 22, 50, 8});
+    c.push_back({static_cast<int>(IDC_SV_PATTERN_FILE), "Edit", "", kEdit | WS_GROUP, 0, 63, 20, 50, 14});
+    c.push_back({static_cast<int>(IDC_SV_PATTERN_BROWSE), "Button", "...", kButton, 0, 115, 20, 14, 14});
+    field(c, 7, 38, "Plate Speed (Hz)", IDC_PLATE_SPEED, "ComboBox", kList, 110);
+    c.push_back({IDC_STATIC, "Button", "Laser", kGroup, 0, 143, 7, 130, 50});
+    field(c, 143, 20, "Firing Rate (Hz)", IDC_LASER_FIRING_RATE, "ComboBox", kList, 90);
+    c.push_back({IDC_STATIC, "Button", "Centroid Parameters", kGroup, 0, 7, 61, 130, 104});
+    field(c, 7, 74, "1st Diff Width", IDC_SV_FIRST_DIFF_WIDTH, "Edit", kEdit);
+    field(c, 7, 92, "2nd Diff Width", IDC_SV_SECOND_DIFF_WIDTH, "Edit", kEdit);
+    field(c, 7, 110, "Minimum Points in Peak", IDC_SV_MIN_POINTS, "Edit", kEdit);
+    field(c, 7, 128, "Minimum Peak Height", IDC_SV_MIN_HEIGHT, "Edit", kEdit);
+    c.push_back({static_cast<int>(IDC_SV_USE_PEAK_AREA), "Button", "Use Peak Area", kCheck, 0, 15, 148, 80, 10});
+    return DialogTemplate{IDD_SURVEY_LASER_PAGE, "Laser", kPageStyle, 0, 0, 0, 280, 226, "MS Sans Serif", 8, c};
+}
+
 // --- 4. Plate tools -----------------------------------------------------------------------------------
 
 // "PatternEditor": the file row on top, the drawing area on the left; on the right the laser width
@@ -521,5 +667,6 @@ std::vector<DialogTemplate> MaldiDialogTemplates::Templates()
 {
     return {acquireControl(), crossAcquireControl(), probeSwapControl(), esiProbeControl(), plateCalibration(),
             maldiMSScan(), maldiMSMSScan(), maldiESISettings(), maldiSettings(), patternEditor(),
-            probeGeometry(), probeSpatial()};
+            probeGeometry(), probeSpatial(), surveyPage(), surveyMSToMSMSPage(), surveyMSMSToMSPage(),
+            surveyTemplatePage(), surveyLaserPage()};
 }
