@@ -56,5 +56,8 @@ BOOL CMaldiSurveyLaserPage::OnSetActive()
 
 void CMaldiSurveyLaserPage::OnBrowseBtn()
 {
+    // Read first: writing the chosen name back writes every field, and what the operator typed
+    // since the page was last read must not be lost.
+    if (!UpdateData(TRUE)) return;
     if (MaldiPatternFile::Browse(this, m_strLaserPatternFilename)) UpdateData(FALSE);
 }

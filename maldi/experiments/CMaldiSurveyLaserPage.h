@@ -7,6 +7,9 @@
 // A firing rate or plate speed that is not in its list selects the first item; the member follows
 // when the page is next read (leaving it, OK).
 //
+// "..." reads the page first (a field that does not read stops it after the framework's prompt),
+// then browses, so that writing the chosen name back loses nothing typed.
+//
 // On the MALDI/ESI instrument model the pattern is fixed: SetLaserPatternFilename is ignored and
 // the pattern edit and "..." are disabled.
 

@@ -29,6 +29,8 @@ void CQuadMSMSTemplatePage::DoDataExchange(CDataExchange* dx)
 
 void CQuadMSMSTemplatePage::OnPbBrowse()
 {
+    // Read first: the members are written back with the chosen name.
+    if (!UpdateData(TRUE)) return;
     CFileDialogS dialog(TRUE, nullptr, nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, kFilter, this, ".");
     if (dialog.DoModal() != IDOK) return;
     m_strInstParamFile = dialog.GetPathName();

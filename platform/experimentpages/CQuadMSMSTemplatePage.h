@@ -5,7 +5,8 @@
 // the template and are carried unchanged for the sheet (the page shows none of them).
 //
 // OnPbBrowse (mapped to IDC_TEMPLATE_BROWSE) lets the operator choose the parameter file: an Open
-// dialog of the audited file library with kFilter, initial folder "."; on OK the full path becomes
+// dialog of the audited file library with kFilter, initial folder ".", after the controls have been
+// read (a field that does not read stops it after the framework's prompt); on OK the full path becomes
 // the file name and the members are written to the controls; Cancel changes nothing.
 //
 // Defaults: start mass 50 m/z, scan time 1.0 s, inter-scan delay 0.1 s, collision energy 30 V,
