@@ -1,0 +1,218 @@
+// The experiment-page library as instrument sheets use it: the base sheet's record transfers and
+// page slots, the list pages, the virtual "After Time" handler and the template page's browse.
+
+#include <gtest/gtest.h>
+
+#include "platform/experimentpages/CQuadFSPropertySheet.h"
+#include "platform/experimentpages/QuadFSControlIds.h"
+#include "platform/experimentpages/QuadFSResources.h"
+#include "platform/framework/AutomationSession.h"
+#include "platform/framework/CommCtrl.h"
+#include "platform/framework/ResourceRegistrar.h"
+#include "platform/framework/WinUser.h"
+
+using namespace quadfs;
+
+namespace {
+
+constexpr UINT IDD_TEST_SWITCH = 900;
+constexpr UINT IDD_TEST_TEMPLATE = 901;
+
+// Pages of an instrument sheet on test templates that keep the library's control ids.
+DialogTemplate pageTemplate(UINT id, LPCTSTR caption, std::vector<DialogItem> items)
+{
+    return DialogTemplate{id, caption, DS_SETFONT | WS_CHILD | WS_CAPTION, 0, 0, 0, 200, 120, "MS Sans Serif", 8,
+                          std::move(items)};
+}
+
+constexpr DWORD kEdit = WS_CHILD | WS_VISIBLE | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+
+class SwitchPage : public CQuadMSMSToMSPage {
+public:
+    SwitchPage() : CQuadMSMSToMSPage(IDD_TEST_SWITCH) {}
+    int afterTimeCalls = 0;
+
+protected:
+    void OnAfterTime() override
+    {
+        ++afterTimeCalls;
+        CQuadMSMSToMSPage::OnAfterTime();
+    }
+};
+
+class TemplatePage : public CQuadMSMSTemplatePage {
+public:
+    TemplatePage() : CQuadMSMSTemplatePage(IDD_TEST_TEMPLATE) {}
+};
+
+class TestSheet : public CQuadFSPropertySheet {
+public:
+    TestSheet() : CQuadFSPropertySheet("Experiment") {}
+    void SetUpPages() override
+    {
+        InitialiseFunctionSwitchInfo();
+        m_pMSMSToMSPage = new SwitchPage;
+        m_pTemplatePage = new TemplatePage;
+        m_pMSToMSMSPage = new CQuadMSToMSMSPage(IDD_TEST_SWITCH);
+        m_pIncludePage = new CQuadFSIncludePage(QuadFSResources::IDD_INCLUDE_PAGE, QuadFSResources::IDS_INCLUDE_CAPTION);
+        m_pCollisionEnergyPage = new CQuadCollisionEnergyPage;
+        AddPage(m_pMSMSToMSPage);
+        AddPage(m_pTemplatePage);
+        AddPage(m_pIncludePage);
+        AddPage(m_pCollisionEnergyPage);
+    }
+    SwitchPage& Switch() { return *static_cast<SwitchPage*>(m_pMSMSToMSPage); }
+    CQuadMSMSTemplatePage& Template() { return *m_pTemplatePage; }
+    CQuadFSIncludePage& Include() { return *m_pIncludePage; }
+};
+
+class ExperimentPagesTest : public ::testing::Test {
+protected:
+    ExperimentPagesTest()
+        : module("test pages",
+                 {pageTemplate(IDD_TEST_SWITCH, "Switch",
+                               {{IDC_INTENSITY_THRESHOLD, "Edit", "", kEdit, 0, 7, 7, 60, 14},
+                                {IDC_AFTER_TIME, "Button", "After Time (sec)",
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON, 0, 7, 27, 80, 10},
+                                {IDC_SWITCH_BACK_TIME, "Edit", "", kEdit, 0, 90, 25, 60, 14}}),
+                  pageTemplate(IDD_TEST_TEMPLATE, "Template",
+                               {{IDC_TEMPLATE_PARAMETER_FILE, "Edit", "", kEdit, 0, 7, 7, 120, 14},
+                                {IDC_TEMPLATE_BROWSE, "Button", "&Browse",
+                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 130, 7, 40, 14},
+                                {IDC_TEMPLATE_COLLISION_ENERGY, "Edit", "", kEdit, 0, 7, 27, 60, 14}})},
+                 {}, {}),
+          registrar(module)
+    {
+    }
+
+    INT_PTR Run(int first, Automation::ModalScript script)
+    {
+        sheet.SetActivePage(first);
+        automation->OnNextModal(std::move(script), "Experiment");
+        return sheet.DoModal();
+    }
+
+    AutomationSession automation;
+    ResourceModule module;
+    ResourceRegistrar registrar;
+    TestSheet sheet;
+};
+
+} // namespace
+
+TEST_F(ExperimentPagesTest, TransfersRefuseWithoutPageOrRecordAndMoveOnlyTheLibraryFields)
+{
+    MStoMSMSInfo toMsms;
+    MSMStoMSInfo toMs;
+    MSMSTemplateInfo templ;
+    CString a, b;
+    EXPECT_EQ(sheet.SetupMSToMSMSPage(&toMsms), 0);
+    EXPECT_EQ(sheet.GetMSMSToMSPage(&toMs), 0);
+    EXPECT_EQ(sheet.GetTemplatePage(&templ, a, b), 0);
+
+    sheet.SetUpPages();
+    EXPECT_EQ(sheet.SetupMSToMSMSPage(nullptr), 0);
+    EXPECT_EQ(sheet.GetTemplatePage(nullptr, a, b), 0);
+
+    toMsms = {750, 3, 99, 15, FALSE, TRUE, FALSE};
+    toMs = {1234, 9, 6, FALSE, TRUE};
+    templ.dStartMass = 400;
+    templ.dCollisionEnergy = 55;
+    templ.nCarriedSecond = 8;
+    templ.bUseOwnInstParamFile = TRUE;
+    templ.strInstParamFile = "own.ipr";
+    ASSERT_EQ(sheet.SetupMSToMSMSPage(&toMsms), 1);
+    ASSERT_EQ(sheet.SetupMSMSToMSPage(&toMs), 1);
+    ASSERT_EQ(sheet.SetupTemplatePage(&templ, "one", "two"), 1);
+
+    MStoMSMSInfo outMsms;
+    outMsms.nPeaksToSwitchOn = -1;
+    MSMStoMSInfo outMs;
+    outMs.dMonitorWindow = -1;
+    outMs.bMonitorWindow = -1;
+    MSMSTemplateInfo outTempl;
+    outTempl.dSetMassOffset = -1;
+    ASSERT_EQ(sheet.GetMSToMSMSPage(&outMsms), 1);
+    ASSERT_EQ(sheet.GetMSMSToMSPage(&outMs), 1);
+    ASSERT_EQ(sheet.GetTemplatePage(&outTempl, a, b), 1);
+    EXPECT_DOUBLE_EQ(outMsms.dTICSumThreshold, 750.0);
+    EXPECT_EQ(outMsms.nMSMSFunctions, 3u);
+    EXPECT_DOUBLE_EQ(outMsms.dRetentionTimeWindow, 15.0);
+    EXPECT_EQ(outMsms.bIncludedMassesOnly, TRUE);
+    EXPECT_EQ(outMsms.bEverything, FALSE);
+    EXPECT_DOUBLE_EQ(outMs.dIntensityThreshold, 1234.0);
+    EXPECT_DOUBLE_EQ(outMs.dSwitchBackTime, 6.0);
+    EXPECT_EQ(outMs.bAfterTime, FALSE);
+    EXPECT_DOUBLE_EQ(outTempl.dStartMass, 400.0);
+    EXPECT_DOUBLE_EQ(outTempl.dCollisionEnergy, 55.0);
+    EXPECT_EQ(outTempl.nCarriedSecond, 8);
+    EXPECT_EQ(outTempl.bUseOwnInstParamFile, TRUE);
+    EXPECT_EQ(outTempl.strInstParamFile, "own.ipr");
+    EXPECT_EQ(a, "one");
+    EXPECT_EQ(b, "two");
+    // The instrument sheet's fields stay as the caller had them.
+    EXPECT_EQ(outMsms.nPeaksToSwitchOn, -1);
+    EXPECT_DOUBLE_EQ(outMs.dMonitorWindow, -1.0);
+    EXPECT_EQ(outMs.bMonitorWindow, -1);
+    EXPECT_DOUBLE_EQ(outTempl.dSetMassOffset, -1.0);
+}
+
+TEST_F(ExperimentPagesTest, SettingUpAgainReplacesThePagesInsteadOfAddingMore)
+{
+    sheet.SetUpPages();
+    sheet.SetUpPages();
+    EXPECT_EQ(sheet.GetPageCount(), 4);
+}
+
+TEST_F(ExperimentPagesTest, ListPagesShowTheirCaptionsAndKeepTheirLines)
+{
+    sheet.SetUpPages();
+    sheet.Include().m_strEntries = "500.25";
+    Run(2, [&](CWnd& d, Automation& a) {
+        EXPECT_EQ(a.SheetTabs(d.GetSafeHwnd()),
+                  (std::vector<CString>{"Switch", "Template", "Include", "Collision Energy"}));
+        EXPECT_EQ(a.Text(d, CQuadFSListPage::IDC_ENTRIES), "500.25");
+        a.ReplaceText(d, CQuadFSListPage::IDC_ENTRIES, "500.25\r\n622.1");
+        a.Click(d, IDOK);
+    });
+    EXPECT_EQ(sheet.Include().m_strEntries, "500.25\r\n622.1");
+}
+
+TEST_F(ExperimentPagesTest, AfterTimeButtonReachesTheDerivedPagesHandler)
+{
+    sheet.SetUpPages();
+    sheet.Switch().m_bAfterTime = FALSE;
+    Run(0, [&](CWnd& d, Automation& a) {
+        ASSERT_TRUE(a.Click(d, IDC_AFTER_TIME));
+        a.Click(d, IDOK);
+    });
+    EXPECT_EQ(sheet.Switch().afterTimeCalls, 1);
+    EXPECT_EQ(sheet.Switch().m_bAfterTime, TRUE);
+}
+
+TEST_F(ExperimentPagesTest, BrowseReadsThePageFirstAndStoresTheChosenFile)
+{
+    sheet.SetUpPages();
+    sheet.Template().m_strInstParamFile = "old.ipr";
+    Run(1, [&](CWnd& d, Automation& a) {
+        a.ReplaceText(d, IDC_TEMPLATE_COLLISION_ENERGY, "x");
+        a.AnswerMessageBox(IDOK, "Please enter a number.");
+        a.Click(d, IDC_TEMPLATE_BROWSE); // stops at the prompt: no dialog
+        EXPECT_TRUE(a.FileDialogs().empty());
+
+        a.ReplaceText(d, IDC_TEMPLATE_COLLISION_ENERGY, "42");
+        a.CancelFileDialog();
+        a.Click(d, IDC_TEMPLATE_BROWSE);
+        EXPECT_EQ(a.Text(d, IDC_TEMPLATE_PARAMETER_FILE), "old.ipr");
+        a.ChooseFile("/methods/new.ipr");
+        a.Click(d, IDC_TEMPLATE_BROWSE);
+        EXPECT_EQ(a.Text(d, IDC_TEMPLATE_PARAMETER_FILE), "/methods/new.ipr");
+        EXPECT_EQ(a.Text(d, IDC_TEMPLATE_COLLISION_ENERGY), "42");
+        a.Click(d, IDCANCEL);
+    });
+    ASSERT_EQ(automation->FileDialogs().size(), 2u);
+    EXPECT_EQ(automation->FileDialogs()[0].filter, CQuadMSMSTemplatePage::kFilter);
+    EXPECT_EQ(automation->FileDialogs()[0].initialFolder, ".");
+    EXPECT_EQ(sheet.Template().m_strInstParamFile, "/methods/new.ipr");
+    EXPECT_DOUBLE_EQ(sheet.Template().m_dCollisionEnergy, 42.0);
+}
