@@ -109,7 +109,9 @@ TEST_F(CalibrationGridTest, PaintsHitsFilledAndTheCurrentAimFramed)
     EXPECT_EQ(Pixel(30, 10), RGB(255, 255, 255)); // aim 0: not hit
     EXPECT_EQ(Pixel(60, 30), CalibrationGridControl::kCurrentColour); // frame of aim 6
     EXPECT_EQ(Pixel(70, 30), RGB(255, 255, 255)); // its inside
-    EXPECT_EQ(Pixel(20, 50), CalibrationGridControl::kLineColour);  // a cell edge
+    for (POINT edge : {POINT{20, 50}, POINT{99, 50}, POINT{30, 0}, POINT{30, 79}}) { // inner and outer edges
+        EXPECT_EQ(Pixel(edge.x, edge.y), CalibrationGridControl::kLineColour) << edge.x << "," << edge.y;
+    }
     EXPECT_EQ(Pixel(10, 10), RGB(255, 255, 255)); // beside the square
 }
 
