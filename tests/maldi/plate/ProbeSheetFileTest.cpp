@@ -234,6 +234,35 @@ TEST_F(ProbeSheetFileTest, NewResetsThePlateAndCountsAsAChange)
     EXPECT_EQ(ReadPlate(Path("renewed.mtp")), expected);
 }
 
+TEST_F(ProbeSheetFileTest, OkOnTheSpatialPageSavesThroughTheGeometryPageNeverShown)
+{
+    const CString path = WritePlate("plate.mtp", CMaldiPlate());
+    CMaldiProbeSheet sheet(path, "Target Plate", nullptr, 1);
+    automation->AnswerMessageBox(IDYES, "File has changed. Save?");
+    automation->ChooseFile(Path("stepped"));
+    INT_PTR result = Run(sheet, [&](Automation& a, HWND h) {
+        Edit(a, h, IDC_SEARCH_STEP, "0.25");
+        PressOk(a, h);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_EQ(automation->FileDialogs().back().initialName, path);
+    EXPECT_EQ(ReadPlate(Path("stepped.mtp")).m_fSearchStep, 0.25f);
+    EXPECT_EQ(sheet.Plate(), Path("stepped.mtp"));
+}
+
+TEST_F(ProbeSheetFileTest, APlateFileThatCannotBeCreatedLeavesTheDefaultPlateWithoutAMessage)
+{
+    const CString path = Path("no-such-folder/plate.mtp");
+    CMaldiProbeSheet sheet(path, "Target Plate");
+    INT_PTR result = Run(sheet, [&](Automation& a, HWND h) {
+        EXPECT_EQ(a.Text(h, Id(IDC_WELLS_PER_ROW)), "12");
+        PressOk(a, h);
+    });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_TRUE(automation->MessageBoxes().empty());
+    EXPECT_FALSE(Exists(path));
+}
+
 TEST_F(ProbeSheetFileTest, CancelSavesNothingAndEndsWithCancel)
 {
     const CString path = WritePlate("plate.mtp", UnusualPlate());

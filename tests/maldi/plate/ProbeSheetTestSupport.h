@@ -95,33 +95,17 @@ inline CMaldiPlate UnusualPlate()
 {
     CMaldiPlate p;
     p.m_strFileName = "elsewhere.mtp";
-    p.m_nWellsPerColumn = 16;
-    p.m_nWellsPerRow = 24;
-    p.m_fWellDiameter = 1.25f;
-    p.m_fWellPitch = 4.5f;
+    p.m_nWellsPerColumn = 16, p.m_nWellsPerRow = 24, p.m_fWellDiameter = 1.25f, p.m_fWellPitch = 4.5f;
     p.m_nWellReference = CMaldiPlate::wellNumeric;
     p.m_bLockMassCorrection = FALSE;
-    p.m_nLockMassWellsPerColumn = 3;
-    p.m_nLockMassWellsPerRow = 2;
-    p.m_fLockMassWellDiameter = 0.75f;
-    p.m_fLockMassWellPitch = 2.5f;
+    p.m_nLockMassWellsPerColumn = 3, p.m_nLockMassWellsPerRow = 2;
+    p.m_fLockMassWellDiameter = 0.75f, p.m_fLockMassWellPitch = 2.5f;
     p.m_bCalibrateOnLoad = TRUE;
-    p.m_fHole1X = -3.5f;
-    p.m_fHole1Y = 7.25f;
-    p.m_fHole2X = 110.5f;
-    p.m_fHole2Y = 80.75f;
-    p.m_fHysteresisX = 0.125f;
-    p.m_fHysteresisY = 0.25f;
-    p.m_nSearchWindow = 7;
-    p.m_fSearchStep = 0.5f;
-    p.m_nSearchDelay = 350;
-    p.m_fCurrentHole1X = -3.25f;
-    p.m_fCurrentHole1Y = 7.5f;
-    p.m_fCurrentHole2X = 110.25f;
-    p.m_fCurrentHole2Y = 81.5f;
-    p.m_fCurrentTilt = 0.375f;
-    p.m_fCurrentOffsetX = 0.25f;
-    p.m_fCurrentOffsetY = -0.5f;
+    p.m_fHole1X = -3.5f, p.m_fHole1Y = 7.25f, p.m_fHole2X = 110.5f, p.m_fHole2Y = 80.75f;
+    p.m_fHysteresisX = 0.125f, p.m_fHysteresisY = 0.25f;
+    p.m_nSearchWindow = 7, p.m_fSearchStep = 0.5f, p.m_nSearchDelay = 350;
+    p.m_fCurrentHole1X = -3.25f, p.m_fCurrentHole1Y = 7.5f, p.m_fCurrentHole2X = 110.25f, p.m_fCurrentHole2Y = 81.5f;
+    p.m_fCurrentTilt = 0.375f, p.m_fCurrentOffsetX = 0.25f, p.m_fCurrentOffsetY = -0.5f;
     return p;
 }
 
