@@ -250,20 +250,27 @@ TEST_F(ProbeSheetFileTest, OkOnTheSpatialPageSavesThroughTheGeometryPageNeverSho
     EXPECT_EQ(sheet.Plate(), Path("stepped.mtp"));
 }
 
-TEST_F(ProbeSheetFileTest, APlateFileThatCannotBeCreatedLeavesTheDefaultPlateWithoutAMessage)
+TEST_F(ProbeSheetFileTest, APlateFileThatCannotBeCreatedOrIsNoPlateLeavesTheDefaultPlateWithoutAMessage)
 {
-    const CString path = Path("no-such-folder/plate.mtp");
-    CMaldiProbeSheet sheet(path, "Target Plate");
-    INT_PTR result = Run(sheet, [&](Automation& a, HWND h) {
-        EXPECT_EQ(a.Text(h, Id(IDC_WELLS_PER_ROW)), "12");
-        PressOk(a, h);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_TRUE(automation->MessageBoxes().empty());
-    EXPECT_FALSE(Exists(path));
+    {
+        std::ofstream junk(std::string(Path("junk.mtp")), std::ios::binary);
+        junk << "MTPL but nothing more";
+    }
+    for (const CString& path : {Path("no-such-folder/plate.mtp"), Path("junk.mtp")}) {
+        SCOPED_TRACE(path.GetString());
+        CMaldiProbeSheet sheet(path, "Target Plate");
+        INT_PTR result = Run(sheet, [&](Automation& a, HWND h) {
+            EXPECT_EQ(a.Text(h, Id(IDC_WELLS_PER_ROW)), "12");
+            PressOk(a, h);
+        });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_TRUE(automation->MessageBoxes().empty());
+    }
+    EXPECT_FALSE(Exists(Path("no-such-folder/plate.mtp")));
+    EXPECT_EQ(std::filesystem::file_size(folder / "junk.mtp"), 21u) << "a file that is no plate is left alone";
 }
 
-TEST_F(ProbeSheetFileTest, CancelSavesNothingAndEndsWithCancel)
+TEST_F(ProbeSheetFileTest, CancelSavesNothingAndClearsTheChangesForTheNextRun)
 {
     const CString path = WritePlate("plate.mtp", UnusualPlate());
     CMaldiProbeSheet sheet(path, "Target Plate");
@@ -276,8 +283,12 @@ TEST_F(ProbeSheetFileTest, CancelSavesNothingAndEndsWithCancel)
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_TRUE(automation->MessageBoxes().empty());
     EXPECT_TRUE(automation->FileDialogs().empty());
-    CMaldiPlate expected = UnusualPlate();
-    EXPECT_EQ(ReadPlate(path), expected);
+    EXPECT_EQ(ReadPlate(path), UnusualPlate());
+
+    // The host runs the same sheet again: nothing counts as changed any more.
+    result = Run(sheet, [&](Automation& a, HWND h) { PressOk(a, h); });
+    EXPECT_EQ(result, IDOK);
+    EXPECT_TRUE(automation->MessageBoxes().empty());
 }
 
 TEST_F(ProbeSheetFileTest, TheSheetAndItsPagesAreMadeByClassName)
