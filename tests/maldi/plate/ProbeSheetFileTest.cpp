@@ -143,7 +143,7 @@ TEST_F(ProbeSheetFileTest, DecliningTheFileDialogKeepsTheSheetOpenAndModifiedAnd
         EXPECT_EQ(a.Text(h, Id(IDC_WELL_PITCH)), "7.5");
 
         a.AnswerMessageBox(IDNO, "File has changed. Save?"); // still modified: asked again
-        PressOk(a, h);
+        a.PressKey(VK_RETURN);                               // Enter is OK too
     });
     EXPECT_EQ(result, IDCANCEL);
     EXPECT_EQ(automation->MessageBoxes().size(), 2u);
