@@ -1,5 +1,5 @@
 // The "Survey" and "MS to MSMS " pages under the operator's hands: the acquisition time
-// bookkeeping, every field reaching its value, the number prompt.
+// bookkeeping and every field reaching its value (the number prompt: see the sheet tests).
 
 #include "SurveyPagesTestSupport.h"
 
@@ -121,25 +121,6 @@ TEST_F(SurveyPagesTest, SurveyPageShowsItsDefaultsAndEveryFieldReachesItsValue)
     for (const Field& f : fields) EXPECT_DOUBLE_EQ(f.value(), f.expected) << f.id;
     EXPECT_EQ(survey.m_strIonMode, "LDI-");
     EXPECT_EQ(survey.m_strDataFormat, "MCA");
-}
-
-TEST_F(SurveyPagesTest, SurveyPageKeepsTheSheetOpenUntilEveryNumberReads)
-{
-    INT_PTR result = Run(kSurvey, [&](CWnd& d, Automation& a) {
-        a.ReplaceText(d, IDC_SV_MONITOR_THRESHOLD, "ten");
-        a.AnswerMessageBox(IDOK, "Please enter a number.");
-        a.Click(d, IDOK);
-        ASSERT_EQ(a.MessageBoxes().size(), 1u);
-        // Still open on the page; another page cannot be reached either.
-        a.AnswerMessageBox(IDOK, "Please enter a number.");
-        EXPECT_FALSE(a.SelectSheetPage(d.GetSafeHwnd(), kLaser));
-        EXPECT_EQ(a.SheetActivePage(d.GetSafeHwnd()), kSurvey);
-        a.ReplaceText(d, IDC_SV_MONITOR_THRESHOLD, "20");
-        a.Click(d, IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(automation->MessageBoxes().size(), 2u);
-    EXPECT_DOUBLE_EQ(survey.m_dMonitorThreshold, 20.0);
 }
 
 TEST_F(SurveyPagesTest, MSToMSMSPageShowsOneFunctionAndReadsTheCriteriaAndTheSelection)

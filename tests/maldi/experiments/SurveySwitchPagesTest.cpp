@@ -1,5 +1,5 @@
 // The "MSMS Switch", "MSMS Template" and "Laser" pages under the operator's hands: their enable
-// rules, the computed end mass, the collision energy range, the lists refilled for the laser type,
+// rules, the computed end mass, the lists refilled for the laser type,
 // the browses and the fixed pattern of the MALDI/ESI model.
 
 #include "SurveyPagesTestSupport.h"
@@ -75,23 +75,6 @@ TEST_F(SurveyPagesTest, TemplatePageKeepsTheEndMassAHundredAboveTheStartAndEnabl
     EXPECT_DOUBLE_EQ(templ.m_dEndMass, 550.5);
     EXPECT_EQ(templ.m_bUseOwnInstParamFile, FALSE);
     EXPECT_EQ(templ.m_bUseTunePageCE, FALSE);
-}
-
-TEST_F(SurveyPagesTest, TemplatePageRefusesACollisionEnergyAbove200)
-{
-    INT_PTR result = Run(kTemplate, [&](CWnd& d, Automation& a) {
-        a.Click(d, IDC_SV_USE_TUNE_PAGE_CE);
-        a.ReplaceText(d, IDC_SV_COLLISION_ENERGY, "250");
-        a.AnswerMessageBox(IDOK, "Please enter a number between 0 and 200.");
-        a.Click(d, IDOK);
-        ASSERT_EQ(a.MessageBoxes().size(), 1u);
-        EXPECT_EQ(a.SheetActivePage(d.GetSafeHwnd()), kTemplate);
-        a.ReplaceText(d, IDC_SV_COLLISION_ENERGY, "200");
-        a.Click(d, IDOK);
-    });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_DOUBLE_EQ(templ.m_dCollisionEnergy, 200.0);
-    EXPECT_EQ(templ.m_bUseTunePageCE, TRUE);
 }
 
 TEST_F(SurveyPagesTest, TemplatePageBrowsesForItsParameterFile)
