@@ -75,9 +75,10 @@ void CalibrationGridControl::Dispatch(CalibrationGridDispatch& call)
         }
         break;
     case griddispid::SetCurrentAim:
-        if (OnGrid(arg)) {
-            m_current = arg;
-            taken = true;
+        taken = OnGrid(arg);
+        if (m_current != (taken ? arg : -1)) {
+            m_current = taken ? arg : -1;
+            ::InvalidateRect(m_hwnd, nullptr, FALSE);
         }
         break;
     default:

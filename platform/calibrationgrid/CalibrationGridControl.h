@@ -6,8 +6,9 @@
 // have run before (the wrapper CCalibrationGrid does it when built).
 //
 // Aims are numbered from 0, row by row from the top left: aim a is row a / n, column a % n. The
-// host chooses its own numbering; an aim outside 0 .. n*n-1 is refused (result FALSE) and changes
-// nothing, so a current aim one past the last cell simply shows no current cell.
+// host chooses its own numbering; an aim outside 0 .. n*n-1 is refused (result FALSE): as a hit it
+// changes nothing, as the current aim it leaves no aim current (the one after the last aim of a
+// search shows no current cell).
 //
 // Sizes: n below 0 is refused; 0 shows an empty field; above kMaxGridSize the grid is limited to
 // kMaxGridSize (finer cells than that cannot be told apart on the control), and aims are numbered

@@ -7,7 +7,7 @@
 //   id   arguments   result  what
 //    1   short n     short   shows an n x n grid of aims; forgets hits and the current aim
 //    2   long aim    short   marks the aim as a hit
-//    3   long aim    short   marks the aim about to be tried (one at a time)
+//    3   long aim    short   marks the aim about to be tried (one at a time; off the grid: none)
 //
 // The result is TRUE when the aim or size was taken, FALSE otherwise. An unknown id or a wrong
 // argument count leaves handled false.

@@ -53,14 +53,15 @@ TEST_F(CalibrationGridTest, SizeHitsAndCurrentAimAsTheCallsSetThem)
     EXPECT_EQ(Control().Hits(), (std::set<long>{0, 15}));
     EXPECT_EQ(Control().CurrentAim(), 6);
 
-    // Aims off the grid are refused and change nothing: the next aim after the last one included.
+    // Aims off the grid are refused: no hit, and no aim current (the one after the last aim included).
     for (long aim : {-1L, 16L, 100000L}) {
         SCOPED_TRACE(aim);
         EXPECT_EQ(grid.SetHit(aim), FALSE);
+        grid.SetCurrentAim(6);
         EXPECT_EQ(grid.SetCurrentAim(aim), FALSE);
+        EXPECT_EQ(Control().CurrentAim(), -1);
     }
     EXPECT_EQ(Control().Hits(), (std::set<long>{0, 15}));
-    EXPECT_EQ(Control().CurrentAim(), 6);
 
     // A new size forgets the run; a negative one is refused; a huge one is limited.
     EXPECT_EQ(grid.SetGridSize(3), TRUE);
