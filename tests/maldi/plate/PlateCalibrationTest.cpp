@@ -326,6 +326,9 @@ TEST(PlateCalibration, Screenshot)
     }
     for (int aim = 0; aim < 4; ++aim) w.report(2, aim, aim == 3, offsets[aim % 5], offsets[0]);
     EXPECT_EQ(w.grid(1).Hits(), (std::set<long>{7, 12}));
+    // The operator pages the hole 1 list back to its first lines.
+    ::SendMessage(w.item(IDC_CALIBRATION_HOLE1_LIST), WM_VSCROLL, SB_PAGEUP, 0);
+    ::SendMessage(w.item(IDC_CALIBRATION_HOLE1_LIST), WM_VSCROLL, SB_PAGEUP, 0);
     const char* root = std::getenv("MALDI_TEST_OUTPUT");
     const std::filesystem::path folder = root ? root : std::filesystem::temp_directory_path().string();
     std::filesystem::create_directories(folder);
