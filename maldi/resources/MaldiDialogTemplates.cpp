@@ -513,24 +513,30 @@ DialogTemplate surveyTemplatePage()
                           8, c};
 }
 
-// "Laser": probe motion | laser, then the centroid parameters.
+// "Laser": probe motion, laser and centroid parameters, one group under the other across the page.
 DialogTemplate surveyLaserPage()
 {
     using namespace survey;
     std::vector<DialogItem> c;
-    c.push_back({IDC_STATIC, "Button", "Probe Motion", kGroup, 0, 7, 7, 130, 50});
-    c.push_back({IDC_STATIC, "Static", "Pattern Type", kLabel, 0, 15, 22, 50, 8});
-    c.push_back({static_cast<int>(IDC_SV_PATTERN_FILE), "Edit", "", kEdit | WS_GROUP, 0, 63, 20, 50, 14});
-    c.push_back({static_cast<int>(IDC_SV_PATTERN_BROWSE), "Button", "...", kButton, 0, 115, 20, 14, 14});
-    field(c, 7, 38, "Plate Speed (Hz)", IDC_PLATE_SPEED, "ComboBox", kList, 110);
-    c.push_back({IDC_STATIC, "Button", "Laser", kGroup, 0, 143, 7, 130, 50});
-    field(c, 143, 20, "Firing Rate (Hz)", IDC_LASER_FIRING_RATE, "ComboBox", kList, 90);
-    c.push_back({IDC_STATIC, "Button", "Centroid Parameters", kGroup, 0, 7, 61, 130, 104});
-    field(c, 7, 74, "1st Diff Width", IDC_SV_FIRST_DIFF_WIDTH, "Edit", kEdit);
-    field(c, 7, 92, "2nd Diff Width", IDC_SV_SECOND_DIFF_WIDTH, "Edit", kEdit);
-    field(c, 7, 110, "Minimum Points in Peak", IDC_SV_MIN_POINTS, "Edit", kEdit);
-    field(c, 7, 128, "Minimum Peak Height", IDC_SV_MIN_HEIGHT, "Edit", kEdit);
-    c.push_back({static_cast<int>(IDC_SV_USE_PEAK_AREA), "Button", "Use Peak Area", kCheck, 0, 15, 148, 80, 10});
+    c.push_back({IDC_STATIC, "Button", "Probe Motion", kGroup, 0, 7, 7, 266, 50});
+    c.push_back({IDC_STATIC, "Static", "Pattern Type", kLabel, 0, 15, 22, 60, 8});
+    c.push_back({static_cast<int>(IDC_SV_PATTERN_FILE), "Edit", "", kEdit | WS_GROUP, 0, 79, 20, 170, 14});
+    c.push_back({static_cast<int>(IDC_SV_PATTERN_BROWSE), "Button", "...", kButton, 0, 251, 20, 14, 14});
+    c.push_back({IDC_STATIC, "Static", "Plate Speed (Hz)", kLabel, 0, 15, 40, 60, 8});
+    c.push_back({static_cast<int>(IDC_PLATE_SPEED), "ComboBox", "", kList, 0, 79, 38, 50, 110});
+    c.push_back({IDC_STATIC, "Button", "Laser", kGroup, 0, 7, 61, 266, 32});
+    c.push_back({IDC_STATIC, "Static", "Firing Rate (Hz)", kLabel, 0, 15, 76, 60, 8});
+    c.push_back({static_cast<int>(IDC_LASER_FIRING_RATE), "ComboBox", "", kList, 0, 79, 74, 50, 90});
+    c.push_back({IDC_STATIC, "Button", "Centroid Parameters", kGroup, 0, 7, 97, 266, 104});
+    c.push_back({IDC_STATIC, "Static", "1st Diff Width", kLabel, 0, 15, 112, 100, 8});
+    c.push_back({static_cast<int>(IDC_SV_FIRST_DIFF_WIDTH), "Edit", "", kEdit, 0, 121, 110, 50, 14});
+    c.push_back({IDC_STATIC, "Static", "2nd Diff Width", kLabel, 0, 15, 130, 100, 8});
+    c.push_back({static_cast<int>(IDC_SV_SECOND_DIFF_WIDTH), "Edit", "", kEdit, 0, 121, 128, 50, 14});
+    c.push_back({IDC_STATIC, "Static", "Minimum Points in Peak", kLabel, 0, 15, 148, 100, 8});
+    c.push_back({static_cast<int>(IDC_SV_MIN_POINTS), "Edit", "", kEdit, 0, 121, 146, 50, 14});
+    c.push_back({IDC_STATIC, "Static", "Minimum Peak Height", kLabel, 0, 15, 166, 100, 8});
+    c.push_back({static_cast<int>(IDC_SV_MIN_HEIGHT), "Edit", "", kEdit, 0, 121, 164, 50, 14});
+    c.push_back({static_cast<int>(IDC_SV_USE_PEAK_AREA), "Button", "Use Peak Area", kCheck, 0, 15, 184, 80, 10});
     return DialogTemplate{IDD_SURVEY_LASER_PAGE, "Laser", kPageStyle, 0, 0, 0, 280, 226, "MS Sans Serif", 8, c};
 }
 

@@ -206,6 +206,10 @@ TEST_F(SurveyPagesTest, EveryPageShowsItsTabAndAllItsControls)
         a.Screenshot(d.GetSafeHwnd(), (dir / "survey-sheet-survey-page.png").string().c_str());
         ASSERT_TRUE(a.SelectSheetPage(d.GetSafeHwnd(), kTemplate));
         a.Screenshot(d.GetSafeHwnd(), (dir / "survey-sheet-template-page.png").string().c_str());
+        ASSERT_TRUE(a.SelectSheetPage(d.GetSafeHwnd(), kLaser));
+        a.Screenshot(d.GetSafeHwnd(), (dir / "survey-sheet-laser-page.png").string().c_str());
+        ASSERT_TRUE(a.SelectSheetPage(d.GetSafeHwnd(), kMSMSToMS));
+        a.Screenshot(d.GetSafeHwnd(), (dir / "survey-sheet-msms-switch-page.png").string().c_str());
         a.Click(d, IDCANCEL);
     });
     EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(SurfaceDiff::OutputDirectory()) /
