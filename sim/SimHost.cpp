@@ -6,6 +6,7 @@
 #include "maldi/panels/CMaldiAcquireControlDlg.h"
 #include "maldi/panels/CMaldiCrossAcquireControlDlg.h"
 #include "maldi/panels/CMaldiProbeSwapControlDlg.h"
+#include "maldi/plate/CPlateCalibrationSetupDialog.h"
 #include "platform/framework/CWnd.h"
 #include "platform/platemodel/TargetPlate.h"
 #include "platform/tuning/PolarityDependentInstParam.h"
@@ -41,12 +42,16 @@ SimHost::SimHost(SimInstrument& instrument, CInstMonClient& monitor, SimTranscri
     SetTargetPlate(&m_plate);
     m_instrument.Stage().SetProgressListener([this](const SimPlateStage::Progress& p) { reportProgress(p); });
     m_instrument.Stage().SetEndListener([this](bool completed) { runEnded(completed); });
+    m_instrument.Calibration().SetAimListener([this](const SimCalibrationSearch::Aim& a) { calibrationAim(a); });
+    m_instrument.Calibration().SetEndListener([this](const SimCalibrationSearch::Result& r) { calibrationEnded(r); });
 }
 
 SimHost::~SimHost()
 {
     m_instrument.Stage().SetProgressListener(nullptr);
     m_instrument.Stage().SetEndListener(nullptr);
+    m_instrument.Calibration().SetAimListener(nullptr);
+    m_instrument.Calibration().SetEndListener(nullptr);
     CloseWindows();
     if (TargetPlate() == &m_plate) SetTargetPlate(nullptr);
 }
@@ -139,12 +144,95 @@ void SimHost::StartPlateCalibration(BOOL useInitialConditions)
 {
     RecordingAppInterface::StartPlateCalibration(useInitialConditions);
     note();
+    // The search is on the plate only during this call.
+    SimCalibrationSearch::Settings search;
+    if (const CMaldiPlate* plate = TargetPlate()) {
+        search.hole1[0] = useInitialConditions ? plate->m_fHole1X : plate->m_fCurrentHole1X;
+        search.hole1[1] = useInitialConditions ? plate->m_fHole1Y : plate->m_fCurrentHole1Y;
+        search.hole2[0] = useInitialConditions ? plate->m_fHole2X : plate->m_fCurrentHole2X;
+        search.hole2[1] = useInitialConditions ? plate->m_fHole2Y : plate->m_fCurrentHole2Y;
+        search.step = plate->m_fSearchStep;
+        search.delayPerRow = plate->m_nSearchDelay;
+        search.window = plate->m_nSearchWindow;
+    }
+    char text[128];
+    std::snprintf(text, sizeof text, "calibration search: %d x %d aims, %.3f mm apart, %d ms a row", search.window,
+                  search.window, search.step, search.delayPerRow);
+    m_transcript.Add("host", text);
+    if (!m_instrument.Calibration().Start(search)) {
+        m_transcript.Add("host", "the calibration search cannot start");
+        return;
+    }
+    if (CPlateCalibrationSetupDialog* window = Calibration(); window && Exists(window)) {
+        m_transcript.Add("host", "SetStatus(0), SetStatusText -> calibration window");
+        window->SetStatus(0);
+        window->SetStatusText("Searching calibration hole 1");
+    }
 }
 
 void SimHost::AbortPlateCalibration()
 {
     RecordingAppInterface::AbortPlateCalibration();
     note();
+    m_instrument.Calibration().Abort();
+}
+
+void SimHost::calibrationAim(const SimCalibrationSearch::Aim& aim)
+{
+    char text[128];
+    std::snprintf(text, sizeof text, "UpdateCalibrationDlg(%d,%d,%d,%.3f,%.3f) -> calibration window", aim.hole,
+                  aim.aim, aim.hit ? 1 : 0, aim.x, aim.y);
+    m_transcript.Add("host", text);
+    CPlateCalibrationSetupDialog* window = Calibration();
+    if (!window || !Exists(window)) return;
+    if (aim.hole == 2 && aim.aim == 0) window->SetStatusText("Searching calibration hole 2");
+    window->UpdateCalibrationDlg(aim.hole, aim.aim, aim.hit ? 1 : 0, aim.x, aim.y);
+}
+
+void SimHost::calibrationEnded(const SimCalibrationSearch::Result& result)
+{
+    // An abort was the window's own doing: it has shown it already.
+    if (result.end == SimCalibrationSearch::End::Aborted) return;
+    char text[160];
+    const bool completed = result.end == SimCalibrationSearch::End::Completed;
+    if (completed) {
+        std::snprintf(text, sizeof text, "Calibration complete: hole 1 at (%.3f, %.3f), hole 2 at (%.3f, %.3f)",
+                      result.hole1[0], result.hole1[1], result.hole2[0], result.hole2[1]);
+        m_plate.m_fCurrentHole1X = static_cast<float>(result.hole1[0]);
+        m_plate.m_fCurrentHole1Y = static_cast<float>(result.hole1[1]);
+        m_plate.m_fCurrentHole2X = static_cast<float>(result.hole2[0]);
+        m_plate.m_fCurrentHole2Y = static_cast<float>(result.hole2[1]);
+    } else {
+        std::snprintf(text, sizeof text, "Calibration failed: a hole was not found");
+    }
+    m_transcript.Add("host", text);
+    if (CPlateCalibrationSetupDialog* window = Calibration(); window && Exists(window)) {
+        m_transcript.Add("host", std::string("SetStatus(") + (completed ? "1" : "3") +
+                                     "), SetStatusText -> calibration window");
+        window->SetStatus(completed ? 1 : 3);
+        window->SetStatusText(text);
+    }
+}
+
+CPlateCalibrationSetupDialog* SimHost::OpenCalibration(int window, float step, int delayPerRow)
+{
+    if (!m_calibration) m_calibration = std::make_unique<CPlateCalibrationSetupDialog>(this);
+    CPlateCalibrationSetupDialog* dialog = Calibration();
+    if (!Exists(dialog)) {
+        dialog->m_nSearchWindow = window;
+        dialog->m_fSearchStep = step;
+        dialog->m_nDelayPerRow = delayPerRow;
+        m_transcript.Add("host", "calibration window: Create");
+        if (!dialog->Create()) return nullptr;
+    }
+    m_transcript.Add("host", "calibration window: DisplayWindow");
+    dialog->DisplayWindow();
+    return dialog;
+}
+
+CPlateCalibrationSetupDialog* SimHost::Calibration()
+{
+    return static_cast<CPlateCalibrationSetupDialog*>(m_calibration.get());
 }
 
 int SimHost::GetSourceMode()
@@ -332,4 +420,6 @@ void SimHost::CloseWindows()
     m_cross.reset();
     m_swap.reset();
     m_esi.reset();
+    if (CPlateCalibrationSetupDialog* window = Calibration(); window && Exists(window)) window->DestroyDlgWindow();
+    m_calibration.reset();
 }

@@ -7,7 +7,11 @@
 //   during a run, with the run's last progress; stop, pause and continue go to the acquisition run, and the
 //   end of a run (completed or stopped) ends the acquisition panel through StopAcquisition;
 //   SourceSwapComplete switches the host's source mode (and indexes the plate to A1 after a swap
-//   to MALDI); SaveESIProbePosition stores the probe position; ESIProbeWindowClosed its step size.
+//   to MALDI); SaveESIProbePosition stores the probe position; ESIProbeWindowClosed its step size;
+//   StartPlateCalibration starts the instrument's calibration search with the search it reads from
+//   the current plate during the call (around the plate's initial or current hole positions, as
+//   asked), reports each aim to the calibration window and ends it with its status (1 completed,
+//   3 failed; the found holes become the plate's current calibration); AbortPlateCalibration ends it.
 // It owns the current target plate and registers the host's resource module (what the library
 // does not hold: the default ion mode and data format strings), to which it adds its icon.
 //
@@ -32,6 +36,7 @@ class CMaldiAcquireControlDlg;
 class CMaldiCrossAcquireControlDlg;
 class CMaldiProbeSwapControlDlg;
 class CESIProbeControlDlg;
+class CPlateCalibrationSetupDialog;
 
 class SimHost : public RecordingAppInterface {
 public:
@@ -69,6 +74,10 @@ public:
     // the window's timer then reads the source temperature before the operator asks for a swap.
     CMaldiProbeSwapControlDlg* PrepareSourceSwap();
     CESIProbeControlDlg* OpenEsiProbe(int position, int stepSize);
+    // The calibration window with the search it shows first (n x n aims, mm, ms per row).
+    CPlateCalibrationSetupDialog* OpenCalibration(int window, float step, int delayPerRow);
+    CPlateCalibrationSetupDialog* Calibration();
+    HWND CalibrationWindow() const { return handle(m_calibration.get()); }
     CMaldiAcquireControlDlg* AcquisitionPanel();
     CMaldiCrossAcquireControlDlg* CrosshairPanel();
     CMaldiProbeSwapControlDlg* SourceSwap();
@@ -96,6 +105,9 @@ private:
     void note();
     void reportProgress(const SimPlateStage::Progress& progress);
     void runEnded(bool completed);
+    // The instrument's calibration search, as the host passes it on to the calibration window.
+    void calibrationAim(const SimCalibrationSearch::Aim& aim);
+    void calibrationEnded(const SimCalibrationSearch::Result& result);
 
     SimInstrument& m_instrument;
     CInstMonClient& m_monitor;
@@ -108,6 +120,7 @@ private:
     std::unique_ptr<CWnd> m_cross;
     std::unique_ptr<CWnd> m_swap;
     std::unique_ptr<CWnd> m_esi;
+    std::unique_ptr<CWnd> m_calibration;
     int m_savedEsiPosition = 2000;
     int m_esiStepSize = 50;
 };

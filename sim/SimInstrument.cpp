@@ -51,6 +51,7 @@ void SimInstrument::Tick(unsigned ms)
 {
     m_source.Advance(ms);
     m_stage.Advance(ms);
+    m_calibration.Advance(ms);
 }
 
 void SimInstrument::onWrite(const CInstCtlClient::WriteRecord& write)

@@ -10,6 +10,7 @@
 
 #include "platform/framework/WinUser.h"
 #include "platform/instrument/CInstCtlClient.h"
+#include "sim/SimCalibrationSearch.h"
 #include "sim/SimPlateStage.h"
 #include "sim/SimSourceHardware.h"
 #include "sim/SimTranscript.h"
@@ -29,6 +30,7 @@ public:
 
     SimSourceHardware& Source() { return m_source; }
     SimPlateStage& Stage() { return m_stage; }
+    SimCalibrationSearch& Calibration() { return m_calibration; }
     CInstCtlClient& Client() { return m_client; }
 
     // One tick of the hardware (the timer calls it; tests may too).
@@ -44,5 +46,6 @@ private:
     SimTranscript& m_transcript;
     SimSourceHardware m_source;
     SimPlateStage m_stage;
+    SimCalibrationSearch m_calibration;
     UINT_PTR m_timer = 0;
 };

@@ -4,13 +4,15 @@
 //   3. esi-probe     ESI probe jog with an accelerating hold, save and exit
 //   4. acquisition   plate acquisition with a reference spot, pause / continue, stop
 //   5. crosshair     the laser steered inside a well: a drag with the laser firing leaves marks
-//   6. The table
+//   6. calibration   the plate's spatial calibration: a search run to the end, then one aborted
+//   7. The table
 #include "sim/SimScenarios.h"
 
 #include <cstdio>
 #include <stdexcept>
 
 #include "maldi/boundary/CMaldiAppInterface.h"
+#include "maldi/plate/CPlateCalibrationSetupDialog.h"
 #include "platform/framework/WindowManager.h"
 #include "platform/widgets/CTrackerCtl.h"
 #include "sim/SimSession.h"
@@ -363,9 +365,78 @@ void CrosshairScenario(SimSession& s)
     s.Wait(500);
 }
 
+// --- 6. calibration -----------------------------------------------------------------------------------
+
+namespace calibids {
+constexpr int Start = 43062;
+constexpr int Close = 2;
+constexpr int Status = 43063;
+constexpr int Expand = 14181;
+constexpr int UseInitial = 14141;
+constexpr int Hole1List = 37322;
+constexpr int Hole2List = 37323;
+} // namespace calibids
+
+int ListLines(HWND window, int id)
+{
+    const std::string text = Automation::Get().Text(window, id).str();
+    int lines = 0;
+    for (size_t at = text.find("\r\n"); at != std::string::npos; at = text.find("\r\n", at + 2)) ++lines;
+    return lines;
+}
+
+void CalibrationScenario(SimSession& s)
+{
+    s.Say("the host opens the spatial calibration window with a 5 x 5 search, 0.05 mm apart, 3 s a row");
+    Expect(s.Host().OpenCalibration(5, 0.05f, 3000) != nullptr, "the calibration window could not be created");
+    HWND window = s.Host().CalibrationWindow();
+    s.Watch("calibration", [&s, window]() -> std::string {
+        Automation& ui = s.Ui();
+        if (!::IsWindow(window) || !ui.IsVisible(window)) return std::string();
+        return "status " + Quote(ui.Text(window, calibids::Status)) + "; " + Quote(ui.Text(window, calibids::Start)) +
+               " " + ButtonState(ui.Find(window, calibids::Start)) + ", Close " +
+               ButtonState(ui.Find(window, calibids::Close)) + "; hole 1 list " +
+               std::to_string(ListLines(window, calibids::Hole1List)) + " lines, hole 2 list " +
+               std::to_string(ListLines(window, calibids::Hole2List)) + " lines";
+    });
+    s.Wait(1000);
+    s.Operator().Click(window, calibids::Expand, "the expand button to see the hit lists");
+    s.Operator().Click(window, calibids::UseInitial, "\"Use Calibration Initial Conditions\"");
+    s.Operator().Click(window, calibids::Start, "\"Start\"");
+    auto ended = [&s, window] {
+        const std::string status = s.Ui().Text(window, calibids::Status).str();
+        return status.rfind("Calibration complete", 0) == 0 || status.rfind("Calibration failed", 0) == 0;
+    };
+    Expect(s.WaitUntil(ended, 60000), "the calibration search did not end");
+    s.Wait(1000);
+    // The lists stand scrolled to their (empty) last line: the operator pages back to read them.
+    s.Transcript().Add("oper", "pages both hit lists back to their first lines");
+    for (int id : {calibids::Hole1List, calibids::Hole2List})
+        for (int page = 0; page < 4; ++page) ::SendMessage(s.Ui().Find(window, id), WM_VSCROLL, SB_PAGEUP, 0);
+    s.Wait(100);
+    s.Screenshot(window, "complete");
+
+    s.Say("a second search from the calibration just found; the operator gives up on it");
+    s.Operator().Click(window, calibids::UseInitial, "\"Use Calibration Initial Conditions\" off again");
+    s.Operator().Click(window, calibids::Start, "\"Start\"");
+    s.Wait(4000);
+    s.Operator().AnswerOnce("Cannot exit while calibration is in progress", IDOK);
+    s.Transcript().Add("oper", "presses the close box");
+    s.Ui().PressCloseBox(window);
+    s.Wait(500);
+    s.Operator().Click(window, calibids::Start, "\"Abort\"");
+    s.Wait(1000);
+    s.Screenshot(window, "aborted");
+    s.Operator().Click(window, calibids::Close, "\"Close\"");
+    Expect(s.WaitUntil([&] { return !s.Ui().IsVisible(window); }, 2000), "the calibration window did not close");
+    s.Say("the host destroys the window");
+    s.Host().Calibration()->DestroyDlgWindow();
+    s.Wait(500);
+}
+
 } // namespace
 
-// --- 6. The table -------------------------------------------------------------------------------------
+// --- 7. The table -------------------------------------------------------------------------------------
 
 const std::vector<SimScenario>& SimScenarios::All()
 {
@@ -376,6 +447,8 @@ const std::vector<SimScenario>& SimScenarios::All()
         {"esi-probe", "ESI probe jog with an accelerating hold, save, exit", &EsiProbeScenario},
         {"crosshair", "the laser steered inside a well with the crosshair: marks while it fires, lock mass clears them",
          &CrosshairScenario},
+        {"calibration", "the plate's spatial calibration: a search run to the end, then one aborted",
+         &CalibrationScenario},
     };
     return all;
 }
