@@ -42,9 +42,6 @@ ToolWindowInfo WithTemplate(UINT templateId)
     return info;
 }
 
-constexpr int kLockEnable = 1;
-constexpr int kLockCheck = 2;
-
 } // namespace
 
 const int CMaldiAcquireControlDlg::m_nSpeeds[8] = {1, 2, 3, 4, 5, 6, 7, 8};
@@ -91,9 +88,19 @@ void CMaldiAcquireControlDlg::CreateUI(HICON icon, const PolarityDependentInstPa
                                        const CString& name, const CString& units, const CString& format)
 {
     CToolWindow<CTunePage>::CreateUI(icon);
-    if (m_pMonClient) {
-        InitialiseEditControl(m_pMonClient, IDC_COLLISION_ENERGY, name, units, format, 1, polarityParam, 2, 1);
-    }
+    BindCollisionEnergyBox(IDC_COLLISION_ENERGY, polarityParam, name, units, format);
+}
+
+void CMaldiAcquireControlDlg::BindCollisionEnergyBox(UINT id, const PolarityDependentInstParam& polarityParam,
+                                                     const CString& name, const CString& units, const CString& format)
+{
+    if (m_pMonClient) InitialiseEditControl(m_pMonClient, id, name, units, format, 1, polarityParam, 2, 1);
+}
+
+void CMaldiAcquireControlDlg::ShowCollisionEnergy(UINT id)
+{
+    if (!m_hWnd || !GetDlgItem(static_cast<int>(id))) return;
+    if (CEditCtl* box = GetEditControl(id)) box->SetValue(m_dCollisionEnergy);
 }
 
 BOOL CMaldiAcquireControlDlg::Create()
@@ -104,8 +111,7 @@ BOOL CMaldiAcquireControlDlg::Create()
 void CMaldiAcquireControlDlg::DisplayWindow()
 {
     CToolWindow<CTunePage>::DisplayWindow();
-    if (!m_hWnd || !GetDlgItem(IDC_COLLISION_ENERGY)) return;
-    if (CEditCtl* box = GetEditControl(IDC_COLLISION_ENERGY)) box->SetValue(m_dCollisionEnergy);
+    ShowCollisionEnergy(IDC_COLLISION_ENERGY);
 }
 
 void CMaldiAcquireControlDlg::StopAcquisition()

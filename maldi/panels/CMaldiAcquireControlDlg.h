@@ -68,8 +68,18 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
 
     // what 1 enables (value non-zero) or disables the lock-mass button, 2 checks or unchecks it.
+    static constexpr int kLockEnable = 1;
+    static constexpr int kLockCheck = 2;
     void SetLockButtonState(int what, int value);
     void RequestInitialStates();
+
+    // Attaches an icon button of the template with its icon (of the same id) and tooltip.
+    void SetupButton(CButtonST& button, UINT id, UINT tooltip);
+    // The collision energy box `id`: bound to the monitored parameter the host names, and showing
+    // the energy of the run.
+    void BindCollisionEnergyBox(UINT id, const PolarityDependentInstParam& polarityParam, const CString& name,
+                                const CString& units, const CString& format);
+    void ShowCollisionEnergy(UINT id);
 
     afx_msg void OnPlateLaser();
     afx_msg void OnPlateStopAcquire();
@@ -109,7 +119,6 @@ protected:
     double m_dCollisionEnergy = 30.0;
 
 private:
-    void SetupButton(CButtonST& button, UINT id, UINT tooltip);
     void ShowSpeed();
     void SetSpotColours(bool reference);
 

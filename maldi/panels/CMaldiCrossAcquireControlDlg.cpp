@@ -23,9 +23,6 @@ constexpr ToolWindowInfo kCrosshairWindow{
     .initialExpandState = 1,
 };
 
-constexpr int kLockEnable = 1;
-constexpr int kLockCheck = 2;
-
 // The tracker's full width is one well diameter: a unit is half a percent of it. The constant is
 // single precision and the product double, as the plate positions have always been computed.
 constexpr float kWellShare = 0.005f;
@@ -58,9 +55,7 @@ void CMaldiCrossAcquireControlDlg::CreateUI(HICON icon, const PolarityDependentI
                                             const CString& name, const CString& units, const CString& format)
 {
     CToolWindow<CTunePage>::CreateUI(icon);
-    if (m_pMonClient) {
-        InitialiseEditControl(m_pMonClient, IDC_CROSS_COLLISION_ENERGY, name, units, format, 1, polarityParam, 2, 1);
-    }
+    BindCollisionEnergyBox(IDC_CROSS_COLLISION_ENERGY, polarityParam, name, units, format);
 }
 
 BOOL CMaldiCrossAcquireControlDlg::Create()
@@ -71,8 +66,7 @@ BOOL CMaldiCrossAcquireControlDlg::Create()
 void CMaldiCrossAcquireControlDlg::DisplayWindow()
 {
     CToolWindow<CTunePage>::DisplayWindow();
-    if (!m_hWnd || !GetDlgItem(IDC_CROSS_COLLISION_ENERGY)) return;
-    if (CEditCtl* box = GetEditControl(IDC_CROSS_COLLISION_ENERGY)) box->SetValue(m_dCollisionEnergy);
+    ShowCollisionEnergy(IDC_CROSS_COLLISION_ENERGY);
 }
 
 void CMaldiCrossAcquireControlDlg::StopAcquisition()
@@ -129,13 +123,6 @@ void CMaldiCrossAcquireControlDlg::SetCentre()
 void CMaldiCrossAcquireControlDlg::DoDataExchange(CDataExchange* dx)
 {
     CToolWindow<CTunePage>::DoDataExchange(dx);
-}
-
-void CMaldiCrossAcquireControlDlg::SetupButton(CButtonST& button, UINT id, UINT tooltip)
-{
-    if (!button.m_hWnd) button.SubclassDlgItem(id, this);
-    button.SetIcon(static_cast<int>(id), 0);
-    button.SetTooltipText(static_cast<int>(tooltip));
 }
 
 BOOL CMaldiCrossAcquireControlDlg::OnInitDialog()

@@ -76,7 +76,5 @@ protected:
     CTrackerCtl m_ctlTracker;
 
 private:
-    void SetupButton(CButtonST& button, UINT id, UINT tooltip);
-
     DECLARE_MESSAGE_MAP()
 };
