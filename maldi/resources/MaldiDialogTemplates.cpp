@@ -30,6 +30,7 @@
 #include "maldi/resources/MaldiDialogTemplates.h"
 
 #include "maldi/resources/MaldiResourceIds.h"
+#include "maldi/resources/MaldiSwitchMassIds.h"
 #include "platform/framework/CommCtrl.h"
 #include "platform/framework/ProgressControl.h"
 #include "platform/framework/WinUser.h"
@@ -667,6 +668,73 @@ DialogTemplate probeSpatial()
         }};
 }
 
+// MS/MS switch sheet: "MS/MS Mass" (the precursor source on top, the mass switch list below it)
+// and its "Set Mass" dialog (a check box and an edit for each optional value).
+namespace switchmass {
+
+constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
+constexpr DWORD kRadio = kChild | WS_TABSTOP | BS_AUTORADIOBUTTON;
+constexpr DWORD kEdit = kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
+constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
+constexpr DWORD kGroup = kChild | BS_GROUPBOX;
+constexpr DWORD kCheck = kChild | WS_TABSTOP | BS_AUTOCHECKBOX;
+
+// The list group's controls, with the experiment-page library's ids, from row y down.
+void listGroup(std::vector<DialogItem>& c, short y)
+{
+    auto at = [y](int dy) { return static_cast<short>(y + dy); };
+    c.push_back({15007, "Edit", "", kEdit | ES_READONLY, 0, 15, at(14), 230, 14});
+    c.push_back({15008, "Button", "...", kButton, 0, 249, at(14), 16, 14});
+    c.push_back({15006, "SysListView32", "List1",
+                 kChild | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 15, at(32), 250, 82});
+    c.push_back({15001, "Button", "&New", kButton, 0, 15, at(118), 46, 14});
+    c.push_back({15002, "Button", "&Add...", kButton, 0, 66, at(118), 46, 14});
+    c.push_back({15003, "Button", "&Delete", kButton, 0, 117, at(118), 46, 14});
+    c.push_back({15004, "Button", "&Save", kButton, 0, 168, at(118), 46, 14});
+    c.push_back({15005, "Button", "Save &As..", kButton, 0, 219, at(118), 46, 14});
+}
+
+DialogTemplate switchMassPage()
+{
+    auto id = [](UINT v) { return static_cast<int>(v); };
+    std::vector<DialogItem> c{
+        {IDC_STATIC, "Button", "MS/MS Precursor Mass Defined By", kGroup, 0, 7, 7, 266, 70},
+        {id(IDC_SM_SINGLE_MASS), "Button", "Single Mass", kRadio | WS_GROUP, 0, 15, 21, 80, 10},
+        {id(IDC_SM_SINGLE_MASS_VALUE), "Edit", "", kEdit, 0, 100, 19, 50, 14},
+        {id(IDC_SM_SAMPLE_LIST_ENTRIES), "Button", "Entries in Sample List                (MASS A to MASS Z)",
+         kRadio, 0, 15, 36, 240, 10},
+        {id(IDC_SM_SAMPLE_LIST_FILE), "Button", "File in Sample List                      (SPARE 1)", kRadio, 0, 15,
+         49, 240, 10},
+        {id(IDC_SM_LIST_BELOW), "Button", "List below", kRadio, 0, 15, 62, 80, 10},
+        {IDC_STATIC, "Button", "Mass Switch List", kGroup, 0, 7, 81, 266, 140},
+    };
+    listGroup(c, 81);
+    return DialogTemplate{IDD_MSMS_SWITCH_MASS_PAGE, "MS/MS Mass", DS_SETFONT | WS_CHILD | WS_CAPTION, 0, 0, 0, 280,
+                          226, "MS Sans Serif", 8, c};
+}
+
+DialogTemplate setMassDialog()
+{
+    static const char* const kLabels[9] = {"LM", "HM", "Timeout (sec)", "Stop Intensity", "CE1", "CE2", "CE3",
+                                           "CE4", "CE5"};
+    std::vector<DialogItem> c{
+        {IDC_STATIC, "Button", "Add/Modify", kGroup, 0, 7, 7, 150, 172},
+        {IDC_STATIC, "Static", "Set Mass", kChild | SS_LEFT, 0, 15, 22, 60, 8},
+        {static_cast<int>(IDC_SM_SET_MASS), "Edit", "", kEdit, 0, 90, 20, 58, 14},
+    };
+    for (int i = 0; i < 9; ++i) {
+        const auto y = static_cast<short>(40 + 15 * i);
+        c.push_back({static_cast<int>(kSetMassChecks[i]), "Button", kLabels[i], kCheck, 0, 15, y, 70, 10});
+        c.push_back({static_cast<int>(kSetMassEdits[i]), "Edit", "", kEdit, 0, 90, static_cast<short>(y - 2), 58, 14});
+    }
+    c.push_back({IDOK, "Button", "OK", kButton | BS_DEFPUSHBUTTON, 0, 164, 7, 50, 14});
+    c.push_back({IDCANCEL, "Button", "Cancel", kButton, 0, 164, 25, 50, 14});
+    return DialogTemplate{IDD_SET_MASS, "Set Mass", DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                          0, 0, 0, 221, 186, "MS Sans Serif", 8, c};
+}
+
+} // namespace switchmass
+
 } // namespace
 
 std::vector<DialogTemplate> MaldiDialogTemplates::Templates()
@@ -674,5 +742,6 @@ std::vector<DialogTemplate> MaldiDialogTemplates::Templates()
     return {acquireControl(), crossAcquireControl(), probeSwapControl(), esiProbeControl(), plateCalibration(),
             maldiMSScan(), maldiMSMSScan(), maldiESISettings(), maldiSettings(), patternEditor(),
             probeGeometry(), probeSpatial(), surveyPage(), surveyMSToMSMSPage(), surveyMSMSToMSPage(),
-            surveyTemplatePage(), surveyLaserPage()};
+            surveyTemplatePage(), surveyLaserPage(), switchmass::switchMassPage(),
+            switchmass::setMassDialog()};
 }
