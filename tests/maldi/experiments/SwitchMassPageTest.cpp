@@ -268,3 +268,33 @@ TEST_F(SwitchMassPageTest, UnreadableListLeavesThePageWithoutAListWithoutAMessag
     });
     EXPECT_EQ(page.GetMassList(), nullptr);
 }
+
+TEST_F(SwitchMassPageTest, BrowseReadsTheChosenListAndAScreenshotShowsIt)
+{
+    page.m_bUseSingleMass = FALSE;
+    page.m_bUseListBelow = TRUE;
+    const CString path = WriteFile("browse.txt", "455.123400,0,2.5,3,10,5000,25,30,-1,-1,-1,63\n812.000000,0,-1,-1,-1,"
+                                                 "-1,-1,-1,-1,-1,-1,0");
+    const std::filesystem::path out = SurfaceDiff::OutputDirectory();
+    std::filesystem::create_directories(out);
+    Run([&](CWnd& d, Automation& a) {
+        a.ChooseFile(path);
+        a.Click(d, Page::IDC_BROWSE);
+        EXPECT_EQ(a.Text(d, Page::IDC_FILE_NAME), path);
+        EXPECT_EQ(a.ListRows(List(d, a)),
+                  (std::vector<std::vector<CString>>{
+                      {"455.1234", "2.500", "3.00", "10.00", "5000.00", "25.00", "30.00", "", "", ""},
+                      {"812.0000", "", "", "", "", "", "", "", "", ""}}));
+        EXPECT_FALSE(a.IsEnabled(a.Find(d, Page::IDC_SAVE)));
+        a.ClickListItem(List(d, a), 0);
+        a.Screenshot(d.GetSafeHwnd(), (out / "msms-switch-mass-page.png").string().c_str());
+        NextSetMass([&](CWnd& s, Automation& b) {
+            b.Screenshot(s.GetSafeHwnd(), (out / "set-mass-dialog.png").string().c_str());
+            b.Click(s, IDCANCEL);
+        });
+        a.DoubleClickListItem(List(d, a), 0);
+        EXPECT_FALSE(page.m_bChangesPending); // cancelled: nothing changed
+        a.Click(d, IDCANCEL);
+    });
+    EXPECT_TRUE(std::filesystem::exists(out / "msms-switch-mass-page.png"));
+}
