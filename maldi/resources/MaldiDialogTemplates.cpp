@@ -680,9 +680,9 @@ constexpr DWORD kGroup = kChild | BS_GROUPBOX;
 constexpr DWORD kCheck = kChild | WS_TABSTOP | BS_AUTOCHECKBOX;
 
 // The list group's controls, with the experiment-page library's ids, from row y down.
-void listGroup(std::vector<DialogItem>& c, short y)
+void listGroup(std::vector<DialogItem>& c, short y, int labelRoom = 0)
 {
-    auto at = [y](int dy) { return static_cast<short>(y + dy); };
+    auto at = [y, labelRoom](int dy) { return static_cast<short>(y + labelRoom + dy); };
     c.push_back({15007, "Edit", "", kEdit | ES_READONLY, 0, 15, at(14), 230, 14});
     c.push_back({15008, "Button", "...", kButton, 0, 249, at(14), 16, 14});
     c.push_back({15006, "SysListView32", "List1",
@@ -711,6 +711,25 @@ DialogTemplate switchMassPage()
     listGroup(c, 81);
     return DialogTemplate{IDD_MSMS_SWITCH_MASS_PAGE, "MS/MS Mass", DS_SETFONT | WS_CHILD | WS_CAPTION, 0, 0, 0, 280,
                           226, "MS Sans Serif", 8, c};
+}
+
+// "Collision Energy": the energy mode on top, the profile list below it.
+DialogTemplate collisionEnergyPage()
+{
+    auto id = [](UINT v) { return static_cast<int>(v); };
+    std::vector<DialogItem> c{
+        {IDC_STATIC, "Button", "Collision Energy", kGroup, 0, 7, 7, 266, 62},
+        {id(IDC_CE_USE_TUNE_PAGE), "Button", "Use Tune Page Collision Energy", kRadio | WS_GROUP, 0, 15, 21, 140, 10},
+        {id(IDC_CE_USE_FIXED), "Button", "Use Fixed Collision Energy", kRadio, 0, 15, 36, 110, 10},
+        {id(IDC_CE_FIXED_ENERGY), "Edit", "", kEdit, 0, 130, 34, 50, 14},
+        {IDC_STATIC, "Static", "volts", kChild | SS_LEFT, 0, 184, 37, 30, 8},
+        {id(IDC_CE_USE_PROFILE), "Button", "Use Collision Energy Profile", kRadio, 0, 15, 51, 140, 10},
+        {IDC_STATIC, "Button", "Collision Energy Profile", kGroup, 0, 7, 73, 266, 150},
+        {IDC_STATIC, "Static", "Collision Energy File", kChild | SS_LEFT, 0, 15, 86, 100, 8},
+    };
+    listGroup(c, 73, 10);
+    return DialogTemplate{IDD_MSMS_SWITCH_CE_PAGE, "Collision Energy", DS_SETFONT | WS_CHILD | WS_CAPTION, 0, 0, 0,
+                          280, 226, "MS Sans Serif", 8, c};
 }
 
 DialogTemplate setMassDialog()
@@ -743,5 +762,6 @@ std::vector<DialogTemplate> MaldiDialogTemplates::Templates()
             maldiMSScan(), maldiMSMSScan(), maldiESISettings(), maldiSettings(), patternEditor(),
             probeGeometry(), probeSpatial(), surveyPage(), surveyMSToMSMSPage(), surveyMSMSToMSPage(),
             surveyTemplatePage(), surveyLaserPage(), switchmass::switchMassPage(),
-            switchmass::setMassDialog()};
+            switchmass::setMassDialog(),
+            switchmass::collisionEnergyPage()};
 }

@@ -17,6 +17,9 @@ public:
     static constexpr UINT IDD_ADDUCT_PAGE = 10125;
     static constexpr UINT IDS_ADDUCT_CAPTION = 10131;
     static constexpr UINT IDD_COLLISION_ENERGY_PAGE = 10128;
+    // The collision energy range dialog of a profile page (from and to mass 15041/15042, energy
+    // check boxes 15067-15071, energy edits 15047, 15049, 15051, 15052, 15054).
+    static constexpr UINT IDD_CE_RANGE_DIALOG = 10203;
 
     static ResourceModule& Module();
 };
