@@ -18,6 +18,9 @@
 //      "MSMS Switch"                CMaldiSurveyMSMSToMSPage
 //      "MSMS Template"              CMaldiSurveyTemplatePage
 //      "Laser"                      CMaldiSurveyLaserPage
+//      121 "Acqusition Template"    CMaldiMSMSSwitchTemplatePage
+//      124 "Lock Mass"              CMaldiMSMSSwitchLockMassPage
+//      128 "Scan Conditions"        CMaldiMSMSSwitchScanConditionsPage
 //   4. Plate tools
 //      14196 "PatternEditor"        CPatternEditorDlg
 //      10146 "Plate Geometry"       CProbeGeometryView (page of CMaldiProbeSheet)
@@ -541,6 +544,136 @@ DialogTemplate surveyLaserPage()
     return DialogTemplate{IDD_SURVEY_LASER_PAGE, "Laser", kPageStyle, 0, 0, 0, 280, 226, "MS Sans Serif", 8, c};
 }
 
+// MS/MS switch sheet pages: groups one under the other, a label at the group's left, its field and
+// unit label to the right.
+namespace msmsswitch {
+
+using survey::kButton;
+using survey::kCheck;
+using survey::kDigits;
+using survey::kEdit;
+using survey::kGroup;
+using survey::kLabel;
+using survey::kList;
+using survey::kPageStyle;
+using survey::kRadio;
+
+void add(std::vector<DialogItem>& c, UINT id, LPCTSTR cls, LPCTSTR text, DWORD style, int x, int y, int w, int h)
+{
+    c.push_back({static_cast<int>(id), cls, text, style, 0, static_cast<short>(x), static_cast<short>(y),
+                 static_cast<short>(w), static_cast<short>(h)});
+}
+void label(std::vector<DialogItem>& c, LPCTSTR text, int x, int y, int w = 90)
+{
+    c.push_back({IDC_STATIC, "Static", text, kLabel, 0, static_cast<short>(x), static_cast<short>(y),
+                 static_cast<short>(w), 8});
+}
+
+} // namespace msmsswitch
+
+// "Acqusition Template": mass range, stop conditions, acquisition times.
+DialogTemplate msmsSwitchTemplatePage()
+{
+    using namespace msmsswitch;
+    std::vector<DialogItem> c;
+    add(c, IDC_STATIC, "Button", "Acqusition Mass Range", kGroup, 7, 7, 266, 70);
+    add(c, IDC_SW_AUTO_MASS_RANGE, "Button", "Automatic Mass Range", kRadio | WS_GROUP, 15, 19, 110, 10);
+    add(c, IDC_SW_MANUAL_MASS_RANGE, "Button", "Manual Mass Range", kRadio, 140, 19, 110, 10);
+    label(c, "&Start Mass", 15, 36);
+    add(c, IDC_SW_START_MASS, "Edit", "", kEdit | WS_GROUP, 110, 34, 50, 14);
+    label(c, "m/z", 164, 36, 20);
+    label(c, "Set Mass Offset", 15, 56);
+    add(c, IDC_SW_SET_MASS_OFFSET, "Edit", "", kEdit, 110, 54, 50, 14);
+    label(c, "m/z", 164, 56, 20);
+    add(c, IDC_SW_CONSERVE_PUSHER, "Button", "Conserve Pusher Frequency", kCheck, 186, 36, 84, 20);
+    add(c, IDC_STATIC, "Button", "Stop each MS/MS when", kGroup, 7, 81, 266, 66);
+    label(c, "Intensity rises above", 15, 96);
+    add(c, IDC_SW_INTENSITY_THRESHOLD, "Edit", "", kEdit, 110, 94, 50, 14);
+    label(c, "Counts", 164, 96, 60);
+    add(c, IDC_SW_USE_NOT_CONSIDER_TOP, "Button", "Do not consider top", kCheck, 15, 113, 90, 10);
+    add(c, IDC_SW_TOP_PERCENTAGE, "Edit", "", kEdit, 110, 111, 50, 14);
+    label(c, "% of mass range", 164, 113, 80);
+    add(c, IDC_SW_USE_COMPLETE_AFTER, "Button", "Complete after", kCheck, 15, 130, 90, 10);
+    add(c, IDC_SW_COMPLETE_AFTER_TIME, "Edit", "", kEdit, 110, 128, 50, 14);
+    label(c, "seconds regardless", 164, 130, 80);
+    add(c, IDC_STATIC, "Button", "Times for Acquisition", kGroup, 7, 151, 266, 52);
+    add(c, IDC_SW_AUTO_ACQ_TIME, "Button", "Automatic Acquisition Time", kRadio | WS_GROUP, 15, 163, 120, 10);
+    add(c, IDC_SW_MANUAL_ACQ_TIME, "Button", "Manual Acquisition Time", kRadio, 140, 163, 120, 10);
+    label(c, "Maximum Duration", 15, 182);
+    add(c, IDC_SW_MAX_DURATION, "Edit", "", kDigits | WS_GROUP, 110, 180, 50, 14);
+    label(c, "seconds", 164, 182, 40);
+    return DialogTemplate{IDD_MSMS_SWITCH_TEMPLATE_PAGE, "Acqusition Template", kPageStyle, 0, 0, 0, 280, 226,
+                          "MS Sans Serif", 8, c};
+}
+
+// "Lock Mass": the lock mass, when it stops, its collision energy.
+DialogTemplate msmsSwitchLockMassPage()
+{
+    using namespace msmsswitch;
+    std::vector<DialogItem> c;
+    add(c, IDC_STATIC, "Button", "Lock Mass", kGroup, 7, 7, 266, 46);
+    add(c, IDC_LM_USE_LOCK_MASS, "Button", "Use Lock Mass", kCheck, 15, 19, 80, 10);
+    label(c, "MS/MS Mass for Lock Mass", 15, 36);
+    add(c, IDC_LM_LOCK_MASS, "Edit", "", kEdit, 110, 34, 50, 14);
+    label(c, "m/z", 164, 36, 20);
+    add(c, IDC_STATIC, "Button", "Stop Lock Mass when", kGroup, 7, 57, 266, 66);
+    label(c, "Intensity rises above", 15, 72);
+    add(c, IDC_LM_INTENSITY_THRESHOLD, "Edit", "", kEdit, 110, 70, 50, 14);
+    label(c, "Counts", 164, 72, 60);
+    add(c, IDC_LM_USE_NOT_CONSIDER_TOP, "Button", "Do not consider top", kCheck, 15, 89, 90, 10);
+    add(c, IDC_LM_TOP_PERCENTAGE, "Edit", "", kEdit, 110, 87, 50, 14);
+    label(c, "% of mass range", 164, 89, 80);
+    add(c, IDC_LM_USE_COMPLETE_AFTER, "Button", "Complete after", kCheck, 15, 106, 90, 10);
+    add(c, IDC_LM_COMPLETE_AFTER_TIME, "Edit", "", kEdit, 110, 104, 50, 14);
+    label(c, "seconds regardless", 164, 106, 80);
+    add(c, IDC_STATIC, "Button", "Lock Mass Collision Energy", kGroup, 7, 127, 266, 50);
+    add(c, IDC_LM_TUNE_PAGE_CE, "Button", "Use Tune Page Collision Energy", kRadio | WS_GROUP, 15, 140, 150, 10);
+    add(c, IDC_LM_FIXED_CE, "Button", "Use Fixed Collision Energy", kRadio, 15, 158, 100, 10);
+    add(c, IDC_LM_FIXED_ENERGY, "Edit", "", kEdit | WS_GROUP, 120, 156, 50, 14);
+    label(c, "volts", 174, 158, 30);
+    return DialogTemplate{IDD_MSMS_SWITCH_LOCK_MASS_PAGE, "Lock Mass", kPageStyle, 0, 0, 0, 280, 226,
+                          "MS Sans Serif", 8, c};
+}
+
+// "Scan Conditions": scan rates, scan conditions, MALDI settings. The lists are filled by the page.
+DialogTemplate msmsSwitchScanConditionsPage()
+{
+    using namespace msmsswitch;
+    std::vector<DialogItem> c;
+    add(c, IDC_STATIC, "Button", "Scan Rates", kGroup, 7, 7, 266, 62);
+    add(c, IDC_SC_AUTO_SCAN_RATE, "Button", "Automatic Scan Rate", kRadio | WS_GROUP, 15, 19, 110, 10);
+    add(c, IDC_SC_MANUAL_SCAN_RATE, "Button", "Manual Scan Rate", kRadio, 140, 19, 110, 10);
+    label(c, "Scan Time", 15, 36);
+    add(c, IDC_SC_SCAN_TIME, "Edit", "", kEdit | WS_GROUP, 110, 34, 50, 14);
+    label(c, "seconds", 164, 36, 40);
+    label(c, "Interscan Delay", 15, 52);
+    add(c, IDC_SC_INTER_SCAN_DELAY, "Edit", "", kEdit, 110, 50, 50, 14);
+    label(c, "seconds", 164, 52, 40);
+    add(c, IDC_STATIC, "Button", "Scan Conditions", kGroup, 7, 73, 266, 76);
+    add(c, IDC_SC_AUTO_SCAN_CONDITIONS, "Button", "Automatic Scan Conditions", kRadio | WS_GROUP, 15, 85, 120, 10);
+    add(c, IDC_SC_MANUAL_SCAN_CONDITIONS, "Button", "Manual Scan Conditions", kRadio, 140, 85, 120, 10);
+    label(c, "Ioni&zation Mode", 15, 102);
+    add(c, IDC_SC_ION_MODE, "ComboBox", "", kList | WS_GROUP, 110, 100, 60, 60);
+    label(c, "Data Format", 15, 118);
+    add(c, IDC_SC_DATA_FORMAT, "ComboBox", "", kList | CBS_SORT, 110, 116, 60, 60);
+    label(c, "MCA Scans to Sum", 15, 134);
+    add(c, IDC_SC_MCA_SCANS, "Edit", "", kDigits | WS_DISABLED, 110, 132, 50, 14);
+    add(c, IDC_STATIC, "Button", "MALDI Settings", kGroup, 7, 153, 266, 68);
+    add(c, IDC_SC_TUNE_PAGE_MALDI, "Button", "Tune Page MALDI Settings", kRadio | WS_GROUP, 15, 165, 120, 10);
+    add(c, IDC_SC_USER_DEFINED, "Button", "User Defined", kRadio, 140, 165, 110, 10);
+    label(c, "Pattern", 15, 182, 40);
+    add(c, IDC_SC_PATTERN_FILE, "Edit", "", kEdit | WS_GROUP, 60, 180, 180, 14);
+    add(c, IDC_SC_PATTERN_BROWSE, "Button", "...", kButton, 244, 180, 14, 14);
+    label(c, "Plate Speed", 15, 200, 44);
+    add(c, IDC_PLATE_SPEED, "ComboBox", "", kList, 60, 198, 40, 110);
+    label(c, "Hz", 104, 200, 14);
+    label(c, "Laser Rep Rate", 140, 200, 56);
+    add(c, IDC_LASER_FIRING_RATE, "ComboBox", "", kList, 200, 198, 40, 90);
+    label(c, "Hz", 244, 200, 14);
+    return DialogTemplate{IDD_MSMS_SWITCH_SCAN_CONDITIONS_PAGE, "Scan Conditions", kPageStyle, 0, 0, 0, 280, 226,
+                          "MS Sans Serif", 8, c};
+}
+
 // --- 4. Plate tools -----------------------------------------------------------------------------------
 
 // "PatternEditor": the file row on top, the drawing area on the left; on the right the laser width
@@ -761,7 +894,8 @@ std::vector<DialogTemplate> MaldiDialogTemplates::Templates()
     return {acquireControl(), crossAcquireControl(), probeSwapControl(), esiProbeControl(), plateCalibration(),
             maldiMSScan(), maldiMSMSScan(), maldiESISettings(), maldiSettings(), patternEditor(),
             probeGeometry(), probeSpatial(), surveyPage(), surveyMSToMSMSPage(), surveyMSMSToMSPage(),
-            surveyTemplatePage(), surveyLaserPage(), switchmass::switchMassPage(),
+            surveyTemplatePage(), surveyLaserPage(), msmsSwitchTemplatePage(), msmsSwitchLockMassPage(),
+            msmsSwitchScanConditionsPage(), switchmass::switchMassPage(),
             switchmass::setMassDialog(),
             switchmass::collisionEnergyPage()};
 }

@@ -1,0 +1,56 @@
+#pragma once
+// What the MS/MS switch page tests share: a clean window system with the host's resources, a host
+// window, and the template, lock mass and scan conditions pages in a sheet the operator drives.
+
+#include <gtest/gtest.h>
+
+#include <vector>
+
+#include "maldi/experiments/CMaldiMSMSSwitchLockMassPage.h"
+#include "maldi/experiments/CMaldiMSMSSwitchScanConditionsPage.h"
+#include "maldi/experiments/CMaldiMSMSSwitchTemplatePage.h"
+#include "maldi/resources/MaldiResourceIds.h"
+#include "platform/framework/AutomationSession.h"
+#include "platform/framework/CPropertySheet.h"
+#include "platform/framework/CommCtrl.h"
+#include "platform/instrument/VEXPropertyTable.h"
+#include "tests/support/HostResources.h"
+
+namespace switchtest {
+
+using namespace maldi::res;
+
+// Tab order of the pages in the test sheet.
+enum PageIndex { kTemplate, kLockMass, kScanConditions };
+
+class MSMSSwitchPagesTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        VEXPropertyTable::Instance().Reset();
+        VEXPropertyTable::Instance().SetMaldiEsiModel(false);
+        ASSERT_TRUE(host.CreateEx(0, "Static", "Host", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 800, 600, nullptr, 0));
+        sheet.AddPage(&templ);
+        sheet.AddPage(&lockMass);
+        sheet.AddPage(&scan);
+    }
+    void TearDown() override { VEXPropertyTable::Instance().Reset(); }
+
+    // Runs the sheet on the given page with the operator's script; the script ends it.
+    INT_PTR Run(PageIndex first, Automation::ModalScript script)
+    {
+        sheet.SetActivePage(first);
+        automation->OnNextModal(std::move(script), "MS/MS Switch");
+        return sheet.DoModal();
+    }
+
+    AutomationSession automation;
+    HostResources hostResources;
+    CWnd host;
+    CMaldiMSMSSwitchTemplatePage templ;
+    CMaldiMSMSSwitchLockMassPage lockMass;
+    CMaldiMSMSSwitchScanConditionsPage scan;
+    CPropertySheet sheet{"MS/MS Switch", &host};
+};
+
+} // namespace switchtest
