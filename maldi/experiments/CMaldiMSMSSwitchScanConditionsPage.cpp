@@ -106,6 +106,9 @@ BOOL CMaldiMSMSSwitchScanConditionsPage::OnSetActive()
     BOOL shown = CPropertyPage::OnSetActive();
     // Emptied and refilled each time: the sheet may have changed the laser type since.
     MaldiScanLists::FillFiringRates(*GetDlgItem(IDC_LASER_FIRING_RATE), m_nLaserTypeInEffect);
+    // The entered type follows too: the exchange below copies it in effect in user defined mode, and
+    // the list offered is that of the corrected type.
+    MaldiScanLists::FiringRates(m_nLaserType);
     MaldiScanLists::SelectNumber(*GetDlgItem(IDC_LASER_FIRING_RATE), m_nLaserFiringRateInEffect);
     MaldiScanLists::SelectNumber(*GetDlgItem(IDC_PLATE_SPEED), m_nPlateSpeedInEffect);
     UpdateData(FALSE);

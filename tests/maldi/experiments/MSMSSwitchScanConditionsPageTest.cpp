@@ -1,0 +1,196 @@
+// The "Scan Conditions" page under the operator's hands: the three modes and the values in effect
+// they give, the data format deciding the MCA edit, the firing-rate list of the laser type, the
+// fixed pattern of the MALDI/ESI model, and a screenshot of the page.
+
+#include "MSMSSwitchPagesTestSupport.h"
+
+#include <filesystem>
+
+#include "maldi/dialogs/MaldiPatternFile.h"
+#include "platform/framework/gdi/SurfaceDiff.h"
+
+using namespace switchtest;
+
+namespace {
+std::vector<CString> Strings(std::initializer_list<const char*> texts)
+{
+    std::vector<CString> out;
+    for (const char* t : texts) out.emplace_back(t);
+    return out;
+}
+} // namespace
+
+TEST_F(MSMSSwitchPagesTest, ScanConditionsManualModesUseWhatWasEnteredAndMCAFollowsTheDataFormat)
+{
+    Run(kScanConditions, [&](CWnd& d, Automation& a) {
+        HWND format = a.Find(d, IDC_SC_DATA_FORMAT);
+        HWND ion = a.Find(d, IDC_SC_ION_MODE);
+        HWND mca = a.Find(d, IDC_SC_MCA_SCANS);
+        EXPECT_EQ(a.ComboItems(format), Strings({"Centroid", "Continuum", "MCA"}));
+        EXPECT_EQ(a.ComboItems(ion), Strings({"LDI+", "LDI-"}));
+        EXPECT_EQ(a.Text(format), "Continuum");
+        for (UINT id : {IDC_SC_SCAN_TIME, IDC_SC_INTER_SCAN_DELAY, IDC_SC_ION_MODE, IDC_SC_DATA_FORMAT,
+                        IDC_SC_MCA_SCANS})
+            EXPECT_FALSE(a.IsEnabled(a.Find(d, id))) << id;
+
+        ASSERT_TRUE(a.Click(d, IDC_SC_MANUAL_SCAN_CONDITIONS));
+        EXPECT_TRUE(a.IsEnabled(format));
+        EXPECT_TRUE(a.IsEnabled(ion));
+        EXPECT_FALSE(a.IsEnabled(mca));
+        ASSERT_TRUE(a.ChooseComboItem(format, "MCA"));
+        a.Pump();
+        EXPECT_TRUE(a.IsEnabled(mca));
+        EXPECT_EQ(scan.m_strDataFormatInEffect, "MCA");
+        a.ReplaceText(mca, "12");
+        ASSERT_TRUE(a.ChooseComboItem(ion, "LDI-"));
+        EXPECT_EQ(scan.m_strIonModeInEffect, "LDI-");
+        EXPECT_EQ(scan.m_nMCAScansInEffect, 12);
+        ASSERT_TRUE(a.ChooseComboItem(format, "Centroid"));
+        a.Pump();
+        EXPECT_FALSE(a.IsEnabled(mca));
+        EXPECT_EQ(scan.m_strDataFormatInEffect, "Centroid");
+
+        ASSERT_TRUE(a.Click(d, IDC_SC_MANUAL_SCAN_RATE));
+        a.ReplaceText(d, IDC_SC_SCAN_TIME, "2.5");
+        a.ReplaceText(d, IDC_SC_INTER_SCAN_DELAY, "0.02");
+        a.Click(d, IDOK);
+    });
+    EXPECT_DOUBLE_EQ(scan.m_dScanTimeInEffect, 2.5);
+    EXPECT_DOUBLE_EQ(scan.m_dInterScanDelayInEffect, 0.02);
+    EXPECT_EQ(scan.m_strIonModeInEffect, "LDI-");
+
+    // Back to the automatic modes: the fixed values, whatever was entered.
+    Run(kScanConditions, [&](CWnd& d, Automation& a) {
+        ASSERT_TRUE(a.Click(d, IDC_SC_AUTO_SCAN_RATE));
+        ASSERT_TRUE(a.Click(d, IDC_SC_AUTO_SCAN_CONDITIONS));
+        EXPECT_EQ(a.Text(d, IDC_SC_SCAN_TIME), "2.5");
+        a.Click(d, IDOK);
+    });
+    EXPECT_DOUBLE_EQ(scan.m_dScanTimeInEffect, 5.0);
+    EXPECT_DOUBLE_EQ(scan.m_dInterScanDelayInEffect, 0.1);
+    EXPECT_EQ(scan.m_strIonModeInEffect, "LDI+");
+    EXPECT_EQ(scan.m_strDataFormatInEffect, "Continuum");
+    EXPECT_EQ(scan.m_nMCAScansInEffect, 5);
+    EXPECT_EQ(scan.m_strDataFormat, "Centroid");
+}
+
+TEST_F(MSMSSwitchPagesTest, ScanConditionsOffersTheFiringRatesOfTheLaserTypeInEffect)
+{
+    struct Case {
+        UINT laserType;
+        UINT rate;
+        UINT plateSpeed;
+        std::vector<CString> rates;
+        const char* shownRate;
+        const char* shownSpeed;
+        UINT typeAfter;
+    };
+    const Case cases[] = {
+        {3, 500, 8, Strings({"1", "5", "10", "20", "500", "1000"}), "500", "8", 3},
+        {2, 20, 4, Strings({"1", "5", "10", "20"}), "20", "4", 2},
+        {1, 20, 9, Strings({"1", "5", "10"}), "1", "1", 1},   // not in the lists: the first entries
+        {7, 5, 3, Strings({"1", "5", "10"}), "5", "3", 1},    // an unknown type becomes 1
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.laserType);
+        scan.m_nLaserTypeInEffect = c.laserType;
+        scan.m_nLaserFiringRateInEffect = c.rate;
+        scan.m_nPlateSpeedInEffect = c.plateSpeed;
+        // Entered values equal to those in effect, as a sheet set-up in user defined mode gives.
+        scan.m_nLaserType = c.laserType;
+        scan.m_nLaserFiringRate = c.rate;
+        scan.m_nPlateSpeed = c.plateSpeed;
+        scan.m_bTunePageMaldiSettings = FALSE;
+        scan.m_bUserDefinedMaldiSettings = TRUE;
+        Run(kScanConditions, [&](CWnd& d, Automation& a) {
+            HWND rates = a.Find(d, IDC_LASER_FIRING_RATE);
+            HWND speeds = a.Find(d, IDC_PLATE_SPEED);
+            EXPECT_EQ(a.ComboItems(rates), c.rates);
+            EXPECT_EQ(a.ComboItems(speeds).size(), 8u);
+            EXPECT_EQ(a.Text(rates), c.shownRate);
+            EXPECT_EQ(a.Text(speeds), c.shownSpeed);
+            EXPECT_TRUE(a.IsEnabled(rates));
+            a.Click(d, IDCANCEL);
+        });
+        EXPECT_EQ(scan.m_nLaserTypeInEffect, c.typeAfter);
+    }
+}
+
+TEST_F(MSMSSwitchPagesTest, ScanConditionsTunePageSettingsUseTheDefaultsAndTheType1List)
+{
+    scan.SetPatternFiles("/data/own.ptn", "/data/own.ptn");
+    Run(kScanConditions, [&](CWnd& d, Automation& a) {
+        HWND pattern = a.Find(d, IDC_SC_PATTERN_FILE);
+        EXPECT_EQ(a.Text(pattern), "/data/own.ptn");
+        EXPECT_EQ(a.ComboItems(a.Find(d, IDC_LASER_FIRING_RATE)), Strings({"1", "5", "10"}));
+        for (UINT id : {IDC_SC_PATTERN_FILE, IDC_SC_PATTERN_BROWSE, IDC_PLATE_SPEED, IDC_LASER_FIRING_RATE})
+            EXPECT_FALSE(a.IsEnabled(a.Find(d, id))) << id;
+
+        ASSERT_TRUE(a.Click(d, IDC_SC_USER_DEFINED));
+        for (UINT id : {IDC_SC_PATTERN_FILE, IDC_SC_PATTERN_BROWSE, IDC_PLATE_SPEED, IDC_LASER_FIRING_RATE})
+            EXPECT_TRUE(a.IsEnabled(a.Find(d, id))) << id;
+        ASSERT_TRUE(a.ChooseComboItem(a.Find(d, IDC_PLATE_SPEED), "6"));
+        EXPECT_EQ(scan.m_nPlateSpeedInEffect, 6u);
+        ASSERT_TRUE(a.ChooseComboItem(a.Find(d, IDC_LASER_FIRING_RATE), "5"));
+        EXPECT_EQ(scan.m_nLaserFiringRateInEffect, 5u);
+        EXPECT_EQ(scan.m_strPatternFileInEffect, "/data/own.ptn");
+
+        a.ChooseFile("/data/other.ptn");
+        ASSERT_TRUE(a.Click(d, IDC_SC_PATTERN_BROWSE));
+        EXPECT_EQ(a.Text(pattern), "/data/other.ptn");
+        ASSERT_FALSE(a.FileDialogs().empty());
+        EXPECT_EQ(a.FileDialogs().back().filter, MaldiPatternFile::kFilter);
+
+        ASSERT_TRUE(a.Click(d, IDC_SC_TUNE_PAGE_MALDI));
+        a.Click(d, IDOK);
+    });
+    EXPECT_EQ(scan.m_strPatternFile, "/data/other.ptn");
+    EXPECT_EQ(scan.m_strPatternFileInEffect, MaldiPatternFile::DefaultName());
+    EXPECT_EQ(scan.m_nPlateSpeedInEffect, 2u);
+    EXPECT_EQ(scan.m_nLaserFiringRateInEffect, 10u);
+    EXPECT_EQ(scan.m_nLaserTypeInEffect, 1u);
+    EXPECT_EQ(scan.m_nPlateSpeed, 6u);
+}
+
+TEST_F(MSMSSwitchPagesTest, ScanConditionsOnTheMaldiEsiModelKeepsThePatternFixed)
+{
+    VEXPropertyTable::Instance().SetMaldiEsiModel(true);
+    scan.SetPatternFiles("/data/own.ptn", "/data/own.ptn");
+    EXPECT_EQ(scan.m_strPatternFile, MaldiPatternFile::DefaultName());
+    EXPECT_EQ(scan.m_strPatternFileInEffect, MaldiPatternFile::DefaultName());
+    Run(kScanConditions, [&](CWnd& d, Automation& a) {
+        ASSERT_TRUE(a.Click(d, IDC_SC_USER_DEFINED));
+        EXPECT_FALSE(a.IsEnabled(a.Find(d, IDC_SC_PATTERN_FILE)));
+        EXPECT_FALSE(a.IsEnabled(a.Find(d, IDC_SC_PATTERN_BROWSE)));
+        EXPECT_TRUE(a.IsEnabled(a.Find(d, IDC_PLATE_SPEED)));
+        a.Click(d, IDOK);
+    });
+    EXPECT_EQ(scan.m_strPatternFileInEffect, MaldiPatternFile::DefaultName());
+}
+
+TEST_F(MSMSSwitchPagesTest, PagesShowWholeInsideTheSheetScreenshots)
+{
+    lockMass.m_bUseLockMass = TRUE;
+    Run(kTemplate, [&](CWnd& d, Automation& a) {
+        const std::filesystem::path dir = SurfaceDiff::OutputDirectory();
+        std::filesystem::create_directories(dir);
+        EXPECT_EQ(a.SheetTabs(d.GetSafeHwnd()), Strings({"Acqusition Template", "Lock Mass", "Scan Conditions"}));
+        const char* names[] = {"msms-switch-template-page.png", "msms-switch-lock-mass-page.png",
+                               "msms-switch-scan-conditions-page.png"};
+        for (int i = 0; i < 3; ++i) {
+            ASSERT_TRUE(a.SelectSheetPage(d.GetSafeHwnd(), i));
+            HWND page = sheet.GetPage(i)->GetSafeHwnd();
+            CRect area = a.WindowRect(page);
+            for (HWND child : a.Children(page)) {
+                CRect r = a.WindowRect(child);
+                EXPECT_TRUE(area.left <= r.left && r.right <= area.right && area.top <= r.top &&
+                            r.bottom <= area.bottom)
+                    << "page " << i << " control " << a.Id(child);
+            }
+            a.Screenshot(d.GetSafeHwnd(), (dir / names[i]).string().c_str());
+        }
+        a.Click(d, IDCANCEL);
+    });
+    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(SurfaceDiff::OutputDirectory()) /
+                                        "msms-switch-scan-conditions-page.png"));
+}
