@@ -5,19 +5,17 @@
 //
 // The radios exchange the page, which applies the enabling rule: only the fixed radio enables the
 // energy edit, only the profile radio the list group. The profile file named at set-up is read
-// when the page is first shown, whatever the radio. A profile that cannot be read leaves the page
-// without a list, without a message. Every add, edit or delete sets the pending-changes flag;
-// writing the file clears it; a file that cannot be written is reported and keeps it set.
+// when the page is first shown, whatever the radio. The list workflow (New, Add, Delete, Save,
+// Save As, editing a row) is MaldiListPage's.
 
-#include "maldi/experiments/MaldiEntryList.h"
-#include "platform/experimentpages/CQuadFSBasePropPage.h"
+#include "maldi/experiments/CMaldiCERangeDialog.h"
+#include "maldi/experiments/MaldiListPage.h"
 #include "platform/framework/CEdit.h"
 
-class CMaldiMSMSSwitchCollisionEnergyPage : public CQuadFSBasePropPage {
+class CMaldiMSMSSwitchCollisionEnergyPage : public MaldiListPage<MaldiCEProfileEntry, CMaldiCERangeDialog> {
     DECLARE_DYNAMIC(CMaldiMSMSSwitchCollisionEnergyPage)
 public:
     CMaldiMSMSSwitchCollisionEnergyPage(UINT templateId, UINT captionId);
-    ~CMaldiMSMSSwitchCollisionEnergyPage() override;
 
     BOOL m_bUseTunePageCE = TRUE;
     BOOL m_bUseFixedCE = FALSE;
@@ -25,17 +23,9 @@ public:
     double m_dFixedCE = 77.0; // volts
     CEdit m_FixedCEEdit;
 
-    const MaldiCEProfileList* GetProfileList() const { return m_pProfileList; }
-    const MaldiCEProfileEntry& GetLastEntry() const { return m_LastEntry; }
+    const MaldiCEProfileList* GetProfileList() const { return GetList(); }
 
-    void SetupForNewList() override;
-    void ReadFile() override;
     void SetFileList(void* entries, int count) override;
-    void EditListEntry() override;
-    void OnFunctionSwitchAddButton() override;
-    void OnFunctionSwitchDeleteButton() override;
-    void OnFunctionSwitchSaveAsButton() override;
-    void OnFunctionSwitchSaveButton() override;
 
     BOOL OnInitDialog() override;
 
@@ -43,12 +33,6 @@ protected:
     void DoDataExchange(CDataExchange* dx) override;
     afx_msg void OnRadioClicked();
 
-private:
-    void RefreshListView();
-    bool WriteList(const CString& path);
-
-    MaldiCEProfileList* m_pProfileList = nullptr;
-    MaldiCEProfileEntry m_LastEntry{};
 
     DECLARE_MESSAGE_MAP()
 };

@@ -14,6 +14,12 @@ using namespace maldi::res;
 
 IMPLEMENT_DYNAMIC(CMaldiMSMSSwitchMassPage, CQuadFSBasePropPage)
 
+namespace {
+const CMaldiMSMSSwitchMassPage::FileKind kMassListFile{&MaldiListFile::ReadMassList, &MaldiListFile::WriteMassList,
+                                                      "Include Files (*.txt) | *.txt||",
+                                                      "The mass switch list could not be written to\n"};
+} // namespace
+
 BEGIN_MESSAGE_MAP(CMaldiMSMSSwitchMassPage, CQuadFSBasePropPage)
     ON_BN_CLICKED(IDC_SM_SINGLE_MASS, &CMaldiMSMSSwitchMassPage::OnSingleMass)
     ON_BN_CLICKED(IDC_SM_SAMPLE_LIST_ENTRIES, &CMaldiMSMSSwitchMassPage::OnSampleListEntries)
@@ -22,14 +28,9 @@ BEGIN_MESSAGE_MAP(CMaldiMSMSSwitchMassPage, CQuadFSBasePropPage)
 END_MESSAGE_MAP()
 
 CMaldiMSMSSwitchMassPage::CMaldiMSMSSwitchMassPage(UINT templateId, UINT captionId)
-    : CQuadFSBasePropPage(templateId, captionId)
+    : MaldiListPage(templateId, captionId, kMassListFile)
 {
     MaldiResources::Module();
-}
-
-CMaldiMSMSSwitchMassPage::~CMaldiMSMSSwitchMassPage()
-{
-    m_pMassList = MaldiSwitchMassList::Destroy(m_pMassList);
 }
 
 void CMaldiMSMSSwitchMassPage::DoDataExchange(CDataExchange* dx)
@@ -98,37 +99,7 @@ void CMaldiMSMSSwitchMassPage::OnListBelow()
     m_bUseListBelow = TRUE;
 }
 
-// Enabling shows Save and Save As only with pending changes; disabling disables all eight.
-void CMaldiMSMSSwitchMassPage::EnableListControls(BOOL enable)
-{
-    for (int id : {IDC_FILE_NAME, IDC_BROWSE, IDC_FILE_LIST, IDC_NEW, IDC_ADD, IDC_DELETE})
-        GetDlgItem(id)->EnableWindow(enable);
-    if (enable) {
-        EnableSaveButtons(m_bChangesPending);
-    } else {
-        GetDlgItem(IDC_SAVE)->EnableWindow(FALSE);
-        GetDlgItem(IDC_SAVE_AS)->EnableWindow(FALSE);
-    }
-}
-
 // --- the list ----------------------------------------------------------------------------------------
-
-void CMaldiMSMSSwitchMassPage::RefreshListView()
-{
-    const int count = MaldiSwitchMassList::Count(m_pMassList);
-    std::vector<MaldiSwitchMassEntry> copy(static_cast<std::size_t>(count));
-    if (!MaldiSwitchMassList::CopyOut(m_pMassList, copy.data())) return;
-    ClearList();
-    SetFileList(copy.data(), count);
-}
-
-void CMaldiMSMSSwitchMassPage::ReadFile()
-{
-    if (m_strFileName.IsEmpty()) return;
-    m_pMassList = MaldiSwitchMassList::Destroy(m_pMassList);
-    m_pMassList = MaldiListFile::ReadMassList(m_strFileName);
-    if (m_pMassList != nullptr) RefreshListView();
-}
 
 void CMaldiMSMSSwitchMassPage::SetFileList(void* entries, int count)
 {
@@ -148,87 +119,4 @@ void CMaldiMSMSSwitchMassPage::SetFileList(void* entries, int count)
             m_ListCtrl.SetItemText(i, v + 1, text);
         }
     }
-}
-
-void CMaldiMSMSSwitchMassPage::EditListEntry()
-{
-    POSITION position = m_ListCtrl.GetFirstSelectedItemPosition();
-    if (position == nullptr || m_pMassList == nullptr) return;
-    const int row = m_ListCtrl.GetNextSelectedItem(position);
-    if (row >= MaldiSwitchMassList::Count(m_pMassList)) return;
-
-    CMaldiSetMassDialog dialog(GetParent());
-    dialog.m_Entry = m_pMassList->pEntries[row];
-    if (dialog.DoModal() != IDOK) return;
-    MaldiSwitchMassList::Replace(m_pMassList, row, dialog.m_Entry);
-    EnableSaveButtons(TRUE);
-    RefreshListView();
-}
-
-void CMaldiMSMSSwitchMassPage::OnFunctionSwitchAddButton()
-{
-    if (m_pMassList == nullptr) m_pMassList = MaldiSwitchMassList::Create(100);
-    if (m_pMassList == nullptr) return;
-
-    CMaldiSetMassDialog dialog(GetParent());
-    dialog.m_Entry = m_LastEntry;
-    if (dialog.DoModal() != IDOK) return;
-    m_LastEntry = dialog.m_Entry;
-    if (MaldiSwitchMassList::Append(m_pMassList, m_LastEntry)) {
-        EnableSaveButtons(TRUE);
-        RefreshListView();
-    }
-}
-
-void CMaldiMSMSSwitchMassPage::OnFunctionSwitchDeleteButton()
-{
-    if (m_ListCtrl.GetSelectedCount() == 0) return;
-    const int count = GetSelectedItems();
-    int handled = -1;
-    for (int k = count - 1; k >= 0; --k) {
-        handled = GetNextSelectedItem(k);
-        if (m_pMassList != nullptr && MaldiSwitchMassList::Remove(m_pMassList, handled)) {
-            EnableSaveButtons(TRUE);
-            RefreshListView();
-        }
-    }
-    m_ListCtrl.SetFocus();
-    if (handled == MaldiSwitchMassList::Count(m_pMassList)) --handled;
-    m_ListCtrl.SetItemState(handled, LVIS_SELECTED | LVIS_FOCUSED, LVIS_SELECTED | LVIS_FOCUSED);
-}
-
-bool CMaldiMSMSSwitchMassPage::WriteList(const CString& path)
-{
-    if (MaldiListFile::WriteMassList(path, m_pMassList)) {
-        EnableSaveButtons(FALSE);
-        return true;
-    }
-    MessageBox("The mass switch list could not be written to\n" + path, nullptr, MB_OK | MB_ICONEXCLAMATION);
-    return false;
-}
-
-void CMaldiMSMSSwitchMassPage::OnFunctionSwitchSaveButton()
-{
-    if (m_pMassList == nullptr) return;
-    if (m_strFileName.IsEmpty()) {
-        OnFunctionSwitchSaveAsButton();
-        return;
-    }
-    WriteList(m_strFileName);
-}
-
-void CMaldiMSMSSwitchMassPage::OnFunctionSwitchSaveAsButton()
-{
-    CFileDialogS dialog(FALSE, "", nullptr, OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT, "Include Files (*.txt) | *.txt||",
-                        this, ".");
-    if (dialog.DoModal() != IDOK) return;
-    m_strFileName = dialog.GetPathName();
-    if (m_strFileName.IsEmpty() || m_pMassList == nullptr) return;
-    if (WriteList(m_strFileName)) ShowFileName();
-}
-
-void CMaldiMSMSSwitchMassPage::SetupForNewList()
-{
-    CQuadFSBasePropPage::SetupForNewList();
-    m_pMassList = MaldiSwitchMassList::Destroy(m_pMassList);
 }

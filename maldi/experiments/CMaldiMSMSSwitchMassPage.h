@@ -7,20 +7,16 @@
 // handlers work on the members directly (no data exchange), so a mass edit holding text that is
 // not a number does not stop the operator from choosing another source.
 //
-// The page owns at most one list; a list file that cannot be read or is refused leaves it with
-// none, without a message. "&Add..." creates a list when there is none. Every add, edit or delete
-// sets the pending-changes flag; writing the file clears it. A save whose file cannot be written
-// is reported and keeps the flag set, so the sheet still warns at OK.
+// The list workflow (New, Add, Delete, Save, Save As, editing a row) is MaldiListPage's.
 
-#include "maldi/experiments/MaldiEntryList.h"
-#include "platform/experimentpages/CQuadFSBasePropPage.h"
+#include "maldi/experiments/CMaldiSetMassDialog.h"
+#include "maldi/experiments/MaldiListPage.h"
 #include "platform/framework/CEdit.h"
 
-class CMaldiMSMSSwitchMassPage : public CQuadFSBasePropPage {
+class CMaldiMSMSSwitchMassPage : public MaldiListPage<MaldiSwitchMassEntry, CMaldiSetMassDialog> {
     DECLARE_DYNAMIC(CMaldiMSMSSwitchMassPage)
 public:
     CMaldiMSMSSwitchMassPage(UINT templateId, UINT captionId);
-    ~CMaldiMSMSSwitchMassPage() override;
 
     CEdit m_SingleMassEdit;
     BOOL m_bUseSingleMass = TRUE;
@@ -29,17 +25,9 @@ public:
     BOOL m_bUseListBelow = FALSE;
     double m_dSingleMass = 50.0;
 
-    const MaldiSwitchMassList* GetMassList() const { return m_pMassList; }
-    const MaldiSwitchMassEntry& GetLastEntry() const { return m_LastEntry; }
+    const MaldiSwitchMassList* GetMassList() const { return GetList(); }
 
-    void SetupForNewList() override;
-    void ReadFile() override;
     void SetFileList(void* entries, int count) override;
-    void EditListEntry() override;
-    void OnFunctionSwitchAddButton() override;
-    void OnFunctionSwitchDeleteButton() override;
-    void OnFunctionSwitchSaveAsButton() override;
-    void OnFunctionSwitchSaveButton() override;
 
     BOOL OnInitDialog() override;
 
@@ -53,12 +41,6 @@ protected:
 
 private:
     void ClearCurrentChoice();
-    void EnableListControls(BOOL enable);
-    void RefreshListView();
-    bool WriteList(const CString& path);
-
-    MaldiSwitchMassList* m_pMassList = nullptr;
-    MaldiSwitchMassEntry m_LastEntry{};
 
     DECLARE_MESSAGE_MAP()
 };

@@ -106,9 +106,8 @@ BOOL CMaldiMSMSSwitchScanConditionsPage::OnSetActive()
     BOOL shown = CPropertyPage::OnSetActive();
     // Emptied and refilled each time: the sheet may have changed the laser type since.
     MaldiScanLists::FillFiringRates(*GetDlgItem(IDC_LASER_FIRING_RATE), m_nLaserTypeInEffect);
-    // The entered type follows too: the exchange below copies it in effect in user defined mode, and
-    // the list offered is that of the corrected type.
-    MaldiScanLists::FiringRates(m_nLaserType);
+    // Only the type in effect is corrected: the entered one goes back to the host as it was set.
+    // The lists are drop-down lists, which the text exchange below does not select in.
     MaldiScanLists::SelectNumber(*GetDlgItem(IDC_LASER_FIRING_RATE), m_nLaserFiringRateInEffect);
     MaldiScanLists::SelectNumber(*GetDlgItem(IDC_PLATE_SPEED), m_nPlateSpeedInEffect);
     UpdateData(FALSE);

@@ -9,8 +9,9 @@
 // The MCA edit is enabled only for manual scan conditions with the "MCA" data format.
 //
 // The firing-rate list is refilled each time the page is shown, for the laser type in effect (a
-// type other than 1, 2 or 3 becomes 1). A firing rate or plate speed not in its list selects the
-// first entry.
+// type in effect other than 1, 2 or 3 becomes 1; the entered type is kept as set). Both lists then
+// select the firing rate and plate speed in effect, so the greyed lists of the tune page mode show
+// what is used; a value not in its list selects the first entry.
 //
 // On the MALDI/ESI instrument model the pattern is fixed: SetPatternFiles is ignored and the pattern
 // edit and "..." stay disabled. "..." reads the page first (a field that does not read stops it

@@ -285,10 +285,8 @@ LRESULT ComboBoxControl::handle(HWND hwnd, ComboBoxControl& self, UINT message, 
             setEditText(hwnd, text);
             return TRUE;
         }
-        int index = find(self, -1, text, true);
-        if (index < 0) return CB_ERR;
-        select(hwnd, index);
-        return TRUE;
+        // A drop-down list has no edit field: the documented answer is CB_ERR, selection unchanged.
+        return CB_ERR;
     }
     case WM_GETTEXT: {
         auto* buffer = reinterpret_cast<LPTSTR>(lParam);

@@ -16,9 +16,10 @@
 // WS_VSCROLL and WS_HSCROLL are the list's: the combo's own window drops them when made.
 //
 // Text: WM_GETTEXT gives the edit's text, or for a drop-down list the selected item's (empty with
-// no selection). WM_SETTEXT sets the edit's text silently; a drop-down list has no text of its own,
-// so there it selects the item that matches exactly (ignoring case) and returns CB_ERR, changing
-// nothing, when none does. Program changes (CB_SETCURSEL, WM_SETTEXT ...) notify nobody.
+// no selection). WM_SETTEXT sets the edit's text silently; a drop-down list has no edit field, so
+// there it returns CB_ERR and changes nothing (a text exchange into such a list leaves its
+// selection as it was: select with CB_SETCURSEL or CB_SELECTSTRING). Program changes
+// (CB_SETCURSEL, WM_SETTEXT ...) notify nobody.
 //
 // The operator: a press on a drop-down list, or on the button of a drop-down, opens the list
 // (CBN_DROPDOWN first) and captures the mouse; a release on an item chooses it: the list closes,

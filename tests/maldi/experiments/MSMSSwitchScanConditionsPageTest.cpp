@@ -83,13 +83,12 @@ TEST_F(MSMSSwitchPagesTest, ScanConditionsOffersTheFiringRatesOfTheLaserTypeInEf
         std::vector<CString> rates;
         const char* shownRate;
         const char* shownSpeed;
-        UINT typeAfter;
     };
     const Case cases[] = {
-        {3, 500, 8, Strings({"1", "5", "10", "20", "500", "1000"}), "500", "8", 3},
-        {2, 20, 4, Strings({"1", "5", "10", "20"}), "20", "4", 2},
-        {1, 20, 9, Strings({"1", "5", "10"}), "1", "1", 1},   // not in the lists: the first entries
-        {7, 5, 3, Strings({"1", "5", "10"}), "5", "3", 1},    // an unknown type becomes 1
+        {3, 500, 8, Strings({"1", "5", "10", "20", "500", "1000"}), "500", "8"},
+        {2, 20, 4, Strings({"1", "5", "10", "20"}), "20", "4"},
+        {1, 20, 9, Strings({"1", "5", "10"}), "1", "1"},   // not in the lists: the first entries
+        {7, 5, 3, Strings({"1", "5", "10"}), "5", "3"},    // an unknown type in effect is taken as 1
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.laserType);
@@ -112,21 +111,26 @@ TEST_F(MSMSSwitchPagesTest, ScanConditionsOffersTheFiringRatesOfTheLaserTypeInEf
             EXPECT_TRUE(a.IsEnabled(rates));
             a.Click(d, IDCANCEL);
         });
-        EXPECT_EQ(scan.m_nLaserTypeInEffect, c.typeAfter);
+        EXPECT_EQ(scan.m_nLaserType, c.laserType) << "the entered laser type goes back as it was set";
     }
 }
 
 TEST_F(MSMSSwitchPagesTest, ScanConditionsTunePageSettingsUseTheDefaultsAndTheType1List)
 {
     scan.SetPatternFiles("/data/own.ptn", "/data/own.ptn");
+    scan.m_nLaserFiringRate = 5;
+    scan.m_nPlateSpeed = 6;
     Run(kScanConditions, [&](CWnd& d, Automation& a) {
         HWND pattern = a.Find(d, IDC_SC_PATTERN_FILE);
         EXPECT_EQ(a.Text(pattern), "/data/own.ptn");
+        EXPECT_EQ(a.Text(a.Find(d, IDC_LASER_FIRING_RATE)), "10") << "the greyed lists show what is in effect";
+        EXPECT_EQ(a.Text(a.Find(d, IDC_PLATE_SPEED)), "2");
         EXPECT_EQ(a.ComboItems(a.Find(d, IDC_LASER_FIRING_RATE)), Strings({"1", "5", "10"}));
         for (UINT id : {IDC_SC_PATTERN_FILE, IDC_SC_PATTERN_BROWSE, IDC_PLATE_SPEED, IDC_LASER_FIRING_RATE})
             EXPECT_FALSE(a.IsEnabled(a.Find(d, id))) << id;
 
         ASSERT_TRUE(a.Click(d, IDC_SC_USER_DEFINED));
+        EXPECT_EQ(scan.m_nPlateSpeedInEffect, 2u) << "user defined takes the entry the list shows";
         for (UINT id : {IDC_SC_PATTERN_FILE, IDC_SC_PATTERN_BROWSE, IDC_PLATE_SPEED, IDC_LASER_FIRING_RATE})
             EXPECT_TRUE(a.IsEnabled(a.Find(d, id))) << id;
         ASSERT_TRUE(a.ChooseComboItem(a.Find(d, IDC_PLATE_SPEED), "6"));

@@ -298,3 +298,25 @@ TEST_F(SwitchMassPageTest, BrowseReadsTheChosenListAndAScreenshotShowsIt)
     });
     EXPECT_TRUE(std::filesystem::exists(out / "msms-switch-mass-page.png"));
 }
+
+TEST_F(SwitchMassPageTest, SaveAsThatCannotWriteTellsTheOperatorAndTheBoxShowsThePagesFileName)
+{
+    page.m_bUseSingleMass = FALSE;
+    page.m_bUseListBelow = TRUE;
+    const CString path((dir / "no-such-folder" / "list.txt").string().c_str());
+    Run([&](CWnd& d, Automation& a) {
+        NextSetMass([&](CWnd& s, Automation& b) {
+            b.ReplaceText(s, IDC_SM_SET_MASS, "1000");
+            b.Click(s, IDOK);
+        });
+        a.Click(d, Page::IDC_ADD);
+        a.ChooseFile(path);
+        a.AnswerMessageBox(IDOK, "could not be written");
+        a.Click(d, Page::IDC_SAVE_AS);
+        EXPECT_EQ(a.Text(d, Page::IDC_FILE_NAME), page.m_strFileName);
+        EXPECT_TRUE(page.m_bChangesPending) << "the list is still unsaved";
+        EXPECT_TRUE(a.IsEnabled(a.Find(d, Page::IDC_SAVE)));
+        a.Click(d, IDCANCEL);
+    });
+    EXPECT_EQ(automation->MessageBoxes().size(), 1u);
+}
