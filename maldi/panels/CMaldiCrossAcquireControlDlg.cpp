@@ -127,8 +127,10 @@ void CMaldiCrossAcquireControlDlg::DoDataExchange(CDataExchange* dx)
 
 BOOL CMaldiCrossAcquireControlDlg::OnInitDialog()
 {
-    // 1. The plain dialog's initialisation (not the tuning page's).
+    // 1. The plain dialog's initialisation (not the tuning page's), and the host's binding of the
+    //    collision energy box.
     CDialog::OnInitDialog();
+    ApplyEditBindings();
     // 2. Greyed Close, the icon, topmost.
     InitialiseToolWindow();
     // 3. The icon buttons.

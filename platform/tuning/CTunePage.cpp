@@ -56,6 +56,11 @@ void CTunePage::ShowMonitoredValue(const EditBinding& binding)
 BOOL CTunePage::OnInitDialog()
 {
     BOOL result = CPropertyPage::OnInitDialog();
-    for (const auto& binding : m_bindings) ShowMonitoredValue(binding);
+    ApplyEditBindings();
     return result;
+}
+
+void CTunePage::ApplyEditBindings()
+{
+    for (const auto& binding : m_bindings) ShowMonitoredValue(binding);
 }

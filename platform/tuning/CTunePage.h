@@ -4,7 +4,8 @@
 // window (Create on the desktop, as any dialog).
 //
 // InitialiseEditControl may be called before the window exists (the panels bind in CreateUI, before
-// Create); the binding is kept and applied in OnInitDialog: the control becomes a CEditCtl owned by
+// Create); the binding is kept and applied in OnInitDialog (or by ApplyEditBindings, for a page
+// that runs the plain dialog's initialisation instead): the control becomes a CEditCtl owned by
 // the page and shows the monitored value of the parameter's positive-polarity symbol when the
 // monitor client knows it. The page holds no polarity of its own, so it always reads that symbol.
 // The three strings and three numbers are the caller's description of the parameter (name, units,
@@ -48,6 +49,10 @@ public:
     CEditCtl* GetEditControl(UINT controlId);
 
     BOOL OnInitDialog() override;
+
+protected:
+    // Shows every bound box in its format, with its monitored value; OnInitDialog calls it.
+    void ApplyEditBindings();
 
 private:
     struct OwnedEdit {
