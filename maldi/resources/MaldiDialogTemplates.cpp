@@ -61,13 +61,13 @@ DialogTemplate probeSwapControl()
         IDD_PROBE_SWAP_CONTROL, "Swap Source", kToolWindowStyle, 0, 20, 20, 118, 202, "MS Sans Serif", 8,
         {
             {static_cast<int>(IDI_THERMOMETER), "Button", "", kIconButton, 0, 13, 16, 29, 26},
-            {static_cast<int>(IDC_SOURCE_TEMPERATURE), "msctls_progress32", "", progress, 0, 51, 19, 51, 19},
+            {static_cast<int>(IDC_SOURCE_TEMPERATURE), "msctls_progress32", "Progress1", progress, 0, 51, 19, 51, 19},
             {IDC_STATIC, "Button", "", child | BS_GROUPBOX, 0, 7, 8, 104, 39},
             {IDC_STATIC, "Button", "Probe Control", child | BS_GROUPBOX, 0, 7, 50, 104, 69},
             {static_cast<int>(IDI_PREVIOUS), "Button", "", kIconButton, 0, 13, 63, 29, 26},
             {static_cast<int>(IDI_EXPAND_INFORMATION), "Button", "", kIconButton, 0, 44, 63, 29, 26},
             {static_cast<int>(IDI_NEXT), "Button", "", kIconButton, 0, 75, 63, 29, 26},
-            {static_cast<int>(IDC_PROBE_POSITION), "msctls_progress32", "", progress, 0, 13, 95, 91, 14},
+            {static_cast<int>(IDC_PROBE_POSITION), "msctls_progress32", "Progress1", progress, 0, 13, 95, 91, 14},
             {static_cast<int>(IDC_SWAP_STATUS_LOG), "Edit", "", statusLog, 0, 7, 126, 103, 69},
         }};
 }
