@@ -3,6 +3,7 @@
 #include <cstdio>
 
 #include "maldi/dialogs/CMaldiSettingsDialog.h"
+#include "maldi/plate/CMaldiProbeSheet.h"
 #include "platform/framework/IconImage.h"
 #include "platform/instrument/VEXPropertyTable.h"
 #include "platform/platemodel/TargetPlate.h"
@@ -98,6 +99,18 @@ bool ExampleHost::EditLaserSettings()
     m_laser.plateSpeed = dialog.GetPlateSpeed();
     m_laser.patternFile = dialog.GetPatternFilename();
     log(format("laser settings: %g Hz, plate speed %g", m_laser.firingRate, m_laser.plateSpeed));
+    return true;
+}
+
+bool ExampleHost::EditPlate(const CString& plateFile)
+{
+    CMaldiProbeSheet sheet(plateFile, "Target Plate", &m_main);
+    if (sheet.DoModal() != IDOK) return false;
+    // The sheet has saved what the operator changed; the file it shows last is the plate.
+    CMaldiPlate chosen;
+    if (!CMaldiProbeSheet::ReadPlateFile(sheet.Plate(), chosen)) return false;
+    m_plate = chosen;
+    log("plate " + sheet.Plate().str());
     return true;
 }
 

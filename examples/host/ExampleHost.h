@@ -2,7 +2,8 @@
 // A small host of the MALDI user-interface library. It owns what the library's windows build on
 // (the instrument clients, the current target plate, its own resources and main window),
 // implements the callback interface the windows call, runs plate acquisitions with the
-// acquisition panel and edits the laser settings with the MALDI settings dialog.
+// acquisition panel, edits the laser settings with the MALDI settings dialog and the target plate
+// with the plate sheet.
 
 #include <memory>
 #include <string>
@@ -57,6 +58,12 @@ public:
     // dialog has sent the firing rate to the instrument), Cancel keeps the old ones.
     bool EditLaserSettings();
     const LaserSettings& Laser() const { return m_laser; }
+
+    // --- target plate -------------------------------------------------------------------------------------
+    // Runs the target plate sheet on the plate file (created with the default plate when missing);
+    // OK makes the plate in the file the current plate, which the panel names wells by.
+    bool EditPlate(const CString& plateFile);
+    const CMaldiPlate& Plate() const { return m_plate; }
 
     CWnd& MainWindow() { return m_main; }
     CInstCtlClient& Control() { return m_control; }

@@ -3,10 +3,12 @@
 // where only the panel's set-up is under test.
 #include <gtest/gtest.h>
 
+#include <filesystem>
 #include <string>
 #include <vector>
 
 #include "ExampleHost.h"
+#include "maldi/plate/CMaldiProbeSheet.h"
 #include "maldi/resources/MaldiResourceIds.h"
 #include "platform/framework/AutomationSession.h"
 #include "platform/instrument/VEXPropertyTable.h"
@@ -109,4 +111,18 @@ TEST_F(HostTest, SettingsAreKeptAndSentOnOKOnly)
         EXPECT_EQ(host.Laser().firingRate, c.rateAfter);
         EXPECT_EQ(host.Control().WriteLog(), c.sent);
     }
+}
+
+TEST_F(HostTest, PlateChosenInTheSheetNamesTheWellsOfTheNextRun)
+{
+    const std::string path = (std::filesystem::temp_directory_path() / "example-host-numeric.mtp").string();
+    CMaldiPlate numeric;
+    numeric.m_nWellReference = CMaldiPlate::wellNumeric;
+    ASSERT_TRUE(CMaldiProbeSheet::WritePlateFile(path.c_str(), numeric));
+    session->OnNextModal([](CWnd& sheet, Automation& a) { a.Click(sheet, IDOK); }, "Target Plate");
+    ASSERT_TRUE(host.EditPlate(path.c_str()));
+    ASSERT_TRUE(host.StartAcquisition({13}, 30.0));
+    tick();
+    EXPECT_EQ(bar(), "13: 0 of 1"); // not "B1"
+    std::filesystem::remove(path);
 }
