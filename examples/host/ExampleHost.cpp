@@ -94,10 +94,12 @@ bool ExampleHost::EditLaserSettings()
     dialog.SetLaserFiringRate(m_laser.firingRate);
     dialog.SetPlateSpeed(m_laser.plateSpeed);
     dialog.SetPatternFilename(m_laser.patternFile);
+    dialog.SetProbeMotionType(m_laser.probeMotion);
     if (dialog.DoModal() != IDOK) return false;
     m_laser.firingRate = dialog.GetLaserFiringRate();
     m_laser.plateSpeed = dialog.GetPlateSpeed();
     m_laser.patternFile = dialog.GetPatternFilename();
+    m_laser.probeMotion = dialog.GetProbeMotionType();
     log(format("laser settings: %g Hz, plate speed %g", m_laser.firingRate, m_laser.plateSpeed));
     return true;
 }

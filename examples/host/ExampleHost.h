@@ -34,6 +34,7 @@ public:
         UINT laserType = 2;   // selects the firing-rate list: 1, 5, 10 or 20 Hz
         UINT firingRate = 20; // Hz
         UINT plateSpeed = 2;
+        UINT probeMotion = 0; // CMaldiSettingsDialog::kPatternFile or kCrossHairs
         CString patternFile;
     };
 

@@ -126,3 +126,17 @@ TEST_F(HostTest, PlateChosenInTheSheetNamesTheWellsOfTheNextRun)
     EXPECT_EQ(bar(), "13: 0 of 1"); // not "B1"
     std::filesystem::remove(path);
 }
+
+TEST_F(HostTest, PatternFileChosenWithTheBrowseIsKeptOnOK)
+{
+    VEXPropertyTable::Instance().SetMaldiEsiModel(false); // the model where the operator picks the pattern
+    session->OnNextModal([](CWnd& dialog, Automation& a) {
+        a.ChooseFile("/data/patterns/spiral.ptn"); // the answer to the next file dialog
+        ASSERT_TRUE(a.Click(dialog, IDC_SETTINGS_PATTERN_BROWSE));
+        a.Click(dialog, IDOK);
+    }, "Maldi Settings");
+    ASSERT_TRUE(host.EditLaserSettings());
+    EXPECT_EQ(host.Laser().patternFile, "/data/patterns/spiral.ptn");
+    ASSERT_EQ(session->FileDialogs().size(), 1u);
+    VEXPropertyTable::Instance().Reset();
+}
