@@ -23,6 +23,17 @@ SUDO=""
 if [ "$(id -u)" -ne 0 ]; then SUDO="sudo"; fi
 trap cleanup EXIT
 
+echo "== the host guide's code comes from the example host =="
+# Every line of the guide's C++ and CMake blocks is a line of the example, which is built below.
+cat examples/host/*.cpp examples/host/*.h examples/host/tests/*.cpp examples/host/CMakeLists.txt > "$work/example-lines"
+awk '/^```(cpp|cmake)$/ {inside = 1; next} /^```/ {inside = 0} inside && NF' docs/host-guide.md |
+while IFS= read -r line; do
+  grep -Fxq -- "$line" "$work/example-lines" || {
+    echo "package-check: docs/host-guide.md shows a line the example does not have: $line" >&2
+    exit 1
+  }
+done
+
 echo "== building the library for installation =="
 cmake --preset package >/dev/null
 cmake --build --preset package
