@@ -69,6 +69,7 @@ if [ -n "$SUDO" ] && ! command -v sudo >/dev/null 2>&1; then
 fi
 
 echo "== building the Debian packages =="
+rm -f build/package/*.deb
 (cd build/package && cpack -G DEB)
 debs=$(ls build/package/*.deb)
 packages=""
