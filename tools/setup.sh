@@ -6,7 +6,8 @@ set -eu
 PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
 libgtest-dev libgmock-dev libbenchmark-dev
 libfreetype-dev libpng-dev zlib1g-dev
-fonts-liberation2"
+fonts-liberation2
+dpkg-dev file"
 
 missing=""
 for p in $PACKAGES; do
