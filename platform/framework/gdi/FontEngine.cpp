@@ -1,5 +1,8 @@
 #include "platform/framework/gdi/FontEngine.h"
 
+#include <cstring>
+#include <strings.h>
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 
@@ -50,6 +53,16 @@ std::string FontEngine::FileNameFor(const LOGFONT& logFont)
     return "LiberationSans-Regular.ttf";
 }
 
+bool FontEngine::IsDialogFace(const LOGFONT& logFont)
+{
+    char name[LF_FACESIZE + 1] = {};
+    std::memcpy(name, logFont.lfFaceName, LF_FACESIZE);
+    for (const char* face : {"MS Shell Dlg", "MS Shell Dlg 2", "MS Sans Serif"}) {
+        if (strcasecmp(name, face) == 0) return true;
+    }
+    return false;
+}
+
 FT_FaceRec_* FontEngine::Face(const std::string& fileName)
 {
     auto it = m_faces.find(fileName);
@@ -83,11 +96,12 @@ FontInstance& FontEngine::Instance(const LOGFONT& logFont)
         kind = FontInstance::SizeKind::CellHeight;
         pixels = static_cast<int>(h > kMaxPixels ? kMaxPixels : h);
     }
-    const auto key = std::make_tuple(file, static_cast<int>(kind), pixels);
+    const int widthPercent = IsDialogFace(logFont) ? kDialogWidthPercent : 100;
+    const auto key = std::make_tuple(file, static_cast<int>(kind), pixels, widthPercent);
     auto it = m_instances.find(key);
     if (it != m_instances.end())
         return *it->second;
     FT_Face face = Face(file);
-    auto instance = std::make_unique<FontInstance>(face, kind, pixels);
+    auto instance = std::make_unique<FontInstance>(face, kind, pixels, widthPercent);
     return *m_instances.emplace(key, std::move(instance)).first->second;
 }

@@ -3,6 +3,10 @@
 //
 // Every face name maps to Liberation Sans (metric-compatible with "Arial"): "Arial", the dialog
 // fonts "MS Shell Dlg", "MS Shell Dlg 2" and "MS Sans Serif", and any face name it does not know.
+// The dialog fonts are drawn at kDialogWidthPercent of Liberation Sans' widths, at the height asked
+// for: the dialog templates are laid out in the units of the narrow 8-point dialog face, and at
+// full width a label of the template's length (a whole line of 13-pixel cells) would not fit the
+// rectangle it was given. Heights, and with them the 13-pixel line of the 8-point font, stay.
 // lfWeight >= FW_SEMIBOLD picks the Bold file, lfItalic the Italic one. The files come from the
 // Debian package fonts-liberation2; a missing or unreadable file throws FontError naming it.
 
@@ -28,6 +32,9 @@ public:
     static constexpr const char* kPackage = "fonts-liberation2";
     // Characters above this many pixels are drawn at it (keeps absurd requests from exhausting memory).
     static constexpr int kMaxPixels = 1000;
+    static constexpr int kDialogWidthPercent = 90;
+    // True for the dialog faces, which are drawn narrower (see above); any case.
+    static bool IsDialogFace(const LOGFONT& logFont);
 
     static FontEngine& Get();
 
@@ -52,5 +59,5 @@ private:
     FT_LibraryRec_* m_library = nullptr;
     std::string m_directory = kDefaultDirectory;
     std::map<std::string, struct FT_FaceRec_*> m_faces;
-    std::map<std::tuple<std::string, int, int>, std::unique_ptr<FontInstance>> m_instances;
+    std::map<std::tuple<std::string, int, int, int>, std::unique_ptr<FontInstance>> m_instances;
 };

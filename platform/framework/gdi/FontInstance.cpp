@@ -10,15 +10,15 @@
 #include <stdexcept>
 #include <string>
 
-FontInstance::FontInstance(FT_FaceRec_* face, SizeKind kind, int pixels) : m_face(face)
+FontInstance::FontInstance(FT_FaceRec_* face, SizeKind kind, int pixels, int widthPercent) : m_face(face)
 {
     if (FT_New_Size(m_face, &m_size) != 0)
         throw std::runtime_error("FreeType could not create a font size");
     FT_Activate_Size(m_size);
     FT_Size_RequestRec req{};
     req.type = kind == SizeKind::CellHeight ? FT_SIZE_REQUEST_TYPE_REAL_DIM : FT_SIZE_REQUEST_TYPE_NOMINAL;
-    req.width = 0;
     req.height = static_cast<FT_Long>(pixels) * 64;
+    req.width = kind == SizeKind::CharacterHeight && widthPercent != 100 ? req.height * widthPercent / 100 : 0;
     if (FT_Request_Size(m_face, &req) != 0) {
         FT_Done_Size(m_size);
         throw std::runtime_error("FreeType could not set a font size of " + std::to_string(pixels) + " pixels");

@@ -25,8 +25,9 @@ class FontInstance {
 public:
     enum class SizeKind { CharacterHeight, CellHeight };
 
-    // Takes a new size object of the face; the face must outlive the instance.
-    FontInstance(FT_FaceRec_* face, SizeKind kind, int pixels);
+    // Takes a new size object of the face; the face must outlive the instance. A character-height
+    // instance may be drawn narrower than its height: widthPercent of the face's own widths.
+    FontInstance(FT_FaceRec_* face, SizeKind kind, int pixels, int widthPercent = 100);
     ~FontInstance();
     FontInstance(const FontInstance&) = delete;
     FontInstance& operator=(const FontInstance&) = delete;

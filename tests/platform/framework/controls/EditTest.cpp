@@ -97,7 +97,7 @@ TEST(EditWrap, AWordWiderThanTheEditBreaksBetweenCharactersAndHardBreaksStay)
 {
     Fixture f(editItems());
     CEdit& log = edit(f, IDC_LOG);
-    const CString rule(static_cast<char>('-'), 44);
+    const CString rule(static_cast<char>('-'), 60);
     log.SetWindowText("\r\n\r\n" + rule + "\r\n\r\nok");
     HFONT font = TextLayout::FontOf(log);
     int width = EditControl::FormatRect(log).Width();
