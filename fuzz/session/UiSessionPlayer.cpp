@@ -232,6 +232,7 @@ std::string UiSessionPlayer::describe(HWND control) const
 {
     if (!m_options.transcript) return std::string();
     std::string text = m_ui.Text(control).ToUtf8();
+    if (text.find(m_folder) != std::string::npos) text = "<a path in the session folder>";
     if (text.size() > 24) text = text.substr(0, 24) + "...";
     return std::to_string(m_ui.Id(control)) + " (" + m_ui.ClassName(control).str() + (text.empty() ? "" : " \"" + text + "\"") + ")";
 }
@@ -414,7 +415,9 @@ bool UiSessionPlayer::answerFile(FileDialogRecord& dialog)
     }
     dialog.ok = !path.empty();
     dialog.path = CString(path.c_str());
-    record(std::string(dialog.open ? "open" : "save as") + " dialog -> " + (path.empty() ? "Cancel" : path));
+    // The folder's name differs from run to run; the transcript of a seed must not.
+    std::string shown = path.empty() ? "Cancel" : "<session folder>" + path.substr(m_folder.size());
+    record(std::string(dialog.open ? "open" : "save as") + " dialog -> " + shown);
     return true;
 }
 
