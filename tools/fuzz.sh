@@ -28,7 +28,7 @@ for exe in build/fuzz/fuzz/fuzz_*; do
       cp fuzz/corpus/ui_session/"$window"-* "build/fuzz/seed/ui_session/$window/"
       echo "== fuzzing the window $window for ${ui_seconds}s =="
       if ! MALDI_FUZZ_WINDOW="$window" "$exe" -max_total_time="$ui_seconds" -timeout=10 -rss_limit_mb=2048 \
-          -max_len=4096 -print_final_stats=1 -artifact_prefix="build/fuzz/crashes/ui-$window-" \
+          -max_len=1400 -print_final_stats=1 -artifact_prefix="build/fuzz/crashes/ui-$window-" \
           "build/fuzz/corpus/ui_session/$window" "build/fuzz/seed/ui_session/$window"; then
         echo "fuzz: window $window failed; the reproducer is in build/fuzz/crashes/" >&2
         status=1
