@@ -396,6 +396,15 @@ std::string UiSessionPlayer::SomeFile(const std::string& extension)
     return m_folder + "/file-" + std::to_string(++m_files) + extension;
 }
 
+std::string UiSessionPlayer::SomeFolder()
+{
+    // Named like a file, so that nothing adds an extension and writes beside the session's folder.
+    std::string folder = m_folder + "/folder.d";
+    std::error_code ignored;
+    std::filesystem::create_directories(folder, ignored);
+    return folder;
+}
+
 bool UiSessionPlayer::answerFile(FileDialogRecord& dialog)
 {
     std::string extension = Extension(dialog);
@@ -410,7 +419,7 @@ bool UiSessionPlayer::answerFile(FileDialogRecord& dialog)
         garbage << m_input.Text(512);
         break;
     }
-    case 4: path = m_folder; break;
+    case 4: path = SomeFolder(); break;
     default: path = m_folder + "/missing/none" + extension; break;
     }
     dialog.ok = !path.empty();

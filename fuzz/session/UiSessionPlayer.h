@@ -77,6 +77,8 @@ public:
     const std::string& Folder() const { return m_folder; }
     // A path in the folder: a file the session wrote earlier when there is one, else a new name.
     std::string SomeFile(const std::string& extension);
+    // A folder in the session's folder, where a file is expected.
+    std::string SomeFolder();
     // Plays on a tool window until the session ends; the window stays (the factory destroys it).
     void OperateToolWindow(CWnd& window, const HostOperations& operations);
     // Runs the dialog modally (DoModal) with the session as the operator, then closes it.

@@ -217,7 +217,7 @@ void PlayPlateSheet(UiSessionPlayer& p)
     std::string path;
     switch (in.Byte() % 4) {
     case 0: path = p.SomeFile(".mtp"); break;
-    case 1: path = p.Folder(); break;                       // a folder
+    case 1: path = p.SomeFolder(); break;                   // a folder
     case 2: path = p.Folder() + "/missing/plate.mtp"; break; // can be neither opened nor created
     default: {
         path = p.Folder() + "/garbage.mtp";
