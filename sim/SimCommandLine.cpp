@@ -1,10 +1,13 @@
 #include "sim/SimCommandLine.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cstdlib>
 #include <exception>
 #include <filesystem>
 #include <ostream>
 
+#include "sim/SimMonkey.h"
 #include "sim/SimScenarios.h"
 #include "sim/SimSession.h"
 
@@ -21,6 +24,8 @@ std::string SimCommandLine::Usage()
         "  --pace PACE       fast (default: virtual time, done in seconds) or realtime\n"
         "  --quiet           no transcript, only the summary\n"
         "  --list            list the scenarios and exit\n"
+        "  --monkey SEED     a random operator on random windows, replayable from its seed\n"
+        "  --actions N       the monkey's number of actions (default 200)\n"
         "  --help            this text\n"
         "\n"
         "Scenarios:\n";
@@ -34,6 +39,7 @@ std::string SimCommandLine::Usage()
 
 bool SimCommandLine::Parse(const std::vector<std::string>& args, SimOptions& options, std::string& error)
 {
+    bool hasActions = false;
     for (size_t i = 0; i < args.size(); ++i) {
         std::string arg = args[i];
         std::string value;
@@ -89,10 +95,31 @@ bool SimCommandLine::Parse(const std::vector<std::string>& args, SimOptions& opt
                 error = "unknown pace \"" + value + "\" (fast or realtime)";
                 return false;
             }
+        } else if (arg == "--monkey" || arg == "--actions") {
+            if (!takeValue()) return false;
+            char* end = nullptr;
+            errno = 0;
+            unsigned long long number = std::strtoull(value.c_str(), &end, 10);
+            if (value.empty() || value[0] == '-' || *end != '\0' || errno == ERANGE ||
+                (arg == "--actions" && (number == 0 || number > 10000000))) {
+                error = "option " + arg + " needs a whole number" + (arg == "--actions" ? " from 1 to 10000000" : "");
+                return false;
+            }
+            if (arg == "--monkey") {
+                options.monkey = true;
+                options.monkeySeed = number;
+            } else {
+                options.monkeyActions = static_cast<unsigned>(number);
+                hasActions = true;
+            }
         } else {
             error = "unknown option \"" + args[i] + "\"";
             return false;
         }
+    }
+    if (hasActions && !options.monkey) {
+        error = "option --actions goes with --monkey";
+        return false;
     }
     return true;
 }
@@ -113,6 +140,8 @@ int SimCommandLine::Run(const std::vector<std::string>& args, std::ostream& out,
         for (const SimScenario& scenario : SimScenarios::All()) out << scenario.name << "  " << scenario.description << "\n";
         return kExitOk;
     }
+
+    if (options.monkey) return SimMonkey::Run(options, out, err) == 0 ? kExitOk : kExitScenarioFailed;
 
     std::vector<const SimScenario*> chosen;
     if (options.scenarios.empty()) {

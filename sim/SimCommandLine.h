@@ -2,8 +2,9 @@
 // The maldi-sim command: options, usage, and running the chosen scenarios.
 //
 //   maldi-sim [--scenario NAME]... [--out DIR] [--pace fast|realtime] [--quiet] [--list] [--help]
+//   maldi-sim --monkey SEED [--actions N] [--quiet]       (SimMonkey.h)
 //
-// Exit codes: 0 every scenario ran to its end, 1 a scenario failed (the error is printed),
+// Exit codes: 0 every scenario ran to its end, 1 a scenario failed or the monkey found something (the error is printed),
 // 2 the command line was wrong (the usage is printed to the error stream).
 
 #include <iosfwd>

@@ -1,6 +1,7 @@
 #pragma once
 // What the maldi-sim command line chose.
 
+#include <cstdint>
 #include <string>
 #include <vector>
 
@@ -13,4 +14,8 @@ struct SimOptions {
     bool quiet = false;
     bool list = false;
     bool help = false;
+    // --monkey SEED [--actions N]: a seeded random operator instead of the scenarios.
+    bool monkey = false;
+    std::uint64_t monkeySeed = 0;
+    unsigned monkeyActions = 200;
 };
