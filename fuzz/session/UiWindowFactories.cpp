@@ -10,6 +10,7 @@
 #include "maldi/dialogs/CMaldiMSAcqFunctionSetupDialog.h"
 #include "maldi/dialogs/CMaldiMSMSAcqFunctionSetupDialog.h"
 #include "maldi/dialogs/CMaldiSettingsDialog.h"
+#include "maldi/experiments/CMaldiMSMSSwitchPropertySheet.h"
 #include "maldi/experiments/CMaldiSurveyPropertySheet.h"
 #include "maldi/panels/CESIProbeControlDlg.h"
 #include "maldi/panels/CMaldiAcquireControlDlg.h"
@@ -267,6 +268,49 @@ void PlaySurveySheet(UiSessionPlayer& p)
     }
 }
 
+void PlaySwitchSheet(UiSessionPlayer& p)
+{
+    ChooseModel(p);
+    In& in = p.Input();
+    CMaldiMSMSSwitchPropertySheet sheet("MS/MS Switch", p.Owner(), static_cast<UINT>(in.Range(0, 4)));
+    sheet.SetUpPages();
+    MaldiMSMSSwitchMassInfo mass;
+    mass.bUseSingleMass = in.Integer();
+    mass.dSingleMass = in.Number();
+    mass.bUseListBelow = in.Integer();
+    mass.strMassListFile = p.SomeFile(".txt").c_str();
+    MaldiMSMSSwitchTemplateInfo templ;
+    templ.dStartMass = in.Number();
+    templ.nMaxDuration = in.Integer();
+    templ.bAutoMassRange = in.Integer();
+    MaldiMSMSSwitchScanConditionsInfo scan;
+    scan.nLaserType = static_cast<UINT>(in.Integer());
+    scan.nLaserTypeInEffect = static_cast<UINT>(in.Integer());
+    scan.nLaserFiringRate = static_cast<UINT>(in.Integer());
+    scan.nPlateSpeedInEffect = static_cast<UINT>(in.Integer());
+    scan.strDataFormat = in.Text(12).c_str();
+    scan.strPatternFile = PatternName(p);
+    scan.bTunePageMaldiSettings = in.Integer();
+    MaldiMSMSSwitchLMInfo lockMass;
+    lockMass.bUseLockMass = in.Integer();
+    lockMass.dFixedCollisionEnergy = in.Number();
+    MaldiMSMSSwitchCEInfo energy;
+    energy.bUseCEProfile = in.Integer();
+    energy.dFixedCE = in.Number();
+    energy.strProfileFile = p.SomeFile(".txt").c_str();
+    sheet.SetupSwitchMassPage(&mass);
+    sheet.SetupMSMSTemplatePage(&templ);
+    sheet.SetupScanConditionsPage(&scan);
+    sheet.SetupLockMassPage(&lockMass);
+    sheet.SetupCollisionEnergyPage(&energy);
+    p.RunModal(sheet, {});
+    sheet.GetSwitchMassPage(&mass);
+    sheet.GetMSMSTemplatePage(&templ);
+    sheet.GetScanConditionsPage(&scan);
+    sheet.GetLockMassPage(&lockMass);
+    sheet.GetCollisionEnergyPage(&energy);
+}
+
 } // namespace
 
 // --- 4. The table -----------------------------------------------------------------------------------
@@ -287,9 +331,7 @@ const std::vector<UiWindowFactory>& UiWindowFactories::All()
         {"pattern-editor", "CPatternEditorDlg", &PlayPatternEditor},
         {"plate-sheet", "CMaldiProbeSheet", &PlayPlateSheet},
         {"survey-sheet", "CMaldiSurveyPropertySheet", &PlaySurveySheet},
-        // The MS/MS switch sheet (CMaldiMSMSSwitchPropertySheet) comes here, as
-        // {"switch-sheet", "CMaldiMSMSSwitchPropertySheet", &PlaySwitchSheet}, with its PlaySwitchSheet
-        // in section 3 beside the survey sheet's.
+        {"switch-sheet", "CMaldiMSMSSwitchPropertySheet", &PlaySwitchSheet},
     };
     return windows;
 }
