@@ -6,6 +6,8 @@
 
 #include <random>
 
+#include "platform/framework/gdi/FontInstance.h"
+
 using namespace controls_test;
 
 namespace {
@@ -62,4 +64,24 @@ TEST(ProgressPixels, RandomBarsPaintTheSamePixelsAsBefore)
         }
         EXPECT_EQ(hash, kGroupChecksums[group]) << "group " << group << " (bars " << group * kBarsPerGroup << " on)";
     }
+}
+
+// A glyph cache that misses (a font realised anew per paint, a cache keyed wrongly) would load and
+// render the percent text's glyphs at every repaint.
+TEST(ProgressPixels, RepaintingTheSameTextRendersNoGlyph)
+{
+    BarFixture<CProgressCtrlX> f(400, 24);
+    f.bar.SetShowPercent(TRUE);
+    f.bar.SetPos(47);
+    f.a.Render(f.bar);
+    const long long afterFirst = FontInstance::RenderedGlyphCount();
+    for (int i = 0; i < 3; ++i)
+        f.a.Render(f.bar);
+    EXPECT_EQ(FontInstance::RenderedGlyphCount(), afterFirst);
+    f.bar.SetPos(98);  // digits not drawn before are rendered once, at the first paint
+    f.a.Render(f.bar);
+    const long long afterNewText = FontInstance::RenderedGlyphCount();
+    EXPECT_LE(afterNewText, afterFirst + 2);
+    f.a.Render(f.bar);
+    EXPECT_EQ(FontInstance::RenderedGlyphCount(), afterNewText);
 }
