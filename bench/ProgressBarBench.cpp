@@ -97,7 +97,7 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
+                times[run.benchmark_name()] = run.GetAdjustedCPUTime();
                 auto fills = run.counters.find("fills_per_paint");
                 if (fills != run.counters.end()) fillsPerPaint = fills->second.value;
                 auto glyphs = run.counters.find("glyphs_rendered");
