@@ -48,12 +48,8 @@ TEST(ProgressPixels, RandomBarsPaintTheSamePixelsAsBefore)
             f.bar.SetRubberBar(pick(3) == 0);
             f.bar.SetTiedText(pick(3) == 0);
             const int textMode = pick(3);
-            if (textMode == 0)
-                f.bar.SetShowPercent(TRUE);
-            else if (textMode == 1)
-                f.bar.SetTextFormat("Pos %d", PBS_SHOW_POSITION);
-            else
-                f.bar.HideText();
+            f.bar.SetTextFormat(textMode == 2 ? nullptr : textMode ? "Pos %d" : "%d%%",
+                                textMode ? PBS_SHOW_POSITION : PBS_SHOW_PERCENT);
             const int lower = pick(50);
             f.bar.SetRange32(lower, lower + 1 + pick(1000));
             f.bar.SetPos(lower + pick(1100));

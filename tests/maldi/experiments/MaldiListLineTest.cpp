@@ -31,12 +31,9 @@ void ExpectScansAlike(const std::string& line, int count)
 std::vector<std::string> LinesOf(const std::string& text)
 {
     std::vector<std::string> lines;
-    std::size_t i = 0;
-    while (i < text.size()) {
-        std::size_t end = text.find('\n', i);
-        end = std::min(end == std::string::npos ? text.size() : end + 1, i + 255);
+    for (std::size_t i = 0, end = 0; i < text.size(); i = end) {
+        end = std::min(std::min(text.find('\n', i), text.size() - 1) + 1, i + 255);
         lines.push_back(text.substr(i, end - i));
-        i = end;
     }
     return lines;
 }
@@ -57,9 +54,8 @@ TEST(MaldiListLineTest, ScanAgreesWithSscanfOnTheSeedFilesAndTheReaderTestLines)
         const std::string folder = entry.path().parent_path().filename().string();
         if (!entry.is_regular_file() || (folder != "read_mass_list" && folder != "read_profile"))
             continue;
-        std::ifstream in(entry.path(), std::ios::binary);
         std::stringstream text;
-        text << in.rdbuf();
+        text << std::ifstream(entry.path(), std::ios::binary).rdbuf();
         for (const std::string& line : LinesOf(text.str()))
             lines.push_back(line);
         ++files;
@@ -80,14 +76,9 @@ TEST(MaldiListLineTest, ScanAgreesWithSscanfOnRandomlyDamagedLines)
         for (double& x : v)
             x = std::ldexp(static_cast<double>(random() % 2000000) - 1000000.0, static_cast<int>(random() % 40) - 30);
         std::string line(buffer, MaldiListLine::FormatReference(buffer, v, 11, static_cast<int>(random() % 70000)));
-        for (int damage = static_cast<int>(random() % 4); damage > 0; --damage) {
+        for (int damage = static_cast<int>(random() % 4); damage > 0 && !line.empty(); --damage) {
             const std::size_t at = random() % line.size();
-            if (random() % 2)
-                line[at] = alphabet[random() % alphabet.size()];
-            else
-                line.erase(at, random() % 8);
-            if (line.empty())
-                break;
+            random() % 2 ? void(line[at] = alphabet[random() % alphabet.size()]) : void(line.erase(at, random() % 8));
         }
         ExpectScansAlike(line.substr(0, 255), 11);
         ExpectScansAlike(line.substr(0, 255), 9);
