@@ -21,11 +21,9 @@ constexpr int kBarsPerGroup = 30;
 
 std::uint64_t Mix(std::uint64_t hash, std::uint32_t value)
 {
-    for (int i = 0; i < 4; ++i, value >>= 8)
-        hash = (hash ^ (value & 0xFFu)) * 0x100000001B3ull;
+    for (int i = 0; i < 4; ++i, value >>= 8) hash = (hash ^ (value & 0xFFu)) * 0x100000001B3ull;
     return hash;
 }
-
 } // namespace
 
 TEST(ProgressPixels, RandomBarsPaintTheSamePixelsAsBefore)
@@ -55,8 +53,7 @@ TEST(ProgressPixels, RandomBarsPaintTheSamePixelsAsBefore)
             f.bar.SetPos(lower + pick(1100));
             const Surface pixels = f.a.Render(f.bar);
             hash = Mix(Mix(hash, static_cast<std::uint32_t>(pixels.Width())), static_cast<std::uint32_t>(pixels.Height()));
-            for (std::uint32_t p : pixels.Pixels())
-                hash = Mix(hash, p);
+            for (std::uint32_t p : pixels.Pixels()) hash = Mix(hash, p);
         }
         EXPECT_EQ(hash, kGroupChecksums[group]) << "group " << group << " (bars " << group * kBarsPerGroup << " on)";
     }
@@ -71,8 +68,7 @@ TEST(ProgressPixels, RepaintingTheSameTextRendersNoGlyph)
     f.bar.SetPos(47);
     f.a.Render(f.bar);
     const long long afterFirst = FontInstance::RenderedGlyphCount();
-    for (int i = 0; i < 3; ++i)
-        f.a.Render(f.bar);
+    for (int i = 0; i < 3; ++i) f.a.Render(f.bar);
     EXPECT_EQ(FontInstance::RenderedGlyphCount(), afterFirst);
     f.bar.SetPos(98);  // digits not drawn before are rendered once, at the first paint
     f.a.Render(f.bar);

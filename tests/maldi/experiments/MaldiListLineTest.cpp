@@ -56,14 +56,13 @@ TEST(MaldiListLineTest, ScanAgreesWithSscanfOnTheSeedFilesAndTheReaderTestLines)
             continue;
         std::stringstream text;
         text << std::ifstream(entry.path(), std::ios::binary).rdbuf();
-        for (const std::string& line : LinesOf(text.str()))
-            lines.push_back(line);
+        const std::vector<std::string> pieces = LinesOf(text.str());
+        lines.insert(lines.end(), pieces.begin(), pieces.end());
         ++files;
     }
     EXPECT_GE(files, 4) << "the seed files were not found";
     for (const std::string& line : lines)
-        for (int count : {9, 11})
-            ExpectScansAlike(line, count);
+        for (int count : {9, 11}) ExpectScansAlike(line, count);
 }
 
 TEST(MaldiListLineTest, ScanAgreesWithSscanfOnRandomlyDamagedLines)
