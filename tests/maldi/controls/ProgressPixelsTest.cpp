@@ -5,7 +5,6 @@
 #include "ControlsTestSupport.h"
 
 #include <random>
-
 #include "platform/framework/gdi/FontInstance.h"
 
 using namespace controls_test;
