@@ -519,13 +519,16 @@ void CDC::FillDevice(const Canvas& canvas, CRect r, COLORREF color)
 {
     if (!canvas.surface)
         return;
-    r.NormalizeRect();
-    if (!r.IntersectRect(&r, &canvas.clip))
+    // The rectangle normalised and clipped, written out here: a gradient makes hundreds of fills.
+    const LONG left = std::max(std::min(r.left, r.right), canvas.clip.left);
+    const LONG right = std::min(std::max(r.left, r.right), canvas.clip.right);
+    const LONG top = std::max(std::min(r.top, r.bottom), canvas.clip.top);
+    const LONG bottom = std::min(std::max(r.top, r.bottom), canvas.clip.bottom);
+    if (left >= right || top >= bottom)
         return;
-    r.OffsetRect(canvas.offset);
     const std::uint32_t p = Surface::ToPixel(color);
-    const int w = r.Width(), h = r.Height();
-    std::uint32_t* first = canvas.surface->Row(r.top) + r.left;
+    const int w = static_cast<int>(right - left), h = static_cast<int>(bottom - top);
+    std::uint32_t* first = canvas.surface->Row(static_cast<int>(top + canvas.offset.y)) + left + canvas.offset.x;
     const std::size_t stride = static_cast<std::size_t>(canvas.surface->Width());
     // Strips a pixel or two wide (a gradient is hundreds of them) get a loop of their own width:
     // the general one would leave its inner loop after a pixel or two, mispredicted each time.
