@@ -70,7 +70,7 @@ void BM_RepaintGradientBar(benchmark::State& state)
         static_cast<double>(CDC::GetTotalFillCount() - before) / static_cast<double>(std::max(paints, 1L));
     state.counters["glyphs_rendered"] = static_cast<double>(FontInstance::RenderedGlyphCount() - glyphsBefore);
 }
-BENCHMARK(BM_RepaintGradientBar);
+BENCHMARK(BM_RepaintGradientBar)->Repetitions(5);
 
 void BM_OneSolidFill(benchmark::State& state)
 {
@@ -87,7 +87,7 @@ void BM_OneSolidFill(benchmark::State& state)
     }
     dc.SelectObject(previous);
 }
-BENCHMARK(BM_OneSolidFill);
+BENCHMARK(BM_OneSolidFill)->Repetitions(5);
 
 // Keeps the console output and remembers each benchmark's time per iteration and counters.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -97,7 +97,9 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                times[run.benchmark_name()] = run.GetAdjustedCPUTime();
+                // The fastest of the repetitions: what the code costs when other work leaves it alone.
+                auto [it, fresh] = times.emplace(run.run_name.function_name, run.GetAdjustedCPUTime());
+                if (!fresh) it->second = std::min(it->second, run.GetAdjustedCPUTime());
                 auto fills = run.counters.find("fills_per_paint");
                 if (fills != run.counters.end()) fillsPerPaint = fills->second.value;
                 auto glyphs = run.counters.find("glyphs_rendered");

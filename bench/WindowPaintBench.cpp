@@ -7,6 +7,7 @@
 
 #include <benchmark/benchmark.h>
 
+#include <algorithm>
 #include <cstdio>
 #include <functional>
 #include <map>
@@ -129,7 +130,11 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration && run.iterations > 0 && !run.error_occurred)
-                times[run.benchmark_name()] = run.GetAdjustedCPUTime();
+                {
+                // The fastest of the repetitions: what the code costs when other work leaves it alone.
+                auto [it, fresh] = times.emplace(run.run_name.function_name, run.GetAdjustedCPUTime());
+                if (!fresh) it->second = std::min(it->second, run.GetAdjustedCPUTime());
+            }
     }
     // CPU time: on a machine shared with other work it moves less than the wall clock.
     std::map<std::string, double> times;  // nanoseconds
@@ -142,10 +147,11 @@ int main(int argc, char** argv)
     for (const Kind& kind : Kinds())
         for (int scale : kScales) {
             const std::string suffix = std::string(kind.name) + "/scale:" + std::to_string(scale);
-            benchmark::RegisterBenchmark(("BM_Repaint/" + suffix).c_str(), BM_Repaint, kind);
-            benchmark::RegisterBenchmark(("BM_OneSolidFill/" + suffix).c_str(), BM_OneSolidFill, kind);
+            benchmark::RegisterBenchmark(("BM_Repaint/" + suffix).c_str(), BM_Repaint, kind)->Repetitions(5);
+            benchmark::RegisterBenchmark(("BM_OneSolidFill/" + suffix).c_str(), BM_OneSolidFill, kind)->Repetitions(5);
             benchmark::RegisterBenchmark(("BM_OpenToFirstPaint/" + suffix).c_str(), BM_OpenToFirstPaint, kind)
-                ->Unit(benchmark::kMicrosecond);
+                ->Unit(benchmark::kMicrosecond)
+                ->Repetitions(5);
         }
     benchmark::Initialize(&argc, argv);
     if (benchmark::ReportUnrecognizedArguments(argc, argv))
