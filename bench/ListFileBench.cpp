@@ -12,6 +12,7 @@
 #include <vector>
 
 #include "maldi/experiments/MaldiListFile.h"
+#include "platform/auditfile/AuditFile.h"
 
 namespace {
 
@@ -132,12 +133,50 @@ void BM_WriteProfile(benchmark::State& state)
     state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * Files().profileBytes));
 }
 
+// The same writer into /dev/null: no temporary file, no sync to disk, no rename, so this is the
+// formatting (and stdio) alone.
+void BM_FormatMassList(benchmark::State& state)
+{
+    for (auto _ : state)
+        if (!MaldiListFile::WriteMassList("/dev/null", Files().masses))
+            state.SkipWithError("write to /dev/null failed");
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * Files().massBytes));
+}
+
+void BM_FormatProfile(benchmark::State& state)
+{
+    for (auto _ : state)
+        if (!MaldiListFile::WriteProfile("/dev/null", Files().profile))
+            state.SkipWithError("write to /dev/null failed");
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * Files().profileBytes));
+}
+
+// The safe save of the finished text of the mass file: temporary file, one write, fsync, rename.
+// What the save costs beyond the formatting.
+void BM_SafeSaveOnly(benchmark::State& state)
+{
+    std::string text(Files().massBytes, '\0');
+    FILE* in = std::fopen(Files().massPath.c_str(), "rb");
+    if (in == nullptr || std::fread(text.data(), 1, text.size(), in) != text.size())
+        std::abort();
+    std::fclose(in);
+    for (auto _ : state) {
+        FILE* out = fopenS(Files().outPath.c_str(), "w");
+        if (out == nullptr || fprintfS(out, "%.*s", static_cast<int>(text.size()), text.data()) < 0 || fcloseS(out) != 0)
+            state.SkipWithError("safe save failed");
+    }
+    state.SetBytesProcessed(static_cast<std::int64_t>(state.iterations() * Files().massBytes));
+}
+
 BENCHMARK(BM_PlainReadMassFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadMassList)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteMassList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FormatMassList)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_SafeSaveOnly)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_PlainReadProfileFile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_ReadProfile)->Unit(benchmark::kMillisecond);
 BENCHMARK(BM_WriteProfile)->Unit(benchmark::kMillisecond);
+BENCHMARK(BM_FormatProfile)->Unit(benchmark::kMillisecond);
 
 // Keeps every run's throughput so that the ratios can be printed after the table.
 class ThroughputReporter : public benchmark::ConsoleReporter {
@@ -156,8 +195,12 @@ public:
         std::printf("\n%d entries; MB/s and the ratio to a plain read of the same file:\n", kEntries);
         Ratio("BM_ReadMassList", "BM_PlainReadMassFile");
         Ratio("BM_WriteMassList", "BM_PlainReadMassFile");
+        Ratio("BM_FormatMassList", "BM_PlainReadMassFile");
+        Ratio("BM_SafeSaveOnly", "BM_PlainReadMassFile");
         Ratio("BM_ReadProfile", "BM_PlainReadProfileFile");
         Ratio("BM_WriteProfile", "BM_PlainReadProfileFile");
+        Ratio("BM_FormatProfile", "BM_PlainReadProfileFile");
+        std::printf("  (Write = Format, to /dev/null, plus the safe save: temporary file, fsync, rename)\n");
     }
 
 private:

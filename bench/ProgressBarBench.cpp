@@ -15,6 +15,7 @@
 #include "platform/framework/Framework.h"
 #include "platform/framework/gdi/CBitmap.h"
 #include "platform/framework/gdi/CDC.h"
+#include "platform/framework/gdi/FontInstance.h"
 
 namespace {
 
@@ -58,6 +59,7 @@ void BM_RepaintGradientBar(benchmark::State& state)
 {
     Scene scene;
     const long long before = CDC::GetTotalFillCount();
+    const long long glyphsBefore = FontInstance::RenderedGlyphCount();
     long paints = 0;
     for (auto _ : state) {
         scene.Repaint();
@@ -66,8 +68,9 @@ void BM_RepaintGradientBar(benchmark::State& state)
     }
     state.counters["fills_per_paint"] =
         static_cast<double>(CDC::GetTotalFillCount() - before) / static_cast<double>(std::max(paints, 1L));
+    state.counters["glyphs_rendered"] = static_cast<double>(FontInstance::RenderedGlyphCount() - glyphsBefore);
 }
-BENCHMARK(BM_RepaintGradientBar);
+BENCHMARK(BM_RepaintGradientBar)->Repetitions(5);
 
 void BM_OneSolidFill(benchmark::State& state)
 {
@@ -84,7 +87,7 @@ void BM_OneSolidFill(benchmark::State& state)
     }
     dc.SelectObject(previous);
 }
-BENCHMARK(BM_OneSolidFill);
+BENCHMARK(BM_OneSolidFill)->Repetitions(5);
 
 // Keeps the console output and remembers each benchmark's time per iteration and counters.
 class RatioReporter : public benchmark::ConsoleReporter {
@@ -94,13 +97,18 @@ public:
         ConsoleReporter::ReportRuns(runs);
         for (const Run& run : runs)
             if (run.run_type == Run::RT_Iteration && run.iterations > 0) {
-                times[run.benchmark_name()] = run.GetAdjustedRealTime();
+                // The fastest of the repetitions: what the code costs when other work leaves it alone.
+                auto [it, fresh] = times.emplace(run.run_name.function_name, run.GetAdjustedCPUTime());
+                if (!fresh) it->second = std::min(it->second, run.GetAdjustedCPUTime());
                 auto fills = run.counters.find("fills_per_paint");
                 if (fills != run.counters.end()) fillsPerPaint = fills->second.value;
+                auto glyphs = run.counters.find("glyphs_rendered");
+                if (glyphs != run.counters.end()) glyphsRendered = glyphs->second.value;
             }
     }
     std::map<std::string, double> times;
     double fillsPerPaint = 0;
+    double glyphsRendered = 0;
 };
 
 } // namespace
@@ -116,7 +124,7 @@ int main(int argc, char** argv)
     const auto fill = reporter.times.find("BM_OneSolidFill");
     if (paint != reporter.times.end() && fill != reporter.times.end() && fill->second > 0)
         std::printf("ratio: a full repaint of the %d x %d gradient bar with percent text costs %.1f solid fills of "
-                    "its area; %.0f fills per paint\n",
-                    kWidth, kHeight, paint->second / fill->second, reporter.fillsPerPaint);
+                    "its area; %.0f fills per paint; %.0f glyphs loaded and rendered by the repaints after the first\n",
+                    kWidth, kHeight, paint->second / fill->second, reporter.fillsPerPaint, reporter.glyphsRendered);
     return 0;
 }

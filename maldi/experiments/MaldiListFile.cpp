@@ -2,10 +2,14 @@
 
 #include <cstdio>
 #include <cstring>
+#include <vector>
 
+#include "maldi/experiments/MaldiListLine.h"
 #include "platform/auditfile/AuditFile.h"
 
 namespace {
+
+constexpr std::size_t kReadBuffer = 256 * 1024;
 
 enum class LineResult { Skip, Entry, Refuse };
 
@@ -21,6 +25,9 @@ MaldiEntryList<Entry>* ReadList(LPCTSTR path, ParseLine parseLine)
     FILE* file = fopenS(path, "r");
     if (file == nullptr)
         return List::Destroy(list);
+    // Larger reads than stdio's default page: a list of 100,000 entries is some 13 MB.
+    std::vector<char> streamBuffer(kReadBuffer);
+    std::setvbuf(file, streamBuffer.data(), _IOFBF, streamBuffer.size());
 
     bool ok = true;
     while (ok && !std::feof(file)) {
@@ -47,21 +54,35 @@ MaldiEntryList<Entry>* ReadList(LPCTSTR path, ParseLine parseLine)
     return ok ? list : List::Destroy(list);
 }
 
-template <class Entry, class WriteLine>
-bool WriteList(LPCTSTR path, const MaldiEntryList<Entry>* list, WriteLine writeLine)
+// Lines are formatted into a buffer that goes to the stream in large pieces: one stdio call per
+// piece instead of one per line.
+constexpr std::size_t kWriteChunk = 64 * 1024;
+
+template <class Entry, class FormatLine>
+bool WriteList(LPCTSTR path, const MaldiEntryList<Entry>* list, FormatLine formatLine)
 {
     if (path == nullptr || list == nullptr)
         return false;
     FILE* file = fopenS(path, "w");
     if (file == nullptr)
         return false;
+    std::vector<char> buffer(kWriteChunk + MaldiListLine::kMaxLineLength + 1);
+    std::size_t used = 0;
     bool ok = true;
+    auto flush = [&] {
+        if (used > 0 && fprintfS(file, "%.*s", static_cast<int>(used), buffer.data()) < 0)
+            ok = false;
+        used = 0;
+    };
     for (int i = 0; ok && i < list->nCount; ++i) {
-        if (i > 0 && fprintfS(file, "\n") < 0)
-            ok = false;
-        else if (writeLine(file, list->pEntries[i]) < 0)
-            ok = false;
+        if (i > 0)
+            buffer[used++] = '\n';
+        used += formatLine(buffer.data() + used, list->pEntries[i]);
+        if (used >= kWriteChunk)
+            flush();
     }
+    if (ok)
+        flush();
     // A failed write leaves the stream in error, so the close refuses to replace the old file.
     if (fcloseS(file) != 0)
         ok = false;
@@ -72,31 +93,25 @@ LineResult ParseMassLine(const char* line, MaldiSwitchMassEntry& entry)
 {
     if (line[0] == ';' || line[0] == '\0')
         return LineResult::Skip;
-    double setMass = -1.0;
-    double reserved = 0.0;
-    double values[MaldiSwitchMassEntry::kValueCount];
-    for (double& v : values)
+    // Set mass, the reserved field, then the nine values in bit order.
+    double fields[2 + MaldiSwitchMassEntry::kValueCount];
+    for (double& v : fields)
         v = -1.0;
     long flags = 0xFFFF;
-    int n = std::sscanf(line, "%lf,%lf,%lf,%lf,%lf,%lf,%lf,%lf,%lf,%lf,%lf,%ld", &setMass, &reserved, &values[0],
-                        &values[1], &values[2], &values[3], &values[4], &values[5], &values[6], &values[7],
-                        &values[8], &flags);
+    const int n = MaldiListLine::Scan(line, 11, fields, &flags);
     if (n < 1)
         return LineResult::Refuse;
-    // The line holds n fields: set mass, the reserved field, then the values in bit order.
-    for (int i = 0; i < MaldiSwitchMassEntry::kValueCount; ++i) {
-        if (i + 3 > n) {
-            values[i] = -1.0;
-            flags &= ~(1L << i);
-        }
-    }
-    entry.dSetMass = setMass;
-    entry.dLM = values[0];
-    entry.dHM = values[1];
-    entry.dTimeout = values[2];
-    entry.dStopIntensity = values[3];
+    const double* values = fields + 2;
+    entry.dSetMass = fields[0];
+    double* out[MaldiSwitchMassEntry::kValueCount] = {&entry.dLM, &entry.dHM, &entry.dTimeout, &entry.dStopIntensity};
     for (int k = 0; k < 5; ++k)
-        entry.dCollisionEnergy[k] = values[4 + k];
+        out[4 + k] = &entry.dCollisionEnergy[k];
+    for (int i = 0; i < MaldiSwitchMassEntry::kValueCount; ++i) {
+        const bool given = i + 3 <= n;
+        *out[i] = given ? values[i] : -1.0;
+        if (!given)
+            flags &= ~(1L << i);
+    }
     entry.wFlags = static_cast<WORD>(static_cast<unsigned long>(flags) & 0xFFFFu);
     return LineResult::Entry;
 }
@@ -109,8 +124,7 @@ LineResult ParseProfileLine(const char* line, MaldiCEProfileEntry& entry)
     for (double& v : fields)
         v = -1.0;
     long flags = 0xFFFF;
-    int n = std::sscanf(line, "%lf,%lf,%lf,%lf,%lf,%lf,%lf,%lf,%lf,%ld", &fields[0], &fields[1], &fields[2],
-                        &fields[3], &fields[4], &fields[5], &fields[6], &fields[7], &fields[8], &flags);
+    const int n = MaldiListLine::Scan(line, 9, fields, &flags);
     if (n < 1)
         return LineResult::Refuse;
     for (int i = n; i < 9; ++i) {
@@ -130,25 +144,25 @@ LineResult ParseProfileLine(const char* line, MaldiCEProfileEntry& entry)
     return LineResult::Entry;
 }
 
-int WriteMassLine(FILE* file, const MaldiSwitchMassEntry& e)
+std::size_t FormatMassLine(char* out, const MaldiSwitchMassEntry& e)
 {
     const double* ce = e.dCollisionEnergy;
-    return fprintfS(file, "%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%f,%d", e.dSetMass, 0.0, e.dLM, e.dHM, e.dTimeout,
-                    e.dStopIntensity, ce[0], ce[1], ce[2], ce[3], ce[4], static_cast<int>(e.wFlags));
+    const double v[11] = {e.dSetMass, 0.0, e.dLM, e.dHM, e.dTimeout, e.dStopIntensity, ce[0], ce[1], ce[2], ce[3], ce[4]};
+    return MaldiListLine::Format(out, v, 11, static_cast<int>(e.wFlags));
 }
 
-int WriteProfileLine(FILE* file, const MaldiCEProfileEntry& e)
+std::size_t FormatProfileLine(char* out, const MaldiCEProfileEntry& e)
 {
     const double* ce = e.dCollisionEnergy;
-    return fprintfS(file, "%f,%f,%f,%f,%f,%f,%f,%f,%f,%d", e.dFromMass, e.dToMass, e.dCarriedA, e.dCarriedB, ce[0],
-                    ce[1], ce[2], ce[3], ce[4], static_cast<int>(e.wFlags));
+    const double v[9] = {e.dFromMass, e.dToMass, e.dCarriedA, e.dCarriedB, ce[0], ce[1], ce[2], ce[3], ce[4]};
+    return MaldiListLine::Format(out, v, 9, static_cast<int>(e.wFlags));
 }
 
 }  // namespace
 
 bool MaldiListFile::WriteMassList(LPCTSTR path, const MaldiSwitchMassList* list)
 {
-    return WriteList(path, list, WriteMassLine);
+    return WriteList(path, list, FormatMassLine);
 }
 
 MaldiSwitchMassList* MaldiListFile::ReadMassList(LPCTSTR path)
@@ -158,7 +172,7 @@ MaldiSwitchMassList* MaldiListFile::ReadMassList(LPCTSTR path)
 
 bool MaldiListFile::WriteProfile(LPCTSTR path, const MaldiCEProfileList* list)
 {
-    return WriteList(path, list, WriteProfileLine);
+    return WriteList(path, list, FormatProfileLine);
 }
 
 MaldiCEProfileList* MaldiListFile::ReadProfile(LPCTSTR path)

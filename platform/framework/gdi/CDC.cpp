@@ -519,13 +519,37 @@ void CDC::FillDevice(const Canvas& canvas, CRect r, COLORREF color)
 {
     if (!canvas.surface)
         return;
-    r.NormalizeRect();
-    if (!r.IntersectRect(&r, &canvas.clip))
+    // The rectangle normalised and clipped, written out here: a gradient makes hundreds of fills.
+    const LONG left = std::max(std::min(r.left, r.right), canvas.clip.left);
+    const LONG right = std::min(std::max(r.left, r.right), canvas.clip.right);
+    const LONG top = std::max(std::min(r.top, r.bottom), canvas.clip.top);
+    const LONG bottom = std::min(std::max(r.top, r.bottom), canvas.clip.bottom);
+    if (left >= right || top >= bottom)
         return;
-    r.OffsetRect(canvas.offset);
     const std::uint32_t p = Surface::ToPixel(color);
-    for (int y = r.top; y < r.bottom; ++y)
-        std::fill_n(canvas.surface->Row(y) + r.left, r.Width(), p);
+    const int w = static_cast<int>(right - left), h = static_cast<int>(bottom - top);
+    std::uint32_t* first = canvas.surface->Row(static_cast<int>(top + canvas.offset.y)) + left + canvas.offset.x;
+    const std::size_t stride = static_cast<std::size_t>(canvas.surface->Width());
+    // Strips a pixel or two wide (a gradient is hundreds of them) get a loop of their own width:
+    // the general one would leave its inner loop after a pixel or two, mispredicted each time.
+    switch (w) {
+    case 1:
+        for (int y = 0; y < h; ++y, first += stride)
+            first[0] = p;
+        return;
+    case 2:
+        for (int y = 0; y < h; ++y, first += stride)
+            first[0] = first[1] = p;
+        return;
+    case 3:
+        for (int y = 0; y < h; ++y, first += stride)
+            first[0] = first[1] = first[2] = p;
+        return;
+    default:
+        break;
+    }
+    for (int y = 0; y < h; ++y, first += stride)
+        std::fill_n(first, w, p);
 }
 
 void CDC::FillSolidRect(LPCRECT rect, COLORREF color)
@@ -700,21 +724,29 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
         return TRUE;
     const int dx = s0.x - d0.x + src.offset.x;
     const int dy = s0.y - d0.y + src.offset.y;
-    // Copy the source block first: source and destination may share a surface.
-    std::vector<std::uint32_t> block(static_cast<std::size_t>(r.Width()) * r.Height());
-    for (int row = r.top; row < r.bottom; ++row)
-        std::memcpy(&block[static_cast<std::size_t>(row - r.top) * r.Width()], src.surface->Row(row + dy) + r.left + dx,
-                    static_cast<std::size_t>(r.Width()) * sizeof(std::uint32_t));
+    const int w = r.Width();
+    const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(std::uint32_t);
+    auto sourceRow = [&](int row) { return src.surface->Row(row + dy) + r.left + dx; };
+    auto destinationRow = [&](int row) { return dst.surface->Row(row + dst.offset.y) + r.left + dst.offset.x; };
+    // Source and destination may share a surface (scrolling a window's image): the source block is
+    // then copied first, so that no pixel is read after it was written.
+    std::vector<std::uint32_t> block;
+    if (src.surface == dst.surface) {
+        block.resize(static_cast<std::size_t>(w) * r.Height());
+        for (int row = r.top; row < r.bottom; ++row)
+            std::memcpy(&block[static_cast<std::size_t>(row - r.top) * w], sourceRow(row), rowBytes);
+    }
+    auto in = [&](int row) {
+        return block.empty() ? sourceRow(row) : &block[static_cast<std::size_t>(row - r.top) * w];
+    };
     for (int row = r.top; row < r.bottom; ++row) {
-        std::uint32_t* out = dst.surface->Row(row + dst.offset.y) + r.left + dst.offset.x;
-        const std::uint32_t* in = &block[static_cast<std::size_t>(row - r.top) * r.Width()];
-        for (int i = 0; i < r.Width(); ++i) {
-            switch (rop) {
-            case SRCCOPY: out[i] = in[i]; break;
-            case SRCPAINT: out[i] |= in[i]; break;
-            case SRCAND: out[i] &= in[i]; break;
-            default: out[i] ^= in[i]; break;
-            }
+        std::uint32_t* out = destinationRow(row);
+        const std::uint32_t* from = in(row);
+        switch (rop) {
+        case SRCCOPY: std::memcpy(out, from, rowBytes); break;
+        case SRCPAINT: for (int i = 0; i < w; ++i) out[i] |= from[i]; break;
+        case SRCAND: for (int i = 0; i < w; ++i) out[i] &= from[i]; break;
+        default: for (int i = 0; i < w; ++i) out[i] ^= from[i]; break;
         }
     }
     return TRUE;

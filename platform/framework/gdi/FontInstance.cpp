@@ -10,6 +10,12 @@
 #include <stdexcept>
 #include <string>
 
+namespace {
+long long g_renderedGlyphs = 0;
+}  // namespace
+
+long long FontInstance::RenderedGlyphCount() { return g_renderedGlyphs; }
+
 FontInstance::FontInstance(FT_FaceRec_* face, SizeKind kind, int pixels, int widthPercent) : m_face(face)
 {
     if (FT_New_Size(m_face, &m_size) != 0)
@@ -52,6 +58,7 @@ const GlyphImage& FontInstance::Glyph(char32_t codePoint)
 GlyphImage FontInstance::Render(char32_t codePoint)
 {
     GlyphImage g;
+    ++g_renderedGlyphs;
     FT_Activate_Size(m_size);
     const FT_UInt index = FT_Get_Char_Index(m_face, codePoint);
     if (FT_Load_Glyph(m_face, index, FT_LOAD_DEFAULT) != 0)

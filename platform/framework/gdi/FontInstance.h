@@ -40,8 +40,12 @@ public:
     int AverageCharWidth() const { return m_averageWidth; }
     int MaxCharWidth() const { return m_maxWidth; }
 
-    // A code point the face lacks renders as its missing-glyph box.
+    // A code point the face lacks renders as its missing-glyph box. Each glyph is loaded and
+    // rendered once per instance; later calls return the cached image.
     const GlyphImage& Glyph(char32_t codePoint);
+    // Glyphs loaded and rendered so far by every instance (a repaint that renders none shows zero
+    // growth).
+    static long long RenderedGlyphCount();
     int Advance(char32_t codePoint) { return Glyph(codePoint).advance; }
 
 private:

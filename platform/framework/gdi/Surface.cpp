@@ -15,7 +15,11 @@ Surface::Surface(int width, int height, COLORREF fill)
                                 " pixels is larger than the limit of " + std::to_string(kMaxDimension));
     m_width = width;
     m_height = height;
-    m_pixels.assign(static_cast<std::size_t>(width) * static_cast<std::size_t>(height), ToPixel(fill));
+    const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    if (ToPixel(fill) == 0)
+        m_pixels.resize(count);  // zeroed in one memset: every new bitmap is black
+    else
+        m_pixels.assign(count, ToPixel(fill));
 }
 
 COLORREF Surface::GetPixel(int x, int y) const

@@ -1,0 +1,78 @@
+// A few hundred random bars painted through the window system, checked against the checksums of
+// the pixels the painting code gave before the drawing primitives were made faster. Any change in
+// a fill, a copy or a glyph shows up as a changed group.
+
+#include "ControlsTestSupport.h"
+
+#include <random>
+#include "platform/framework/gdi/FontInstance.h"
+
+using namespace controls_test;
+
+namespace {
+
+// FNV-1a over the size and the pixels of each bar of a group.
+constexpr std::uint64_t kGroupChecksums[] = {
+    12221990791992710483u, 3136585111028769098u, 3863148811787615870u, 9029750163354744745u, 7727379411332198461u,
+    17504734156899957501u, 12942006575474188018u, 3183767679914161502u, 1031952911543944142u, 11881933810630219160u,
+};
+constexpr int kBarsPerGroup = 30;
+
+std::uint64_t Mix(std::uint64_t hash, std::uint32_t value)
+{
+    for (int i = 0; i < 4; ++i, value >>= 8) hash = (hash ^ (value & 0xFFu)) * 0x100000001B3ull;
+    return hash;
+}
+} // namespace
+
+TEST(ProgressPixels, RandomBarsPaintTheSamePixelsAsBefore)
+{
+    BarFixture<CProgressCtrlX> f;
+    std::mt19937 random(2026);  // raw outputs only: the same sequence with every standard library
+    auto pick = [&](std::uint32_t n) { return static_cast<int>(random() % n); };
+    auto colour = [&] { return static_cast<COLORREF>(random() & 0xFFFFFF); };
+    for (std::size_t group = 0; group < std::size(kGroupChecksums); ++group) {
+        std::uint64_t hash = 0xCBF29CE484222325ull;
+        for (int i = 0; i < kBarsPerGroup; ++i) {
+            const bool vertical = pick(4) == 0;
+            f.bar.ModifyStyle(PBS_VERTICAL, vertical ? PBS_VERTICAL : 0);
+            f.Resize(vertical ? 8 + pick(30) : 20 + pick(400), vertical ? 20 + pick(200) : 8 + pick(30));
+            f.bar.SetGradientColorsX(2 + pick(3), colour(), colour(), colour(), colour());
+            f.bar.SetBkColor(colour());
+            f.bar.SetTextColor(colour(), pick(2) ? colour() : static_cast<COLORREF>(-1));
+            f.bar.SetBorders(CRect(pick(3), pick(3), pick(3), pick(3)));
+            f.bar.SetReverse(pick(3) == 0);
+            f.bar.SetRubberBar(pick(3) == 0);
+            f.bar.SetTiedText(pick(3) == 0);
+            const int textMode = pick(3);
+            f.bar.SetTextFormat(textMode == 2 ? nullptr : textMode ? "Pos %d" : "%d%%",
+                                textMode ? PBS_SHOW_POSITION : PBS_SHOW_PERCENT);
+            const int lower = pick(50);
+            f.bar.SetRange32(lower, lower + 1 + pick(1000));
+            f.bar.SetPos(lower + pick(1100));
+            const Surface pixels = f.a.Render(f.bar);
+            hash = Mix(Mix(hash, static_cast<std::uint32_t>(pixels.Width())), static_cast<std::uint32_t>(pixels.Height()));
+            for (std::uint32_t p : pixels.Pixels()) hash = Mix(hash, p);
+        }
+        EXPECT_EQ(hash, kGroupChecksums[group]) << "group " << group << " (bars " << group * kBarsPerGroup << " on)";
+    }
+}
+
+// A glyph cache that misses (a font realised anew per paint, a cache keyed wrongly) would load and
+// render the percent text's glyphs at every repaint.
+TEST(ProgressPixels, RepaintingTheSameTextRendersNoGlyph)
+{
+    BarFixture<CProgressCtrlX> f(400, 24);
+    f.bar.SetShowPercent(TRUE);
+    f.bar.SetPos(47);
+    f.a.Render(f.bar);
+    const long long afterFirst = FontInstance::RenderedGlyphCount();
+    for (int i = 0; i < 3; ++i) f.a.Render(f.bar);
+    EXPECT_EQ(FontInstance::RenderedGlyphCount(), afterFirst);
+    f.bar.SetPos(98);  // digits not drawn before are rendered once, at the first paint
+    f.a.Render(f.bar);
+    const long long afterNewText = FontInstance::RenderedGlyphCount();
+    EXPECT_LE(afterNewText, afterFirst + 2);
+    f.a.Render(f.bar);
+    EXPECT_EQ(FontInstance::RenderedGlyphCount(), afterNewText);
+}
