@@ -69,18 +69,20 @@ std::vector<TextLayout::Line> EditControl::layOut(HWND hwnd, const CString& text
 
 const std::vector<TextLayout::Line>& EditControl::Lines(HWND hwnd)
 {
-    const CString text = textOf(hwnd);
     EditControl* self = from(hwnd);
     if (!self) {
         static std::vector<TextLayout::Line> unattached;
-        unattached = layOut(hwnd, text);
+        unattached = layOut(hwnd, textOf(hwnd));
         return unattached;
     }
-    Layout key = keyOf(hwnd, text);
+    // Only the text's length is needed to tell whether the kept layout is still the text's.
+    WindowRecord* rec = WindowManager::Get().Find(hwnd);
+    static const CString none;
+    Layout key = keyOf(hwnd, rec ? rec->text : none);
     Layout& kept = self->m_layout;
     if (!kept.valid || kept.style != key.style || kept.width != key.width || kept.font != key.font ||
         kept.length != key.length) {
-        key.lines = layOut(hwnd, text);
+        key.lines = layOut(hwnd, textOf(hwnd));
         key.valid = true;
         kept = std::move(key);
     }
@@ -108,29 +110,26 @@ void EditControl::relayOut(HWND hwnd, const CString& before, const CString& afte
     const int shift = inserted - (b - a);
     const int newEnd = oldEnd + shift;
 
-    std::vector<TextLayout::Line> lines;
-    lines.reserve(kept.lines.size() + 4);
-    for (const TextLayout::Line& line : kept.lines) {
-        if (line.start >= first) break;
-        lines.push_back(line);
-    }
-    Layout fresh = keyOf(hwnd, after);
     std::vector<TextLayout::Line> middle = layOut(hwnd, after.Mid(first, newEnd - first));
     if (more && !middle.empty()) middle.pop_back();  // the empty line after the last break: the next hard line's
-    for (TextLayout::Line line : middle) {
+    for (TextLayout::Line& line : middle) {
         line.start += first;
         line.next += first;
-        lines.push_back(line);
     }
-    if (more) {
-        for (const TextLayout::Line& line : kept.lines) {
-            if (line.start < oldEnd) continue;
-            lines.push_back(TextLayout::Line{line.start + shift, line.length, line.next + shift});
-        }
+    // In place: the lines of the touched hard lines are replaced, the ones after them shifted.
+    std::vector<TextLayout::Line>& lines = kept.lines;
+    auto touched = std::lower_bound(lines.begin(), lines.end(), first,
+                                    [](const TextLayout::Line& line, int at) { return line.start < at; });
+    auto untouched = more ? std::lower_bound(touched, lines.end(), oldEnd,
+                                             [](const TextLayout::Line& line, int at) { return line.start < at; })
+                          : lines.end();
+    for (auto it = untouched; it != lines.end(); ++it) {
+        it->start += shift;
+        it->next += shift;
     }
-    fresh.lines = std::move(lines);
-    fresh.valid = true;
-    kept = std::move(fresh);
+    const auto at = lines.erase(touched, untouched);
+    lines.insert(at, middle.begin(), middle.end());
+    kept.length = after.GetLength();
 }
 
 int EditControl::FirstVisibleLine(HWND hwnd)
