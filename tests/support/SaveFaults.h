@@ -24,13 +24,9 @@ struct Fault {
 inline const std::vector<Fault>& All()
 {
     static const std::vector<Fault> faults{
-        {"no inode left to open the file", SafeSave::Step::Open, ENOSPC},
-        {"every write refused", SafeSave::Step::Write, EIO},
-        {"disk full part way", SafeSave::Step::Write, ENOSPC, 24},
-        {"flush refused", SafeSave::Step::Flush, EIO},
-        {"sync refused", SafeSave::Step::Sync, EIO},
-        {"rename refused", SafeSave::Step::Rename, EXDEV},
-    };
+        {"no inode left to open the file", SafeSave::Step::Open, ENOSPC}, {"every write refused", SafeSave::Step::Write, EIO},
+        {"disk full part way", SafeSave::Step::Write, ENOSPC, 24},       {"flush refused", SafeSave::Step::Flush, EIO},
+        {"sync refused", SafeSave::Step::Sync, EIO},                     {"rename refused", SafeSave::Step::Rename, EXDEV}};
     return faults;
 }
 
