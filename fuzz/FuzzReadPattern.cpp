@@ -20,7 +20,7 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
         double x = file.GetXCoordinate(i), y = file.GetYCoordinate(i);
         int state = file.GetLaserState(i), width = file.GetLaserWidth(i);
         if (!std::isfinite(x) || !std::isfinite(y) || std::fabs(x) > CPatternFile::kMaxCoordinate ||
-            std::fabs(y) > CPatternFile::kMaxCoordinate || (state != 0 && state != 1) || width < 0 ||
+            std::fabs(y) > CPatternFile::kMaxCoordinate || (state != 0 && state != 1) || width < CPatternFile::kMinLaserWidth ||
             width > CPatternFile::kMaxLaserWidth)
             __builtin_trap();
     }

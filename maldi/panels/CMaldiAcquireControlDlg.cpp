@@ -1,5 +1,8 @@
 #include "maldi/panels/CMaldiAcquireControlDlg.h"
 
+#include <algorithm>
+#include <climits>
+
 #include "maldi/boundary/CMaldiAppInterface.h"
 #include "maldi/resources/MaldiResourceIds.h"
 #include "platform/framework/CommCtrl.h"
@@ -137,7 +140,8 @@ void CMaldiAcquireControlDlg::ContinueAcquisition()
 void CMaldiAcquireControlDlg::SetButtonStates()
 {
     if (m_bPaused) return;
-    if (m_nCurrentSpot >= m_nSpotCount - 1) {
+    // In 64 bits: any spot count the host reports, down to the least int, has a last spot.
+    if (static_cast<long long>(m_nCurrentSpot) >= static_cast<long long>(m_nSpotCount) - 1) {
         m_btnNext.SetCheck(BST_UNCHECKED);
         m_btnNext.EnableWindow(FALSE);
     } else {
@@ -303,11 +307,14 @@ void CMaldiAcquireControlDlg::OnTimer(UINT_PTR id)
         } else if (const CMaldiPlate* plate = TargetPlate()) {
             plate->ConvertWellReference(m_nWell, label);
         }
+        // The spot shown counts from 1; a current spot at the top of the int range still shows its
+        // successor, and the bar stops at its upper limit as it would for any spot past the end.
+        const long long shownSpot = static_cast<long long>(m_nCurrentSpot) + 1;
         CString text;
-        text.Format("%s: %d of %d", label.GetString(), m_nCurrentSpot + 1, m_nSpotCount);
+        text.Format("%s: %lld of %d", label.GetString(), shownSpot, m_nSpotCount);
         m_ctlProgress.SetTextFormat(text, PBS_SHOW_TEXTONLY);
         m_ctlProgress.SetRange32(0, m_nSpotCount);
-        m_ctlProgress.SetPos(m_nCurrentSpot + 1);
+        m_ctlProgress.SetPos(static_cast<int>(std::min<long long>(shownSpot, INT_MAX)));
         m_ctlProgress.Invalidate();
         SetButtonStates();
     }

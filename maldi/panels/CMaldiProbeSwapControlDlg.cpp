@@ -261,7 +261,31 @@ void CMaldiProbeSwapControlDlg::DisplayProgressBarMessage(CString title)
 }
 
 // Each instruction goes into the log once (a repeat with the same probe values is dropped), framed
-// by a rule and padded so that every entry fills at least 11 lines with its tag on the last.
+// by a rule and padded so that every entry fills at least 11 lines with its tag on the last. It is
+// appended at the end of the log (the edit lays out only what changed), so an entry costs the same
+// however long the log is.
+void CMaldiProbeSwapControlDlg::AppendToStatusLog(const CString& text)
+{
+    const int end = m_ctlStatusLog.GetWindowTextLength();
+    m_ctlStatusLog.SetSel(end, end, TRUE);
+    m_ctlStatusLog.ReplaceSel(text);
+}
+
+void CMaldiProbeSwapControlDlg::MakeRoomInStatusLog(const CString& rule, int needed)
+{
+    const long long limit = m_ctlStatusLog.GetLimitText();
+    const int length = m_ctlStatusLog.GetWindowTextLength();
+    if (length + static_cast<long long>(needed) <= limit) return;
+    // The oldest entries go, whole: the cut is at the first rule past what must go.
+    CString log;
+    m_ctlStatusLog.GetWindowText(log);
+    const long long excess = length + static_cast<long long>(needed) - limit;
+    int cut = excess >= length ? -1 : log.Find(rule.GetString(), static_cast<int>(excess));
+    if (cut < 0) cut = length;
+    m_ctlStatusLog.SetSel(0, cut, TRUE);
+    m_ctlStatusLog.ReplaceSel("");
+}
+
 void CMaldiProbeSwapControlDlg::DisplayStatusMessage(CString text)
 {
     CString tag;
@@ -271,16 +295,15 @@ void CMaldiProbeSwapControlDlg::DisplayStatusMessage(CString text)
     m_strLastStatusText = text;
     if (!m_ctlStatusLog.m_hWnd) return;
 
-    const CString entry = "\r\n\r\n" + CString('-', 44) + "\r\n\r\n" + text + "\r\n\r\n";
-    CString log;
+    const CString rule = "\r\n\r\n" + CString('-', 44);
+    const CString entry = rule + "\r\n\r\n" + text + "\r\n\r\n";
+    MakeRoomInStatusLog(rule, entry.GetLength() + 2 * kLogEntryLines + tag.GetLength());
     const int linesBefore = m_ctlStatusLog.GetLineCount();
-    m_ctlStatusLog.GetWindowText(log);
-    m_ctlStatusLog.SetWindowText(log + entry);
+    AppendToStatusLog(entry);
     const int linesAdded = m_ctlStatusLog.GetLineCount() - linesBefore;
 
     for (int i = linesAdded; i < kLogEntryLines; ++i) tag = "\r\n" + tag;
-    m_ctlStatusLog.GetWindowText(log);
-    m_ctlStatusLog.SetWindowText(log + tag);
+    AppendToStatusLog(tag);
 
     m_ctlStatusLog.LineScroll(m_ctlStatusLog.GetLineCount(), 0);
     UpdateData(FALSE);

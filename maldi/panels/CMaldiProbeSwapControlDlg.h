@@ -17,6 +17,11 @@
 // instructions; contracting the panel folds the log away. The frame parts (icon, topmost, expand
 // and contract, minimised painting, key filtering) are the tool window frame's.
 //
+// The status log never holds more than the edit control's text limit (EM_GETLIMITTEXT; the
+// framework's default for an edit is 30000 characters). The framework applies that limit only to
+// what the operator types, not to what a program writes, so the panel keeps to it itself: before an
+// entry is added, the oldest whole entries give way, so the newest instructions are always shown.
+//
 // Temperature readbacks that are not numbers leave the gauge as it is; values beyond the int range
 // show as the nearest int.
 
@@ -89,6 +94,10 @@ private:
     // --- what the sequence shows --------------------------------------------------------------------
     void DisplayProgressBarMessage(CString title);
     void DisplayStatusMessage(CString text);
+    void AppendToStatusLog(const CString& text);
+    // Removes the oldest whole entries (each starts with `rule`) until `needed` more characters fit
+    // within the log's text limit.
+    void MakeRoomInStatusLog(const CString& rule, int needed);
     void EnableStepButtons(bool previous, bool next);
     void SetProgressIndicator(int position, int upperLimit);
     void SetIndicatorFromProbeState();

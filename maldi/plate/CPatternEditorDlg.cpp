@@ -1,7 +1,10 @@
 #include "maldi/plate/CPatternEditorDlg.h"
 
 #include <algorithm>
+#include <cerrno>
+#include <cfloat>
 #include <cmath>
+#include <cstring>
 #include <limits>
 #include <memory>
 
@@ -26,6 +29,8 @@ constexpr LPCTSTR kInitialFolder = ".";
 constexpr DWORD kFileDialogFlags = OFN_HIDEREADONLY | OFN_OVERWRITEPROMPT;
 constexpr UINT kSaveChangesFlags = MB_YESNOCANCEL | MB_ICONEXCLAMATION | MB_SETFOREGROUND; // 0x10033
 constexpr UINT kNoPointsFlags = MB_OK | MB_ICONEXCLAMATION | MB_SETFOREGROUND;             // 0x10030
+constexpr UINT kSaveFailedFlags = kNoPointsFlags;
+constexpr LPCTSTR kSaveFailed = "The pattern could not be saved to\n%s\n(%s).\nIt has not been saved anywhere.";
 
 // The laser width list, as the template's list data gives it.
 constexpr LPCTSTR kLaserWidths[] = {"1", "2", "4", "6", "8", "10", "12", "14", "16", "18", "20"};
@@ -138,7 +143,7 @@ void CPatternEditorDlg::CloseAfterPrompt()
     case IDCANCEL:
         return;
     case IDYES:
-        OnButtonSave();
+        if (!SavePattern()) return;  // the operator was told; the drawing stays
         break;
     default:
         break;
@@ -162,7 +167,7 @@ void CPatternEditorDlg::OnButtonNew()
     case IDCANCEL:
         return;
     case IDYES:
-        OnButtonSave();
+        if (!SavePattern()) return;
         break;
     default:
         break;
@@ -190,10 +195,16 @@ void CPatternEditorDlg::OnBrowse()
 
 void CPatternEditorDlg::OnButtonSave()
 {
+    SavePattern();
+}
+
+bool CPatternEditorDlg::SavePattern()
+{
     CFileDialogS dialog(FALSE, "", nullptr, kFileDialogFlags, kFilter, this, kInitialFolder);
-    if (dialog.DoModal() != IDOK) return;
+    if (dialog.DoModal() != IDOK) return true;
+    const CString previousName = m_strFileName;
     m_strFileName = dialog.GetPathName();
-    if (m_strFileName.IsEmpty()) return;
+    if (m_strFileName.IsEmpty()) return true;
 
     const long count = m_PatternCtrl.GetPointCount();
     if (count > 0) {
@@ -206,11 +217,22 @@ void CPatternEditorDlg::OnButtonSave()
             point.nLaserWidth = m_PatternCtrl.GetPointLaserWidth(i);
             file->AddLaserPoint(point);
         }
-        file->Write(m_strFileName);
+        errno = 0;
+        if (!file->Write(m_strFileName)) {
+            // Nothing was written: the pattern still belongs to the file it came from, if any, and
+            // stays modified.
+            const int error = errno != 0 ? errno : EIO;
+            CString text;
+            text.Format(kSaveFailed, m_strFileName.GetString(), std::strerror(error));
+            m_strFileName = previousName;
+            HostMessageBox(text, LoadText(IDS_PATTERN_FILE), kSaveFailedFlags);
+            return false;
+        }
         file.reset();
         m_PatternCtrl.ResetModified();
     }
     m_FileNameEdit.SetWindowText(m_strFileName);
+    return true;
 }
 
 void CPatternEditorDlg::LoadFile()
@@ -286,13 +308,18 @@ void CPatternEditorDlg::ScalePatternEditorToWellXY(int pixels, double* well)
 void CPatternEditorDlg::ScaleWellXYToPatternEditor(int* pixels, double well)
 {
     if (!pixels) return;
-    const double scaled = static_cast<double>(m_PatternCtrl.GetScale()) * well;
+    double scaled = static_cast<double>(m_PatternCtrl.GetScale()) * well;
     // The file reader bounds well coordinates; clamp anyway, since a conversion out of an int's
     // range is undefined.
     if (std::isnan(scaled)) {
         *pixels = 0;
         return;
     }
+    // A saved pixel comes back as (1 / scale x pixels) x scale, which can land a rounding error
+    // below the whole pixel (29 at scale 100 gives 28.999999999999996). Within a few units in the
+    // last place of a whole number that number is meant; anything further from it is truncated.
+    const double nearest = std::nearbyint(scaled);
+    if (std::fabs(scaled - nearest) <= std::fabs(nearest) * 4 * DBL_EPSILON) scaled = nearest;
     constexpr double kMin = std::numeric_limits<int>::min();
     constexpr double kMax = std::numeric_limits<int>::max();
     *pixels = static_cast<int>(std::clamp(scaled, kMin, kMax));

@@ -8,6 +8,12 @@
 //
 // The control works in whole pixels, the file in well coordinates: pixels = scale x well truncated
 // toward zero, well = pixels / scale, with the scale read from the control at every conversion.
+// Every pattern the editor can hold comes back from its file as it was saved (a whole pixel
+// returns whole, whatever the rounding of its well coordinate).
+//
+// A save that fails, for whatever reason, is never taken for one: the operator is told with the
+// tuning library's message box, the pattern stays modified, and New, Ok and Exit after a "Yes" to
+// save stop there, so the drawing is not lost.
 // Every handler is in the message map at the top of the .cpp file; the save-changes prompt that
 // New, Ok, Exit and Browse share is AskSaveChanges.
 
@@ -66,8 +72,11 @@ private:
     void SetLaserOn(bool on);
     // The save-changes prompt: IDYES, IDNO or IDCANCEL; IDNO without asking when nothing changed.
     int AskSaveChanges();
-    // Ok and Exit: prompt, save on Yes, then close unless the operator cancelled.
+    // Ok and Exit: prompt, save on Yes, then close unless the operator cancelled or the save failed.
     void CloseAfterPrompt();
+    // Save: false only when the file could not be written. The operator is then told why, the
+    // pattern stays modified and the file name stays the one it had.
+    bool SavePattern();
     void ScalePatternEditorToWellXY(int pixels, double* well);
     void ScaleWellXYToPatternEditor(int* pixels, double well);
 

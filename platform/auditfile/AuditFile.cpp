@@ -47,17 +47,9 @@ FILE* OpenSafeSave(const char* path, const char* mode)
     }
 
     SafeSave save;
-    int fd = save.Begin(path, std::strchr(mode, '+') != nullptr);
-    if (fd < 0)
+    FILE* stream = save.BeginStream(path, mode);
+    if (stream == nullptr)
         return nullptr;
-    FILE* stream = ::fdopen(fd, mode);
-    if (stream == nullptr) {
-        int error = errno;
-        ::close(fd);
-        save.Abandon();
-        errno = error;
-        return nullptr;
-    }
     std::lock_guard<std::mutex> hold(g_lock);
     PendingSaves()[stream] = std::move(save);
     return stream;
@@ -128,21 +120,12 @@ int fcloseS(FILE* stream)
         return std::fclose(stream);
 
     // The first failure decides; its errno is the one the caller sees.
-    bool ok = std::fflush(stream) == 0 && !std::ferror(stream);
-    if (ok && ::fsync(::fileno(stream)) != 0)
-        ok = false;
-    int error = ok ? 0 : (errno != 0 ? errno : EIO);
-    if (std::fclose(stream) != 0 && ok) {
-        ok = false;
-        error = errno;
-    }
-    if (ok) {
+    int error = std::ferror(stream) ? (save.Error() != 0 ? save.Error() : EIO) : 0;
+    if (error == 0)
         error = save.Commit();
-        ok = error == 0;
-    } else {
+    else
         save.Abandon();
-    }
-    if (!ok) {
+    if (error != 0) {
         errno = error;
         return EOF;
     }

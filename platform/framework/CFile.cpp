@@ -122,6 +122,8 @@ BOOL CFile::Write(const void* buffer, UINT count)
         return Fail(EBADF);
     if (buffer == nullptr && count > 0)
         return FailSave(EINVAL);
+    if (m_save.Pending())
+        return m_save.Write(buffer, count) ? TRUE : FailSave(errno);
     const auto* in = static_cast<const char*>(buffer);
     UINT done = 0;
     while (done < count) {
@@ -184,6 +186,12 @@ BOOL CFile::Flush()
     if (!IsOpen())
         return Fail(EBADF);
     // Writes are unbuffered here; a flush makes them durable. Pipes and terminals cannot sync.
+    if (m_save.Pending()) {
+        int error = m_save.Flush();
+        if (error == 0)
+            error = m_save.Sync();
+        return error == 0 ? TRUE : FailSave(error);
+    }
     if (::fsync(m_fd) != 0 && errno != EINVAL && errno != EROFS)
         return FailSave(errno);
     return TRUE;
@@ -201,12 +209,9 @@ BOOL CFile::Close()
         m_path.Empty();
         return result == 0 ? TRUE : Fail(error);
     }
-    // A pending save: the first failure decides, and the previous file stays.
+    // A pending save: the first failure decides, and the previous file stays. The descriptor is
+    // the save's, which closes it.
     int error = m_saveError;
-    if (error == 0 && ::fsync(m_fd) != 0)
-        error = errno;
-    if (::close(m_fd) != 0 && error == 0)
-        error = errno;
     if (error == 0)
         error = m_save.Commit();
     else
@@ -220,7 +225,8 @@ void CFile::Abort()
 {
     if (!IsOpen())
         return;
-    ::close(m_fd);
+    if (!m_save.Pending())
+        ::close(m_fd);
     m_save.Abandon();
     Reset();
     m_path.Empty();

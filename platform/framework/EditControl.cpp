@@ -47,15 +47,89 @@ CRect EditControl::FormatRect(HWND hwnd)
     return client;
 }
 
-std::vector<TextLayout::Line> EditControl::Lines(HWND hwnd)
+EditControl::Layout EditControl::keyOf(HWND hwnd, const CString& text)
 {
-    CString text = textOf(hwnd);
+    Layout key;
+    key.style = styleOf(hwnd) & (ES_MULTILINE | ES_AUTOHSCROLL | WS_HSCROLL);
+    key.width = FormatRect(hwnd).Width();
+    key.font = TextLayout::FontOf(hwnd);
+    key.length = text.GetLength();
+    return key;
+}
+
+std::vector<TextLayout::Line> EditControl::layOut(HWND hwnd, const CString& text)
+{
     DWORD style = styleOf(hwnd);
     if (!(style & ES_MULTILINE)) return {TextLayout::Line{0, text.GetLength(), text.GetLength()}};
     bool wrap = !(style & (ES_AUTOHSCROLL | WS_HSCROLL));
     // A wrapping edit narrower than one character still breaks after every character.
     int width = wrap ? std::max(1, FormatRect(hwnd).Width()) : 0;
     return TextLayout::Wrap(TextLayout::FontOf(hwnd), text, width);
+}
+
+const std::vector<TextLayout::Line>& EditControl::Lines(HWND hwnd)
+{
+    EditControl* self = from(hwnd);
+    if (!self) {
+        static std::vector<TextLayout::Line> unattached;
+        unattached = layOut(hwnd, textOf(hwnd));
+        return unattached;
+    }
+    // Only the text's length is needed to tell whether the kept layout is still the text's.
+    WindowRecord* rec = WindowManager::Get().Find(hwnd);
+    static const CString none;
+    Layout key = keyOf(hwnd, rec ? rec->text : none);
+    Layout& kept = self->m_layout;
+    if (!kept.valid || kept.style != key.style || kept.width != key.width || kept.font != key.font ||
+        kept.length != key.length) {
+        key.lines = layOut(hwnd, textOf(hwnd));
+        key.valid = true;
+        kept = std::move(key);
+    }
+    return kept.lines;
+}
+
+void EditControl::relayOut(HWND hwnd, const CString& before, const CString& after, int a, int b, int inserted)
+{
+    Layout key = keyOf(hwnd, before);
+    Layout& kept = m_layout;
+    if (!(key.style & ES_MULTILINE) || !kept.valid || kept.style != key.style || kept.width != key.width ||
+        kept.font != key.font || kept.length != key.length) {
+        kept.valid = false;
+        return;
+    }
+    // Hard lines wrap on their own: those before the one holding a and after the one holding b keep
+    // their lines (shifted), and only the touched ones are laid out again.
+    const char* old = before.GetString();
+    int first = a;
+    while (first > 0 && old[first - 1] != '\n') --first;
+    int last = b;
+    while (last < before.GetLength() && old[last] != '\n') ++last;
+    const bool more = last < before.GetLength();  // a hard line follows the touched ones
+    const int oldEnd = more ? last + 1 : before.GetLength();
+    const int shift = inserted - (b - a);
+    const int newEnd = oldEnd + shift;
+
+    std::vector<TextLayout::Line> middle = layOut(hwnd, after.Mid(first, newEnd - first));
+    if (more && !middle.empty()) middle.pop_back();  // the empty line after the last break: the next hard line's
+    for (TextLayout::Line& line : middle) {
+        line.start += first;
+        line.next += first;
+    }
+    // In place: the lines of the touched hard lines are replaced, the ones after them shifted.
+    std::vector<TextLayout::Line>& lines = kept.lines;
+    auto touched = std::lower_bound(lines.begin(), lines.end(), first,
+                                    [](const TextLayout::Line& line, int at) { return line.start < at; });
+    auto untouched = more ? std::lower_bound(touched, lines.end(), oldEnd,
+                                             [](const TextLayout::Line& line, int at) { return line.start < at; })
+                          : lines.end();
+    for (auto it = untouched; it != lines.end(); ++it) {
+        it->start += shift;
+        it->next += shift;
+    }
+    const auto at = lines.erase(touched, untouched);
+    lines.insert(at, middle.begin(), middle.end());
+    kept.length = after.GetLength();
 }
 
 int EditControl::FirstVisibleLine(HWND hwnd)
@@ -118,6 +192,7 @@ bool EditControl::replaceSelection(HWND hwnd, const CString& insert, bool byOper
     }
     if (a == b && insert.IsEmpty()) return false;
     CString result = text.Left(a) + insert + text.Mid(b);
+    self->relayOut(hwnd, text, result, a, b, insert.GetLength());
     WindowManager::Get().SetText(hwnd, result);
     self->m_selStart = self->m_selEnd = a + insert.GetLength();
     self->m_modified = true;
@@ -142,6 +217,7 @@ LRESULT EditControl::handle(HWND hwnd, EditControl& state, UINT message, WPARAM 
     switch (message) {
     case WM_SETTEXT: {
         wm.DefWindowProc(hwnd, message, wParam, lParam);
+        self->m_layout.valid = false;
         self->m_selStart = self->m_selEnd = 0;
         self->m_modified = false;
         self->m_firstLine = 0;
@@ -282,7 +358,7 @@ LRESULT EditControl::handle(HWND hwnd, EditControl& state, UINT message, WPARAM 
     case EM_GETLINECOUNT:
         return static_cast<LRESULT>(Lines(hwnd).size());
     case EM_LINEINDEX: {
-        auto lines = Lines(hwnd);
+        const auto& lines = Lines(hwnd);
         int line = static_cast<int>(static_cast<INT_PTR>(wParam));
         if (line == -1) line = lineOf(lines, self->m_selEnd);
         if (line < 0 || line >= static_cast<int>(lines.size())) return -1;
@@ -294,13 +370,13 @@ LRESULT EditControl::handle(HWND hwnd, EditControl& state, UINT message, WPARAM 
         return lineOf(Lines(hwnd), index);
     }
     case EM_LINELENGTH: {
-        auto lines = Lines(hwnd);
+        const auto& lines = Lines(hwnd);
         int index = static_cast<int>(static_cast<INT_PTR>(wParam));
         if (index < 0) index = self->m_selEnd;
         return lines[static_cast<size_t>(lineOf(lines, index))].length;
     }
     case EM_GETLINE: {
-        auto lines = Lines(hwnd);
+        const auto& lines = Lines(hwnd);
         auto* buffer = reinterpret_cast<char*>(lParam);
         auto line = static_cast<size_t>(wParam);
         if (!buffer || line >= lines.size()) return 0;

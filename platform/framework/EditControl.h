@@ -38,7 +38,10 @@ public:
 
     // What painting needs: where the text goes, its lines, and the first one shown.
     static CRect FormatRect(HWND hwnd);
-    static std::vector<TextLayout::Line> Lines(HWND hwnd);
+    // The lines are kept between calls and, when a replacement changes the text, laid out again
+    // only for the hard lines it touched, so that appending to a long log costs what the appended
+    // text costs.
+    static const std::vector<TextLayout::Line>& Lines(HWND hwnd);
     static int FirstVisibleLine(HWND hwnd);
     static int VisibleLineCount(HWND hwnd);
     // Draws the edit into a context set up on its client area: the parent's WM_CTLCOLOREDIT brush
@@ -59,6 +62,22 @@ private:
     static void scrollTo(HWND hwnd, int firstLine, bool lastLineOnTop);
     static void scrollCaretIntoView(HWND hwnd);
 
+    // The layout of the text, and what it was made for.
+    struct Layout {
+        bool valid = false;
+        DWORD style = 0;
+        int width = 0;
+        HFONT font = nullptr;
+        int length = 0;
+        std::vector<TextLayout::Line> lines;
+    };
+    static std::vector<TextLayout::Line> layOut(HWND hwnd, const CString& text);
+    // The key the layout of `text` in the edit's current style, width and font would have.
+    static Layout keyOf(HWND hwnd, const CString& text);
+    // The layout after [a, b) of `before` became `inserted` characters, giving `after`.
+    void relayOut(HWND hwnd, const CString& before, const CString& after, int a, int b, int inserted);
+
+    Layout m_layout;
     int m_selStart = 0;
     int m_selEnd = 0;
     DWORD m_limit = kDefaultLimit;

@@ -141,7 +141,9 @@ void ProgressControl::Paint(HWND hwnd, CDC& dc)
     const bool vertical = (style & PBS_VERTICAL) != 0;
     const int length = vertical ? inner.Height() : inner.Width();
     const int thickness = vertical ? inner.Width() : inner.Height();
-    const long long done = static_cast<long long>(self->m_pos - self->m_lower) * length / (self->m_upper - self->m_lower);
+    // In 64 bits: a range from the least to the greatest int spans more than an int holds.
+    const long long done = (static_cast<long long>(self->m_pos) - self->m_lower) * length /
+                           (static_cast<long long>(self->m_upper) - self->m_lower);
     int filled = static_cast<int>(done);
 
     auto fillSpan = [&](int from, int to) {

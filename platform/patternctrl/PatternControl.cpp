@@ -143,12 +143,19 @@ void PatternControl::Dispatch(PatternDispatch& call)
         case GetPointY: result = p ? p->y : 0; break;
         case GetPointLaserState: result = p ? p->laser : FALSE; break;
         case GetPointLaserWidth: result = p ? p->width : 0; break;
-        case SetAllLaserWidths:
-            RecordUndo();
-            for (Point& q : m_points) q.width = static_cast<short>(a0);
-            Changed();
+        case SetAllLaserWidths: {
+            // The width every point has already is no edit: no undo step that would push real
+            // ones out, no copy of the pattern and no repaint, so a held or repeated button costs
+            // one look at the points.
+            const short width = static_cast<short>(a0);
+            if (std::any_of(m_points.begin(), m_points.end(), [&](const Point& q) { return q.width != width; })) {
+                RecordUndo();
+                for (Point& q : m_points) q.width = width;
+                Changed();
+            }
             result = TRUE;
             break;
+        }
         default: ok = false; break;
         }
     } else if (takes(PatternDispatch::Method, 2)) {

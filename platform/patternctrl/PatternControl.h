@@ -14,7 +14,8 @@
 // the same for a host or a test without a mouse.
 //
 // Undo: drawing a point, NewPattern and SetAllLaserWidths are the edits the operator makes, and
-// each can be undone (the last kUndoDepth of them). The per-point setters are how a host fills a
+// each can be undone (the last kUndoDepth of them). SetAllLaserWidths with the width every point
+// already has changes nothing and is no edit. The per-point setters are how a host fills a
 // pattern; they record nothing, so an Undo after NewPattern plus setters brings back the pattern
 // that was there before NewPattern.
 // Modified: every change to the points (undo included) sets it; only ResetModified clears it.

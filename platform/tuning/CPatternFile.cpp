@@ -1,5 +1,6 @@
 #include "platform/tuning/CPatternFile.h"
 
+#include <cerrno>
 #include <charconv>
 #include <cmath>
 #include <cstring>
@@ -46,7 +47,7 @@ bool IsCoordinate(double v)
 
 bool IsLaserWidth(int width)
 {
-    return width >= 0 && width <= CPatternFile::kMaxLaserWidth;
+    return width >= CPatternFile::kMinLaserWidth && width <= CPatternFile::kMaxLaserWidth;
 }
 
 }  // namespace
@@ -149,12 +150,15 @@ bool CPatternFile::ParsePoint(std::string_view line)
 
 bool CPatternFile::Write(CString path)
 {
-    if (GetNumberOfEntries() > kMaxPoints)
+    if (GetNumberOfEntries() > kMaxPoints) {
+        errno = EINVAL;
         return false;
+    }
     m_output = std::string(kTag) + " " + std::to_string(kVersion) + "\n# x y laser width\n";
     bool ok = true;
     for (const PatternPoint& point : m_points) {
         if (!WriteLine(point)) {
+            errno = EINVAL;
             ok = false;
             break;
         }

@@ -9,8 +9,9 @@
 //   0.5 -0.5 1 4
 //
 // The first line that is not blank or a comment is the format tag and version, "PATTERN 1". Each
-// following line is x and y (decimal numbers in well coordinates, |value| <= kMaxCoordinate), laser
-// state (0 or 1) and laser width (0 .. 32767, what the pattern control holds), separated by spaces
+// following line is x and y (decimal numbers in well coordinates, |value| <= kMaxCoordinate: any
+// whole pixel of an int at one pixel per well unit), laser state (0 or 1) and laser width
+// (-32768 .. 32767: every width the pattern control and the editor hold), separated by spaces
 // or tabs. Lines whose first non-blank character is '#' and blank lines are ignored anywhere; a
 // line may end in "\r\n", and a UTF-8 byte-order mark before the first line is skipped. Write
 // produces exactly this layout, with the shortest decimal that reads back to the same double.
@@ -20,9 +21,10 @@
 // more than kMaxPoints points make it return false with the points it had before the call. A file
 // with the tag and no point is a valid, empty pattern.
 //
-// Write refuses (false, file untouched) points that Read would refuse: non-finite or out-of-range
-// coordinates, widths outside 0 .. 32767, more than kMaxPoints points. Laser states are written as
-// 0 or 1. The save is safe: a failed write leaves the previous file exactly as it was.
+// Write refuses (false, errno EINVAL, file untouched) points that Read would refuse: non-finite or
+// out-of-range coordinates, widths outside a short, more than kMaxPoints points. Laser states are
+// written as 0 or 1. The save is safe: a failed write leaves the previous file exactly as it was
+// and returns false with the errno of the step that failed.
 
 #include <cstdio>
 #include <string>
@@ -35,7 +37,8 @@
 class CPatternFile {
 public:
     static constexpr int kVersion = 1;
-    static constexpr double kMaxCoordinate = 10000.0;
+    static constexpr double kMaxCoordinate = 2147483648.0;
+    static constexpr int kMinLaserWidth = -32768;
     static constexpr int kMaxLaserWidth = 32767;
     static constexpr int kMaxLineLength = 256;  // bytes, without the line end
     static constexpr int kMaxLines = 200000;

@@ -127,11 +127,8 @@ bool PngFile::Write(const Surface& surface, const std::string& path, std::string
         return false;
     }
     SafeSave save;
-    const int fd = save.Begin(path, false);
-    FilePtr file(fd < 0 ? nullptr : ::fdopen(fd, "wb"));
-    if (!file) {
-        if (fd >= 0)
-            ::close(fd);
+    FILE* file = save.BeginStream(path, "wb");
+    if (file == nullptr) {
         SetError(error, "cannot create " + path + ": " + std::strerror(errno));
         return false;
     }
@@ -149,16 +146,14 @@ bool PngFile::Write(const Surface& surface, const std::string& path, std::string
         }
     }
     char message[256] = "libpng could not write the image";
-    const int failed = WriteRows(file.get(), static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), rows.data(), message);
-    const bool flushed = std::fflush(file.get()) == 0;  // screenshots need no sync to disk
-    const bool closed = std::fclose(file.release()) == 0;
-    if (failed || !flushed || !closed) {
+    const int failed = WriteRows(file, static_cast<png_uint_32>(w), static_cast<png_uint_32>(h), rows.data(), message);
+    if (failed) {
         save.Abandon();
-        SetError(error, "cannot write " + path + ": " + (failed ? message : "disk write failed"));
+        SetError(error, "cannot write " + path + ": " + message);
         return false;
     }
-    if (const int code = save.Commit(); code != 0) {
-        SetError(error, "cannot replace " + path + ": " + std::strerror(code));
+    if (const int code = save.Commit(false); code != 0) {  // screenshots need no sync to disk
+        SetError(error, "cannot write " + path + ": " + std::strerror(code));
         return false;
     }
     return true;

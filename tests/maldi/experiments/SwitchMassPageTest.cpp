@@ -15,6 +15,7 @@
 #include "platform/framework/CPropertySheet.h"
 #include "platform/framework/gdi/SurfaceDiff.h"
 #include "tests/support/HostResources.h"
+#include "tests/support/SaveFaults.h"
 
 using namespace maldi::res;
 
@@ -319,4 +320,30 @@ TEST_F(SwitchMassPageTest, SaveAsThatCannotWriteTellsTheOperatorAndTheBoxShowsTh
         a.Click(d, IDCANCEL);
     });
     EXPECT_EQ(automation->MessageBoxes().size(), 1u);
+}
+
+// A save failing at any step (the disk full part way included) tells the operator, keeps the
+// previous list byte for byte with no temporary file left, and the changes stay pending.
+TEST_F(SwitchMassPageTest, SaveFailingAtAnyStepKeepsThePreviousListAndTheChangesPending)
+{
+    page.m_bUseSingleMass = FALSE;
+    page.m_bUseListBelow = TRUE;
+    const std::string rows = std::string(kFiveRows) + "\n" + kFiveRows;  // a row for each fault, and more
+    page.m_strFileName = WriteFile("ten.txt", rows.c_str());
+    const std::string before = savefaults::Bytes(page.m_strFileName.GetString());
+    Run([&](CWnd& d, Automation& a) {
+        for (const savefaults::Fault& f : savefaults::All()) {
+            SCOPED_TRACE(f.name);
+            a.ClickListItem(List(d, a), 0);
+            a.Click(d, Page::IDC_DELETE);
+            SafeSaveFault fault(f.step, f.error, f.room);
+            a.AnswerMessageBox(IDOK, "could not be written");
+            a.Click(d, Page::IDC_SAVE);
+            EXPECT_EQ(fault.Hits(), 1);
+            EXPECT_TRUE(a.IsEnabled(a.Find(d, Page::IDC_SAVE)));
+            EXPECT_EQ(savefaults::Bytes(page.m_strFileName.GetString()), before);
+            EXPECT_EQ(savefaults::Temporaries(dir), std::vector<std::string>{});
+        }
+        a.Click(d, IDCANCEL);
+    });
 }

@@ -5,6 +5,8 @@
 #include <gtest/gtest.h>
 
 #include <array>
+#include <climits>
+#include <cmath>
 #include <memory>
 #include <string>
 #include <tuple>
@@ -379,3 +381,35 @@ TEST(AcquireControl, EscapeAndTabAreSwallowedAndEnterPressesNoButton)
 }
 
 } // namespace
+
+// The host's numbers at the ends of the int range: the next-button rule ("spot count - 1") and the
+// tick's "current spot + 1" once overflowed. The rules still give what they give for a real run.
+TEST(AcquireControl, ProgressAtTheEndsOfTheIntRangeDoesNotOverflow)
+{
+    struct Case {
+        int spotCount, currentSpot, reference, well;
+        const char* text;
+        bool next, previous;
+    };
+    const Case cases[] = {
+        {INT_MIN, 0, 0, 1, "A1: 1 of -2147483648", false, false},
+        {INT_MIN, INT_MIN, 1, INT_MIN, "Ref: -2147483647 of -2147483648", false, false},
+        {10, INT_MAX, 0, INT_MAX, ": 2147483648 of 10", false, true},
+        {INT_MAX, INT_MAX - 1, 1, 0, "Ref: 2147483647 of 2147483647", false, true},
+        {INT_MAX, INT_MIN, 0, -1, ": -2147483647 of 2147483647", true, false},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.text);
+        Panel p;
+        p.dlg->SetPlateSpeed(c.spotCount);
+        p.dlg->InitialiseDialog(c.currentSpot < 0 ? -HUGE_VAL : HUGE_VAL);
+        p.dlg->UpdateProgressIndicator(c.spotCount, c.currentSpot, c.reference, c.well);
+        p.dlg->SetButtonStates();
+        EXPECT_EQ(p.enabled(IDI_NEXT), c.next);
+        EXPECT_EQ(p.enabled(IDI_PREVIOUS), c.previous);
+        p.tick();
+        EXPECT_EQ(p.barText(), c.text);
+        EXPECT_EQ(p.enabled(IDI_NEXT), c.next);
+        EXPECT_FALSE(p.session->Render(p.hwnd).IsEmpty());  // the bar paints at those ends too
+    }
+}

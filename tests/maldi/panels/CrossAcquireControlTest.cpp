@@ -5,6 +5,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <climits>
+#include <cmath>
 #include <cstdlib>
 #include <filesystem>
 #include <memory>
@@ -386,3 +389,23 @@ TEST(CrossAcquireControl, Screenshot)
 }
 
 } // namespace
+
+// The host's numbers at the ends of their range: only the reference flag counts, and the
+// collision energy shows whatever the double is.
+TEST(CrossAcquireControl, HostValuesAtTheEndsOfTheirRangeAreTakenWithoutOverflow)
+{
+    struct Case {
+        int value;
+        double energy;
+    };
+    for (Case c : {Case{INT_MIN, -HUGE_VAL}, Case{INT_MAX, HUGE_VAL}, Case{-1, NAN}, Case{INT_MAX, -DBL_MAX}}) {
+        SCOPED_TRACE(c.value);
+        CrossPanel p;
+        p.dlg->InitialiseDialog(c.energy);
+        p.dlg->UpdateProgressIndicator(c.value, c.value, c.value, c.value);
+        p.session->Advance(1000);
+        p.dlg->SetButtonStates();
+        EXPECT_TRUE(p.session->IsEnabled(p.item(IDI_FIRE_LASER)));
+        EXPECT_FALSE(p.session->Render(p.hwnd).IsEmpty());
+    }
+}

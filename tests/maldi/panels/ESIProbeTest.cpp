@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <climits>
+#include <cmath>
 #include <algorithm>
 #include <memory>
 #include <string>
@@ -466,4 +469,26 @@ TEST(ESIProbeAdjust, TheBarShowsThePositionInWordsAndColours)
     ::InvalidateRect(bar, nullptr, TRUE);
     Surface literal = PaintManager::Get().Render(bar);
     EXPECT_EQ(SurfaceDiff::Compare(shown, literal, "esi_probe_bar_text"), "");
+}
+
+// Positions and step sizes at the ends of the int range are clamped or normalised before any
+// arithmetic, so steps from there neither overflow nor leave the limits by more than one step.
+TEST(ESIProbeAdjust, HostValuesAtTheEndsOfTheIntRangeStayWithinOneStepOfTheLimits)
+{
+    struct Case {
+        int position, stepSize, expectedPosition, expectedStep;
+    };
+    for (Case c : {Case{INT_MIN, INT_MIN, 500, 50}, Case{INT_MAX, INT_MAX, 9000, 50}, Case{INT_MAX, -1, 9000, 50},
+                   Case{INT_MIN, 5, 500, 5}}) {
+        SCOPED_TRACE(c.position);
+        Panel p;
+        p.dlg->SetInitialProbePosition(c.position, c.position);
+        p.dlg->SetStepSize(c.stepSize);
+        p.dlg->DisplayWindow();
+        EXPECT_EQ(p.dlg->GetPosition(), c.expectedPosition);
+        EXPECT_EQ(p.dlg->GetStepSize(), c.expectedStep);
+        for (UINT id : {IDI_NEXT, IDI_PREVIOUS, IDI_NEXT}) p.click(id);
+        EXPECT_GE(p.dlg->GetPosition(), CESIProbeControlDlg::kPositionIn - c.expectedStep);
+        EXPECT_LE(p.dlg->GetPosition(), CESIProbeControlDlg::kPositionOut + c.expectedStep);
+    }
 }

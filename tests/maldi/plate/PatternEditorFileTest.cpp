@@ -4,8 +4,10 @@
 #include "tests/maldi/plate/PatternEditorTestSupport.h"
 
 #include <cstdio>
+#include <cstring>
 
 #include "platform/framework/CommDlg.h"
+#include "tests/support/SaveFaults.h"
 
 namespace patterned {
 namespace {
@@ -117,12 +119,12 @@ TEST_F(PatternEditorTest, OpenCopiesThePointsIntoTheDrawingAreaInPixels)
     }
 }
 
-// Saved and opened again, a pattern comes back as it was drawn where the scale divides exactly
-// (4 pixels a unit). At 100 pixels a unit the conversion back truncates: -29 pixels are saved as
-// -0.29, and 100 x -0.29 is -28.999..., which opens as -28.
-TEST_F(PatternEditorTest, SavedPatternOpensAsDrawnWhenTheScaleDividesExactly)
+// Saved and opened again, a pattern comes back as it was drawn at any scale, also where the well
+// coordinate cannot be exact: -29 pixels at 100 a unit are saved as -0.29, and 100 x -0.29 is
+// -28.999..., which a plain truncation would open as -28.
+TEST_F(PatternEditorTest, SavedPixelsDoNotLoseOneToRoundingWhenOpened)
 {
-    for (long scale : {4L, 100L}) {
+    for (long scale : {4L, 100L, 7L}) {
         SCOPED_TRACE(scale);
         const CString path = Path("round.ptn");
         std::vector<Point> drawn;
@@ -144,13 +146,8 @@ TEST_F(PatternEditorTest, SavedPatternOpensAsDrawnWhenTheScaleDividesExactly)
             a.Click(dlg, static_cast<int>(IDI_OK));
         });
         ASSERT_EQ(drawn.size(), 12u);
-        if (scale == 4) {
-            EXPECT_EQ(opened, drawn);
-        } else {
-            ASSERT_EQ(opened.size(), 12u);
-            EXPECT_EQ(drawn[4].x, -29);
-            EXPECT_EQ(opened[4].x, -28);
-        }
+        EXPECT_EQ(drawn[4].x, -29);
+        EXPECT_EQ(opened, drawn);
     }
 }
 
@@ -209,6 +206,70 @@ TEST_F(PatternEditorTest, CancelledOpenChangesNothing)
     });
     EXPECT_TRUE(automation->MessageBoxes().size() == 1 &&
                 automation->MessageBoxes()[0].text == "Save Changes to " + path + " ?");
+}
+
+} // namespace
+} // namespace patterned
+
+namespace patterned {
+namespace {
+
+// A save failing at any step used to clear "modified" and show the path although no file was
+// written, and Exit after "Yes" then closed over the lost drawing.
+TEST_F(PatternEditorTest, ASaveFailingAtAnyStepIsReportedAndLosesNeitherFileNorDrawing)
+{
+    const CString path = WriteFile("kept.ptn", {{0.5, 0.5, 1, 4}});
+    const std::string before = savefaults::Bytes(path.GetString());
+    for (const savefaults::Fault& f : savefaults::All()) {
+        SCOPED_TRACE(f.name);
+        Run([&](Automation& a, HWND dlg) {
+            for (int i = 0; i < 8; ++i) Draw(dlg, 3 * i, -i);
+            SafeSaveFault fault(f.step, f.error, f.room);
+            a.ChooseFile(path);
+            a.AnswerMessageBox(IDOK, "could not be saved");
+            a.Click(dlg, static_cast<int>(IDI_PATTERN_SAVE));
+            EXPECT_EQ(fault.Hits(), 1);
+            EXPECT_TRUE(Modified(dlg));
+            EXPECT_EQ(FileNameBox(a, dlg), "");
+            EXPECT_NE(a.MessageBoxes().back().text.Find(std::strerror(f.error)), -1);
+
+            a.AnswerMessageBox(IDYES, "Do you want to save");
+            a.ChooseFile(path);
+            a.AnswerMessageBox(IDOK, "could not be saved");
+            a.Click(dlg, static_cast<int>(IDI_PATTERN_EXIT));
+            EXPECT_TRUE(::IsWindow(dlg)) << "the drawing stays on screen";
+            a.AnswerMessageBox(IDNO, "Do you want to save");
+            a.Click(dlg, static_cast<int>(IDI_PATTERN_EXIT));
+        });
+        EXPECT_EQ(savefaults::Bytes(path.GetString()), before);
+        EXPECT_EQ(savefaults::Temporaries(folder), std::vector<std::string>{});
+    }
+}
+
+// The width box takes any short (no range check): a negative width used to be refused by the file.
+TEST_F(PatternEditorTest, EveryWidthTheBoxHoldsRoundTripsThroughTheFile)
+{
+    const CString path = Path("widths.ptn");
+    std::vector<Point> drawn;
+    Run([&](Automation& a, HWND dlg) {
+        HWND widths = a.Find(dlg, static_cast<int>(IDC_PATTERN_LASER_WIDTH));
+        for (const char* width : {"-32768", "-1", "0", "32767"}) {
+            a.ReplaceText(widths, width);
+            a.Click(dlg, static_cast<int>(IDI_LASER_WIDTH));
+            Draw(dlg, static_cast<int>(drawn.size()), 1);
+            drawn = Points(dlg);
+        }
+        a.ChooseFile(path);
+        a.Click(dlg, static_cast<int>(IDI_PATTERN_SAVE));
+        EXPECT_FALSE(Modified(dlg));
+        a.Click(dlg, static_cast<int>(IDI_NEW));
+        a.ChooseFile(path);
+        a.Click(dlg, static_cast<int>(IDC_PATTERN_BROWSE));
+        EXPECT_EQ(Points(dlg), drawn);
+        a.Click(dlg, static_cast<int>(IDI_OK));
+    });
+    ASSERT_EQ(drawn.size(), 4u);
+    EXPECT_EQ(drawn[0].width, -32768);
 }
 
 } // namespace

@@ -4,6 +4,9 @@
 
 #include <gtest/gtest.h>
 
+#include <cfloat>
+#include <climits>
+#include <cmath>
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
@@ -335,4 +338,29 @@ TEST(PlateCalibration, Screenshot)
     const std::filesystem::path file = folder / "plate-calibration-running.png";
     w.session->Screenshot(w.hwnd, CString(file.string().c_str()));
     EXPECT_TRUE(std::filesystem::exists(file));
+}
+
+// Reports and statuses at the ends of their range: listed as reported, the next aim worked out
+// without overflow (outside the grid it marks nothing), and unknown statuses change nothing.
+TEST(PlateCalibration, ReportsAtTheEndsOfTheirRangeAreListedWithoutOverflow)
+{
+    struct Case {
+        int hole, aim, hit, status;
+        double x;
+        long nextAim;
+    };
+    for (Case c : {Case{1, INT_MAX, INT_MIN, INT_MIN, HUGE_VAL, -1L}, Case{2, INT_MIN, INT_MAX, INT_MAX, NAN, -1L},
+                   Case{1, -1, 1, -1, -DBL_MAX, 0L}}) {
+        SCOPED_TRACE(c.aim);
+        Window w;
+        w.startRun();
+        w.dlg->SetStatus(c.status);
+        EXPECT_TRUE(w.dlg->IsCalibrating());
+        w.report(c.hole, c.aim, c.hit, c.x, -c.x);
+        EXPECT_EQ(w.grid(c.hole).CurrentAim(), c.nextAim);
+        EXPECT_NE(w.text(c.hole == 1 ? IDC_CALIBRATION_HOLE1_LIST : IDC_CALIBRATION_HOLE2_LIST).find(std::to_string(c.aim)),
+                  std::string::npos);
+        w.report(INT_MIN, INT_MAX, 0, 0, 0);  // no such hole: nothing listed, nothing breaks
+        EXPECT_FALSE(w.session->Render(w.hwnd).IsEmpty());
+    }
 }

@@ -7,6 +7,7 @@
 #include <fstream>
 
 #include "platform/framework/CRuntimeClass.h"
+#include "tests/support/SaveFaults.h"
 
 using namespace probesheet;
 
@@ -301,5 +302,33 @@ TEST_F(ProbeSheetFileTest, TheSheetAndItsPagesAreMadeByClassName)
             EXPECT_EQ(sheet->GetPageCount(), 0);
         }
         delete made;
+    }
+}
+
+// Saving the plate over its own file failing at any step (the disk full part way included) is
+// reported, keeps the previous file byte for byte with no temporary left, and OK leaves the sheet
+// open with the edit in place.
+TEST_F(ProbeSheetFileTest, ASaveFailingAtAnyStepKeepsThePreviousPlateFileAndTheSheetOpen)
+{
+    const CString path = WritePlate("plate.mtp", CMaldiPlate());
+    const std::string before = savefaults::Bytes(path.GetString());
+    for (const savefaults::Fault& f : savefaults::All()) {
+        SCOPED_TRACE(f.name);
+        CMaldiProbeSheet sheet(path, "Target Plate");
+        Run(sheet, [&](Automation& a, HWND h) {
+            Edit(a, h, IDC_WELL_DIAMETER, "3.5");
+            SafeSaveFault fault(f.step, f.error, f.room);
+            a.AnswerMessageBox(IDYES);
+            a.ChooseFile(path);
+            a.AnswerMessageBox(IDOK, "Failed to create file");
+            PressOk(a, h);
+            EXPECT_EQ(fault.Hits(), 1);
+            EXPECT_TRUE(a.IsVisible(h));
+            EXPECT_EQ(a.Text(h, Id(IDC_WELL_DIAMETER)), "3.5");
+            a.AnswerMessageBox(IDNO, "File has changed. Save?");  // still modified: asked again
+            PressOk(a, h);
+        });
+        EXPECT_EQ(savefaults::Bytes(path.GetString()), before);
+        EXPECT_EQ(savefaults::Temporaries(std::filesystem::path(path.GetString()).parent_path()), std::vector<std::string>{});
     }
 }

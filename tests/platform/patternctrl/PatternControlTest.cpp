@@ -115,6 +115,9 @@ TEST_F(PatternControlTest, UndoStepsBackThroughTheOperatorsEdits)
     ClickAt(110, 80);
     ClickAt(120, 80);
     pattern.SetAllLaserWidths(9);
+    pattern.ResetModified();
+    for (int i = 0; i < 150; ++i) pattern.SetAllLaserWidths(9);  // a held button: no edit at all
+    EXPECT_FALSE(pattern.IsPatternModified());
     pattern.NewPattern();
     EXPECT_EQ(pattern.GetPointCount(), 0);
     // A host filling the pattern after NewPattern: undo brings back what was there before it.

@@ -40,7 +40,8 @@ protected:
 
 TEST_F(PatternFileTest, WrittenPointsReadBackExactly)
 {
-    const Points points = {{2.5, -0.1, 1, 8}, {1.0 / 3.0, -10000.0, 0, 0}, {10000.0, 1e-300, 1, 32767}, {-0.0, 0.0, 0, 1}};
+    const Points points = {{2.5, -0.1, 1, 8}, {1.0 / 3.0, -10000.0, 0, 0}, {10000.0, 1e-300, 1, 32767}, {-0.0, 0.0, 0, 1},
+                           {-2147483648.0, 2147483648.0, 1, -32768}};
     CPatternFile out;
     for (const PatternPoint& p : points)
         out.AddLaserPoint(p);
@@ -49,7 +50,7 @@ TEST_F(PatternFileTest, WrittenPointsReadBackExactly)
     ASSERT_TRUE(in.Read(PathOf("p.ptn").c_str()));
     EXPECT_EQ(PointsOf(in), points);
     EXPECT_TRUE(std::signbit(in.GetXCoordinate(3)));
-    EXPECT_EQ(in.GetXCoordinate(4), 0.0);  // beyond the points
+    EXPECT_EQ(in.GetXCoordinate(5), 0.0);  // beyond the points
     EXPECT_EQ(in.GetLaserWidth(-1), 0);
 
     // Plain text, one point per line; laser states are written as 0 or 1.
@@ -91,9 +92,10 @@ TEST_F(PatternFileTest, MalformedFilesAreRefusedAndKeepThePreviousPoints)
         "PATTERN 1\n1,5 2 1 4\n",            // comma decimal
         "PATTERN 1\nnan 2 1 4\n",
         "PATTERN 1\n1e400 2 1 4\n",          // overflows a double
-        "PATTERN 1\n10000.5 2 1 4\n",        // far outside any well
+        "PATTERN 1\n2147483649 2 1 4\n",     // beyond any pixel of an int
         "PATTERN 1\n1 2 2 4\n",              // laser state 2
         "PATTERN 1\n1 2 1 32768\n",          // beyond what the control holds
+        "PATTERN 1\n1 2 1 -32769\n",
         "PATTERN 1\n1 2 1 4\n3 4 0 4\n5 6 0\n",
         std::string("PATTERN 1\n1 2 1 4\n\0\n", 20),
         "PATTERN 1\n" + longest + " \n",     // one byte too long
@@ -130,7 +132,8 @@ TEST_F(PatternFileTest, AFailedWriteLeavesThePreviousFile)
 {
     std::string path = PathOf("p.ptn");
     Put(path, "PATTERN 1\n1 1 1 1\n");
-    const PatternPoint refused[] = {{NAN, 0, 1, 1}, {0, INFINITY, 1, 1}, {-10000.5, 0, 1, 1}, {0, 0, 1, 40000}};
+    const PatternPoint refused[] = {{NAN, 0, 1, 1}, {0, INFINITY, 1, 1}, {-2147483649.0, 0, 1, 1}, {0, 0, 1, 40000},
+                                   {0, 0, 1, -40000}};
     for (const PatternPoint& bad : refused) {
         CPatternFile file;
         file.AddLaserPoint({0, 0, 1, 1});

@@ -73,7 +73,7 @@ TEST_F(CFileTest, ASaveReplacesTheFileOnlyWhenItCompletes)
         EXPECT_FALSE(file.Write("far too long", 12));
         EXPECT_EQ(file.GetError(), EFBIG);
     }
-    EXPECT_TRUE(file.Write("x", 1));  // later writes work, but the save is doomed
+    EXPECT_FALSE(file.Write("x", 1));  // the save is doomed: later writes fail with the same reason
     EXPECT_FALSE(file.Close());
     EXPECT_EQ(file.GetError(), EFBIG);  // the first failure is the reason given
     EXPECT_EQ(Get(path), "new");

@@ -10,10 +10,10 @@ namespace {
 
 using SafeSaveTest = TempFolder;
 
-void WriteAll(int fd, const std::string& bytes)
+void WriteAll(SafeSave& save, int fd, const std::string& bytes)
 {
-    ASSERT_EQ(::write(fd, bytes.data(), bytes.size()), static_cast<ssize_t>(bytes.size()));
-    ASSERT_EQ(::close(fd), 0);
+    ASSERT_GE(fd, 0);
+    ASSERT_TRUE(save.Write(bytes.data(), bytes.size()));
 }
 
 TEST_F(SafeSaveTest, OverlappingSavesOfOneFileEachGetTheirOwnTemporaryAndTheLastCommitWins)
@@ -27,8 +27,8 @@ TEST_F(SafeSaveTest, OverlappingSavesOfOneFileEachGetTheirOwnTemporaryAndTheLast
     const int b = second.Begin(path, false);
     ASSERT_GE(a, 0);
     ASSERT_GE(b, 0);
-    WriteAll(a, "first");
-    WriteAll(b, "second");
+    WriteAll(first, a, "first");
+    WriteAll(second, b, "second");
     EXPECT_EQ(FilesInFolder(), 3u);
     EXPECT_EQ(Get(path), "old");
     EXPECT_EQ(first.Commit(), 0);
@@ -45,12 +45,12 @@ TEST_F(SafeSaveTest, AbandonedOrDestroyedSavesLeaveTheTargetAsItWas)
     Put(path, "kept");
     {
         SafeSave save;
-        WriteAll(save.Begin(path, false), "lost");
+        WriteAll(save, save.Begin(path, false), "lost");
     }
     SafeSave moved;
     {
         SafeSave save;
-        WriteAll(save.Begin(path, true), "moved");
+        WriteAll(save, save.Begin(path, true), "moved");
         moved = std::move(save);
         EXPECT_FALSE(save.Pending());
     }
@@ -80,7 +80,7 @@ TEST_F(SafeSaveTest, ASaveThroughALinkReplacesTheFileItPointsTo)
     Put(PathOf("real"), "old");
     std::filesystem::create_symlink(PathOf("real"), PathOf("link"));
     SafeSave save;
-    WriteAll(save.Begin(PathOf("link"), false), "new");
+    WriteAll(save, save.Begin(PathOf("link"), false), "new");
     ASSERT_EQ(save.Commit(), 0);
     EXPECT_TRUE(std::filesystem::is_symlink(PathOf("link")));
     EXPECT_EQ(Get(PathOf("real")), "new");

@@ -248,3 +248,33 @@ TEST(EditSelection, SelectionRulesAndReplacingOnAReadOnlyEdit)
     EXPECT_EQ(text, "aXef");
     EXPECT_GT(f.a.BeepCount(), beeps);
 }
+
+// The layout kept between replacements must be the one a fresh layout of the text gives: a kept
+// line with a stale index, or a touched hard line left unwrapped, would miscount every later line.
+TEST(EditWrap, ReplacementsLayOutAsAFreshEditOfTheSameText)
+{
+    Fixture f(editItems());
+    CEdit& log = edit(f, IDC_LOG);
+    log.SetWindowText("PROBE SWAP\r\nfirst line that is long enough to wrap twice in this narrow log\r\n");
+    const struct {
+        int start, end;
+        const char* text;
+    } edits[] = {
+        {-1, -1, "appended words that wrap at the end of the log"},  // at the end
+        {0, 12, ""},                                                 // the oldest lines go
+        {5, 5, "\r\ninserted\r\nin the middle "},                    // breaks added inside a line
+        {0, 0, "a new first line\r\n"},
+        {3, 40, "x"},                                                // across hard lines
+    };
+    for (const auto& e : edits) {
+        SCOPED_TRACE(e.text);
+        const int end = log.GetWindowTextLength();
+        log.SetSel(e.start < 0 ? end : e.start, e.end < 0 ? end : e.end, TRUE);
+        log.ReplaceSel(e.text);
+        const std::vector<CString> kept = linesOf(log);
+        CString text;
+        log.GetWindowText(text);
+        log.SetWindowText(text);  // laid out afresh
+        EXPECT_EQ(kept, linesOf(log));
+    }
+}
