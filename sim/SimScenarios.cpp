@@ -16,6 +16,7 @@
 #include "platform/framework/WindowManager.h"
 #include "platform/widgets/CTrackerCtl.h"
 #include "sim/SimSession.h"
+#include "sim/SimStories.h"
 
 
 namespace {
@@ -42,23 +43,6 @@ constexpr int Expand = 14181;
 constexpr int StepFive = 41589;
 constexpr int StepFifty = 41590;
 } // namespace esiids
-
-// A button as the operator sees it: greyed (disabled), pressed (a two-state button checked) or
-// enabled.
-const char* ButtonState(HWND button)
-{
-    Automation& ui = Automation::Get();
-    if (!ui.IsEnabled(button)) return "greyed";
-    return ui.CheckState(button) == BST_CHECKED ? "pressed" : "enabled";
-}
-
-// Fails the scenario with a clear message when a wait ran out.
-void Expect(bool condition, const std::string& what)
-{
-    if (!condition) throw std::runtime_error(what);
-}
-
-std::string Quote(const CString& text) { return "\"" + text.ToUtf8() + "\""; }
 
 // --- 2. source-swap -----------------------------------------------------------------------------------
 
@@ -302,27 +286,6 @@ std::string CrossDescription(HWND tracker)
     return text;
 }
 
-// The operator takes the cross and moves it through the points (tracker units), a step every
-// 200 ms, and lets go at the last.
-void DragCross(SimSession& s, HWND panel, const std::vector<POINT>& path, const std::string& what)
-{
-    HWND tracker = s.Ui().Find(panel, crossids::Tracker);
-    auto at = [tracker](POINT v) {
-        POINT p = CTrackerCtl::PointOf(tracker, v.x, v.y);
-        return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
-    };
-    s.Transcript().Add("oper", "drags the cross " + what);
-    WindowManager& wm = WindowManager::Get();
-    wm.PostInput(tracker, WM_LBUTTONDOWN, MK_LBUTTON, at(path.front()));
-    for (size_t i = 1; i + 1 < path.size(); ++i) {
-        s.Wait(200);
-        wm.PostInput(tracker, WM_MOUSEMOVE, MK_LBUTTON, at(path[i]));
-    }
-    s.Wait(200);
-    wm.PostInput(tracker, WM_LBUTTONUP, 0, at(path.back()));
-    s.Wait(200);
-}
-
 void CrosshairScenario(SimSession& s)
 {
     s.Say("a plate with 2.8 mm wells is loaded; the host opens the crosshair acquisition panel");
@@ -345,13 +308,13 @@ void CrosshairScenario(SimSession& s)
     s.Say("the operator fires the laser and sweeps it in an arc across the well");
     s.Operator().Click(panel, crossids::Laser, "\"Fire Laser\"");
     s.Wait(500);
-    DragCross(s, panel, {{-40, 30}, {-20, 45}, {0, 50}, {20, 45}, {40, 30}, {50, 0}, {40, -30}},
+    DragCross(s, tracker, {{-40, 30}, {-20, 45}, {0, 50}, {20, 45}, {40, 30}, {50, 0}, {40, -30}},
               "in an arc over the top of the well");
     s.Screenshot(panel, "laser-marks");
 
     s.Say("laser off; the operator moves the cross back to the centre without firing");
     s.Operator().Click(panel, crossids::Laser, "\"Fire Laser\" again to stop it");
-    DragCross(s, panel, {{20, -20}, {0, 0}}, "back to the centre");
+    DragCross(s, tracker, {{20, -20}, {0, 0}}, "back to the centre");
     s.Wait(500);
 
     s.Say("the operator goes to the lock-mass well: the marks are cleared and the cross centred");
@@ -449,6 +412,17 @@ const std::vector<SimScenario>& SimScenarios::All()
          &CrosshairScenario},
         {"calibration", "the plate's spatial calibration: a search run to the end, then one aborted",
          &CalibrationScenario},
+        {"ms-scan", "MS scan function: a lock-mass acquisition, laser type 3 at 500 Hz, a pattern browsed",
+         &MsScanFunctionScenario},
+        {"msms-scan", "MS/MS scan function: the tune page's collision energy, then a fixed one",
+         &MsMsScanFunctionScenario},
+        {"maldi-settings", "both MALDI settings dialogs: the laser frequency goes to the instrument on OK only",
+         &MaldiSettingsScenario},
+        {"pattern-editor", "a laser pattern drawn with the mouse, undone, saved, asked to save, reopened",
+         &PatternEditorScenario},
+        {"target-plate", "the target plate edited, saved and reopened; the acquisition panels use it",
+         &TargetPlateScenario},
+        {"survey", "the survey experiment, every page, records in and out", &SurveyScenario},
     };
     return all;
 }
