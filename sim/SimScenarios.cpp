@@ -79,8 +79,10 @@ void RunSwap(SimSession& s, SimOperator::SwapPlan plan, const std::string& shotP
     s.StopWatching();
     WatchSwap(s, swap);
     s.Wait(500);
-    if (s.Ui().CheckState(s.Ui().Find(swap, swapids::Expand)) != BST_CHECKED)
+    if (s.Ui().CheckState(s.Ui().Find(swap, swapids::Expand)) != BST_CHECKED) {
+        s.Screenshot(swap, shotPrefix + "-contracted");
         s.Operator().Click(swap, swapids::Expand, "the expand button to see the status log");
+    }
     s.Wait(1000);
     s.Screenshot(swap, shotPrefix + "-start");
     s.Operator().FollowSourceSwap(swap, plan);
@@ -154,6 +156,7 @@ void EsiProbeScenario(SimSession& s)
         return settled;
     });
     s.Wait(1000);
+    s.Screenshot(esi, "contracted");
     s.Operator().Click(esi, esiids::Expand, "the expand button to see the step sizes");
     s.Wait(300);
     s.Operator().Click(esi, esiids::StepFive, "step size 5");
@@ -228,6 +231,7 @@ void AcquisitionScenario(SimSession& s)
         return text;
     });
     s.Wait(1000);
+    s.Screenshot(panel, "contracted");
     s.Operator().Click(panel, acqids::Expand, "the expand button to see the collision energy and the speed");
 
     s.Say("the host starts a run of five spots, the third on the reference (lock-mass) well, 3 s each");
@@ -301,6 +305,7 @@ void CrosshairScenario(SimSession& s)
                ButtonState(ui.Find(panel, crossids::LockMass));
     });
     s.Wait(1000);
+    s.Screenshot(panel, "contracted");
     s.Operator().Click(panel, crossids::Expand, "the expand button to see the collision energy");
     Expect(s.Host().StartCrosshairAcquisition(35.0), "the crosshair run did not start");
     s.Wait(1000);
@@ -363,6 +368,7 @@ void CalibrationScenario(SimSession& s)
                std::to_string(ListLines(window, calibids::Hole2List)) + " lines";
     });
     s.Wait(1000);
+    s.Screenshot(window, "contracted");
     s.Operator().Click(window, calibids::Expand, "the expand button to see the hit lists");
     s.Operator().Click(window, calibids::UseInitial, "\"Use Calibration Initial Conditions\"");
     s.Operator().Click(window, calibids::Start, "\"Start\"");

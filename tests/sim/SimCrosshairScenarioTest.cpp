@@ -53,6 +53,6 @@ TEST(SimCrosshairScenario, ADragWithTheLaserFiringLeavesOneMarkPerPositionSent)
     EXPECT_FALSE(session.Instrument().Stage().LaserOn());
     HWND panel = session.Host().CrosshairWindow();
     EXPECT_TRUE(!panel || !session.Ui().IsVisible(panel));
-    ASSERT_EQ(session.Screenshots().size(), 2u);
+    ASSERT_EQ(session.Screenshots().size(), 3u);
     for (const std::string& shot : session.Screenshots()) EXPECT_TRUE(std::filesystem::exists(shot)) << shot;
 }

@@ -96,7 +96,7 @@ TEST(SimScenario, SourceSwapGoesToApiThroughTheOverrideAndBackToMaldiAfterCoolin
     EXPECT_TRUE(!swap || !session.Ui().IsVisible(swap)) << "the window closed at the last step";
     EXPECT_EQ(session.Instrument().Stage().WellName(), "A1");
 
-    ASSERT_EQ(session.Screenshots().size(), 6u);
+    ASSERT_EQ(session.Screenshots().size(), 7u);
     for (const std::string& path : session.Screenshots()) EXPECT_TRUE(IsPng(path)) << path;
 }
 
