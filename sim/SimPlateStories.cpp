@@ -64,7 +64,7 @@ void PrintPlate(SimSession& s, const std::string& heading, const CMaldiPlate& p)
         "wells per row", p.m_nWellsPerRow)("well diameter", p.m_fWellDiameter)("well pitch", p.m_fWellPitch)(
         "well reference", p.m_nWellReference)("lock-mass correction", p.m_bLockMassCorrection)(
         "lock-mass wells per column", p.m_nLockMassWellsPerColumn)("calibrate on load", p.m_bCalibrateOnLoad)(
-        "hole 1", p.m_fHole1X)("", p.m_fHole1Y)("hole 2", p.m_fHole2X)("", p.m_fHole2Y)(
+        "hole 1 X", p.m_fHole1X)("hole 1 Y", p.m_fHole1Y)("hole 2 X", p.m_fHole2X)("hole 2 Y", p.m_fHole2Y)(
         "search window", p.m_nSearchWindow)("search step", p.m_fSearchStep)("search delay", p.m_nSearchDelay);
 }
 

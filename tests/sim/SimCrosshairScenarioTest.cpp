@@ -5,8 +5,12 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "SimTestSupport.h"
 #include "sim/SimScenarios.h"
 #include "sim/SimSession.h"
+
+using simtest::InOrder;
+using simtest::TestOptions;
 
 namespace {
 
@@ -18,16 +22,6 @@ SimOptions CrosshairOptions()
     return options;
 }
 
-::testing::AssertionResult InOrder(const SimTranscript& transcript, const std::vector<std::string>& texts)
-{
-    int at = 0;
-    for (const std::string& text : texts) {
-        int found = transcript.Find(text, std::string(), at);
-        if (found < 0) return ::testing::AssertionFailure() << "\"" << text << "\" missing or out of order";
-        at = found + 1;
-    }
-    return ::testing::AssertionSuccess();
-}
 
 } // namespace
 
