@@ -90,8 +90,10 @@ std::string GalleryMarkdown()
             out << "\n**" << group << "**\n\n";
         }
         const std::string file = "docs/gallery/" + Name(g) + ".png";
-        out << "<a href=\"" << file << "\"><img src=\"" << file << "\" width=\"200\" title=\"" << g.caption
-            << "\" alt=\"" << g.caption << "\"></a>";
+        std::string caption;
+        for (const char* c = g.caption; *c; ++c) caption += *c == '"' ? std::string("&quot;") : std::string(1, *c);
+        out << "<a href=\"" << file << "\"><img src=\"" << file << "\" width=\"200\" title=\"" << caption
+            << "\" alt=\"" << caption << "\"></a>";
         out << (++column % 4 ? " " : "\n");
     }
     if (column % 4) out << "\n";
