@@ -66,6 +66,9 @@ void SimInstrument::onWrite(const CInstCtlClient::WriteRecord& write)
     } else if (write.kind == CInstCtlClient::WriteKind::Setting) {
         if (Is(symbol, InstrumentProperty::SourceTemperatureSetting)) m_source.SetTemperatureSetPoint(write.value);
         else if (Is(symbol, InstrumentProperty::ElectrosprayThrottlePositionSetting)) m_source.SetThrottleTarget(write.value);
+    } else if (write.kind == CInstCtlClient::WriteKind::MaldiControl && write.control == kLaserFrequencyControl) {
+        m_laserFrequency = static_cast<int>(write.value);
+        m_transcript.Add("inst", "laser firing at " + std::to_string(m_laserFrequency) + " Hz");
     }
 }
 
@@ -74,9 +77,9 @@ std::string SimInstrument::Describe() const
     char text[256];
     std::snprintf(text, sizeof text,
                   "cover %d, front %s, probe %d/%d (previous %d), source %.1f C (set %.1f), throttle %.0f, "
-                  "laser %s, stage at %s",
+                  "laser %s at %d Hz, stage at %s",
                   m_source.ReportedCover(), m_source.FrontClosed() ? "closed" : "open", m_source.ProbeState(),
                   m_source.ProbeSubStep(), m_source.ProbePrevious(), m_source.Temperature(), m_source.SetPoint(),
-                  m_source.Throttle(), m_stage.LaserOn() ? "on" : "off", m_stage.WellName().c_str());
+                  m_source.Throttle(), m_stage.LaserOn() ? "on" : "off", m_laserFrequency, m_stage.WellName().c_str());
     return text;
 }

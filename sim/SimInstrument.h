@@ -22,6 +22,9 @@ public:
     // the property table (eV).
     static constexpr const char* kCollisionEnergy = "COLLISION_ENERGY_SETTING";
     static constexpr double kDefaultCollisionEnergy = 30.0;
+    // The MALDI control that sets the laser's firing rate, and the rate the laser starts at (Hz).
+    static constexpr int kLaserFrequencyControl = 6;
+    static constexpr int kDefaultLaserFrequency = 10;
 
     SimInstrument(CInstCtlClient& client, SimTranscript& transcript);
     ~SimInstrument();
@@ -32,6 +35,8 @@ public:
     SimPlateStage& Stage() { return m_stage; }
     SimCalibrationSearch& Calibration() { return m_calibration; }
     CInstCtlClient& Client() { return m_client; }
+    // The laser's firing rate, Hz, as last set through the MALDI control.
+    int LaserFrequency() const { return m_laserFrequency; }
 
     // One tick of the hardware (the timer calls it; tests may too).
     void Tick(unsigned ms);
@@ -48,4 +53,5 @@ private:
     SimPlateStage m_stage;
     SimCalibrationSearch m_calibration;
     UINT_PTR m_timer = 0;
+    int m_laserFrequency = kDefaultLaserFrequency;
 };

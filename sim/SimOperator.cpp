@@ -38,11 +38,13 @@ SimOperator::SimOperator(SimTranscript& transcript, SimSourceHardware& source)
     : m_transcript(transcript), m_source(source)
 {
     Automation::Get().SetMessageBoxResponder([this](const MessageBoxRecord& box) { return answer(box); });
+    Automation::Get().SetFileDialogResponder([this](FileDialogRecord& dialog) { return fileDialog(dialog); });
 }
 
 SimOperator::~SimOperator()
 {
     Automation::Get().SetMessageBoxResponder(nullptr);
+    Automation::Get().SetFileDialogResponder(nullptr);
 }
 
 void SimOperator::AnswerOnce(const std::string& textPart, int answer)
@@ -169,4 +171,59 @@ void SimOperator::actOnSwap()
         m_acted = true;
         Click(m_swap, kSwapNextStep, "\"Next Step\" to set the software mode");
     }
+}
+
+bool SimOperator::Type(HWND root, int id, const std::string& text, const std::string& what)
+{
+    m_transcript.Add("oper", "types \"" + text + "\" into " + what);
+    bool done = Automation::Get().ReplaceText(root, id, CString(text.c_str()));
+    if (!done) m_transcript.Add("oper", "... nothing happens: the field is not available");
+    return done;
+}
+
+bool SimOperator::Choose(HWND root, int id, const std::string& item, const std::string& what)
+{
+    m_transcript.Add("oper", "chooses \"" + item + "\" in " + what);
+    Automation& ui = Automation::Get();
+    bool done = ui.ChooseComboItem(ui.Find(root, id), CString(item.c_str()));
+    if (!done) m_transcript.Add("oper", "... nothing happens: the list is not available");
+    return done;
+}
+
+bool SimOperator::SelectPage(HWND sheet, int index)
+{
+    Automation& ui = Automation::Get();
+    std::vector<CString> tabs = ui.SheetTabs(sheet);
+    std::string name = index >= 0 && static_cast<size_t>(index) < tabs.size() ? tabs[index].ToUtf8() : "?";
+    m_transcript.Add("oper", "opens the \"" + name + "\" page");
+    bool done = ui.SelectSheetPage(sheet, index);
+    if (!done) m_transcript.Add("oper", "... the sheet stays on its page");
+    return done;
+}
+
+void SimOperator::ChooseFile(const std::string& path)
+{
+    m_files.emplace_back(true, path);
+}
+
+void SimOperator::CancelFileDialog()
+{
+    m_files.emplace_back(false, std::string());
+}
+
+bool SimOperator::fileDialog(FileDialogRecord& dialog)
+{
+    std::string shown = std::string(dialog.open ? "Open" : "Save As") + " \"" + dialog.filter.ToUtf8() + "\" in \"" +
+                        dialog.initialFolder.ToUtf8() + "\"";
+    if (!dialog.initialName.IsEmpty()) shown += ", name \"" + dialog.initialName.ToUtf8() + "\"";
+    if (m_files.empty()) {
+        m_transcript.Add("file", shown + " -> (the operator has no file to choose)");
+        return false;
+    }
+    auto [ok, path] = m_files.front();
+    m_files.erase(m_files.begin());
+    m_transcript.Add("file", shown + " -> " + (ok ? path : std::string("Cancel")));
+    dialog.ok = ok;
+    dialog.path = CString(path.c_str());
+    return true;
 }

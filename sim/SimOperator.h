@@ -13,10 +13,15 @@
 // fits the cover of the wanted source, confirms the detected cover with "Next Step" (or goes back
 // with "Prev Step" when the wrong one was detected), closes the source and confirms the new mode.
 //
-// Everything the operator does is written to the transcript under "oper" (boxes under "box").
+// File dialogs: the operator picks the files queued with ChooseFile / CancelFileDialog, in order; a
+// dialog with none queued is left unanswered (an error naming the dialog, as for boxes).
+//
+// Everything the operator does is written to the transcript under "oper" (boxes under "box", file
+// dialogs under "file").
 
 #include <functional>
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "platform/framework/Automation.h"
@@ -60,6 +65,15 @@ public:
     bool Hold(HWND root, int id, const std::string& what);
     bool Release(HWND root, int id, const std::string& what);
     bool DragSlider(HWND root, int id, int position, const std::string& what);
+    // Replaces the text of an edit (or a drop-down's edit field), as typed.
+    bool Type(HWND root, int id, const std::string& text, const std::string& what);
+    // Opens a list and clicks the item with this text.
+    bool Choose(HWND root, int id, const std::string& item, const std::string& what);
+    // Presses a property sheet's tab.
+    bool SelectPage(HWND sheet, int index);
+    // What the operator picks in the next file dialog: a full path, or Cancel.
+    void ChooseFile(const std::string& path);
+    void CancelFileDialog();
 
     // Boxes answered so far, "text -> answer".
     const std::vector<std::string>& Answers() const { return m_answered; }
@@ -72,12 +86,14 @@ private:
         bool used = false;
     };
     int answer(const MessageBoxRecord& box);
+    bool fileDialog(FileDialogRecord& dialog);
     void actOnSwap();
 
     SimTranscript& m_transcript;
     SimSourceHardware& m_source;
     std::vector<Rule> m_rules;
     std::vector<std::string> m_answered;
+    std::vector<std::pair<bool, std::string>> m_files; // ok, path
 
     HWND m_swap = nullptr;
     SwapPlan m_plan;

@@ -16,6 +16,7 @@
 #include "platform/framework/WindowManager.h"
 #include "platform/widgets/CTrackerCtl.h"
 #include "sim/SimSession.h"
+#include "sim/SimStories.h"
 
 
 namespace {
@@ -42,23 +43,6 @@ constexpr int Expand = 14181;
 constexpr int StepFive = 41589;
 constexpr int StepFifty = 41590;
 } // namespace esiids
-
-// A button as the operator sees it: greyed (disabled), pressed (a two-state button checked) or
-// enabled.
-const char* ButtonState(HWND button)
-{
-    Automation& ui = Automation::Get();
-    if (!ui.IsEnabled(button)) return "greyed";
-    return ui.CheckState(button) == BST_CHECKED ? "pressed" : "enabled";
-}
-
-// Fails the scenario with a clear message when a wait ran out.
-void Expect(bool condition, const std::string& what)
-{
-    if (!condition) throw std::runtime_error(what);
-}
-
-std::string Quote(const CString& text) { return "\"" + text.ToUtf8() + "\""; }
 
 // --- 2. source-swap -----------------------------------------------------------------------------------
 
@@ -95,8 +79,10 @@ void RunSwap(SimSession& s, SimOperator::SwapPlan plan, const std::string& shotP
     s.StopWatching();
     WatchSwap(s, swap);
     s.Wait(500);
-    if (s.Ui().CheckState(s.Ui().Find(swap, swapids::Expand)) != BST_CHECKED)
+    if (s.Ui().CheckState(s.Ui().Find(swap, swapids::Expand)) != BST_CHECKED) {
+        s.Screenshot(swap, shotPrefix + "-contracted");
         s.Operator().Click(swap, swapids::Expand, "the expand button to see the status log");
+    }
     s.Wait(1000);
     s.Screenshot(swap, shotPrefix + "-start");
     s.Operator().FollowSourceSwap(swap, plan);
@@ -170,6 +156,7 @@ void EsiProbeScenario(SimSession& s)
         return settled;
     });
     s.Wait(1000);
+    s.Screenshot(esi, "contracted");
     s.Operator().Click(esi, esiids::Expand, "the expand button to see the step sizes");
     s.Wait(300);
     s.Operator().Click(esi, esiids::StepFive, "step size 5");
@@ -244,6 +231,7 @@ void AcquisitionScenario(SimSession& s)
         return text;
     });
     s.Wait(1000);
+    s.Screenshot(panel, "contracted");
     s.Operator().Click(panel, acqids::Expand, "the expand button to see the collision energy and the speed");
 
     s.Say("the host starts a run of five spots, the third on the reference (lock-mass) well, 3 s each");
@@ -302,27 +290,6 @@ std::string CrossDescription(HWND tracker)
     return text;
 }
 
-// The operator takes the cross and moves it through the points (tracker units), a step every
-// 200 ms, and lets go at the last.
-void DragCross(SimSession& s, HWND panel, const std::vector<POINT>& path, const std::string& what)
-{
-    HWND tracker = s.Ui().Find(panel, crossids::Tracker);
-    auto at = [tracker](POINT v) {
-        POINT p = CTrackerCtl::PointOf(tracker, v.x, v.y);
-        return MAKELPARAM(static_cast<WORD>(p.x), static_cast<WORD>(p.y));
-    };
-    s.Transcript().Add("oper", "drags the cross " + what);
-    WindowManager& wm = WindowManager::Get();
-    wm.PostInput(tracker, WM_LBUTTONDOWN, MK_LBUTTON, at(path.front()));
-    for (size_t i = 1; i + 1 < path.size(); ++i) {
-        s.Wait(200);
-        wm.PostInput(tracker, WM_MOUSEMOVE, MK_LBUTTON, at(path[i]));
-    }
-    s.Wait(200);
-    wm.PostInput(tracker, WM_LBUTTONUP, 0, at(path.back()));
-    s.Wait(200);
-}
-
 void CrosshairScenario(SimSession& s)
 {
     s.Say("a plate with 2.8 mm wells is loaded; the host opens the crosshair acquisition panel");
@@ -338,6 +305,7 @@ void CrosshairScenario(SimSession& s)
                ButtonState(ui.Find(panel, crossids::LockMass));
     });
     s.Wait(1000);
+    s.Screenshot(panel, "contracted");
     s.Operator().Click(panel, crossids::Expand, "the expand button to see the collision energy");
     Expect(s.Host().StartCrosshairAcquisition(35.0), "the crosshair run did not start");
     s.Wait(1000);
@@ -345,13 +313,13 @@ void CrosshairScenario(SimSession& s)
     s.Say("the operator fires the laser and sweeps it in an arc across the well");
     s.Operator().Click(panel, crossids::Laser, "\"Fire Laser\"");
     s.Wait(500);
-    DragCross(s, panel, {{-40, 30}, {-20, 45}, {0, 50}, {20, 45}, {40, 30}, {50, 0}, {40, -30}},
+    DragCross(s, tracker, {{-40, 30}, {-20, 45}, {0, 50}, {20, 45}, {40, 30}, {50, 0}, {40, -30}},
               "in an arc over the top of the well");
     s.Screenshot(panel, "laser-marks");
 
     s.Say("laser off; the operator moves the cross back to the centre without firing");
     s.Operator().Click(panel, crossids::Laser, "\"Fire Laser\" again to stop it");
-    DragCross(s, panel, {{20, -20}, {0, 0}}, "back to the centre");
+    DragCross(s, tracker, {{20, -20}, {0, 0}}, "back to the centre");
     s.Wait(500);
 
     s.Say("the operator goes to the lock-mass well: the marks are cleared and the cross centred");
@@ -400,6 +368,7 @@ void CalibrationScenario(SimSession& s)
                std::to_string(ListLines(window, calibids::Hole2List)) + " lines";
     });
     s.Wait(1000);
+    s.Screenshot(window, "contracted");
     s.Operator().Click(window, calibids::Expand, "the expand button to see the hit lists");
     s.Operator().Click(window, calibids::UseInitial, "\"Use Calibration Initial Conditions\"");
     s.Operator().Click(window, calibids::Start, "\"Start\"");
@@ -449,6 +418,17 @@ const std::vector<SimScenario>& SimScenarios::All()
          &CrosshairScenario},
         {"calibration", "the plate's spatial calibration: a search run to the end, then one aborted",
          &CalibrationScenario},
+        {"ms-scan", "MS scan function: a lock-mass acquisition, laser type 3 at 500 Hz, a pattern browsed",
+         &MsScanFunctionScenario},
+        {"msms-scan", "MS/MS scan function: the tune page's collision energy, then a fixed one",
+         &MsMsScanFunctionScenario},
+        {"maldi-settings", "both MALDI settings dialogs: the laser frequency goes to the instrument on OK only",
+         &MaldiSettingsScenario},
+        {"pattern-editor", "a laser pattern drawn with the mouse, undone, saved, asked to save, reopened",
+         &PatternEditorScenario},
+        {"target-plate", "the target plate edited, saved and reopened; the acquisition panels use it",
+         &TargetPlateScenario},
+        {"survey", "the survey experiment, every page, records in and out", &SurveyScenario},
     };
     return all;
 }

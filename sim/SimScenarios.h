@@ -1,5 +1,5 @@
 #pragma once
-// The scenarios maldi-sim runs, in order. Each drives one or more tool windows through a whole
+// The scenarios maldi-sim runs, in order. Each drives one or more windows through a whole
 // session against the simulated instrument, as the host and the operator would, and leaves the
 // instrument and the host in a known state for its tests.
 

@@ -5,8 +5,12 @@
 #include <cstdlib>
 #include <filesystem>
 
+#include "SimTestSupport.h"
 #include "sim/SimScenarios.h"
 #include "sim/SimSession.h"
+
+using simtest::InOrder;
+using simtest::TestOptions;
 
 namespace {
 
@@ -18,16 +22,6 @@ SimOptions CrosshairOptions()
     return options;
 }
 
-::testing::AssertionResult InOrder(const SimTranscript& transcript, const std::vector<std::string>& texts)
-{
-    int at = 0;
-    for (const std::string& text : texts) {
-        int found = transcript.Find(text, std::string(), at);
-        if (found < 0) return ::testing::AssertionFailure() << "\"" << text << "\" missing or out of order";
-        at = found + 1;
-    }
-    return ::testing::AssertionSuccess();
-}
 
 } // namespace
 
@@ -53,6 +47,6 @@ TEST(SimCrosshairScenario, ADragWithTheLaserFiringLeavesOneMarkPerPositionSent)
     EXPECT_FALSE(session.Instrument().Stage().LaserOn());
     HWND panel = session.Host().CrosshairWindow();
     EXPECT_TRUE(!panel || !session.Ui().IsVisible(panel));
-    ASSERT_EQ(session.Screenshots().size(), 2u);
+    ASSERT_EQ(session.Screenshots().size(), 3u);
     for (const std::string& shot : session.Screenshots()) EXPECT_TRUE(std::filesystem::exists(shot)) << shot;
 }

@@ -7,20 +7,15 @@
 #include <filesystem>
 #include <fstream>
 
+#include "SimTestSupport.h"
 #include "sim/SimScenarios.h"
 #include "sim/SimSession.h"
 
+using simtest::InOrder;
+using simtest::TestOptions;
+
 namespace {
 
-SimOptions TestOptions()
-{
-    SimOptions options;
-    const char* root = std::getenv("MALDI_TEST_OUTPUT");
-    // Each test its own folder: tests run in parallel and would otherwise write the same screenshots.
-    const char* test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    options.outDir = (std::filesystem::path(root ? root : "test-output") / "sim" / test).string();
-    return options;
-}
 
 // Runs the scenario by name; fails the test when it is not in the list.
 bool RunScenario(SimSession& session, const char* name)
@@ -48,17 +43,6 @@ bool IsPng(const std::string& path)
     return file && magic[1] == 'P' && magic[2] == 'N' && magic[3] == 'G';
 }
 
-// Lines of the transcript in order: each text found after the one before it.
-::testing::AssertionResult InOrder(const SimTranscript& transcript, const std::vector<std::string>& texts)
-{
-    int at = 0;
-    for (const std::string& text : texts) {
-        int found = transcript.Find(text, std::string(), at);
-        if (found < 0) return ::testing::AssertionFailure() << "\"" << text << "\" missing or out of order";
-        at = found + 1;
-    }
-    return ::testing::AssertionSuccess();
-}
 
 } // namespace
 
@@ -96,7 +80,7 @@ TEST(SimScenario, SourceSwapGoesToApiThroughTheOverrideAndBackToMaldiAfterCoolin
     EXPECT_TRUE(!swap || !session.Ui().IsVisible(swap)) << "the window closed at the last step";
     EXPECT_EQ(session.Instrument().Stage().WellName(), "A1");
 
-    ASSERT_EQ(session.Screenshots().size(), 6u);
+    ASSERT_EQ(session.Screenshots().size(), 7u);
     for (const std::string& path : session.Screenshots()) EXPECT_TRUE(IsPng(path)) << path;
 }
 

@@ -1,5 +1,6 @@
 #include "platform/framework/gdi/SurfaceDiff.h"
 
+#include <algorithm>
 #include <cstdio>
 #include <cstdlib>
 #include <filesystem>
@@ -21,6 +22,29 @@ std::string SurfaceDiff::OutputDirectory()
 {
     const char* env = std::getenv("MALDI_TEST_OUTPUT");
     return env && *env ? env : "test-output";
+}
+
+Surface SurfaceDiff::Difference(const Surface& actual, const Surface& expected)
+{
+    const int width = std::max(actual.Width(), expected.Width());
+    const int height = std::max(actual.Height(), expected.Height());
+    Surface diff(width, height);
+    for (int y = 0; y < height; ++y) {
+        for (int x = 0; x < width; ++x) {
+            const bool inA = x < actual.Width() && y < actual.Height();
+            const bool inE = x < expected.Width() && y < expected.Height();
+            if (inA && inE && actual.Row(y)[x] == expected.Row(y)[x]) {
+                // The same pixel, faded to a light grey of its brightness so the differences stand out.
+                const std::uint32_t p = expected.Row(y)[x];
+                const std::uint32_t grey = (((p >> 16) & 0xFF) + ((p >> 8) & 0xFF) + (p & 0xFF)) / 3;
+                const std::uint32_t light = 192 + grey / 4;
+                diff.Row(y)[x] = (light << 16) | (light << 8) | light;
+            } else {
+                diff.Row(y)[x] = 0xFF0000u;
+            }
+        }
+    }
+    return diff;
 }
 
 std::string SurfaceDiff::Compare(const Surface& actual, const Surface& expected, const std::string& name)
@@ -45,7 +69,9 @@ std::string SurfaceDiff::Compare(const Surface& actual, const Surface& expected,
     const std::filesystem::path dir = OutputDirectory();
     std::error_code ec;
     std::filesystem::create_directories(dir, ec);
-    for (const auto& [surface, suffix] : {std::pair{&actual, "-actual.png"}, std::pair{&expected, "-expected.png"}}) {
+    const Surface diff = Difference(actual, expected);
+    for (const auto& [surface, suffix] : {std::pair{&actual, "-actual.png"}, std::pair{&expected, "-expected.png"},
+                                          std::pair{&diff, "-diff.png"}}) {
         const std::string path = (dir / (name + suffix)).string();
         std::string error;
         if (surface->IsEmpty())

@@ -1,7 +1,8 @@
 #pragma once
 // Compares two surfaces for tests. On a mismatch both are written as PNG files to the folder named
 // by $MALDI_TEST_OUTPUT (CTest sets it to build/<preset>/test-output; ./test-output otherwise), as
-// <name>-actual.png and <name>-expected.png, and the report names the first differing pixel.
+// <name>-actual.png, <name>-expected.png and <name>-diff.png, and the report names the first
+// differing pixel.
 
 #include <string>
 
@@ -11,6 +12,9 @@ class SurfaceDiff {
 public:
     // Empty when equal, else a one-paragraph report.
     static std::string Compare(const Surface& actual, const Surface& expected, const std::string& name);
+    // Red where the two differ (or only one has a pixel), the expected image faded to light grey
+    // elsewhere; as large as the larger of the two.
+    static Surface Difference(const Surface& actual, const Surface& expected);
     // The folder mismatching images go to (created on demand).
     static std::string OutputDirectory();
 };

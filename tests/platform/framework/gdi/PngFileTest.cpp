@@ -120,7 +120,7 @@ TEST(PngFile, FailedWriteKeepsThePreviousFile)
     EXPECT_NE(std::string::npos, error.find("no-such-dir")) << error;
 }
 
-TEST(SurfaceDiff, ReportsTheFirstDifferenceAndWritesBothImages)
+TEST(SurfaceDiff, ReportsTheFirstDifferenceAndWritesBothImagesAndTheirDifference)
 {
     const Surface a = Pattern(5, 4);
     EXPECT_EQ("", SurfaceDiff::Compare(a, a, "same"));
@@ -136,6 +136,13 @@ TEST(SurfaceDiff, ReportsTheFirstDifferenceAndWritesBothImages)
     EXPECT_EQ(b, written);
     ASSERT_TRUE(PngFile::Read((dir / "diff-demo-expected.png").string(), written));
     EXPECT_EQ(a, written);
+    // The difference image marks exactly the two changed pixels.
+    ASSERT_TRUE(PngFile::Read((dir / "diff-demo-diff.png").string(), written));
+    int red = 0;
+    for (int y = 0; y < written.Height(); ++y)
+        for (int x = 0; x < written.Width(); ++x) red += written.GetPixel(x, y) == RGB(255, 0, 0);
+    EXPECT_EQ(red, 2);
+    EXPECT_EQ(written.GetPixel(3, 1), RGB(255, 0, 0));
 
     EXPECT_NE(std::string::npos, SurfaceDiff::Compare(Surface(2, 2), Surface(2, 3), "sizes").find("2 x 3"));
 }
