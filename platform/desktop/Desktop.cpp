@@ -102,6 +102,7 @@ bool Desktop::RunFrame()
     MessageLoop::Pump();
     tickClock();
     sync();
+    if (onFrame) onFrame();
     Uint64 spent = SDL_GetTicks64() - started;
     if (spent < kFrameMs) SDL_Delay(static_cast<Uint32>(kFrameMs - spent));
     return !m_quit;
@@ -109,7 +110,13 @@ bool Desktop::RunFrame()
 
 void Desktop::tickClock()
 {
-    advanceTo(m_virtualStart + (SDL_GetTicks64() - m_wallStart));
+    const ULONGLONG wall = SDL_GetTicks64();
+    if (m_ui.Now() > m_virtualStart + (wall - m_wallStart)) {
+        // Time was moved on without us (a host's set-up): the wall clock goes on from there.
+        m_virtualStart = m_ui.Now();
+        m_wallStart = wall;
+    }
+    advanceTo(m_virtualStart + (wall - m_wallStart));
 }
 
 HWND Desktop::hwndOf(unsigned windowId) const
@@ -309,8 +316,13 @@ void Desktop::mouseButton(const SDL_Event& event, bool down)
     if (!down && left && m_press.target) {
         Press press = m_press;
         m_press = Press{};
-        MessageLoop::Pump(); // the release's effect (a changed selection) is part of what is recorded
-        recordRelease(press, ::WindowFromPoint(screen));
+        // A click is recorded before it takes effect (what it leads to comes after it); a choice in
+        // a combo box or a slider's position is what the release leaves.
+        CString cls = classOf(press.target);
+        bool byResult = cls.CompareNoCase("ComboBox") == 0 || cls.CompareNoCase(TRACKBAR_CLASS) == 0;
+        if (!byResult) recordRelease(press, ::WindowFromPoint(screen));
+        MessageLoop::Pump();
+        if (byResult) recordRelease(press, ::WindowFromPoint(screen));
     }
 }
 

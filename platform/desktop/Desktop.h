@@ -49,6 +49,8 @@ public:
 
     std::function<void(ULONGLONG virtualTime)> advanceTo;
     std::function<void(const AutomationStep&)> onInput;
+    // Called once a frame, nested loops included (idle work, test drivers).
+    std::function<void()> onFrame;
 
     // One batch: desktop events, time, windows and pixels. False once the person asked to quit.
     bool RunFrame();

@@ -106,8 +106,10 @@ int Desktop::runDialog(HWND dialog, HWND owner)
         }
     } quiet{++m_quietDepth, owner, owner && ::IsWindowEnabled(owner) != FALSE};
     if (quiet.wasEnabled) ::EnableWindow(owner, FALSE);
+    HWND focus = WindowManager::Get().Focus();
     ::ShowWindow(dialog, SW_SHOW);
     WindowManager::Get().Activate(dialog);
+    if (focus && ::IsWindow(focus) && WindowManager::Get().Root(focus) == dialog) DialogManager::FocusControl(focus);
     auto* result = reinterpret_cast<int*>(::GetWindowLongPtr(dialog, DWLP_USER));
     RunUntil([&] { return !::IsWindow(dialog) || *result != 0; });
     int answer = *result;
@@ -365,6 +367,7 @@ bool Desktop::showFileDialog(FileDialogRecord& record)
         if (wasEnabled) ::EnableWindow(ownerTop, FALSE);
         ::ShowWindow(dialog, SW_SHOW);
         WindowManager::Get().Activate(dialog);
+        DialogManager::FocusControl(::GetDlgItem(dialog, kName));
         RunUntil([&] { return !::IsWindow(dialog) || s.result != 0; });
         answer = s.result;
         if (::IsWindow(dialog)) ::DestroyWindow(dialog);
