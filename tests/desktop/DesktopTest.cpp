@@ -160,7 +160,7 @@ TEST_F(DesktopTest, FileDialogTakesTypingAndTabAndCancelsOnEscape)
 {
     Automation& ui = session->Ui();
     CString typed;
-    HWND focusAfterTab = nullptr;
+    CString focusAfterTab;
     int stage = 0;
     desktop->onFrame = [&] {
         HWND dialog = ui.FindTopLevel("Open");
@@ -169,11 +169,11 @@ TEST_F(DesktopTest, FileDialogTakesTypingAndTabAndCancelsOnEscape)
         std::string over = "mousemove " + std::to_string(r.CenterPoint().x) + " " + std::to_string(r.top + 10);
         if (stage == 0) xdotool(over + " type plate.ptn");
         if (stage == 5) {
-            typed = ui.Text(ui.FocusWindow());
+            typed = ui.Text(ui.Find(dialog, 1003));
             xdotool(over + " key Tab");
         }
         if (stage == 10) {
-            focusAfterTab = ui.FocusWindow();
+            if (ui.FocusWindow()) focusAfterTab = ui.ClassName(ui.FocusWindow());
             xdotool(over + " key Escape");
         }
         ++stage;
@@ -184,8 +184,10 @@ TEST_F(DesktopTest, FileDialogTakesTypingAndTabAndCancelsOnEscape)
     record.initialFolder = CString(::testing::TempDir().c_str());
     EXPECT_FALSE(ui.ShowFileDialog(record));
     EXPECT_EQ(typed, CString("plate.ptn"));
-    EXPECT_NE(focusAfterTab, nullptr);
-    EXPECT_NE(ui.ClassName(focusAfterTab).CompareNoCase("Edit"), 0) << "Tab left the focus in the name field";
+    EXPECT_FALSE(focusAfterTab.IsEmpty()) << "Tab lost the focus";
+    EXPECT_NE(focusAfterTab.CompareNoCase("Edit"), 0) << "Tab left the focus in the name field";
+    ASSERT_EQ(ui.FileDialogs().size(), 1u);
+    EXPECT_EQ(ui.FindTopLevel("Open"), nullptr) << "the dialog window was left behind";
 }
 
 TEST_F(DesktopTest, ARecordedSessionReplaysToTheSameTranscript)
