@@ -6,6 +6,7 @@ set -eu
 PACKAGES="cmake ninja-build g++ clang libclang-rt-14-dev pkg-config
 libgtest-dev libgmock-dev libbenchmark-dev
 libfreetype-dev libpng-dev zlib1g-dev
+libsdl2-dev xvfb xdotool x11-apps
 fonts-liberation2
 dpkg-dev file"
 

@@ -373,6 +373,17 @@ bool Automation::Type(HWND edit, LPCTSTR text)
     return true;
 }
 
+bool Automation::TypeKeys(LPCTSTR text)
+{
+    for (const char* p = text ? text : ""; *p; ++p) {
+        HWND target = wm().Focus() ? wm().Focus() : wm().Active();
+        if (!target) throw AutomationError("text was typed, but no window is active to receive it");
+        if (!wm().IsEffectivelyEnabled(target)) return false;
+        typeCharacter(target, static_cast<unsigned char>(*p));
+    }
+    return true;
+}
+
 bool Automation::ReplaceText(HWND edit, LPCTSTR text)
 {
     window(edit, "typing");

@@ -21,6 +21,7 @@
 //   Type         click into an edit, then each character as a key press (characters without a key
 //                of their own arrive as WM_CHAR), so every change notifies as typing does;
 //   ReplaceText  click into the edit, select all, then type (an empty text deletes the selection);
+//   TypeKeys     the characters as Type gives them, to the window with the focus, no click first;
 //   PressCloseBox the caption's close box: WM_SYSCOMMAND SC_CLOSE, refused (false) when the window
 //                has no system menu or its Close item is greyed or disabled.
 // After each action the queue is pumped. Addressing a window that does not exist throws
@@ -109,6 +110,9 @@ public:
     bool Type(HWND edit, LPCTSTR text);
     bool Type(HWND root, int id, LPCTSTR text) { return Type(Find(root, id), text); }
     bool ReplaceText(HWND edit, LPCTSTR text);
+    // Each character as typed on the keyboard to the window with the focus (else the active one),
+    // without clicking anywhere first: what a person types into whatever has the focus.
+    bool TypeKeys(LPCTSTR text);
     bool ReplaceText(HWND root, int id, LPCTSTR text) { return ReplaceText(Find(root, id), text); }
     bool PressCloseBox(HWND window);
     bool CloseBoxEnabled(HWND window) const;

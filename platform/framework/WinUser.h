@@ -184,6 +184,8 @@ constexpr LRESULT HTTRANSPARENT = -1;
 constexpr LRESULT HTNOWHERE = 0;
 constexpr LRESULT HTCLIENT = 1;
 constexpr LRESULT HTCAPTION = 2;
+constexpr LRESULT HTSYSMENU = 3;
+constexpr LRESULT HTBORDER = 18;
 constexpr LRESULT HTCLOSE = 20;
 
 // Mouse key state (wParam of mouse messages).

@@ -630,8 +630,19 @@ LRESULT WindowManager::DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
             break;
         }
         return 0;
-    case WM_NCHITTEST:
-        return HTCLIENT;
+    case WM_NCHITTEST: {
+        // Where a screen point lies in the classic frame; a minimised window is all caption (it is
+        // dragged by its icon).
+        CPoint p(static_cast<short>(LOWORD(lParam)), static_cast<short>(HIWORD(lParam)));
+        if (!rec->rect.PtInRect(p)) return HTNOWHERE;
+        if (rec->style & WS_MINIMIZE) return HTCAPTION;
+        if (ClientRectOnScreen(hwnd).PtInRect(p)) return HTCLIENT;
+        CPoint w(p.x - rec->rect.left, p.y - rec->rect.top);
+        if (ClassicLook::CloseBoxRect(hwnd).PtInRect(w)) return HTCLOSE;
+        if (ClassicLook::IconRect(hwnd).PtInRect(w)) return HTSYSMENU;
+        if (ClassicLook::CaptionRect(hwnd).PtInRect(w)) return HTCAPTION;
+        return HTBORDER;
+    }
     case WM_MOUSEACTIVATE:
         return 1; // MA_ACTIVATE
     case WM_QUERYDRAGICON:
