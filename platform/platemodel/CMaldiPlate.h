@@ -49,9 +49,12 @@ public:
     void New();
     // Stores or loads the plate, as the archive's direction says (see the file layout above).
     virtual void Serialize(CArchive& ar);
-    // The plate sheet's rules: well counts 1..kMaxWells, diameters and pitches kMinWellSize..
-    // kMaxWellSize, well reference and the BOOLs 0 or 1, search window and delay not negative, every
-    // float finite, the file name at most kMaxFileNameLength bytes without zero bytes.
+    // Exactly the plate sheet's ranges, so that every plate the sheet can save loads again: well
+    // counts 1..kMaxWells, diameters and pitches kMinWellSize..kMaxWellSize (the pages check these
+    // same constants), well reference and the BOOLs 0 or 1, every float finite (an edit box gives
+    // no other), the file name at most kMaxFileNameLength bytes without zero bytes. The search
+    // window and delay have no range on the sheet and none here: the calibration window and the
+    // host bound them where they use them.
     bool IsValid() const;
 
     // The display name of sample well `well` (1 .. wells per row x wells per column): numerically

@@ -4,6 +4,7 @@
 
 #include "ProbeSheetTestSupport.h"
 
+#include <climits>
 #include <fstream>
 
 #include "platform/framework/CRuntimeClass.h"
@@ -128,6 +129,29 @@ TEST_F(ProbeSheetFileTest, OkWithChangesSavesUnderTheChosenNameWithTheExtensionA
         EXPECT_EQ(ReadPlate(original).m_nWellsPerColumn, CMaldiPlate().m_nWellsPerColumn)
             << "the file the sheet opened is left alone";
     }
+}
+
+TEST_F(ProbeSheetFileTest, ValuesThePagesAcceptButThePlateRefusedOnLoadLoadAgainAfterASave)
+{
+    const CString path = WritePlate("plate.mtp", CMaldiPlate());
+    CMaldiProbeSheet sheet(path, "Target Plate", nullptr, 1);
+    automation->AnswerMessageBox(IDYES, "File has changed. Save?");
+    automation->ChooseFile(Path("edge.mtp"));
+    Run(sheet, [&](Automation& a, HWND h) {
+        Edit(a, h, IDC_SEARCH_WINDOW, "-3"); // the spatial page gives these two no range
+        Edit(a, h, IDC_SEARCH_DELAY, "-2147483648");
+        ASSERT_TRUE(a.SelectSheetPage(h, 0));
+        Edit(a, h, IDC_WELLS_PER_ROW, "100");
+        Edit(a, h, IDC_WELL_DIAMETER, "0.001");
+        PressOk(a, h);
+    });
+    bool loaded = false;
+    const CMaldiPlate saved = ReadPlate(Path("edge.mtp"), &loaded);
+    ASSERT_TRUE(loaded) << "a plate the sheet saved is refused by the plate model";
+    EXPECT_EQ(saved.m_nSearchWindow, -3);
+    EXPECT_EQ(saved.m_nSearchDelay, INT_MIN);
+    EXPECT_EQ(saved.m_nWellsPerRow, 100);
+    EXPECT_EQ(saved.m_fWellDiameter, 0.001f);
 }
 
 TEST_F(ProbeSheetFileTest, DecliningTheFileDialogKeepsTheSheetOpenAndModifiedAndNoEndsWithCancel)

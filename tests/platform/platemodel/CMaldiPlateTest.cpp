@@ -150,7 +150,6 @@ TEST_F(PlateFileTest, ForeignNewerAndCorruptFilesAreRefused)
         {"NaN pitch", StoredWith([](CMaldiPlate& p) { p.m_fWellPitch = std::nanf(""); })},
         {"infinite tilt", StoredWith([](CMaldiPlate& p) { p.m_fCurrentTilt = INFINITY; })},
         {"BOOL 7", StoredWith([](CMaldiPlate& p) { p.m_bCalibrateOnLoad = 7; })},
-        {"negative delay", StoredWith([](CMaldiPlate& p) { p.m_nSearchDelay = INT_MIN; })},
         {"zero byte in file name", StoredWith([](CMaldiPlate& p) { p.m_strFileName = CString("a\0b", 3); })},
         {"file name too long", StoredWith([](CMaldiPlate& p) { p.m_strFileName = CString('x', 4097); })},
     };
@@ -166,11 +165,13 @@ TEST_F(PlateFileTest, ForeignNewerAndCorruptFilesAreRefused)
         p.m_nWellsPerColumn = 1;
         p.m_fWellDiameter = 0.001f;
         p.m_fWellPitch = 100.0f;
-        p.m_nSearchWindow = 0;
+        p.m_nSearchWindow = INT_MIN;  // no range on the sheet, none in the file
+        p.m_nSearchDelay = -1;
         p.m_strFileName = CString('x', 4096);
     });
     EXPECT_EQ(Load(limits, edge), CArchive::none);
     EXPECT_EQ(edge.m_fWellDiameter, 0.001f);
+    EXPECT_EQ(edge.m_nSearchWindow, INT_MIN);
 }
 
 }  // namespace
