@@ -39,6 +39,8 @@ CString RowName(std::int64_t row)
 
 }  // namespace
 
+IMPLEMENT_DYNCREATE(CMaldiPlate, CObject)
+
 CMaldiPlate::CMaldiPlate()
 {
     New();

@@ -1,10 +1,12 @@
 #include <climits>
 #include <cmath>
 #include <functional>
+#include <memory>
 #include <string>
 
 #include "platform/framework/CArchive.h"
 #include "platform/framework/CFile.h"
+#include "platform/framework/CObject.h"
 #include "platform/platemodel/CMaldiPlate.h"
 #include "platform/platemodel/TargetPlate.h"
 #include "tests/platform/framework/archive/TempFolder.h"
@@ -125,6 +127,26 @@ TEST_F(PlateFileTest, EveryFieldSurvivesAStoreAndLoad)
     // Bytes after the plate are ignored.
     EXPECT_EQ(Load(Store(CMaldiPlate()) + "trailing", loaded), CArchive::none);
     EXPECT_TRUE(loaded == CMaldiPlate());
+}
+
+TEST_F(PlateFileTest, APlateMadeByClassNameStoresItselfThroughTheObjectBase)
+{
+    std::unique_ptr<CObject> made(CRuntimeClass::CreateObject("CMaldiPlate"));
+    auto* plate = DYNAMIC_DOWNCAST(CMaldiPlate, made.get());
+    ASSERT_NE(plate, nullptr) << "no run-time class for the plate";
+    EXPECT_TRUE(plate->IsKindOf(RUNTIME_CLASS(CObject)));
+    *plate = OddPlate();
+    {
+        CFile file;
+        ASSERT_TRUE(file.Open(PathOf("plate.mtp").c_str(), CFile::modeCreate | CFile::modeWrite));
+        CArchive ar(&file, CArchive::store);
+        made->Serialize(ar);  // through the base: the plate's own serialisation, not the base's no-op
+        EXPECT_TRUE(ar.Close());
+        EXPECT_TRUE(file.Close());
+    }
+    CMaldiPlate loaded;
+    EXPECT_EQ(Load(Get(PathOf("plate.mtp")), loaded), CArchive::none);
+    EXPECT_TRUE(loaded == OddPlate());
 }
 
 TEST_F(PlateFileTest, ATruncatedFileLeavesThePlateUnchanged)
