@@ -72,6 +72,8 @@ BOOL CMaldiProbeSheet::ReadPlateFile(const CString& path, CMaldiPlate& plate)
 
 BOOL CMaldiProbeSheet::WritePlateFile(const CString& path, CMaldiPlate& plate)
 {
+    // A file the plate would refuse to load is never written.
+    if (!plate.IsValid()) return FALSE;
     CFile file;
     if (!file.Open(path, CFile::modeCreate | CFile::modeWrite)) return FALSE;
     CArchive ar(&file, CArchive::store, kStoreBufferSize);

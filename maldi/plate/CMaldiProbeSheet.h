@@ -38,8 +38,9 @@ public:
     void OnOK() override;
 
     // The plate's file: load from or store into `path` through the plate's serialisation. FALSE
-    // when the file cannot be opened or created, or the archive fails; a failed load leaves the plate
-    // as it was and a failed store leaves the previous file.
+    // when the file cannot be opened or created, the archive fails, or (storing) the plate is not
+    // valid and so would not load again; a failed load leaves the plate as it was and a failed
+    // store leaves the previous file.
     static BOOL ReadPlateFile(const CString& path, CMaldiPlate& plate);
     static BOOL WritePlateFile(const CString& path, CMaldiPlate& plate);
 

@@ -57,6 +57,14 @@ public:
     const CString& GetHole1List() const { return m_strHole1List; }
     const CString& GetHole2List() const { return m_strHole2List; }
 
+protected:
+    // The host writes the members below directly, so their order (these three, then the search
+    // settings, then the rest) is part of the window's layout.
+    bool m_bCalibrating = false;
+    bool m_bAutoStart = false;
+    CMaldiAppInterface* m_pAppInterface;
+
+public:
     // The search, given by the host before Create; shown and validated by the data exchange.
     int m_nSearchWindow = 5;     // n x n aims, 0 to 9999
     float m_fSearchStep = 0.1f;  // mm between aims, 0 to 100
@@ -74,10 +82,6 @@ private:
     void SetGridSizes();
     // Lists the report on its hole's grid and list (hole 1 or 2), then shows both lists at their end.
     void ListReport();
-
-    bool m_bCalibrating = false;
-    bool m_bAutoStart = false;
-    CMaldiAppInterface* m_pAppInterface;
 
     // The latest report of the host, and the one the timer handled last.
     int m_nHole = -1;

@@ -173,8 +173,7 @@ void CProbeGeometryView::OnBrowse()
     const CString path = WithExtension(dialog.GetPathName());
     // A file that does not open or is not a plate is ignored: the plate keeps its values.
     if (!CMaldiProbeSheet::ReadPlateFile(path, *m_pPlate)) return;
-    // The plate is now this file, wherever it was saved from.
-    m_pPlate->m_strFileName = path;
+    // The plate's file-name field is the one the file holds, not the path it was opened from.
     UpdateData(FALSE);
     MarkModified(0);
 }

@@ -14,6 +14,8 @@ CRuntimeClass* CObject::GetRuntimeClass() const
     return GetThisClass();
 }
 
+void CObject::Serialize(CArchive&) {}
+
 namespace {
 
 std::vector<CRuntimeClass*>& classRegistry()

@@ -39,6 +39,8 @@ CString RowName(std::int64_t row)
 
 }  // namespace
 
+IMPLEMENT_DYNCREATE(CMaldiPlate, CObject)
+
 CMaldiPlate::CMaldiPlate()
 {
     New();
@@ -93,8 +95,7 @@ bool CMaldiPlate::IsValid() const
            IsWellSize(m_fWellPitch) && (m_nWellReference == wellNumeric || m_nWellReference == wellAlphaNumeric) &&
            IsBool(m_bLockMassCorrection) && IsWellCount(m_nLockMassWellsPerColumn) &&
            IsWellCount(m_nLockMassWellsPerRow) && IsWellSize(m_fLockMassWellDiameter) &&
-           IsWellSize(m_fLockMassWellPitch) && IsBool(m_bCalibrateOnLoad) && m_nSearchWindow >= 0 &&
-           m_nSearchDelay >= 0;
+           IsWellSize(m_fLockMassWellPitch) && IsBool(m_bCalibrateOnLoad);
 }
 
 void CMaldiPlate::Serialize(CArchive& ar)

@@ -25,44 +25,15 @@
 // short, foreign, newer or corrupt file) records a failure in the archive (endOfFile or badSchema)
 // and leaves the plate exactly as it was. Storing writes the fields as they are.
 
+#include "platform/framework/CObject.h"
 #include "platform/framework/CString.h"
 #include "platform/framework/WinTypes.h"
 
 class CArchive;
 
-class CMaldiPlate {
-public:
-    enum WellReference : int { wellNumeric = 0, wellAlphaNumeric = 1 };
-    static constexpr DWORD kSignature = 0x4C50544D;
-    static constexpr WORD kVersion = 1;
-    static constexpr int kMaxWells = 100;            // per row and per column
-    static constexpr float kMinWellSize = 0.001f;    // diameters and pitches, mm
-    static constexpr float kMaxWellSize = 100.0f;
-    static constexpr int kMaxFileNameLength = 4096;
-
-    CMaldiPlate();
-    virtual ~CMaldiPlate() = default;
-    CMaldiPlate(const CMaldiPlate&) = default;
-    CMaldiPlate& operator=(const CMaldiPlate&) = default;
-
-    // Back to the defaults above.
-    void New();
-    // Stores or loads the plate, as the archive's direction says (see the file layout above).
-    virtual void Serialize(CArchive& ar);
-    // The plate sheet's rules: well counts 1..kMaxWells, diameters and pitches kMinWellSize..
-    // kMaxWellSize, well reference and the BOOLs 0 or 1, search window and delay not negative, every
-    // float finite, the file name at most kMaxFileNameLength bytes without zero bytes.
-    bool IsValid() const;
-
-    // The display name of sample well `well` (1 .. wells per row x wells per column): numerically
-    // "1", "2", ...; alphanumerically by rows of `wells per row`: "A1", "A2", ..., then "B1", and
-    // after row "Z" come "AA", "AB", ... FALSE and an empty name for a well that is not on the plate
-    // (zero, negative, beyond the last well, or any well when the counts are not positive).
-    BOOL ConvertWellReference(int well, CString& name) const;
-    int GetWellCount() const;
-    BOOL IsLockMassCorrection() const { return m_bLockMassCorrection; }
-
-    friend bool operator==(const CMaldiPlate&, const CMaldiPlate&) = default;
+// The plate's fields, compared member by member (the object base has nothing to compare).
+struct MaldiPlateFields {
+    friend bool operator==(const MaldiPlateFields&, const MaldiPlateFields&) = default;
 
     // Geometry page.
     CString m_strFileName;
@@ -91,4 +62,47 @@ public:
     float m_fCurrentHole2X, m_fCurrentHole2Y;
     float m_fCurrentTilt;              // degrees
     float m_fCurrentOffsetX, m_fCurrentOffsetY;
+};
+
+// A framework object (run-time class "CMaldiPlate", creatable by name) that serialises itself.
+class CMaldiPlate : public CObject, public MaldiPlateFields {
+    DECLARE_DYNCREATE(CMaldiPlate)
+public:
+    enum WellReference : int { wellNumeric = 0, wellAlphaNumeric = 1 };
+    static constexpr DWORD kSignature = 0x4C50544D;
+    static constexpr WORD kVersion = 1;
+    static constexpr int kMaxWells = 100;            // per row and per column
+    static constexpr float kMinWellSize = 0.001f;    // diameters and pitches, mm
+    static constexpr float kMaxWellSize = 100.0f;
+    static constexpr int kMaxFileNameLength = 4096;
+
+    CMaldiPlate();
+    ~CMaldiPlate() override = default;
+    CMaldiPlate(const CMaldiPlate&) = default;
+    CMaldiPlate& operator=(const CMaldiPlate&) = default;
+
+    // Back to the defaults above.
+    void New();
+    // Stores or loads the plate, as the archive's direction says (see the file layout above).
+    void Serialize(CArchive& ar) override;
+    // Exactly the plate sheet's ranges, so that every plate the sheet can save loads again: well
+    // counts 1..kMaxWells, diameters and pitches kMinWellSize..kMaxWellSize (the pages check these
+    // same constants), well reference and the BOOLs 0 or 1, every float finite (an edit box gives
+    // no other), the file name at most kMaxFileNameLength bytes without zero bytes. The search
+    // window and delay have no range on the sheet and none here: the calibration window and the
+    // host bound them where they use them.
+    bool IsValid() const;
+
+    // The display name of sample well `well` (1 .. wells per row x wells per column): numerically
+    // "1", "2", ...; alphanumerically by rows of `wells per row`: "A1", "A2", ..., then "B1", and
+    // after row "Z" come "AA", "AB", ... FALSE and an empty name for a well that is not on the plate
+    // (zero, negative, beyond the last well, or any well when the counts are not positive).
+    BOOL ConvertWellReference(int well, CString& name) const;
+    int GetWellCount() const;
+    BOOL IsLockMassCorrection() const { return m_bLockMassCorrection; }
+
+    friend bool operator==(const CMaldiPlate& a, const CMaldiPlate& b)
+    {
+        return static_cast<const MaldiPlateFields&>(a) == static_cast<const MaldiPlateFields&>(b);
+    }
 };

@@ -10,6 +10,7 @@
 #include <algorithm>
 #include <cstdlib>
 #include <filesystem>
+#include <functional>
 #include <memory>
 #include <string>
 #include <vector>
@@ -85,6 +86,23 @@ struct Window {
 };
 
 } // namespace
+
+TEST(PlateCalibration, SearchSettingsTheHostWritesFollowTheCalibratingFlagAutoStartAndHostPointer)
+{
+    struct Layout : CPlateCalibrationSetupDialog {
+        Layout() : CPlateCalibrationSetupDialog(nullptr) {}
+        std::vector<const void*> Members() const
+        {
+            return {&m_bCalibrating, &m_bAutoStart,   &m_pAppInterface, &m_nSearchWindow,
+                    &m_fSearchStep,  &m_nDelayPerRow, &GetHole1List(),  &GetHole2List()};
+        }
+    };
+    AutomationSession session;
+    const Layout window;
+    const std::vector<const void*> members = window.Members();
+    EXPECT_TRUE(std::is_sorted(members.begin(), members.end(), std::less<const void*>()))
+        << "members out of their declaration order";
+}
 
 TEST(PlateCalibration, OpensContractedOverTheHitListsWithTheSearchShown)
 {

@@ -4,6 +4,7 @@
 
 #include "ProbeSheetTestSupport.h"
 
+#include <climits>
 #include <fstream>
 
 #include "platform/framework/CRuntimeClass.h"
@@ -131,6 +132,29 @@ TEST_F(ProbeSheetFileTest, OkWithChangesSavesUnderTheChosenNameWithTheExtensionA
     }
 }
 
+TEST_F(ProbeSheetFileTest, ValuesThePagesAcceptButThePlateRefusedOnLoadLoadAgainAfterASave)
+{
+    const CString path = WritePlate("plate.mtp", CMaldiPlate());
+    CMaldiProbeSheet sheet(path, "Target Plate", nullptr, 1);
+    automation->AnswerMessageBox(IDYES, "File has changed. Save?");
+    automation->ChooseFile(Path("edge.mtp"));
+    Run(sheet, [&](Automation& a, HWND h) {
+        Edit(a, h, IDC_SEARCH_WINDOW, "-3"); // the spatial page gives these two no range
+        Edit(a, h, IDC_SEARCH_DELAY, "-2147483648");
+        ASSERT_TRUE(a.SelectSheetPage(h, 0));
+        Edit(a, h, IDC_WELLS_PER_ROW, "100");
+        Edit(a, h, IDC_WELL_DIAMETER, "0.001");
+        PressOk(a, h);
+    });
+    bool loaded = false;
+    const CMaldiPlate saved = ReadPlate(Path("edge.mtp"), &loaded);
+    ASSERT_TRUE(loaded) << "a plate the sheet saved is refused by the plate model";
+    EXPECT_EQ(saved.m_nSearchWindow, -3);
+    EXPECT_EQ(saved.m_nSearchDelay, INT_MIN);
+    EXPECT_EQ(saved.m_nWellsPerRow, 100);
+    EXPECT_EQ(saved.m_fWellDiameter, 0.001f);
+}
+
 TEST_F(ProbeSheetFileTest, DecliningTheFileDialogKeepsTheSheetOpenAndModifiedAndNoEndsWithCancel)
 {
     const CString path = WritePlate("keep.mtp", CMaldiPlate());
@@ -179,7 +203,7 @@ TEST_F(ProbeSheetFileTest, AFileThatCannotBeCreatedIsReportedAndOkLeavesTheSheet
 
 TEST_F(ProbeSheetFileTest, BrowseLoadsTheChosenPlateAndIgnoresFilesThatAreMissingOrNoPlates)
 {
-    const CString other = WritePlate("other.mtp", UnusualPlate());
+    WritePlate("other.mtp", UnusualPlate());
     const CString start = WritePlate("start.mtp", CMaldiPlate());
     {
         std::ofstream junk(std::string(Path("junk.mtp")), std::ios::binary);
@@ -204,14 +228,14 @@ TEST_F(ProbeSheetFileTest, BrowseLoadsTheChosenPlateAndIgnoresFilesThatAreMissin
         EXPECT_EQ(dialog.flags, 6u);
         EXPECT_EQ(dialog.initialName, start);
         EXPECT_EQ(a.Text(h, Id(IDC_WELLS_PER_COLUMN)), "16");
-        EXPECT_EQ(a.Text(h, Id(IDC_PLATE_FILE_NAME)), other);
+        EXPECT_EQ(a.Text(h, Id(IDC_PLATE_FILE_NAME)), "elsewhere.mtp") << "the file name the plate holds, not the path";
         EXPECT_EQ(a.CheckState(a.Find(h, Id(IDC_LOCK_MASS_CORRECTION))), BST_UNCHECKED);
         EXPECT_FALSE(a.IsEnabled(a.Find(h, Id(IDC_LM_WELL_PITCH))));
         EXPECT_TRUE(PressOk(a, h));
     });
     EXPECT_EQ(result, IDOK) << "a plate just loaded is not modified: OK asks nothing";
     EXPECT_TRUE(automation->MessageBoxes().empty());
-    EXPECT_EQ(sheet.Plate(), other);
+    EXPECT_EQ(sheet.Plate(), "elsewhere.mtp");
 }
 
 TEST_F(ProbeSheetFileTest, NewResetsThePlateAndCountsAsAChange)
