@@ -429,6 +429,8 @@ const std::vector<SimScenario>& SimScenarios::All()
         {"target-plate", "the target plate edited, saved and reopened; the acquisition panels use it",
          &TargetPlateScenario},
         {"survey", "the survey experiment, every page, records in and out", &SurveyScenario},
+        {"msms-switch", "the MS/MS switch experiment: list and profile edited, OK refused until saved, records out",
+         &MsMsSwitchScenario},
     };
     return all;
 }

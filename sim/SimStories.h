@@ -20,6 +20,7 @@ void MaldiSettingsScenario(SimSession& s);
 void PatternEditorScenario(SimSession& s);
 void TargetPlateScenario(SimSession& s);
 void SurveyScenario(SimSession& s);
+void MsMsSwitchScenario(SimSession& s);
 
 // --- shared by the scenarios ----------------------------------------------------------------------------
 // Fails the scenario with a clear message.

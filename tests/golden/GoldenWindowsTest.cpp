@@ -63,6 +63,11 @@ const Golden kGoldens[] = {
     {"survey", "laser", "Property sheets", "Survey: Laser"},
     {"survey", "adducts", "Property sheets", "Survey: Adducts"},
     {"survey", "collision-energy", "Property sheets", "Survey: Collision Energy"},
+    {"msms-switch", "msms-mass", "Property sheets", "MS/MS switch: MS/MS Mass"},
+    {"msms-switch", "template", "Property sheets", "MS/MS switch: Acqusition Template"},
+    {"msms-switch", "scan-conditions", "Property sheets", "MS/MS switch: Scan Conditions"},
+    {"msms-switch", "lock-mass", "Property sheets", "MS/MS switch: Lock Mass"},
+    {"msms-switch", "collision-energy", "Property sheets", "MS/MS switch: Collision Energy"},
 };
 
 const std::filesystem::path kGallery = std::filesystem::path(MALDI_SOURCE_DIR) / "docs" / "gallery";

@@ -59,6 +59,10 @@ const Story kStories[] = {
       Read("nPeaksToSwitchOn", "8"), Read("dMonitorWindow", "12"), Read("bMonitorWindow", "1"),
       Read("dEndMass", "500"), Read("strInstParamFile", "\"/methods/survey.ipr\""),
       Read("nLaserFiringRate", "1000"), Read("nPlateSpeed", "6"), Read("bUsePeakArea", "0")}},
+    {"msms-switch",
+     {"MB_YESNO] -> No", "\"Save\" of the mass list", "returned 1 (IDOK)",
+      Read("nMaxDurationInEffect", "30"), Read("bAutoMassRange", "0"), Read("nLaserFiringRateInEffect", "1000"),
+      Read("dCollisionEnergyInEffect", "60"), "| 2093.087000,", "50.000000,-1.000000"}},
 };
 
 } // namespace
