@@ -60,7 +60,7 @@ BOOL CMaldiESISettingsDialog::OnInitDialog()
 
 void CMaldiESISettingsDialog::OnOK()
 {
-    if (!ReadControls()) return;
+    ReadControls(); // the framework's OK reads and validates again, and stays open on a failure
     // This instrument's pattern is fixed: whatever name the host set, the default one is in effect.
     m_strPatternFilename = MaldiPatternFile::DefaultName();
     SendLaserFrequency();

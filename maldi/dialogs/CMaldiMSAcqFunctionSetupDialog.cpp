@@ -112,7 +112,7 @@ BOOL CMaldiMSAcqFunctionSetupDialog::OnInitDialog()
 
 void CMaldiMSAcqFunctionSetupDialog::OnOK()
 {
-    if (!ReadControls()) return;
+    ReadControls(); // the framework's OK reads and validates again, and stays open on a failure
     CTOFMSAcqFunctionSetupDialog::OnOK();
 }
 
@@ -127,14 +127,16 @@ void CMaldiMSAcqFunctionSetupDialog::OnUseLockMass()
 
 void CMaldiMSAcqFunctionSetupDialog::OnChangeSampleAcquireTime()
 {
-    if (IsEditEmpty(IDC_MS_SAMPLE_TIME) || !ReadControls()) return;
+    if (IsEditEmpty(IDC_MS_SAMPLE_TIME)) return;
+    ReadControls(); // the bookkeeping runs on what did read
     m_time.SampleTimeChanged();
     WriteControls();
 }
 
 void CMaldiMSAcqFunctionSetupDialog::OnChangeLMAcquireTime()
 {
-    if (IsEditEmpty(IDC_LOCK_MASS_TIME) || !ReadControls()) return;
+    if (IsEditEmpty(IDC_LOCK_MASS_TIME)) return;
+    ReadControls(); // the bookkeeping runs on what did read
     m_time.LockMassTimeChanged();
     WriteControls();
 }

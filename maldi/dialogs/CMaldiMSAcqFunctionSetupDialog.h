@@ -9,8 +9,9 @@
 // sample and total time from the end time, and everything is written to the controls.
 //
 // Every handler is in the message map at the top of the .cpp file. Typing in any field reads all
-// fields with the framework's number prompt; a read that fails stops the handler there (the prompt
-// is shown once and the focus stays on the field), and OK does not close until every field reads.
+// fields with the framework's number prompt (once per read that fails; the focus goes to the field).
+// The time handlers read, do their bookkeeping on what did read and write the members back; OK
+// reads, then the framework's OK reads again and does not close until every field reads.
 //
 // On the MALDI/ESI instrument model the laser pattern is fixed: SetLaserPatternFilename is ignored
 // and the pattern edit and its browse button are disabled.

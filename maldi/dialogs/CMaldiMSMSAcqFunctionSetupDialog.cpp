@@ -115,7 +115,7 @@ BOOL CMaldiMSMSAcqFunctionSetupDialog::OnInitDialog()
 
 void CMaldiMSMSAcqFunctionSetupDialog::OnOK()
 {
-    if (!ReadControls()) return;
+    ReadControls(); // the framework's OK reads and validates again, and stays open on a failure
     CDialog::OnOK();
 }
 
@@ -130,14 +130,16 @@ void CMaldiMSMSAcqFunctionSetupDialog::OnUseLockMass()
 
 void CMaldiMSMSAcqFunctionSetupDialog::OnChangeSampleAcquireTime()
 {
-    if (IsEditEmpty(IDC_MSMS_SAMPLE_TIME) || !ReadControls()) return;
+    if (IsEditEmpty(IDC_MSMS_SAMPLE_TIME)) return;
+    ReadControls(); // the bookkeeping runs on what did read
     m_time.SampleTimeChanged();
     WriteControls();
 }
 
 void CMaldiMSMSAcqFunctionSetupDialog::OnChangeLMAcquireTime()
 {
-    if (IsEditEmpty(IDC_LOCK_MASS_TIME) || !ReadControls()) return;
+    if (IsEditEmpty(IDC_LOCK_MASS_TIME)) return;
+    ReadControls(); // the bookkeeping runs on what did read
     m_time.LockMassTimeChanged();
     WriteControls();
 }

@@ -14,7 +14,9 @@
 //
 // Every handler is in the message map at the top of the .cpp file. Only the time fields, the lists
 // and the two check boxes read the controls at once; typing in the other fields is read by the
-// next of those handlers and at OK. A read that fails shows the framework's number prompt once.
+// next of those handlers and at OK. A read that fails shows the framework's number prompt once; the
+// time handlers still do their bookkeeping and write back, and OK reads twice (its own read, then
+// the framework's, which keeps the dialog open on a failure).
 
 #include "maldi/dialogs/MaldiAcquisitionTime.h"
 #include "platform/scanfunction/CTOFMSMSAcqFunctionSetupDialog.h"

@@ -42,7 +42,7 @@ BOOL CMaldiSettingsDialog::OnInitDialog()
 
 void CMaldiSettingsDialog::OnOK()
 {
-    if (!ReadControls()) return;
+    ReadControls(); // the framework's OK reads and validates again, and stays open on a failure
     SendLaserFrequency();
     CDialog::OnOK(); // not the base's: the pattern file name stays the operator's
 }

@@ -176,28 +176,32 @@ TEST_F(MSDialogTest, ChoicesAndTypingAreReadAtOnce)
     EXPECT_EQ(dialog.GetLaserPatternFilename(), "mine.ptn");
 }
 
-TEST_F(MSDialogTest, NumberPromptKeepsTheDialogOpenUntilEveryFieldReads)
+TEST_F(MSDialogTest, NumberPromptKeepsTheDialogOpenAndTheTimeHandlerWritesTheMembersBack)
 {
     CMaldiMSAcqFunctionSetupDialog dialog(&host);
     INT_PTR result = Run(dialog, [&](CWnd& d, Automation& a) {
         HWND start = a.Find(d, IDC_MS_START_MASS);
+        const CString good = a.Text(start);
         // Typing reads every field: one prompt for the one bad key.
         a.AnswerMessageBox(IDOK, "Please enter a number.");
         ASSERT_TRUE(a.ReplaceText(start, "x"));
         EXPECT_EQ(a.PendingMessageBoxAnswers(), 0u);
-        // OK: one prompt, the dialog stays, the focus is back on the field.
+        // OK: its own read and the framework's, a prompt each; the dialog stays, the focus on the field.
+        a.AnswerMessageBox(IDOK, "Please enter a number.");
         a.AnswerMessageBox(IDOK, "Please enter a number.");
         a.Click(d, IDOK);
         EXPECT_EQ(a.PendingMessageBoxAnswers(), 0u);
         EXPECT_TRUE(d.ContinueModal());
         EXPECT_EQ(a.FocusWindow(), start);
-        ASSERT_TRUE(a.ReplaceText(start, "75"));
+        // A time handler keeps its books on what did read and writes every member back.
+        a.AnswerMessageBox(IDOK, "Please enter a number.");
+        ASSERT_TRUE(a.ReplaceText(d, IDC_MS_SAMPLE_TIME, "4")); // one key: the prompt takes the focus
+        EXPECT_EQ(a.Text(start), good) << "the last good start mass is written back";
         a.Click(d, IDOK);
     });
     EXPECT_EQ(result, IDOK);
-    ASSERT_EQ(automation->MessageBoxes().size(), 2u);
+    ASSERT_EQ(automation->MessageBoxes().size(), 4u);
     EXPECT_EQ(automation->MessageBoxes()[1].flags & MB_ICONMASK, static_cast<UINT>(MB_ICONEXCLAMATION));
-    EXPECT_DOUBLE_EQ(dialog.m_dStartMass, 75.0);
 }
 
 TEST_F(MSDialogTest, BrowseTakesTheChosenPatternFileAndCancelChangesNothing)

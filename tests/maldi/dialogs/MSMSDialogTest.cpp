@@ -137,13 +137,14 @@ TEST_F(MSMSDialogTest, TypedFieldsAreReadByTheListsAndAtOK)
     EXPECT_EQ(dialog.GetLaserPatternFilename(), "mine.ptn");
 }
 
-TEST_F(MSMSDialogTest, ABadNumberIsPromptedOnceWhenReadAndOKWaitsForIt)
+TEST_F(MSMSDialogTest, ABadNumberIsPromptedAtEachReadAndOKWaitsForIt)
 {
     INT_PTR result = Run([&](CWnd& d, Automation& a) {
         HWND setMass = a.Find(d, IDC_MSMS_SET_MASS);
         ASSERT_TRUE(a.ReplaceText(setMass, "abc")); // not read: no prompt yet
         EXPECT_TRUE(automation->MessageBoxes().empty());
-        a.AnswerMessageBox(IDOK, "Please enter a number.");
+        a.AnswerMessageBox(IDOK, "Please enter a number."); // OK's own read ...
+        a.AnswerMessageBox(IDOK, "Please enter a number."); // ... and the framework's
         a.Click(d, IDOK);
         EXPECT_TRUE(d.ContinueModal());
         EXPECT_EQ(a.FocusWindow(), setMass);
@@ -156,7 +157,7 @@ TEST_F(MSMSDialogTest, ABadNumberIsPromptedOnceWhenReadAndOKWaitsForIt)
         a.Click(d, IDOK);
     });
     EXPECT_EQ(result, IDOK);
-    EXPECT_EQ(automation->MessageBoxes().size(), 2u);
+    EXPECT_EQ(automation->MessageBoxes().size(), 3u);
     EXPECT_DOUBLE_EQ(dialog.m_dSetMass, 600.0);
     EXPECT_EQ(dialog.m_bUseTunePageCE, TRUE);
 }
