@@ -91,6 +91,7 @@ void MsMsScanFunctionScenario(SimSession& s)
     first.m_dStartMass = 50.0;
     first.m_dEndMass = 800.0;
     first.m_dCollisionEnergy = 35.0;
+    first.SetLaserPatternFilename(WriteRasterPattern(s).c_str()); // the lab's, not the install's default
     PrintMsMs(s, "sets the MS/MS scan function:", first);
 
     s.Say("1: the operator lets the tune page supply the collision energy");
@@ -113,6 +114,7 @@ void MsMsScanFunctionScenario(SimSession& s)
     second.m_dStartMass = first.m_dStartMass;
     second.m_dEndMass = first.m_dEndMass;
     second.m_dCollisionEnergy = first.m_dCollisionEnergy;
+    second.SetLaserPatternFilename(first.GetLaserPatternFilename());
     second.m_bUseTunePageCE = first.m_bUseTunePageCE;
     result = RunModal(s, second, "Maldi MSMS", [&](HWND d) {
         ShowFields(s, "msms", d, {{Id(IDC_MSMS_COLLISION_ENERGY), "Collision Energy"}});
