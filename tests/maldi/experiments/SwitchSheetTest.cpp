@@ -31,9 +31,12 @@ void* operator new(std::size_t size, const std::nothrow_t&) noexcept
         return nullptr;
     }
     if (g_nothrowLeft > 0) --g_nothrowLeft;
-    return std::malloc(size ? size : 1);
+    try {
+        return ::operator new(size); // released by the ordinary delete, as a nothrow allocation is
+    } catch (...) {
+        return nullptr;
+    }
 }
-void operator delete(void* p, const std::nothrow_t&) noexcept { std::free(p); }
 
 namespace {
 
