@@ -24,19 +24,6 @@ constexpr int kMaxDepth = 3;
 const UINT kKeys[] = {VK_RETURN, VK_ESCAPE, VK_TAB, VK_SPACE, VK_LEFT, VK_RIGHT, VK_UP, VK_DOWN, VK_HOME, VK_END,
                       VK_PRIOR, VK_NEXT, VK_DELETE, VK_BACK, VK_INSERT, VK_F1, VK_F4, 'A', 'C', 'V', 'X', 'Z', '0', '5'};
 
-// The buttons of a message box, as its type offers them.
-std::vector<int> ButtonsOf(UINT flags)
-{
-    switch (flags & MB_TYPEMASK) {
-    case MB_OKCANCEL: return {IDOK, IDCANCEL};
-    case MB_ABORTRETRYIGNORE: return {IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
-    case MB_YESNO: return {IDYES, IDNO};
-    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
-    default: return {IDOK};
-    }
-}
-
 std::string Extension(const FileDialogRecord& dialog)
 {
     return dialog.defaultExtension.IsEmpty() ? std::string() : "." + dialog.defaultExtension.str();
@@ -372,7 +359,7 @@ void UiSessionPlayer::instrumentAction()
 
 int UiSessionPlayer::answerBox(const MessageBoxRecord& box)
 {
-    std::vector<int> buttons = ButtonsOf(box.flags);
+    std::vector<int> buttons = MessageBoxButtons(box.flags);
     int answer = buttons[m_input.Index(buttons.size())];
     if (m_closing != Closing::No) {
         // Leaving: the answer that lets the dialog go (No to saving first, then Yes to leaving).

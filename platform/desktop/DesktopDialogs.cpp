@@ -44,18 +44,6 @@ INT_PTR CALLBACK boxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam
     return FALSE;
 }
 
-std::vector<int> buttonsOf(UINT type)
-{
-    switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL: return {IDOK, IDCANCEL};
-    case MB_ABORTRETRYIGNORE: return {IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
-    case MB_YESNO: return {IDYES, IDNO};
-    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
-    default: return {IDOK};
-    }
-}
-
 const char* buttonText(int id)
 {
     switch (id) {
@@ -133,7 +121,7 @@ int Desktop::showMessageBox(const MessageBoxRecord& box)
         }
     }
     const LPCTSTR icon = iconOf(box.flags);
-    const std::vector<int> buttons = buttonsOf(box.flags);
+    const std::vector<int> buttons = MessageBoxButtons(box.flags);
     const short textX = icon ? 40 : 10;
     const short buttonsWidth = static_cast<short>(buttons.size() * 56 - 6);
     const short width = static_cast<short>(std::max<int>(textX + longest * 4 + 12, buttonsWidth + 20));

@@ -27,18 +27,6 @@ WindowManager& wm()
     return WindowManager::Get();
 }
 
-std::vector<int> buttonsOf(UINT type)
-{
-    switch (type & MB_TYPEMASK) {
-    case MB_OKCANCEL: return {IDOK, IDCANCEL};
-    case MB_ABORTRETRYIGNORE: return {IDABORT, IDRETRY, IDIGNORE};
-    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
-    case MB_YESNO: return {IDYES, IDNO};
-    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
-    default: return {IDOK};
-    }
-}
-
 const char* answerName(int answer)
 {
     switch (answer) {
@@ -455,7 +443,7 @@ int Automation::ShowMessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT t
     box.text = text;
     box.caption = caption;
     box.flags = type;
-    std::vector<int> buttons = buttonsOf(type);
+    std::vector<int> buttons = MessageBoxButtons(type);
     auto shown = [&]() {
         CString s;
         s.Format("message box \"%s\" (caption \"%s\", %s)", box.text.GetString(), box.caption.GetString(),
@@ -1063,4 +1051,16 @@ std::vector<CString> Automation::SheetTabs(HWND sheet) const
 int Automation::SheetActivePage(HWND sheet) const
 {
     return static_cast<int>(::SendMessage(sheetTabs(sheet, "reading a property sheet"), TCM_GETCURSEL, 0, 0));
+}
+
+std::vector<int> MessageBoxButtons(UINT type)
+{
+    switch (type & MB_TYPEMASK) {
+    case MB_OKCANCEL: return {IDOK, IDCANCEL};
+    case MB_ABORTRETRYIGNORE: return {IDABORT, IDRETRY, IDIGNORE};
+    case MB_YESNOCANCEL: return {IDYES, IDNO, IDCANCEL};
+    case MB_YESNO: return {IDYES, IDNO};
+    case MB_RETRYCANCEL: return {IDRETRY, IDCANCEL};
+    default: return {IDOK};
+    }
 }
