@@ -112,18 +112,4 @@ TEST_F(ScriptPlayerTest, ABoxTheScriptDoesNotAnswerOrAMissingWindowIsAnError)
     EXPECT_THROW(AutomationPlayer(ui(), elsewhere).Play(), AutomationError);
 }
 
-TEST_F(ScriptPlayerTest, TheFrameIsHitTestedIntoCaptionCloseBoxBorderAndClient)
-{
-    CRect w = ui().WindowRect(dialog);
-    auto hit = [&](CPoint windowPoint) {
-        return ::SendMessage(dialog, WM_NCHITTEST, 0, MAKELPARAM(static_cast<WORD>(w.left + windowPoint.x), static_cast<WORD>(w.top + windowPoint.y)));
-    };
-    CRect close = ClassicLook::CloseBoxRect(dialog);
-    EXPECT_EQ(hit(close.CenterPoint()), HTCLOSE);
-    EXPECT_EQ(hit(CPoint(close.left - 20, close.CenterPoint().y)), HTCAPTION);
-    EXPECT_EQ(hit(CPoint(1, w.Height() / 2)), HTBORDER);
-    EXPECT_EQ(hit(CPoint(w.Width() / 2, w.Height() - 8)), HTCLIENT);
-    EXPECT_EQ(hit(CPoint(w.Width() + 5, 5)), HTNOWHERE);
-}
-
 } // namespace

@@ -272,55 +272,6 @@ TEST(Edits, SettingTextNotifiesOnlySingleLineEdits)
     EXPECT_EQ(f.dialog.count(IDC_LOG, EN_CHANGE), 1);
 }
 
-TEST(Edits, MultiLineEditsCountAndScrollLines)
-{
-    Fixture f;
-    HWND log = f.item(IDC_LOG);
-    CEdit* edit = static_cast<CEdit*>(CWnd::FromHandle(log));
-    EXPECT_EQ(edit->GetLineCount(), 1);
-    ::SetWindowText(log, "PROBE SWAP\r\n\r\n----\r\nInsert the probe");
-    EXPECT_EQ(edit->GetLineCount(), 4);
-    EXPECT_EQ(edit->LineIndex(3), 20);
-    EXPECT_EQ(edit->LineLength(edit->LineIndex(3)), 16);
-    EXPECT_TRUE(edit->LineScroll(2));
-    EXPECT_EQ(edit->GetFirstVisibleLine(), 2);
-    edit->LineScroll(100);
-    EXPECT_EQ(edit->GetFirstVisibleLine(), 3);
-    edit->LineScroll(-100);
-    EXPECT_EQ(edit->GetFirstVisibleLine(), 0);
-    EXPECT_FALSE(static_cast<CEdit*>(CWnd::FromHandle(f.item(IDC_SINGLE)))->LineScroll(1));
-
-    // Enter in a multi-line edit that wants it starts a line; Backspace removes it whole.
-    f.a.Type(log, "!");
-    f.a.PressKey(VK_RETURN);
-    EXPECT_EQ(edit->GetLineCount(), 5);
-    EXPECT_TRUE(f.dialog.events.end() == std::find(f.dialog.events.begin(), f.dialog.events.end(), "ok"));
-    f.a.PressKey(VK_BACK);
-    EXPECT_EQ(f.a.Text(log), "PROBE SWAP\r\n\r\n----\r\nInsert the probe!");
-    // In a single-line edit Enter belongs to the dialog.
-    f.a.Type(f.item(IDC_SINGLE), "x");
-    f.a.PressKey(VK_RETURN);
-    EXPECT_EQ(f.dialog.events.back(), "ok");
-}
-
-TEST(Automation, ControlsFoldedAwayBySizingTheWindowCannotBeReached)
-{
-    Fixture f;
-    CRect r;
-    f.dialog.GetWindowRect(&r);
-    HWND ok = f.item(IDOK);
-    EXPECT_TRUE(f.a.IsOnScreen(ok));
-    // Contract the window from the bottom, as the tool windows fold away their lower part.
-    f.dialog.SetWindowPos(nullptr, r.left, r.top, r.Width(), r.Height() - 60, SWP_NOZORDER);
-    EXPECT_TRUE(f.a.IsVisible(ok)); // still a visible window...
-    EXPECT_FALSE(f.a.IsOnScreen(ok)); // ...that the operator cannot see
-    EXPECT_FALSE(f.a.Click(ok));
-    EXPECT_TRUE(f.a.IsOnScreen(f.item(IDC_PUSH)));
-    f.dialog.SetWindowPos(nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER);
-    EXPECT_TRUE(f.a.Click(ok));
-    EXPECT_EQ(f.dialog.events.back(), "ok");
-}
-
 TEST(Automation, AddressingWindowsThatDoNotExistIsAnError)
 {
     Fixture f;
@@ -334,24 +285,4 @@ TEST(Automation, AddressingWindowsThatDoNotExistIsAnError)
     EXPECT_THROW(f.a.Click(push), AutomationError);
     EXPECT_THROW(f.a.Text(push), AutomationError);
     EXPECT_THROW(f.a.PressKey(VK_RETURN), AutomationError); // nobody to receive it
-}
-
-TEST(Automation, ResetStartsAfresh)
-{
-    Fixture f;
-    HWND dialog = f.dialog.m_hWnd;
-    f.dialog.SetTimer(1, 100);
-    f.a.Advance(250);
-    f.a.AnswerMessageBox(IDOK);
-    f.a.OnNextModal([](CWnd&, Automation&) {});
-    f.a.Reset();
-    EXPECT_FALSE(::IsWindow(dialog));
-    EXPECT_EQ(f.dialog.m_hWnd, nullptr);
-    EXPECT_EQ(f.a.Now(), 0u);
-    EXPECT_EQ(f.a.PendingMessageBoxAnswers(), 0u);
-    EXPECT_EQ(f.a.PendingModalScripts(), 0u);
-    EXPECT_TRUE(f.a.MessageBoxes().empty());
-    EXPECT_TRUE(f.a.TopLevelWindows().empty());
-    EXPECT_EQ(::GetFocus(), nullptr);
-    EXPECT_EQ(::GetActiveWindow(), nullptr);
 }

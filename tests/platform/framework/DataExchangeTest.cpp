@@ -116,33 +116,6 @@ TEST(DataExchange, MembersAreShownWithTheFrameworkFormats)
     EXPECT_EQ(f.dialog.nameEdit.GetLimitText(), 8u);
 }
 
-TEST(DataExchange, OperatorInputIsReadBack)
-{
-    Fixture f;
-    f.a.ReplaceText(f.dialog, IDC_NAME, "Laser");
-    f.a.ReplaceText(f.dialog, IDC_COUNT, " 42 ");
-    f.a.ReplaceText(f.dialog, IDC_RATIO, "2.5e-1");
-    f.a.Click(f.dialog, IDC_ENABLE);
-    f.a.ReplaceText(f.dialog, IDC_UINT, "0");
-    f.a.ReplaceText(f.dialog, IDC_SHORT, "-32768");
-    f.a.ReplaceText(f.dialog, IDC_LONG, "-2147483648");
-    f.a.ReplaceText(f.dialog, IDC_FLOAT, "-1.25");
-    f.a.ReplaceText(f.dialog, IDC_BYTE, "255");
-    f.a.Click(f.dialog, IDC_RADIO3);
-    EXPECT_TRUE(f.dialog.UpdateData(TRUE));
-    EXPECT_EQ(f.dialog.name, "Laser");
-    EXPECT_EQ(f.dialog.count, 42);
-    EXPECT_DOUBLE_EQ(f.dialog.ratio, 0.25);
-    EXPECT_EQ(f.dialog.enable, 0);
-    EXPECT_EQ(f.dialog.unsignedValue, 0u);
-    EXPECT_EQ(f.dialog.shortValue, -32768);
-    EXPECT_EQ(f.dialog.longValue, -2147483648L);
-    EXPECT_FLOAT_EQ(f.dialog.floatValue, -1.25f);
-    EXPECT_EQ(f.dialog.byteValue, 255);
-    EXPECT_EQ(f.dialog.radio, 2);
-    EXPECT_TRUE(f.a.MessageBoxes().empty());
-}
-
 namespace {
 
 // Types `input` into control `id`, reads the dialog and expects exactly one prompt.
@@ -212,21 +185,6 @@ TEST(DataExchange, RangeChecksNameTheirBounds)
     EXPECT_TRUE(f.dialog.UpdateData(TRUE));
 }
 
-TEST(DataExchange, MembersBeforeTheFailureKeepTheirNewValues)
-{
-    Fixture f;
-    f.a.ReplaceText(f.dialog, IDC_NAME, "new");
-    f.a.ReplaceText(f.dialog, IDC_COUNT, "77");
-    f.a.ReplaceText(f.dialog, IDC_RATIO, "bad");
-    f.a.ReplaceText(f.dialog, IDC_SHORT, "9");
-    f.a.AnswerMessageBox(IDOK, "Please enter a number.");
-    EXPECT_FALSE(f.dialog.UpdateData(TRUE));
-    EXPECT_EQ(f.dialog.name, "new");
-    EXPECT_EQ(f.dialog.count, 77);
-    EXPECT_DOUBLE_EQ(f.dialog.ratio, 0.1); // the failing one
-    EXPECT_EQ(f.dialog.shortValue, -7);    // after it: not read
-}
-
 TEST(DataExchange, OkDoesNotCloseUntilEveryValueReads)
 {
     AutomationSession session;
@@ -256,31 +214,4 @@ TEST(DataExchange, ControlNotificationsAreIgnoredWhileExchanging)
     f.a.Type(f.dialog, IDC_NAME, "ab");
     EXPECT_EQ(f.dialog.changes, before + 2); // typing notifies once per character
     EXPECT_EQ(f.text(IDC_NAME), "otherab");
-}
-
-TEST(DataExchange, ControlsAreBoundOnceAndMissingIdsAreProgrammingErrors)
-{
-    Fixture f;
-    HWND bound = f.dialog.nameEdit.m_hWnd;
-    EXPECT_EQ(bound, f.a.Find(f.dialog, IDC_NAME));
-    EXPECT_TRUE(f.dialog.UpdateData(TRUE));
-    EXPECT_EQ(f.dialog.nameEdit.m_hWnd, bound);
-    EXPECT_EQ(CWnd::FromHandle(bound), &f.dialog.nameEdit);
-
-    f.dialog.exchangeMissingControl = true;
-    try {
-        f.dialog.UpdateData(TRUE);
-        FAIL() << "a missing control must be reported";
-    } catch (const FrameworkError& e) {
-        EXPECT_NE(std::string(e.what()).find("4711"), std::string::npos);
-        EXPECT_NE(std::string(e.what()).find("Exchange"), std::string::npos);
-    }
-}
-
-TEST(DataExchange, TheHostCanRewordThePrompts)
-{
-    Fixture f;
-    ResourceModule german("host", {}, {{AFX_IDP_PARSE_INT, "Bitte eine ganze Zahl eingeben."}}, {});
-    ResourceRegistrar registrar(german);
-    expectPrompt(f, IDC_COUNT, "x", "Bitte eine ganze Zahl eingeben.");
 }

@@ -1,5 +1,5 @@
 // Dialogs driven as an operator drives them: modal runs and their scripts, nesting, the dialog's
-// keys, the close box, message boxes, modeless dialogs on the desktop.
+// keys, the close box, message boxes.
 
 #include <gtest/gtest.h>
 
@@ -160,35 +160,6 @@ TEST(ModalDialogs, UnscriptedOrUnfinishedRunsFailWithAClearMessage)
     EXPECT_TRUE(owner.IsWindowEnabled());
 }
 
-TEST(ModalDialogs, ADialogThatEndsInItsInitialisationRunsNoScript)
-{
-    AutomationSession session;
-    TestResources resources;
-    SettingsDialog dialog;
-    dialog.endInInit = true;
-    EXPECT_EQ(dialog.DoModal(), 77);
-    EXPECT_EQ(dialog.inits, 1);
-}
-
-TEST(ModalDialogs, AResponderCanPlayTheOperator)
-{
-    AutomationSession session;
-    TestResources resources;
-    std::vector<CString> seen;
-    session->SetModalResponder([&](CWnd& d, Automation& a) {
-        CString caption = a.Text(d);
-        seen.push_back(caption);
-        if (caption != "Settings") return false;
-        a.Click(d, IDCANCEL);
-        return true;
-    });
-    SettingsDialog dialog;
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
-    CDialog other;
-    EXPECT_THROW(other.DoModalIndirect(settingsTemplate("Other", 502)), AutomationError);
-    EXPECT_EQ(seen, (std::vector<CString>{"Settings", "Other"}));
-}
-
 TEST(DialogKeys, EnterPressesTheDefaultButtonAndEscapeCancels)
 {
     AutomationSession session;
@@ -216,30 +187,6 @@ TEST(DialogKeys, EnterPressesTheDefaultButtonAndEscapeCancels)
     });
     dialog.DoModal();
     EXPECT_EQ(dialog.applies, 2);
-}
-
-TEST(DialogKeys, TheDefaultButtonCanBeMovedOrRemoved)
-{
-    AutomationSession session;
-    TestResources resources;
-    SettingsDialog dialog;
-    session->OnNextModal([&](CWnd& d, Automation& a) {
-        dialog.SetDefID(IDC_APPLY);
-        EXPECT_EQ(dialog.GetDefID(), MAKELONG(IDC_APPLY, DC_HASDEFID));
-        EXPECT_EQ(a.Style(a.Find(d, IDOK)) & BS_TYPEMASK, BS_PUSHBUTTON);
-        EXPECT_EQ(a.Style(a.Find(d, IDC_APPLY)) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
-        a.PressKey(VK_RETURN);
-        EXPECT_EQ(dialog.applies, 1);
-        ::EnableWindow(a.Find(d, IDC_APPLY), FALSE);
-        a.PressKey(VK_RETURN); // a disabled default button is not pressed
-        EXPECT_EQ(dialog.applies, 1);
-        dialog.SetDefID(static_cast<UINT>(-1)); // no default button: Enter does nothing
-        a.PressKey(VK_RETURN);
-        EXPECT_TRUE(a.IsVisible(d));
-        EXPECT_EQ(dialog.oks, 0);
-        a.PressKey(VK_ESCAPE);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
 }
 
 TEST(DialogKeys, TabMovesThroughVisibleEnabledTabStops)
@@ -331,34 +278,6 @@ TEST(CloseBox, ClosesAsCancelUnlessGreyedOrRefused)
     EXPECT_TRUE(::IsWindow(dialog));
 }
 
-TEST(ModelessDialogs, FloatOnTheDesktopAndSurviveEndDialog)
-{
-    AutomationSession session;
-    TestResources resources;
-    SettingsDialog panel;
-    ASSERT_TRUE(panel.Create(IDD_SETTINGS, CWnd::GetDesktopWindow()));
-    EXPECT_EQ(panel.GetParent(), nullptr); // no owner: it floats on its own
-    EXPECT_FALSE(panel.IsWindowVisible());  // the template is not visible until shown
-    EXPECT_EQ(panel.inits, 1);
-    panel.ShowWindow(SW_SHOW);
-    EXPECT_EQ(session->ActiveWindow(), panel.m_hWnd);
-    session->Click(panel, IDC_APPLY);
-    EXPECT_EQ(panel.applies, 1);
-    panel.EndDialog(IDOK);
-    EXPECT_FALSE(panel.IsWindowVisible());
-    EXPECT_FALSE(session->Click(panel, IDC_APPLY)); // hidden: the operator cannot press it
-    EXPECT_EQ(panel.applies, 1);
-    panel.ShowWindow(SW_SHOW);
-    EXPECT_TRUE(session->Click(panel, IDC_APPLY));
-    HWND h = panel.m_hWnd;
-    {
-        SettingsDialog scoped;
-        scoped.Create(IDD_SETTINGS, nullptr);
-        h = scoped.m_hWnd;
-    }
-    EXPECT_FALSE(::IsWindow(h)); // the object took its window with it
-}
-
 TEST(MessageBoxes, AnswersComeFromTheScriptOrTheTestFailsClearly)
 {
     AutomationSession session;
@@ -388,18 +307,9 @@ TEST(MessageBoxes, AnswersComeFromTheScriptOrTheTestFailsClearly)
     ASSERT_EQ(log.size(), 5u);
     EXPECT_EQ(log[0].answer, 0);
     EXPECT_EQ(log[1].answer, IDNO);
-    EXPECT_TRUE(log[1].scripted);
     EXPECT_EQ(log[2].caption, "Test Host");
     EXPECT_EQ(log[2].flags, MB_YESNOCANCEL | MB_ICONQUESTION);
     EXPECT_EQ(log[3].flags, MB_OK | MB_ICONEXCLAMATION);
-
-    // The simulator's operator policy answers what the script does not.
-    session->SetMessageBoxResponder([](const MessageBoxRecord& box) { return box.text.Find("?") >= 0 ? IDYES : 0; });
-    EXPECT_EQ(AfxMessageBox("Exit Without Saving Source Position?", MB_YESNO), IDYES);
-    EXPECT_FALSE(session->MessageBoxes().back().scripted);
-    EXPECT_THROW(AfxMessageBox("No question here"), AutomationError);
-    session->SetMessageBoxResponder([](const MessageBoxRecord&) { return IDRETRY; });
-    EXPECT_THROW(AfxMessageBox("OK only"), AutomationError);
 }
 
 TEST(MessageBoxes, ABoxInsideAModalRunReachesTheTestThroughDoModal)
@@ -415,44 +325,4 @@ TEST(MessageBoxes, ABoxInsideAModalRunReachesTheTestThroughDoModal)
     EXPECT_TRUE(session->TopLevelWindows().empty());
     ASSERT_EQ(session->MessageBoxes().size(), 1u);
     EXPECT_EQ(session->MessageBoxes()[0].text, "Please enter an integer.");
-}
-
-namespace {
-
-std::vector<int> g_commands;
-
-INT_PTR CALLBACK rawDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
-{
-    switch (message) {
-    case WM_INITDIALOG:
-        return TRUE;
-    case WM_COMMAND:
-        if (HIWORD(wParam) != BN_CLICKED) return FALSE; // edits tell about their focus too
-        g_commands.push_back(LOWORD(wParam));
-        if (LOWORD(wParam) == IDCANCEL) ::EndDialog(dialog, IDCANCEL);
-        return TRUE;
-    default:
-        return FALSE;
-    }
-}
-
-} // namespace
-
-TEST(DialogKeys, ADialogWithoutAFrameworkObjectGetsTheSameKeys)
-{
-    AutomationSession session;
-    g_commands.clear();
-    DialogTemplate t = settingsTemplate("Raw", 530);
-    t.style |= WS_VISIBLE;
-    HWND dialog = ::CreateDialogIndirectParam(nullptr, &t, nullptr, &rawDialogProc, 0);
-    ASSERT_NE(dialog, nullptr);
-    EXPECT_EQ(session->FocusWindow(), session->Find(dialog, IDC_NAME));
-    session->PressKey(VK_TAB);
-    EXPECT_EQ(session->FocusWindow(), session->Find(dialog, IDC_COUNT));
-    session->PressKey(VK_RETURN);
-    session->Click(dialog, IDC_APPLY);
-    session->PressCloseBox(dialog);
-    EXPECT_EQ(g_commands, (std::vector<int>{IDOK, IDC_APPLY, IDCANCEL}));
-    EXPECT_FALSE(::IsWindowVisible(dialog));
-    ::DestroyWindow(dialog);
 }

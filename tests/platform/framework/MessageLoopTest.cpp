@@ -1,5 +1,5 @@
-// The host loop: the PreTranslateMessage chain, key translation, painting requests and what
-// happens when messages never stop coming.
+// The host loop: the PreTranslateMessage chain, key translation, and what happens when messages
+// never stop coming.
 
 #include <gtest/gtest.h>
 
@@ -85,34 +85,6 @@ TEST(MessageLoop, KeysAreOfferedInnermostFirstThenHandledByTheDialog)
     EXPECT_EQ(session->Text(dialog, IDC_NAME), "Q");
 }
 
-TEST(MessageLoop, HiddenWindowsKeepTheirPaintRequestUntilShown)
-{
-    AutomationSession session;
-    auto& wm = WindowManager::Get();
-    CWnd top;
-    ASSERT_TRUE(top.CreateEx(0, nullptr, "top", WS_POPUP | WS_VISIBLE, 0, 0, 100, 100, nullptr, nullptr));
-    session->Pump();
-    unsigned topPaints = wm.Find(top)->paintCount;
-    CRect update;
-
-    // Hidden windows keep their request until they are shown.
-    top.ShowWindow(SW_HIDE);
-    top.Invalidate();
-    session->Pump();
-    EXPECT_EQ(wm.Find(top)->paintCount, topPaints);
-    top.ShowWindow(SW_SHOWNA);
-    session->Pump();
-    EXPECT_EQ(wm.Find(top)->paintCount, topPaints + 1);
-
-    // What BeginPaint takes: the region and the erase request, leaving the window valid.
-    top.InvalidateRect(CRect(1, 2, 3, 4), TRUE);
-    bool erase = false;
-    EXPECT_TRUE(wm.TakeUpdate(top, update, erase));
-    EXPECT_EQ(update, CRect(1, 2, 3, 4));
-    EXPECT_TRUE(erase);
-    EXPECT_FALSE(wm.TakeUpdate(top, update, erase));
-}
-
 namespace {
 
 constexpr UINT WM_AGAIN = WM_APP + 20;
@@ -147,25 +119,4 @@ TEST(MessageLoop, MessagesThatNeverStopAreReportedInsteadOfHanging)
     EXPECT_THROW(wnd.SendMessage(WM_AGAIN + 1), FrameworkError); // recursion without end
     EXPECT_EQ(WindowManager::Get().DispatchDepth(), 0);
     EXPECT_TRUE(CWnd::GetCurrentMessage() == nullptr); // unwound cleanly
-}
-
-TEST(MessageLoop, FocusReturnsToTheOwnerAfterANestedModalRun)
-{
-    AutomationSession session;
-    TestResources resources;
-    CDialog owner;
-    DialogTemplate t = settingsTemplate("Owner", 541);
-    t.style |= WS_VISIBLE;
-    ASSERT_TRUE(owner.CreateIndirect(t, nullptr));
-    HWND count = session->Find(owner, IDC_COUNT);
-    ::SetFocus(count);
-    CDialog modal(IDD_SETTINGS, &owner);
-    session->OnNextModal([&](CWnd& d, Automation& a) {
-        EXPECT_EQ(a.ActiveWindow(), d.m_hWnd);
-        EXPECT_TRUE(::IsChild(d, a.FocusWindow()));
-        a.PressKey(VK_ESCAPE);
-    });
-    EXPECT_EQ(modal.DoModal(), IDCANCEL);
-    EXPECT_EQ(session->ActiveWindow(), owner.m_hWnd);
-    EXPECT_EQ(session->FocusWindow(), count);
 }

@@ -1,4 +1,4 @@
-// Resources: the chain of modules, templates becoming windows, dialog units.
+// Resources: the chain of modules, and templates becoming windows.
 
 #include <gtest/gtest.h>
 
@@ -59,84 +59,6 @@ TEST(ResourceChain, LibraryModuleComesFirstAndTheHostSuppliesWhatItLacks)
     EXPECT_EQ(ResourceChain::Get().FindDialog(12552), nullptr);
     CString s;
     EXPECT_FALSE(s.LoadString(23023));
-}
-
-TEST(ResourceChain, TemplatesAreFoundByNumberOrByNameWithoutRegardToCase)
-{
-    AutomationSession session;
-    DialogTemplate named = simpleTemplate(ResourceId("Maldi MS Scan"), "Maldi MS");
-    named.items[0] = {IDOK, "Button", "OK", kButton, 0, 5, 5, 40, 14};
-    ResourceModule module("named", {named}, {}, {});
-    ResourceRegistrar registrar(module);
-    EXPECT_NE(ResourceChain::Get().FindDialog(ResourceId("maldi ms scan")), nullptr);
-    EXPECT_EQ(ResourceChain::Get().FindDialog(ResourceId("Maldi MSMS Scan")), nullptr);
-    CDialog dialog("MALDI MS SCAN");
-    session->OnNextModal([](CWnd& d, Automation& a) { a.Click(d, IDOK); }, "Maldi MS");
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-}
-
-TEST(ResourceChain, IconsKeepTheirHandles)
-{
-    ResourceModule module("icons", {}, {}, {{14181, IconImage::Solid(32, 32, 0xFF00FF00)}});
-    ResourceRegistrar registrar(module);
-    HICON icon = AfxGetApp()->LoadIcon(14181);
-    ASSERT_NE(icon, nullptr);
-    EXPECT_EQ(icon->width, 32);
-    EXPECT_EQ(icon->Pixel(31, 31), 0xFF00FF00u);
-    EXPECT_EQ(icon->Pixel(32, 0), 0u); // outside: nothing, not a stray read
-    EXPECT_EQ(::LoadIcon(module.Handle(), MAKEINTRESOURCE(14181)), icon);
-    EXPECT_EQ(AfxGetApp()->LoadIcon(125), nullptr);
-    // Replacing the picture keeps the handle that windows may hold.
-    EXPECT_EQ(module.AddIcon(14181, IconImage::Solid(16, 16, 0xFFFF0000)), icon);
-    EXPECT_EQ(icon->width, 16);
-    // Standard icons come from the framework itself.
-    EXPECT_NE(::LoadIcon(nullptr, IDI_APPLICATION), nullptr);
-    EXPECT_EQ(::LoadIcon(nullptr, MAKEINTRESOURCE(14181)), nullptr);
-}
-
-TEST(DialogUnits, TemplateSizesConvertWithTheDialogFontBaseUnits)
-{
-    AutomationSession session;
-    ResourceModule module("units", {simpleTemplate(300, "Units")}, {}, {});
-    ResourceRegistrar registrar(module);
-    CDialog dialog;
-    ASSERT_TRUE(dialog.Create(300u, CWnd::GetDesktopWindow()));
-    EXPECT_EQ(session->ClientRect(dialog), CRect(0, 0, 150, 81));
-    // Window = client + 3-pixel modal frame on each side + 19-pixel caption; placed in screen pixels.
-    EXPECT_EQ(session->WindowRect(dialog), CRect(15, 33, 15 + 156, 33 + 106));
-    // A control converts its position and size separately (MulDiv rounding).
-    CRect control = session->WindowRect(session->Find(dialog, IDOK));
-    dialog.ScreenToClient(&control);
-    EXPECT_EQ(control, CRect(11, 205, 11 + 155, 205 + 112));
-    CRect r(4, 8, 8, 16);
-    dialog.MapDialogRect(&r);
-    EXPECT_EQ(r, CRect(6, 13, 12, 26));
-
-    EXPECT_EQ(DialogManager::BaseUnits("MS Sans Serif", 8), CSize(6, 13));
-    EXPECT_EQ(DialogManager::BaseUnits("Arial", 10), CSize(8, 16));
-}
-
-TEST(DialogUnits, CentredAndChildDialogsArePlacedByTheirParents)
-{
-    AutomationSession session;
-    DialogTemplate centred = simpleTemplate(301, "Centred", 100, 50, kDialogStyle | DS_CENTER);
-    DialogTemplate page = simpleTemplate(302, "Page", 40, 16, DS_CONTROL | WS_CHILD | WS_VISIBLE);
-    page.x = 4;
-    page.y = 8;
-    ResourceModule module("placing", {centred, page}, {}, {});
-    ResourceRegistrar registrar(module);
-    CDialog dialog;
-    ASSERT_TRUE(dialog.Create(301u, nullptr));
-    CRect r = session->WindowRect(dialog);
-    EXPECT_EQ(r.left, (1280 - 156) / 2);
-    EXPECT_EQ(r.top, (1024 - 106) / 2);
-    CDialog child;
-    ASSERT_TRUE(child.Create(302u, &dialog));
-    EXPECT_EQ(child.GetParent(), &dialog);
-    CRect c = session->WindowRect(child);
-    dialog.ScreenToClient(&c);
-    EXPECT_EQ(c, CRect(6, 13, 6 + 60, 13 + 26)); // no frame: window = client
-    EXPECT_TRUE(child.GetExStyle() & WS_EX_CONTROLPARENT);
 }
 
 TEST(DialogTemplates, AControlThatCannotBeMadeFailsTheDialog)

@@ -25,7 +25,6 @@ public:
     std::vector<std::string> events;
     // What the handler does on a tick: set by each test.
     std::function<void(TimerWnd&, UINT_PTR)> onTick;
-    bool swallowTimers = false;
 
     afx_msg void OnTimer(UINT_PTR id)
     {
@@ -38,7 +37,6 @@ public:
         events.push_back("work " + std::to_string(w) + "@" + std::to_string(::GetTickCount64()));
         return 0;
     }
-    BOOL PreTranslateMessage(MSG* msg) override { return swallowTimers && msg->message == WM_TIMER; }
 
 protected:
     DECLARE_MESSAGE_MAP()
@@ -87,27 +85,6 @@ TEST(VirtualClock, TimersFireInTimeOrderAndTiesInRegistrationOrder)
     EXPECT_EQ(order, (std::vector<std::string>{"a2@200", "b1@300", "a3@300", "a2@400", "b1@600", "a2@600", "a3@600"}));
 }
 
-TEST(VirtualClock, RestartingATimerReplacesItsInterval)
-{
-    AutomationSession session;
-    TimerWnd wnd;
-    create(wnd);
-    wnd.SetTimer(5, 500);
-    session->Advance(300);
-    wnd.SetTimer(5, 100); // next due one new interval from now
-    session->Advance(300);
-    EXPECT_EQ(wnd.ticks, (std::vector<Tick>{{5, 400}, {5, 500}, {5, 600}}));
-    ASSERT_EQ(VirtualClock::Get().Timers().size(), 1u);
-
-    // Restarting from inside the handler, as a repeat that speeds up does.
-    wnd.ticks.clear();
-    wnd.onTick = [](TimerWnd& w, UINT_PTR id) {
-        if (w.ticks.size() == 2) w.SetTimer(id, 50);
-    };
-    session->Advance(400);
-    EXPECT_EQ(wnd.ticks, (std::vector<Tick>{{5, 700}, {5, 800}, {5, 850}, {5, 900}, {5, 950}, {5, 1000}}));
-}
-
 TEST(VirtualClock, KillingATimerInsideItsHandlerStopsIt)
 {
     AutomationSession session;
@@ -146,66 +123,4 @@ TEST(VirtualClock, PostedWorkIsDoneBetweenTicks)
     wnd.PostMessage(WM_WORK, 0); // already waiting when time moves
     session->Advance(200);
     EXPECT_EQ(wnd.events, (std::vector<std::string>{"work 0@0", "tick 1@100", "work 1@100", "tick 1@200", "work 2@200"}));
-}
-
-TEST(VirtualClock, TicksGoThroughPreTranslateMessage)
-{
-    AutomationSession session;
-    TimerWnd wnd;
-    create(wnd);
-    wnd.swallowTimers = true;
-    wnd.SetTimer(1, 100);
-    session->Advance(500);
-    EXPECT_TRUE(wnd.ticks.empty());
-    wnd.swallowTimers = false;
-    session->Advance(100);
-    EXPECT_EQ(wnd.ticks.size(), 1u);
-}
-
-namespace {
-
-std::vector<Tick> g_procTicks;
-void CALLBACK timerProc(HWND, UINT, UINT_PTR id, DWORD time)
-{
-    g_procTicks.push_back({id, time});
-}
-
-} // namespace
-
-TEST(VirtualClock, EdgeCasesOfSettingTimers)
-{
-    AutomationSession session;
-    TimerWnd wnd;
-    create(wnd);
-    // A zero interval counts as the 10 ms minimum instead of stalling time.
-    wnd.SetTimer(1, 0);
-    session->Advance(35);
-    EXPECT_EQ(wnd.ticks.size(), 3u);
-    // Not a window: refused.
-    HWND stale = wnd.m_hWnd;
-    wnd.DestroyWindow();
-    EXPECT_EQ(::SetTimer(stale, 1, 100, nullptr), 0u);
-    // Without a window a procedure gets the ticks; the ids differ.
-    g_procTicks.clear();
-    UINT_PTR first = ::SetTimer(nullptr, 0, 250, &timerProc);
-    UINT_PTR second = ::SetTimer(nullptr, 0, 500, &timerProc);
-    EXPECT_NE(first, 0u);
-    EXPECT_NE(first, second);
-    EXPECT_EQ(::SetTimer(nullptr, 0, 100, nullptr), 0u);
-    session->Advance(500);
-    EXPECT_EQ(g_procTicks, (std::vector<Tick>{{first, 285}, {first, 535}, {second, 535}}));
-    EXPECT_TRUE(::KillTimer(nullptr, first));
-}
-
-TEST(VirtualClock, ResetReturnsToTimeZeroWithoutTimers)
-{
-    AutomationSession session;
-    TimerWnd wnd;
-    create(wnd);
-    wnd.SetTimer(1, 100);
-    session->Advance(1234);
-    session->Reset();
-    EXPECT_EQ(session->Now(), 0u);
-    EXPECT_TRUE(VirtualClock::Get().Timers().empty());
-    EXPECT_FALSE(::IsWindow(wnd.m_hWnd));
 }

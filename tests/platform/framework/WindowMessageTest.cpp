@@ -82,25 +82,6 @@ TEST(MessageMaps, DerivedHandlerWinsAndBaseEntriesAreStillReached)
                                                "derived action", "range 205"}));
 }
 
-TEST(MessageMaps, UnmappedMessagesFallBackToTheDefaultProcedure)
-{
-    AutomationSession session;
-    g_log.clear();
-    DerivedWnd wnd;
-    makePopup(wnd);
-    EXPECT_EQ(wnd.SendMessage(WM_UNMAPPED, 1, 2), 0);
-    wnd.SetWindowText("renamed");
-    CString text;
-    wnd.GetWindowText(text);
-    EXPECT_EQ(text, "renamed");
-    EXPECT_TRUE(g_log.empty());
-    // A plain base window handles nothing of the derived map.
-    BaseWnd base;
-    makePopup(base);
-    base.SendMessage(WM_TIMER, 7);
-    EXPECT_EQ(g_log, std::vector<std::string>{"base timer 7"});
-}
-
 TEST(Messages, SentMessagesRunAtOncePostedOnesWhenPumped)
 {
     AutomationSession session;
@@ -185,18 +166,6 @@ TEST(Windows, DestructionReachesParentThenChildrenAndDetachesObjects)
     EXPECT_EQ(attached.m_hWnd, nullptr);
 }
 
-TEST(Windows, FailedCreationLeavesNothingBehind)
-{
-    AutomationSession session;
-    CWnd wnd;
-    EXPECT_FALSE(wnd.CreateEx(0, "NoSuchClass", "x", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr));
-    EXPECT_EQ(wnd.m_hWnd, nullptr);
-    EXPECT_EQ(::GetLastError(), ERROR_CANNOT_FIND_WND_CLASS);
-    // A child needs a parent.
-    EXPECT_EQ(::CreateWindowEx(0, "Static", "x", WS_CHILD, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr), nullptr);
-    EXPECT_TRUE(session->TopLevelWindows().empty());
-}
-
 namespace {
 
 // Spies on a button it subclasses: sees the mouse first, then lets the button work.
@@ -271,21 +240,6 @@ TEST(Windows, SubclassingSeesMessagesFirstAndKeepsTheControlWorking)
     EXPECT_NE(dynamic_cast<CButton*>(CWnd::FromHandle(button)), nullptr); // temporary of the right type
 }
 
-TEST(Windows, NonClientAreaFollowsTheStyle)
-{
-    AutomationSession session;
-    CWnd captioned, bordered, edged;
-    captioned.CreateEx(0, nullptr, "", WS_POPUP | WS_CAPTION | WS_SYSMENU, 0, 0, 200, 100, nullptr, nullptr);
-    bordered.CreateEx(0, nullptr, "", WS_POPUP | WS_BORDER, 0, 0, 200, 100, nullptr, nullptr);
-    edged.CreateEx(WS_EX_CLIENTEDGE, nullptr, "", WS_POPUP | WS_THICKFRAME | WS_VSCROLL, 0, 0, 200, 100, nullptr, nullptr);
-    EXPECT_EQ(session->ClientRect(captioned), CRect(0, 0, 194, 75)); // 3-pixel frame, 19-pixel caption
-    EXPECT_EQ(session->ClientRect(bordered), CRect(0, 0, 198, 98));
-    EXPECT_EQ(session->ClientRect(edged), CRect(0, 0, 200 - 12 - 17, 100 - 12));
-    CRect r(0, 0, 194, 75);
-    ::AdjustWindowRectEx(&r, WS_POPUP | WS_CAPTION, FALSE, 0);
-    EXPECT_EQ(r, CRect(-3, -22, 197, 78));
-}
-
 TEST(Windows, SetWindowPosHonoursItsFlags)
 {
     AutomationSession session;
@@ -325,33 +279,6 @@ TEST(Windows, SetWindowPosHonoursItsFlags)
     session->Pump();
     EXPECT_EQ(WindowManager::Get().Find(a)->paintCount, before + 1);
     EXPECT_FALSE(::GetUpdateRect(a, nullptr, FALSE));
-}
-
-TEST(Windows, ShowEnableAndFocus)
-{
-    AutomationSession session;
-    CWnd top;
-    makePopup(top, WS_POPUP);
-    EXPECT_FALSE(top.IsWindowVisible());
-    EXPECT_FALSE(top.ShowWindow(SW_SHOW));
-    EXPECT_TRUE(top.IsWindowVisible());
-    EXPECT_EQ(::GetActiveWindow(), top.m_hWnd);
-    CEdit edit;
-    ASSERT_TRUE(edit.Create(WS_VISIBLE | WS_TABSTOP, CRect(0, 0, 50, 20), &top, 3));
-    edit.SetFocus();
-    EXPECT_EQ(::GetFocus(), edit.m_hWnd);
-    // Disabling the focus window takes the focus away; enabling reports the previous state.
-    EXPECT_FALSE(edit.EnableWindow(FALSE));
-    EXPECT_EQ(::GetFocus(), nullptr);
-    EXPECT_TRUE(edit.EnableWindow(TRUE));
-    // A hidden parent hides its children from the operator.
-    top.ShowWindow(SW_HIDE);
-    EXPECT_FALSE(session->IsVisible(edit));
-    EXPECT_TRUE(edit.GetStyle() & WS_VISIBLE);
-    top.ShowWindow(SW_MINIMIZE);
-    EXPECT_TRUE(top.IsIconic());
-    top.ShowWindow(SW_RESTORE);
-    EXPECT_FALSE(top.IsIconic());
 }
 
 namespace {
@@ -425,90 +352,4 @@ TEST(MessageMaps, NotificationsReachTheParentOrAReflectingControl)
     EXPECT_EQ(parent.SendMessage(WM_NOTIFY, IDC_SLIDER, reinterpret_cast<LPARAM>(&draw)), 5);
     EXPECT_EQ(spy.reflected, 1);
     EXPECT_EQ(parent.seen, (std::vector<std::string>{"released 37316", "hscroll 5,3,37316", "ctlcolor 6,37316"}));
-}
-
-namespace {
-
-LRESULT CALLBACK countingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_APP) return 99;
-    return ::DefWindowProc(hwnd, message, wParam, lParam);
-}
-
-} // namespace
-
-TEST(WindowClasses, RegisteredClassesOutliveAResetAndStandardOnesAreRestored)
-{
-    AutomationSession session;
-    WNDCLASS wc;
-    wc.lpszClassName = "PatternGrid";
-    wc.lpfnWndProc = &countingProc;
-    if (!::GetClassInfo(nullptr, "PatternGrid", &wc)) {
-        ASSERT_NE(::RegisterClass(&wc), 0);
-    }
-    EXPECT_EQ(::RegisterClass(&wc), 0); // once only
-    EXPECT_EQ(::GetLastError(), ERROR_CLASS_ALREADY_EXISTS);
-    WNDCLASS fake;
-    fake.lpszClassName = "Button";
-    fake.lpfnWndProc = &countingProc;
-    WindowManager::Get().RegisterClass(fake, nullptr, true);
-
-    session->Reset();
-    HWND grid = ::CreateWindowEx(0, "patterngrid", "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    ASSERT_NE(grid, nullptr); // class names are not case sensitive
-    EXPECT_EQ(::SendMessage(grid, WM_APP, 0, 0), 99);
-    HWND button = ::CreateWindowEx(0, "Button", "", WS_POPUP | BS_AUTOCHECKBOX, 0, 0, 10, 10, nullptr, nullptr, nullptr, nullptr);
-    EXPECT_EQ(::SendMessage(button, WM_APP, 0, 0), 0);
-    ::SendMessage(button, BM_SETCHECK, BST_CHECKED, 0);
-    EXPECT_EQ(::SendMessage(button, BM_GETCHECK, 0, 0), BST_CHECKED);
-    EXPECT_FALSE(::UnregisterClass("PatternGrid", nullptr)); // still in use
-    ::DestroyWindow(grid);
-    EXPECT_TRUE(::UnregisterClass("PatternGrid", nullptr));
-}
-
-namespace {
-
-WNDPROC g_original = nullptr;
-int g_intercepted = 0;
-
-LRESULT CALLBACK interceptingProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_SETTEXT) {
-        ++g_intercepted;
-        return ::CallWindowProc(g_original, hwnd, message, wParam, reinterpret_cast<LPARAM>("intercepted"));
-    }
-    return ::CallWindowProc(g_original, hwnd, message, wParam, lParam);
-}
-
-} // namespace
-
-TEST(WindowLongs, StyleIdAndProcedureCanBeReplaced)
-{
-    AutomationSession session;
-    HWND parent = ::CreateWindowEx(0, "AfxWnd", "", WS_POPUP, 0, 0, 100, 100, nullptr, nullptr, nullptr, nullptr);
-    HWND edit = ::CreateWindowEx(0, "Edit", "", WS_CHILD | WS_VISIBLE, 0, 0, 50, 20, parent,
-                                 reinterpret_cast<HMENU>(12), nullptr, nullptr);
-    EXPECT_EQ(::GetWindowLong(edit, GWL_ID), 12);
-    EXPECT_EQ(::SetWindowLong(edit, GWL_ID, 13), 12);
-    EXPECT_EQ(::GetDlgItem(parent, 13), edit);
-
-    ::SetWindowLong(edit, GWL_STYLE, static_cast<LONG>(::GetWindowLong(edit, GWL_STYLE) | ES_READONLY));
-    session->Type(edit, "abc");
-    EXPECT_EQ(session->Text(edit), "");
-    ::SetWindowLong(edit, GWL_EXSTYLE, WS_EX_CLIENTEDGE);
-    EXPECT_EQ(static_cast<DWORD>(::GetWindowLong(edit, GWL_EXSTYLE)), WS_EX_CLIENTEDGE);
-    EXPECT_EQ(session->ClientRect(edit), CRect(0, 0, 46, 16));
-    EXPECT_EQ(::GetWindowLongPtr(edit, 4096), 0); // beyond the window's extra bytes
-    EXPECT_EQ(::GetLastError(), ERROR_INVALID_INDEX);
-
-    g_original = reinterpret_cast<WNDPROC>(
-        ::SetWindowLongPtr(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(&interceptingProc)));
-    ASSERT_NE(g_original, nullptr);
-    ::SetWindowText(edit, "typed");
-    EXPECT_EQ(g_intercepted, 1);
-    EXPECT_EQ(session->Text(edit), "intercepted");
-    ::SetWindowLongPtr(edit, GWLP_WNDPROC, reinterpret_cast<LONG_PTR>(g_original));
-    ::SetWindowText(edit, "plain");
-    EXPECT_EQ(g_intercepted, 1);
-    EXPECT_EQ(session->Text(edit), "plain");
 }

@@ -129,33 +129,4 @@ TEST_F(CArchiveTest, ShortOrHostileDataFailsWithoutHugeAllocations)
     }
 }
 
-TEST_F(CArchiveTest, MisuseAndFileFailuresAreRecorded)
-{
-    int v = 5;
-    CArchive& loading = Loading("data");
-    loading << 5;
-    EXPECT_EQ(loading.GetFailure(), CArchive::readOnly);
-    CArchive none(nullptr, CArchive::store);
-    none >> v;
-    EXPECT_EQ(none.GetFailure(), CArchive::generic);
-    EXPECT_EQ(v, 0);
-
-    // A store that the disk refuses fails, and the file keeps its previous content.
-    std::string path = PathOf("plate.mtp");
-    Put(path, "previous plate");
-    CFile file;
-    ASSERT_TRUE(file.Open(path.c_str(), CFile::modeCreate | CFile::modeWrite));
-    {
-        CArchive ar(&file, CArchive::store, 512);
-        DiskFull full(100);
-        for (int i = 0; i < 200; ++i)
-            ar << i;
-        EXPECT_EQ(ar.GetFailure(), CArchive::fileError);
-        EXPECT_FALSE(ar.Close());
-    }
-    EXPECT_FALSE(file.Close());
-    EXPECT_EQ(file.GetError(), EFBIG);
-    EXPECT_EQ(Get(path), "previous plate");
-}
-
 }  // namespace

@@ -1,6 +1,5 @@
-// Edits beyond typing: word-wrapped line counting in the edit's font, line indexes over wrapped
-// lines, scrolling (EM_LINESCROLL, the scroll bar, the caret), selection replacement on read-only
-// edits, and the status-log pattern of the source swap panel.
+// Edits beyond typing: word-wrapped line counting in the edit's font, scrolling to the last line,
+// and the status-log pattern of the source swap panel.
 
 #include <gtest/gtest.h>
 
@@ -93,58 +92,6 @@ TEST(EditWrap, LinesBreakBetweenWordsAtTheFormattingWidthAndLoseNoCharacter)
     EXPECT_EQ(log.LineLength(lines[0].GetLength()), lines[1].GetLength());
 }
 
-TEST(EditWrap, AWordWiderThanTheEditBreaksBetweenCharactersAndHardBreaksStay)
-{
-    Fixture f(editItems());
-    CEdit& log = edit(f, IDC_LOG);
-    const CString rule(static_cast<char>('-'), 60);
-    log.SetWindowText("\r\n\r\n" + rule + "\r\n\r\nok");
-    HFONT font = TextLayout::FontOf(log);
-    int width = EditControl::FormatRect(log).Width();
-    ASSERT_GT(TextLayout::Width(font, rule), width);
-    std::vector<CString> lines = linesOf(log);
-    // Two empty lines, the rule over several lines, an empty line, "ok".
-    ASSERT_GE(lines.size(), 6u);
-    EXPECT_EQ(lines[0], "");
-    EXPECT_EQ(lines[1], "");
-    EXPECT_EQ(lines[lines.size() - 2], "");
-    EXPECT_EQ(lines.back(), "ok");
-    CString joined;
-    for (size_t i = 2; i + 2 < lines.size(); ++i) {
-        EXPECT_LE(TextLayout::Width(font, lines[i]), width);
-        if (i + 3 < lines.size()) {
-            EXPECT_GT(TextLayout::Width(font, lines[i] + "-"), width) << "each part but the last is as long as fits";
-        }
-        joined += lines[i];
-    }
-    EXPECT_EQ(joined, rule);
-}
-
-TEST(EditWrap, OnlyEditsThatDoNotScrollSidewaysWrapAndTheWidthDecides)
-{
-    Fixture f(editItems());
-    const CString text = "one two three four five six seven eight nine ten eleven twelve";
-    CEdit& wide = edit(f, IDC_WIDE);
-    wide.SetWindowText(text);
-    EXPECT_EQ(wide.GetLineCount(), 1);
-    CEdit& single = edit(f, IDC_SINGLE);
-    single.SetWindowText(text);
-    EXPECT_EQ(single.GetLineCount(), 1);
-
-    CEdit& log = edit(f, IDC_LOG);
-    log.SetWindowText(text);
-    int narrow = log.GetLineCount();
-    CRect r;
-    log.GetWindowRect(&r);
-    log.SetWindowPos(nullptr, 0, 0, r.Width() * 3, r.Height(), SWP_NOMOVE | SWP_NOZORDER);
-    int widened = log.GetLineCount();
-    EXPECT_GT(narrow, widened);
-    log.SetWindowPos(nullptr, 0, 0, 4, r.Height(), SWP_NOMOVE | SWP_NOZORDER);
-    // Narrower than a character: one character per line, each blank hanging after the one before it.
-    int blanks = static_cast<int>(std::count(text.str().begin(), text.str().end(), ' '));
-    EXPECT_EQ(log.GetLineCount(), text.GetLength() - blanks);
-}
-
 TEST(EditWrap, TheStatusLogCountsTheLinesEachEntryAddsAfterWrapping)
 {
     // The source swap panel pads each entry to 11 lines with its tag on the last.
@@ -199,82 +146,4 @@ TEST(EditScroll, TheScrollBarAndTheCaretStopWithTheLastLineAtTheBottom)
     EXPECT_EQ(log.GetFirstVisibleLine(), count - visible);
     log.SetSel(0, 0);
     EXPECT_EQ(log.GetFirstVisibleLine(), 0);
-}
-
-TEST(EditScroll, TypingInAnAutoScrollingEditKeepsTheCaretInView)
-{
-    Fixture f(editItems());
-    HWND notes = f.item(IDC_NOTES);
-    CEdit& e = edit(f, IDC_NOTES);
-    int visible = EditControl::VisibleLineCount(notes);
-    f.a.Type(notes, "a");
-    for (int i = 0; i < visible + 2; ++i) {
-        f.a.PressKey(VK_RETURN);
-        f.a.Type(notes, "b");
-    }
-    EXPECT_EQ(e.GetLineCount(), visible + 3);
-    EXPECT_EQ(e.GetFirstVisibleLine(), 3);
-}
-
-TEST(EditSelection, SelectionRulesAndReplacingOnAReadOnlyEdit)
-{
-    Fixture f(editItems());
-    CEdit& log = edit(f, IDC_LOG);
-    log.SetWindowText("abcdef");
-    int a = 0, b = 0;
-    log.SetSel(4, 1); // reversed: the lower one starts the selection
-    log.GetSel(a, b);
-    EXPECT_EQ(a, 1);
-    EXPECT_EQ(b, 4);
-    log.ReplaceSel("X");
-    CString text;
-    log.GetWindowText(text);
-    EXPECT_EQ(text, "aXef") << "the program changes a read-only edit; only the operator cannot";
-    log.SetSel(-1, 0); // removes the selection, the caret stays
-    log.GetSel(a, b);
-    EXPECT_EQ(a, b);
-    log.SetSel(0, -1);
-    log.GetSel(a, b);
-    EXPECT_EQ(a, 0);
-    EXPECT_EQ(b, 4);
-    log.SetSel(2, 99); // beyond the end: to the end
-    log.GetSel(a, b);
-    EXPECT_EQ(b, 4);
-    EXPECT_EQ(f.dialog.count(IDC_LOG, EN_CHANGE), 1);
-
-    int beeps = f.a.BeepCount();
-    f.a.Type(log, "z");
-    log.GetWindowText(text);
-    EXPECT_EQ(text, "aXef");
-    EXPECT_GT(f.a.BeepCount(), beeps);
-}
-
-// The layout kept between replacements must be the one a fresh layout of the text gives: a kept
-// line with a stale index, or a touched hard line left unwrapped, would miscount every later line.
-TEST(EditWrap, ReplacementsLayOutAsAFreshEditOfTheSameText)
-{
-    Fixture f(editItems());
-    CEdit& log = edit(f, IDC_LOG);
-    log.SetWindowText("PROBE SWAP\r\nfirst line that is long enough to wrap twice in this narrow log\r\n");
-    const struct {
-        int start, end;
-        const char* text;
-    } edits[] = {
-        {-1, -1, "appended words that wrap at the end of the log"},  // at the end
-        {0, 12, ""},                                                 // the oldest lines go
-        {5, 5, "\r\ninserted\r\nin the middle "},                    // breaks added inside a line
-        {0, 0, "a new first line\r\n"},
-        {3, 40, "x"},                                                // across hard lines
-    };
-    for (const auto& e : edits) {
-        SCOPED_TRACE(e.text);
-        const int end = log.GetWindowTextLength();
-        log.SetSel(e.start < 0 ? end : e.start, e.end < 0 ? end : e.end, TRUE);
-        log.ReplaceSel(e.text);
-        const std::vector<CString> kept = linesOf(log);
-        CString text;
-        log.GetWindowText(text);
-        log.SetWindowText(text);  // laid out afresh
-        EXPECT_EQ(kept, linesOf(log));
-    }
 }

@@ -1,6 +1,5 @@
-// The plate speed slider of the acquisition panel: range 0 to 7 set without redraw, the position
-// set in code, the operator dragging the thumb (WM_HSCROLL while it moves, NM_RELEASEDCAPTURE when
-// let go), pages by pressing the channel, and the keys.
+// The plate speed slider of the acquisition panel: the operator dragging the thumb (WM_HSCROLL while
+// it moves, NM_RELEASEDCAPTURE when let go).
 
 #include <gtest/gtest.h>
 
@@ -30,42 +29,6 @@ CSliderCtrl& sliderOf(Fixture& f, int id)
 }
 
 } // namespace
-
-TEST(Slider, RangeAndPositionStayConsistentAndProgramChangesAreSilent)
-{
-    Fixture f(sliderItems());
-    CSliderCtrl& speed = sliderOf(f, IDC_SPEED);
-    EXPECT_EQ(f.a.SliderRange(speed), (std::pair<int, int>{0, 100}));
-    EXPECT_EQ(speed.GetPageSize(), 20);
-    speed.SetRange(0, 7, FALSE);
-    EXPECT_EQ(f.a.SliderRange(speed), (std::pair<int, int>{0, 7}));
-    EXPECT_EQ(speed.GetPageSize(), 1) << "the page follows the range until set";
-    speed.SetPos(5);
-    EXPECT_EQ(speed.GetPos(), 5);
-    speed.SetPos(12);
-    EXPECT_EQ(speed.GetPos(), 7);
-    speed.SetPos(-3);
-    EXPECT_EQ(speed.GetPos(), 0);
-    speed.SetPos(6);
-    speed.SetRange(0, 3, TRUE);
-    EXPECT_EQ(speed.GetPos(), 3) << "a new range clamps the position";
-    speed.SendMessage(TBM_SETRANGE, TRUE, MAKELPARAM(2, 9));
-    EXPECT_EQ(f.a.SliderRange(speed), (std::pair<int, int>{2, 9}));
-    EXPECT_EQ(speed.GetPos(), 3);
-    EXPECT_EQ(speed.GetNumTics(), 8u) << "automatic ticks at every position, ends included";
-    EXPECT_TRUE(f.dialog.codes(IDC_SPEED, "hscroll").empty());
-    EXPECT_EQ(f.dialog.count(IDC_SPEED, NM_RELEASEDCAPTURE), 0);
-
-    // The thumb sits at the position's share of the channel.
-    speed.SetRange(0, 7, TRUE);
-    CRect channel, thumb;
-    speed.GetChannelRect(&channel);
-    for (int pos : {0, 3, 7}) {
-        speed.SetPos(pos);
-        speed.GetThumbRect(&thumb);
-        EXPECT_EQ(thumb.CenterPoint().x, channel.left + pos * (channel.Width() - 1) / 7) << pos;
-    }
-}
 
 TEST(Slider, DraggingTheThumbTracksAndReleasingReportsTheEnd)
 {
@@ -106,58 +69,4 @@ TEST(Slider, DraggingTheThumbTracksAndReleasingReportsTheEnd)
     EXPECT_FALSE(f.a.DragSlider(h, 4));
     EXPECT_EQ(f.a.SliderPosition(h), 0);
     EXPECT_THROW(f.a.DragSlider(f.item(IDC_OTHER), 1), AutomationError);
-}
-
-TEST(Slider, PressingTheChannelPagesTowardsThePressAndKeysStep)
-{
-    Fixture f(sliderItems());
-    HWND h = f.item(IDC_SPEED);
-    CSliderCtrl& speed = sliderOf(f, IDC_SPEED);
-    speed.SetRange(0, 20);
-    speed.SetPageSize(5);
-    speed.SetPos(10);
-    CRect channel;
-    speed.GetChannelRect(&channel);
-    // A press near the right end of the channel.
-    LPARAM right = MAKELPARAM(static_cast<WORD>(channel.right - 2), static_cast<WORD>(channel.CenterPoint().y));
-    ::PostMessage(h, WM_LBUTTONDOWN, MK_LBUTTON, right);
-    ::PostMessage(h, WM_LBUTTONUP, 0, right);
-    f.a.Pump();
-    EXPECT_EQ(speed.GetPos(), 15);
-    EXPECT_EQ(f.dialog.codes(IDC_SPEED, "hscroll"), (std::vector<UINT>{TB_PAGEDOWN, TB_ENDTRACK}));
-    EXPECT_EQ(f.dialog.count(IDC_SPEED, NM_RELEASEDCAPTURE), 1);
-
-    f.dialog.events.clear();
-    ::SetFocus(h);
-    f.a.PressKey(VK_LEFT);
-    EXPECT_EQ(speed.GetPos(), 14);
-    f.a.PressKey(VK_NEXT);
-    EXPECT_EQ(speed.GetPos(), 19);
-    f.a.PressKey(VK_END);
-    EXPECT_EQ(speed.GetPos(), 20);
-    f.a.PressKey(VK_RIGHT); // at the end: sent all the same
-    EXPECT_EQ(speed.GetPos(), 20);
-    f.a.PressKey(VK_HOME);
-    EXPECT_EQ(speed.GetPos(), 0);
-    EXPECT_EQ(f.dialog.codes(IDC_SPEED, "hscroll"),
-              (std::vector<UINT>{TB_LINEUP, TB_ENDTRACK, TB_PAGEDOWN, TB_ENDTRACK, TB_BOTTOM, TB_ENDTRACK, TB_LINEDOWN,
-                                 TB_ENDTRACK, TB_TOP, TB_ENDTRACK}));
-}
-
-TEST(Slider, AVerticalSliderSendsVerticalScrollsWithItsMinimumAtTheTop)
-{
-    Fixture f(sliderItems());
-    HWND h = f.item(IDC_LEVEL);
-    CSliderCtrl& level = sliderOf(f, IDC_LEVEL);
-    level.SetRange(0, 10);
-    CRect thumb;
-    level.GetThumbRect(&thumb);
-    level.SetPos(10);
-    CRect bottom;
-    level.GetThumbRect(&bottom);
-    EXPECT_GT(bottom.top, thumb.top);
-    EXPECT_TRUE(f.a.DragSlider(h, 4));
-    EXPECT_EQ(f.a.SliderPosition(h), 4);
-    EXPECT_EQ(f.dialog.codes(IDC_LEVEL, "vscroll"), (std::vector<UINT>{TB_THUMBTRACK, TB_THUMBPOSITION, TB_ENDTRACK}));
-    EXPECT_TRUE(f.dialog.codes(IDC_LEVEL, "hscroll").empty());
 }

@@ -1,5 +1,5 @@
-// File dialogs as the automation interface plays them: the queue of choices, the responder, the
-// log of what each dialog was asked for, the full path it returns, and unscripted dialogs.
+// File dialogs as the automation interface plays them: the queue of choices, the log of what each
+// dialog was asked for, and unscripted dialogs.
 
 #include <gtest/gtest.h>
 
@@ -52,53 +52,6 @@ TEST(FileDialogAutomation, QueuedChoicesAreTakenInOrderAndLogged)
     EXPECT_EQ(log[1].initialName, "b.ptn");
     EXPECT_EQ(log[1].defaultExtension, "ptn");
     EXPECT_EQ(automation->PendingFileDialogAnswers(), 0u);
-}
-
-TEST(FileDialogAutomation, ChosenNamesBecomeFullPaths)
-{
-    AutomationSession automation;
-    // Relative to the initial folder, normalised.
-    automation->ChooseFile("sub/../spots.ptn");
-    FileDialogRecord inFolder = openPattern();
-    automation->ShowFileDialog(inFolder);
-    EXPECT_EQ(inFolder.path, "/data/patterns/spots.ptn");
-
-    // No initial folder: the current one. The default extension joins a name without one only.
-    automation->ChooseFile("list");
-    automation->ChooseFile("list.txt");
-    FileDialogRecord save;
-    save.open = false;
-    save.defaultExtension = "csv";
-    automation->ShowFileDialog(save);
-    EXPECT_EQ(save.path.str(), (std::filesystem::current_path() / "list.csv").string());
-    automation->ShowFileDialog(save);
-    EXPECT_EQ(save.path.str(), (std::filesystem::current_path() / "list.txt").string());
-}
-
-TEST(FileDialogAutomation, ResponderAnswersWhatIsNotQueued)
-{
-    AutomationSession automation;
-    int asked = 0;
-    automation->SetFileDialogResponder([&](FileDialogRecord& d) {
-        ++asked;
-        d.ok = d.open;
-        d.path = "/policy/choice.ptn";
-        return true;
-    });
-    automation->ChooseFile("/queued.ptn");
-    FileDialogRecord a = openPattern();
-    automation->ShowFileDialog(a);
-    EXPECT_EQ(a.path, "/queued.ptn");
-    EXPECT_EQ(asked, 0);
-
-    FileDialogRecord b = openPattern();
-    EXPECT_TRUE(automation->ShowFileDialog(b));
-    EXPECT_EQ(b.path, "/policy/choice.ptn");
-    EXPECT_FALSE(b.scripted);
-    FileDialogRecord c = openPattern();
-    c.open = false;
-    EXPECT_FALSE(automation->ShowFileDialog(c));
-    EXPECT_EQ(asked, 2);
 }
 
 TEST(FileDialogAutomation, UnansweredDialogsFailClearlyAndAreLogged)

@@ -1,5 +1,5 @@
-// The standard tooltip as a dialog uses it: tools and their texts, activation, and the tip that
-// appears over a tool after the delay when the dialog relays its mouse messages.
+// The standard tooltip as a dialog uses it: the tip that appears over a tool after the delay when the
+// dialog relays its mouse messages, and goes when the mouse leaves.
 
 #include <gtest/gtest.h>
 
@@ -78,43 +78,6 @@ struct Fixture {
 
 } // namespace
 
-TEST(ToolTip, HoldsToolsWithTheirTexts)
-{
-    Fixture f;
-    EXPECT_EQ(f.a.ClassName(f.dialog.tip), "tooltips_class32");
-    EXPECT_FALSE(f.tipShown());
-    EXPECT_TRUE(f.a.IsToolTipActive(f.dialog.tip)); // a new tooltip is active
-    EXPECT_EQ(f.dialog.tip.GetToolCount(), 0);
-
-    EXPECT_TRUE(f.dialog.tip.AddTool(f.wnd(IDC_LABEL), "Label tip"));
-    EXPECT_FALSE(f.dialog.tip.AddTool(f.wnd(IDC_LABEL), "again")); // the same tool twice
-    EXPECT_FALSE(f.dialog.tip.AddTool(nullptr, "nobody"));
-    CRect part(0, 0, 10, 10);
-    EXPECT_TRUE(f.dialog.tip.AddTool(f.wnd(IDC_OTHER), IDS_TIP, &part, 7));
-    EXPECT_EQ(f.dialog.tip.GetToolCount(), 2);
-
-    CString text;
-    f.dialog.tip.GetText(text, f.wnd(IDC_LABEL));
-    EXPECT_EQ(text, "Label tip");
-    f.dialog.tip.GetText(text, f.wnd(IDC_OTHER), 7);
-    EXPECT_EQ(text, "Tip from the string table");
-    f.dialog.tip.UpdateTipText("Changed", f.wnd(IDC_LABEL));
-    EXPECT_EQ(f.a.ToolTipText(f.dialog.tip, f.item(IDC_LABEL)), "Changed");
-    f.dialog.tip.UpdateTipText("Nobody's", f.wnd(IDC_ASKED)); // no such tool: nothing changes
-    EXPECT_EQ(f.dialog.tip.GetToolCount(), 2);
-    f.dialog.tip.GetText(text, f.wnd(IDC_ASKED));
-    EXPECT_EQ(text, "");
-
-    EXPECT_EQ(f.a.ToolTipOf(f.item(IDC_LABEL)), f.dialog.tip.GetSafeHwnd());
-    EXPECT_EQ(f.a.ToolTipOf(f.item(IDC_OTHER)), f.dialog.tip.GetSafeHwnd());
-    EXPECT_EQ(f.a.ToolTipOf(f.item(IDC_ASKED)), nullptr);
-    EXPECT_THROW(f.a.IsToolTipActive(f.item(IDC_LABEL)), AutomationError);
-
-    f.dialog.tip.DelTool(f.wnd(IDC_LABEL));
-    EXPECT_EQ(f.dialog.tip.GetToolCount(), 1);
-    EXPECT_EQ(f.a.ToolTipOf(f.item(IDC_LABEL)), nullptr);
-}
-
 TEST(ToolTip, ShowsTheTipAfterTheDelayAndHidesItWhenTheMouseLeaves)
 {
     Fixture f;
@@ -150,81 +113,4 @@ TEST(ToolTip, ShowsTheTipAfterTheDelayAndHidesItWhenTheMouseLeaves)
     EXPECT_FALSE(f.tipShown());
     f.a.Advance(2000);
     EXPECT_FALSE(f.tipShown());
-}
-
-TEST(ToolTip, ClicksAndTheAutoPopDelayPutTheTipAway)
-{
-    Fixture f;
-    f.dialog.tip.AddTool(f.wnd(IDC_LABEL), "Label tip");
-    f.mouse(IDC_LABEL);
-    f.a.Advance(ToolTipControl::kDefaultInitial);
-    ASSERT_TRUE(f.tipShown());
-    f.a.Advance(ToolTipControl::kDefaultAutoPop - 1);
-    EXPECT_TRUE(f.tipShown());
-    f.a.Advance(1);
-    EXPECT_FALSE(f.tipShown());
-
-    // After a click the tip stays away while the mouse stays on the tool.
-    f.mouse(IDC_OTHER);
-    f.mouse(IDC_LABEL);
-    f.a.Advance(ToolTipControl::kDefaultInitial);
-    ASSERT_TRUE(f.tipShown());
-    f.mouse(IDC_LABEL, WM_LBUTTONDOWN);
-    EXPECT_FALSE(f.tipShown());
-    f.mouse(IDC_LABEL, WM_MOUSEMOVE, 5, 5);
-    f.a.Advance(3000);
-    EXPECT_FALSE(f.tipShown());
-    f.mouse(IDC_OTHER);
-    f.mouse(IDC_LABEL);
-    f.a.Advance(ToolTipControl::kDefaultInitial);
-    EXPECT_TRUE(f.tipShown());
-}
-
-TEST(ToolTip, AnInactiveTooltipShowsNothingAndKeepsItsTools)
-{
-    Fixture f;
-    f.dialog.tip.AddTool(f.wnd(IDC_LABEL), "Label tip");
-    f.mouse(IDC_LABEL);
-    f.a.Advance(ToolTipControl::kDefaultInitial);
-    ASSERT_TRUE(f.tipShown());
-    f.dialog.tip.Activate(FALSE);
-    EXPECT_FALSE(f.a.IsToolTipActive(f.dialog.tip));
-    EXPECT_FALSE(f.tipShown());
-    f.mouse(IDC_OTHER);
-    f.mouse(IDC_LABEL);
-    f.a.Advance(10000);
-    EXPECT_FALSE(f.tipShown());
-    EXPECT_EQ(f.dialog.tip.GetToolCount(), 1);
-
-    f.dialog.tip.Activate(TRUE);
-    f.mouse(IDC_OTHER);
-    f.mouse(IDC_LABEL);
-    f.a.Advance(ToolTipControl::kDefaultInitial);
-    EXPECT_TRUE(f.tipShown());
-}
-
-TEST(ToolTip, RectangleToolsAndCallbackTexts)
-{
-    Fixture f;
-    CRect corner(0, 0, 10, 5);
-    f.dialog.tip.AddTool(f.wnd(IDC_OTHER), "corner", &corner, 2);
-    f.dialog.tip.AddTool(f.wnd(IDC_ASKED)); // the text is asked for each time
-    f.dialog.tip.SetDelayTime(TTDT_INITIAL, 100);
-    EXPECT_EQ(f.dialog.tip.GetDelayTime(TTDT_INITIAL), 100);
-
-    f.mouse(IDC_OTHER, WM_MOUSEMOVE, 20, 3); // outside the rectangle
-    f.a.Advance(1000);
-    EXPECT_FALSE(f.tipShown());
-    f.mouse(IDC_OTHER, WM_MOUSEMOVE, 9, 4);
-    f.a.Advance(100);
-    ASSERT_TRUE(f.tipShown());
-    EXPECT_EQ(f.a.Text(f.dialog.tip), "corner");
-
-    f.mouse(IDC_ASKED);
-    f.a.Advance(ToolTipControl::kDefaultReshow); // from one tip straight to the next
-    ASSERT_TRUE(f.tipShown());
-    EXPECT_EQ(f.a.Text(f.dialog.tip), "asked text");
-    EXPECT_EQ(f.dialog.questions, 1);
-    f.dialog.answer = "asked again";
-    EXPECT_EQ(f.a.ToolTipText(f.dialog.tip, f.item(IDC_ASKED)), "asked again");
 }
