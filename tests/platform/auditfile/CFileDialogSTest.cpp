@@ -6,27 +6,6 @@
 #include "platform/auditfile/CFileDialogS.h"
 #include "platform/framework/AutomationSession.h"
 
-TEST(CFileDialogS, HandsItsParametersToTheOperator)
-{
-    AutomationSession automation;
-    CFileDialogS save(FALSE, ".mtp", "plate1", OFN_OVERWRITEPROMPT, "Plate Files (*.mtp)|*.mtp||");
-    save.m_ofn.lpstrInitialDir = "/plates";
-    save.m_ofn.lpstrTitle = "Save Plate";
-    automation->CancelFileDialog();
-    EXPECT_EQ(save.DoModal(), IDCANCEL);
-
-    ASSERT_EQ(automation->FileDialogs().size(), 1u);
-    const FileDialogRecord& d = automation->FileDialogs()[0];
-    EXPECT_FALSE(d.open);
-    EXPECT_EQ(d.filter, "Plate Files (*.mtp)|*.mtp||");
-    EXPECT_EQ(d.flags, OFN_OVERWRITEPROMPT);
-    EXPECT_EQ(d.defaultExtension, "mtp"); // the leading dot is not part of it
-    EXPECT_EQ(d.initialName, "plate1");
-    EXPECT_EQ(d.initialFolder, "/plates");
-    EXPECT_EQ(d.title, "Save Plate");
-    EXPECT_EQ(d.owner, nullptr);
-}
-
 TEST(CFileDialogS, GivesBackTheChosenFullPath)
 {
     AutomationSession automation;

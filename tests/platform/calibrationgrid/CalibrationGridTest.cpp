@@ -1,5 +1,5 @@
-// The embedded calibration grid control as its users reach it: the wrapper's three dispatch calls,
-// refused sizes and aims, and what it paints.
+// The embedded calibration grid control as its users reach it: the wrapper's dispatch calls and
+// refused sizes and aims.
 
 #include <gtest/gtest.h>
 
@@ -74,46 +74,6 @@ TEST_F(CalibrationGridTest, SizeHitsAndCurrentAimAsTheCallsSetThem)
     EXPECT_EQ(grid.SetHit(CalibrationGridControl::kMaxGridSize * CalibrationGridControl::kMaxGridSize - 1), TRUE);
     EXPECT_EQ(grid.SetGridSize(0), TRUE);
     EXPECT_EQ(grid.SetHit(0), FALSE); // an empty field has no aims
-}
-
-TEST_F(CalibrationGridTest, WithoutAGridWindowTheCallsDoNothing)
-{
-    CCalibrationGrid unattached;
-    EXPECT_EQ(unattached.SetGridSize(3), 0);
-    HWND label = ::CreateWindowEx(0, "Static", "", WS_CHILD | WS_VISIBLE, 150, 10, 40, 40, host.m_hWnd, nullptr,
-                                  nullptr, nullptr);
-    CCalibrationGrid onAnother;
-    ASSERT_TRUE(onAnother.SubclassWindow(label));
-    EXPECT_EQ(onAnother.SetGridSize(3), 0);
-    EXPECT_EQ(onAnother.SetHit(1), 0);
-    EXPECT_EQ(Control().GridSize(), 0); // the real grid untouched
-    onAnother.UnsubclassWindow();
-
-    // An unknown id or a wrong argument count is not handled.
-    CalibrationGridDispatch call{7, 1, 0, 0, false};
-    ::SendMessage(grid.m_hWnd, CGM_DISPATCH, 0, reinterpret_cast<LPARAM>(&call));
-    EXPECT_FALSE(call.handled);
-    CalibrationGridDispatch noArgs{griddispid::SetHit, 0, 0, 0, false};
-    ::SendMessage(grid.m_hWnd, CGM_DISPATCH, 0, reinterpret_cast<LPARAM>(&noArgs));
-    EXPECT_FALSE(noArgs.handled);
-}
-
-TEST_F(CalibrationGridTest, PaintsHitsFilledAndTheCurrentAimFramed)
-{
-    grid.SetGridSize(4); // 20-pixel cells in the square from x 20 to 100
-    grid.SetHit(1);      // row 0, column 1
-    grid.SetCurrentAim(6); // row 1, column 2
-    EXPECT_EQ(CRect(Control().CellRect(1)), CRect(40, 0, 60, 20));
-    EXPECT_EQ(CRect(Control().CellRect(6)), CRect(60, 20, 80, 40));
-
-    EXPECT_EQ(Pixel(50, 10), CalibrationGridControl::kHitColour);
-    EXPECT_EQ(Pixel(30, 10), RGB(255, 255, 255)); // aim 0: not hit
-    EXPECT_EQ(Pixel(60, 30), CalibrationGridControl::kCurrentColour); // frame of aim 6
-    EXPECT_EQ(Pixel(70, 30), RGB(255, 255, 255)); // its inside
-    for (POINT edge : {POINT{20, 50}, POINT{99, 50}, POINT{30, 0}, POINT{30, 79}}) { // inner and outer edges
-        EXPECT_EQ(Pixel(edge.x, edge.y), CalibrationGridControl::kLineColour) << edge.x << "," << edge.y;
-    }
-    EXPECT_EQ(Pixel(10, 10), RGB(255, 255, 255)); // beside the square
 }
 
 } // namespace

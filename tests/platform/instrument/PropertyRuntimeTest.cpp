@@ -23,35 +23,6 @@ double Value(const char* symbol)
 
 } // namespace
 
-TEST_F(PropertyRuntime, StartsAsAnIdleMaldiInstrument)
-{
-    EXPECT_EQ(table.Symbols().size(), 10u);
-    EXPECT_TRUE(vexZephyrMaldiESIInstrument());
-    EXPECT_EQ(Value("PROBE_COVER_STATE_STATUS"), 2.0);
-    EXPECT_EQ(Value("SOURCE_PRESENT_STATE_STATUS"), 1.0);
-    EXPECT_EQ(Value("PROBE_STATE_STATUS"), 0x30);
-    EXPECT_EQ(Value("SOURCE_TEMPERATURE_RB"), 30.0);
-    EXPECT_EQ(Value("ELECTROSPRAY_THROTTLE_POSITION_SETTING"), 2000.0);
-    EXPECT_EQ(getPropertyHandleFromSymbol("LOAD_PROBE_COMMAND")->kind, VEXPropertyKind::Command);
-}
-
-TEST_F(PropertyRuntime, UnknownSymbolsGiveNullAndNullHandlesAreHarmless)
-{
-    EXPECT_EQ(getPropertyHandleFromSymbol("NO_SUCH_PROPERTY"), nullptr);
-    EXPECT_EQ(getPropertyHandleFromSymbol(""), nullptr);
-    EXPECT_EQ(getPropertyHandleFromSymbol(nullptr), nullptr);
-    // Symbols are exact: no case folding, no prefix match.
-    EXPECT_EQ(getPropertyHandleFromSymbol("probe_state_status"), nullptr);
-    EXPECT_EQ(getPropertyHandleFromSymbol("PROBE_STATE"), nullptr);
-
-    EXPECT_EQ(vexPropertyGetLastTransferVal(nullptr), 0.0);
-    vexPropertySetLastTransferVal(nullptr, 5.0);
-    CInstCtlClient client;
-    client.VexSettingPropertyWriteRemote(nullptr, 1.0);
-    client.VexCommandPropertyWriteRemote(nullptr);
-    EXPECT_TRUE(client.Writes().empty());
-}
-
 TEST_F(PropertyRuntime, RemovedSymbolsAreUnknownUntilAddedOrReset)
 {
     VEXPropertyTag* cover = getPropertyHandleFromSymbol("PROBE_COVER_STATE_STATUS");

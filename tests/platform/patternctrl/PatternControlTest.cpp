@@ -1,5 +1,5 @@
 // The embedded laser pattern control as its users reach it: the wrapper's dispatch calls, the
-// operator's drawing with the mouse, undo and the modified flag, and what it paints.
+// operator's drawing with the mouse, undo and the modified flag.
 
 #include <gtest/gtest.h>
 
@@ -135,66 +135,6 @@ TEST_F(PatternControlTest, UndoStepsBackThroughTheOperatorsEdits)
     EXPECT_TRUE(pattern.Undo());
     EXPECT_EQ(pattern.GetPointCount(), 0);
     EXPECT_FALSE(pattern.Undo()) << "nothing left to undo";
-}
-
-TEST_F(PatternControlTest, ScaleIsPositiveAndSetOnlyThroughItsOwnProperty)
-{
-    EXPECT_EQ(pattern.GetScale(), PatternControl::kDefaultScale);
-    PatternDispatch call;
-    call.dispid = patterndispid::Scale;
-    call.kind = PatternDispatch::PropertySet;
-    call.argCount = 1;
-    call.args[0] = 4;
-    ::SendMessage(pattern.m_hWnd, PCM_DISPATCH, 0, reinterpret_cast<LPARAM>(&call));
-    EXPECT_TRUE(call.handled);
-    EXPECT_EQ(pattern.GetScale(), 4);
-    call.args[0] = 0;
-    ::SendMessage(pattern.m_hWnd, PCM_DISPATCH, 0, reinterpret_cast<LPARAM>(&call));
-    EXPECT_EQ(pattern.GetScale(), 4) << "a zero scale would divide by zero in every conversion";
-
-    // A method called as a property, an unknown id, a wrong argument count: not handled.
-    PatternDispatch wrong;
-    for (auto [id, kind, count] : {std::tuple{patterndispid::GetScale, PatternDispatch::PropertySet, 1},
-                                   std::tuple{99L, PatternDispatch::Method, 0},
-                                   std::tuple{patterndispid::GetPointX, PatternDispatch::Method, 0}}) {
-        wrong = PatternDispatch{};
-        wrong.dispid = id;
-        wrong.kind = kind;
-        wrong.argCount = count;
-        ::SendMessage(pattern.m_hWnd, PCM_DISPATCH, 0, reinterpret_cast<LPARAM>(&wrong));
-        EXPECT_FALSE(wrong.handled) << id;
-    }
-}
-
-TEST_F(PatternControlTest, WrapperWithoutAPatternControlDoesNothing)
-{
-    CMaldiPatternCtrl detached;
-    EXPECT_EQ(detached.GetScale(), 0);
-    EXPECT_FALSE(detached.NewPattern());
-    CWnd other;
-    ASSERT_TRUE(other.CreateEx(0, "Static", "", WS_CHILD, 0, 0, 10, 10, host.m_hWnd, reinterpret_cast<HMENU>(5)));
-    EXPECT_EQ(PatternControl::FromHandle(other.m_hWnd), nullptr);
-    EXPECT_EQ(PatternControl::FromHandle(nullptr), nullptr);
-}
-
-TEST_F(PatternControlTest, PaintsPointsByLaserStateAndWidth)
-{
-    const int cx = kWidth / 2;
-    const int cy = kHeight / 2;
-    pattern.SetLaserWidth(4);
-    ClickAt(cx - 40, cy);        // off: white disc, black ring, radius 5
-    pattern.SetLaserState(TRUE);
-    pattern.SetLaserWidth(1);
-    ClickAt(cx + 40, cy + 30);   // on: red disc, radius 2; the line to it is red
-
-    Surface shot = automation->Render(pattern.m_hWnd);
-    ASSERT_EQ(shot.Width(), kWidth);
-    EXPECT_EQ(shot.GetPixel(cx - 40, cy - 2), RGB(255, 255, 255)) << "inside the laser-off disc";
-    EXPECT_EQ(shot.GetPixel(cx - 40, cy - 5), RGB(0, 0, 0)) << "its ring, 5 pixels out for width 4";
-    EXPECT_EQ(shot.GetPixel(cx + 40, cy + 30), PatternControl::kLaserOnColour);
-    EXPECT_EQ(shot.GetPixel(cx, cy + 15), PatternControl::kLaserOnColour) << "the path into a firing point";
-    EXPECT_EQ(shot.GetPixel(cx + 60, cy - 40), RGB(255, 255, 255)) << "empty field";
-    EXPECT_EQ(shot.GetPixel(cx, cy - 40), RGB(210, 210, 210)) << "vertical axis";
 }
 
 } // namespace

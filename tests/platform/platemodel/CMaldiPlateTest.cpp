@@ -61,18 +61,6 @@ protected:
     }
 };
 
-TEST(CMaldiPlate, DefaultsAreAValid96WellPlateAndNewRestoresThem)
-{
-    CMaldiPlate plate;
-    EXPECT_TRUE(plate.IsValid());
-    EXPECT_EQ(plate.GetWellCount(), 96);
-    EXPECT_TRUE(plate.IsLockMassCorrection());
-    EXPECT_GT(plate.m_fWellPitch, plate.m_fWellDiameter);  // wells do not overlap
-    CMaldiPlate odd = OddPlate();
-    odd.New();
-    EXPECT_TRUE(odd == plate);
-}
-
 TEST(CMaldiPlate, WellNamesFollowTheNamingAndTheRows)
 {
     struct Case {

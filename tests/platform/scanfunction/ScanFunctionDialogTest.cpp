@@ -1,5 +1,5 @@
-// The scan-function base dialogs run modally from templates with all, or none, of their own
-// controls: data exchange, the collision cell and centroid enable rules, and the MS/MS precursor.
+// The scan-function base dialogs run modally from templates: data exchange, the collision cell and
+// centroid enable rules, and the MS/MS precursor.
 
 #include <gtest/gtest.h>
 
@@ -104,21 +104,6 @@ TEST_F(ScanFunctionDialog, CentroidEditsFollowTheCentroidingOptions)
         EXPECT_EQ(dialog.m_nCentroidMinPeakWidth, option != 0 ? 4 : 3);
         EXPECT_EQ(dialog.HasCentroidingOption(), option != 0);
     }
-}
-
-TEST_F(ScanFunctionDialog, TemplatesWithoutTheBaseControlsRunAsIs)
-{
-    CTOFMSMSAcqFunctionSetupDialog dialog(IDD_BARE);
-    dialog.m_bHardwareCentroiding = TRUE;
-    automation->OnNextModal([](CWnd& d, Automation& a) {
-        EXPECT_EQ(a.Text(d.GetSafeHwnd()), "Instrument MS");
-        a.Click(d, IDOK);
-    });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
-    EXPECT_EQ(dialog.m_editCentroidThreshold.GetSafeHwnd(), nullptr);
-    EXPECT_EQ(dialog.m_nCERampEnabled, 1);
-    EXPECT_DOUBLE_EQ(dialog.m_dCERampEnd, 10.0);
-    EXPECT_TRUE(automation->MessageBoxes().empty());
 }
 
 TEST_F(ScanFunctionDialog, MSMSExchangesThePrecursorResolution)

@@ -58,18 +58,6 @@ TEST_F(TunePageTest, BindingMadeBeforeCreateShowsTheMonitoredValue)
     page.DestroyWindow();
 }
 
-TEST_F(TunePageTest, UnknownSymbolOrNoMonitorLeavesTheBoxEmpty)
-{
-    CTunePage page(IDD_TUNE);
-    PolarityDependentInstParam unknown{"NO_SUCH_PROPERTY", "NO_SUCH_PROPERTY"};
-    page.InitialiseEditControl(&monitor, IDC_VALUE, "a", "b", "%.1f", 1, unknown, 2, 1);
-    page.InitialiseEditControl(nullptr, IDC_PLAIN, "a", "b", "%.1f", 1, temperature, 2, 1);
-    ASSERT_TRUE(page.Create(IDD_TUNE, CWnd::GetDesktopWindow()));
-    EXPECT_EQ(session->Text(page.GetSafeHwnd(), IDC_VALUE), "");
-    EXPECT_EQ(session->Text(page.GetSafeHwnd(), IDC_PLAIN), "");
-    page.DestroyWindow();
-}
-
 TEST_F(TunePageTest, UnboundEditIsTakenOverOnFirstUseAndMissingControlsAreNull)
 {
     CTunePage page(IDD_TUNE);

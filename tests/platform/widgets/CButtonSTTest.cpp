@@ -40,20 +40,6 @@ TEST(CButtonST, IconsAndTooltipsComeFromTheResourceChainById)
     EXPECT_FALSE(f.session->IsToolTipActive(tip));
 }
 
-TEST(CButtonST, IdsNoModuleHoldsChangeNothing)
-{
-    Fixture f;
-    HICON before = f.dialog.fire.GetIconIn();
-    EXPECT_EQ(f.dialog.fire.SetIcon(4242, 0), CButtonST::BTNST_INVALIDRESOURCE);
-    EXPECT_EQ(f.dialog.fire.SetIcon(IDC_STEP, 4242), CButtonST::BTNST_INVALIDRESOURCE);
-    EXPECT_EQ(f.dialog.fire.GetIconIn(), before);
-    EXPECT_EQ(f.dialog.fire.SetTooltipText(4242), CButtonST::BTNST_INVALIDRESOURCE);
-    EXPECT_EQ(f.session->ToolTipText(f.session->ToolTipOf(f.control(IDC_FIRE)), f.control(IDC_FIRE)), "Fire Laser");
-    // Id 0 clears the icon.
-    EXPECT_EQ(f.dialog.fire.SetIcon(0, 0), CButtonST::BTNST_OK);
-    EXPECT_EQ(f.dialog.fire.GetIconIn(), nullptr);
-}
-
 TEST(CButtonST, SettingsMadeBeforeTheButtonHasAWindowApplyWhenItGetsOne)
 {
     AutomationSession session;

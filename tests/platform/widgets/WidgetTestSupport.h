@@ -1,3 +1,5 @@
+// A host dialog with two push buttons taken over as icon buttons and a plain one, a module with
+// their icons and tooltip texts, and a fixture that opens the dialog in a clean session.
 #pragma once
 // A host dialog with three push buttons taken over as icon buttons, a module with their icons and
 // tooltip texts, and a fixture that opens the dialog in a clean session.
@@ -13,15 +15,12 @@ namespace widgets_test {
 constexpr UINT IDD_BUTTONS = 700;
 constexpr int IDC_FIRE = 7001;
 constexpr int IDC_STEP = 7002;
-constexpr int IDC_SMALL = 7003;
 constexpr int IDC_OTHER = 7004;
 constexpr UINT IDS_FIRE = 7101;
 constexpr UINT IDS_STEP = 7102;
-constexpr UINT IDI_PUSHED = 7201;
 
 constexpr std::uint32_t kFireColour = 0xFFD02020; // opaque red, ARGB
 constexpr std::uint32_t kStepColour = 0xFF2040C0;
-constexpr std::uint32_t kPushedColour = 0xFF20A020;
 
 // A square of one colour with a transparent border of 4 pixels.
 inline IconImage framedSquare(std::uint32_t argb)
@@ -49,7 +48,6 @@ inline DialogTemplate buttonsTemplate()
                           {
                               {IDC_FIRE, "Button", "", push, 0, 7, 7, 29, 26},
                               {IDC_STEP, "Button", "", push, 0, 40, 7, 29, 26},
-                              {IDC_SMALL, "Button", "", push, 0, 75, 7, 12, 14},
                               {IDC_OTHER, "Button", "Other", push, 0, 95, 7, 40, 14},
                           }};
 }
@@ -59,8 +57,7 @@ public:
     ButtonResources()
         : m_module("widget test host", {buttonsTemplate()}, {{IDS_FIRE, "Fire Laser"}, {IDS_STEP, "Next Step"}},
                    {{IDC_FIRE, framedSquare(kFireColour)},
-                    {IDC_STEP, framedSquare(kStepColour)},
-                    {IDI_PUSHED, framedSquare(kPushedColour)}}),
+                    {IDC_STEP, framedSquare(kStepColour)}}),
           m_registrar(m_module)
     {
     }
@@ -75,7 +72,7 @@ class ButtonsDialog : public CDialog {
 public:
     ButtonsDialog() : CDialog(IDD_BUTTONS) {}
 
-    CButtonST fire, step, small;
+    CButtonST fire, step;
     int fireClicks = 0;
     int stepClicks = 0;
 
@@ -88,8 +85,6 @@ public:
         step.SubclassDlgItem(IDC_STEP, this);
         step.SetIcon(IDC_STEP, 0);
         step.SetTooltipText(static_cast<int>(IDS_STEP));
-        small.SubclassDlgItem(IDC_SMALL, this);
-        small.SetIcon(IDC_FIRE, 0);
         return TRUE;
     }
     afx_msg void OnFire() { ++fireClicks; }
