@@ -30,7 +30,9 @@ TEST(SimCommandLine, WrongArgumentsGiveTheUsageAndExitCodeTwo)
 {
     for (const std::vector<std::string>& args :
          {std::vector<std::string>{"--bogus"}, {"--scenario", "no-such-scenario"}, {"--scenario"},
-          {"--pace", "slow"}, {"--out"}, {"--out="}, {"--quiet=yes"}, {"extra"}, {"--scenario", "--quiet"}}) {
+          {"--pace", "slow"}, {"--out"}, {"--out="}, {"--quiet=yes"}, {"extra"}, {"--scenario", "--quiet"},
+          {"--actions", "5"}, {"--monkey", "x1"}, {"--monkey", "-3"}, {"--monkey", "1", "--actions", "0"},
+          {"--monkey"}, {"--monkey", "99999999999999999999999"}}) {
         Result result = RunCommand(args);
         EXPECT_EQ(result.code, SimCommandLine::kExitUsage) << args[0];
         EXPECT_NE(result.err.find("maldi-sim: "), std::string::npos) << args[0];
@@ -40,6 +42,20 @@ TEST(SimCommandLine, WrongArgumentsGiveTheUsageAndExitCodeTwo)
     EXPECT_NE(RunCommand({"--scenario", "no-such-scenario"}).err.find("unknown scenario \"no-such-scenario\""),
               std::string::npos);
     EXPECT_NE(RunCommand({"--pace", "slow"}).err.find("unknown pace \"slow\""), std::string::npos);
+}
+
+// A monkey's finding is only worth its seed if the seed plays the same session again.
+TEST(SimCommandLine, TheSameMonkeySeedPlaysTheSameTranscriptAndAnotherSeedAnother)
+{
+    const std::vector<std::string> args{"--monkey", "11", "--actions", "300", "--out", "sim-monkey-test"};
+    std::vector<std::string> other = args;
+    other[1] = "12";
+    Result first = RunCommand(args);
+    ASSERT_EQ(first.code, 0) << first.err;
+    EXPECT_EQ(RunCommand(args).out, first.out);
+    EXPECT_NE(RunCommand(other).out, first.out);
+    EXPECT_NE(first.out.find("300 actions, no finding"), std::string::npos) << first.out;
+    EXPECT_NE(first.out.find("monkey    window C"), std::string::npos) << first.out;
 }
 
 TEST(SimCommandLine, ParsesEveryOptionInBothSpellings)

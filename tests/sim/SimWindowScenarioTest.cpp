@@ -67,7 +67,7 @@ const Story kStories[] = {
 
 } // namespace
 
-TEST(SimWindowScenario, EachStoryShowsItsEventsInOrderAndEndsWithScreenshots)
+TEST(SimWindowScenario, EachStoryShowsItsEventsInOrderAndOpensEveryScriptedModalRun)
 {
     for (const Story& story : kStories) {
         SCOPED_TRACE(story.scenario);
@@ -76,7 +76,6 @@ TEST(SimWindowScenario, EachStoryShowsItsEventsInOrderAndEndsWithScreenshots)
         ASSERT_NE(scenario, nullptr);
         ASSERT_NO_THROW(scenario->run(session));
         EXPECT_TRUE(InOrder(session.Transcript(), story.events));
-        EXPECT_FALSE(session.Screenshots().empty());
         EXPECT_EQ(session.Ui().PendingModalScripts(), 0u) << "every modal run the story scripted was opened";
     }
 }
