@@ -189,6 +189,27 @@ TEST(DialogKeys, EnterPressesTheDefaultButtonAndEscapeCancels)
     EXPECT_EQ(dialog.applies, 2);
 }
 
+// The desktop message box moves its default button, the panels remove theirs.
+TEST(DialogKeys, AMovedDefaultButtonTakesTheFrameFromTheOldOneAndARemovedOneLeavesEnterIdle)
+{
+    AutomationSession session;
+    TestResources resources;
+    SettingsDialog dialog;
+    session->OnNextModal([&](CWnd& d, Automation& a) {
+        dialog.SetDefID(IDC_APPLY);
+        EXPECT_EQ(a.Style(a.Find(d, IDOK)) & BS_TYPEMASK, BS_PUSHBUTTON);
+        EXPECT_EQ(a.Style(a.Find(d, IDC_APPLY)) & BS_TYPEMASK, BS_DEFPUSHBUTTON);
+        a.PressKey(VK_RETURN);
+        EXPECT_EQ(dialog.applies, 1);
+        dialog.SetDefID(static_cast<UINT>(-1));
+        a.PressKey(VK_RETURN);
+        EXPECT_TRUE(a.IsVisible(d));
+        a.PressKey(VK_ESCAPE);
+    });
+    EXPECT_EQ(dialog.DoModal(), IDCANCEL);
+    EXPECT_EQ(dialog.oks, 0);
+}
+
 TEST(DialogKeys, TabMovesThroughVisibleEnabledTabStops)
 {
     AutomationSession session;

@@ -114,3 +114,16 @@ TEST(ToolTip, ShowsTheTipAfterTheDelayAndHidesItWhenTheMouseLeaves)
     f.a.Advance(2000);
     EXPECT_FALSE(f.tipShown());
 }
+
+TEST(ToolTip, ATipLeftUnderTheMouseGoesAfterTheAutoPopDelay)
+{
+    Fixture f;
+    f.dialog.tip.AddTool(f.wnd(IDC_LABEL), "Label tip");
+    f.mouse(IDC_LABEL);
+    f.a.Advance(ToolTipControl::kDefaultInitial);
+    ASSERT_TRUE(f.tipShown());
+    f.a.Advance(ToolTipControl::kDefaultAutoPop - 1);
+    EXPECT_TRUE(f.tipShown());
+    f.a.Advance(1);
+    EXPECT_FALSE(f.tipShown());
+}
