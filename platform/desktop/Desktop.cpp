@@ -220,6 +220,8 @@ void Desktop::handle(const SDL_Event& event)
     case SDL_TEXTINPUT: {
         CString text = CString::FromUtf8(event.text.text);
         if (text.IsEmpty() || !(wm().Focus() || wm().Active())) break;
+        // With Alt or Control the key press itself went in (a mnemonic, a command), not its text.
+        if (SDL_GetModState() & (KMOD_ALT | KMOD_CTRL)) break;
         AutomationStep step;
         step.action = AutomationStep::Action::Type;
         step.text = text;
@@ -247,20 +249,30 @@ void Desktop::mouseButton(const SDL_Event& event, bool down)
     if (!left && event.button.button != SDL_BUTTON_RIGHT) return;
 
     if (!down && left && m_drag) {
+        HWND dragged = m_drag;
         m_drag = nullptr;
         wm().SetKeyDown(0x01, false);
+        if (::IsIconic(dragged) && screen.x == m_dragFrom.x && screen.y == m_dragFrom.y) {
+            // Pressed and let go on an icon without moving it: a click, which restores the window.
+            AutomationStep step;
+            step.action = AutomationStep::Action::Restore;
+            step.window = wm().Find(dragged)->text;
+            record(step);
+            m_ui.ClickIcon(dragged);
+        }
         return;
     }
-    if (!down && left && m_closePress) {
-        HWND pressed = m_closePress;
-        m_closePress = nullptr;
+    if (!down && left && m_boxPress) {
+        HWND pressed = m_boxPress;
+        m_boxPress = nullptr;
         wm().SetKeyDown(0x01, false);
-        if (::IsWindow(pressed) && wm().Send(pressed, WM_NCHITTEST, 0, pointParam(screen)) == HTCLOSE) {
+        if (::IsWindow(pressed) && wm().Send(pressed, WM_NCHITTEST, 0, pointParam(screen)) == m_boxHit) {
             AutomationStep step;
-            step.action = AutomationStep::Action::Close;
+            step.action = m_boxHit == HTCLOSE ? AutomationStep::Action::Close : AutomationStep::Action::Minimize;
             step.window = wm().Find(pressed)->text;
             record(step);
-            m_ui.PressCloseBox(pressed);
+            if (m_boxHit == HTCLOSE) m_ui.PressCloseBox(pressed);
+            else m_ui.PressMinimizeBox(pressed);
         }
         return;
     }
@@ -284,8 +296,9 @@ void Desktop::mouseButton(const SDL_Event& event, bool down)
                 SDL_CaptureMouse(SDL_TRUE);
                 return;
             }
-            if (hit == HTCLOSE) {
-                m_closePress = top;
+            if (hit == HTCLOSE || (hit == HTMINBUTTON && (wm().Find(top)->style & WS_MINIMIZEBOX))) {
+                m_boxPress = top;
+                m_boxHit = hit;
                 return;
             }
             if (hit != HTCLIENT) return;

@@ -7,10 +7,13 @@
 // rendered, and a desktop window is uploaded only when its image changed.
 //
 // Input goes in as the hardware would give it: the pointer is hit-tested (capture first, else
-// WindowFromPoint), the caption (WM_NCHITTEST) drags the window, the close box goes through
-// SC_CLOSE, button and move messages carry client coordinates and go through PostInput, keys and
+// WindowFromPoint), the caption (WM_NCHITTEST) drags the window, the close and minimise boxes go
+// through SC_CLOSE and SC_MINIMIZE, a minimised window is its icon (dragged by it; a click without
+// moving restores it), button and move messages carry client coordinates and go through PostInput, keys and
 // typed text (converted to Windows-1252) go to the focus through the message loop, so that
-// PreTranslateMessage and the dialog's key handling see them.
+// PreTranslateMessage and the dialog's key handling see them (Alt+letter as a system key: the
+// dialog's mnemonics; its text is not typed). The desktop windows stack as the window system's
+// z-order says (topmost band first, the active window on top of its band).
 //
 // Time: the virtual clock follows the wall clock; `advanceTo` (by default Automation::Advance) is
 // given the virtual time the wall clock has reached.
@@ -101,7 +104,8 @@ private:
     HWND m_drag = nullptr;
     POINT m_dragFrom{};
     POINT m_dragOrigin{};
-    HWND m_closePress = nullptr;
+    HWND m_boxPress = nullptr; // the caption box pressed (close or minimise) ...
+    LRESULT m_boxHit = 0;      // ... which one
     Press m_press;
     bool m_moved = false;
     POINT m_lastMove{};

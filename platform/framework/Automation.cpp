@@ -226,6 +226,7 @@ bool Automation::reachable(HWND hwnd) const
 {
     WindowRecord* rec = wm().Find(hwnd);
     if (!rec) return false;
+    if (rec->IsChild() && ::IsIconic(wm().Root(hwnd))) return false; // inside an icon
     CPoint centre = rec->rect.CenterPoint();
     while (rec && rec->IsChild()) {
         if (!wm().ClientRectOnScreen(rec->parent).PtInRect(centre)) return false;
@@ -326,12 +327,14 @@ bool Automation::PressKeyTo(HWND target, UINT vk, UINT modifiers)
             wm().SetKeyDown(VK_MENU, false);
         }
     } held(modifiers);
+    const bool system = (modifiers & Alt) && !(modifiers & Control);
+    const LPARAM context = system ? 0x20000000 : 0; // the Alt key is down
     wm().SetKeyDown(static_cast<int>(vk), true);
-    postAndPump(target, WM_KEYDOWN, vk, 1);
+    postAndPump(target, system ? WM_SYSKEYDOWN : WM_KEYDOWN, vk, 1 | context);
     wm().SetKeyDown(static_cast<int>(vk), false);
     // The release goes to whoever has the focus now (Tab may have moved it).
     HWND up = wm().Focus() ? wm().Focus() : (wm().Find(target) ? target : wm().Active());
-    if (up) postAndPump(up, WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u));
+    if (up) postAndPump(up, system ? WM_SYSKEYUP : WM_KEYUP, vk, static_cast<LPARAM>(0xC0000001u) | context);
     return true;
 }
 
@@ -403,6 +406,24 @@ bool Automation::PressCloseBox(HWND hwnd)
     if (hwnd != wm().Active()) wm().Activate(hwnd);
     CRect r = wm().Find(hwnd)->rect;
     ::SendMessage(hwnd, WM_SYSCOMMAND, SC_CLOSE, MAKELPARAM(static_cast<WORD>(r.right - 10), static_cast<WORD>(r.top + 10)));
+    MessageLoop::Pump();
+    return true;
+}
+
+bool Automation::PressMinimizeBox(HWND hwnd)
+{
+    window(hwnd, "minimise box");
+    if (!canTakeInput(hwnd) || !(Style(hwnd) & WS_MINIMIZEBOX) || IsIconic(hwnd)) return false;
+    ::SendMessage(hwnd, WM_SYSCOMMAND, SC_MINIMIZE, 0);
+    MessageLoop::Pump();
+    return true;
+}
+
+bool Automation::ClickIcon(HWND hwnd)
+{
+    window(hwnd, "click on an icon");
+    if (!canTakeInput(hwnd) || !IsIconic(hwnd)) return false;
+    ::SendMessage(hwnd, WM_SYSCOMMAND, SC_RESTORE, 0);
     MessageLoop::Pump();
     return true;
 }

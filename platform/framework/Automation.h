@@ -17,13 +17,19 @@
 //                advanced in between); a button disabled meanwhile lets go of the mouse, and the
 //                release passes over it to the window beneath (WindowManager::PostInput);
 //   PressKey     key down and up to the window with the focus (else the active window), with
-//                Shift / Control held when asked;
+//                Shift / Control / Alt held when asked (with Alt and without Control the key is a
+//                system key, WM_SYSKEYDOWN / WM_SYSKEYUP, as a keyboard gives it: the dialog's
+//                mnemonics);
 //   Type         click into an edit, then each character as a key press (characters without a key
 //                of their own arrive as WM_CHAR), so every change notifies as typing does;
 //   ReplaceText  click into the edit, select all, then type (an empty text deletes the selection);
 //   TypeKeys     the characters as Type gives them, to the window with the focus, no click first;
 //   PressCloseBox the caption's close box: WM_SYSCOMMAND SC_CLOSE, refused (false) when the window
-//                has no system menu or its Close item is greyed or disabled.
+//                has no system menu or its Close item is greyed or disabled;
+//   PressMinimizeBox the caption's minimise box: WM_SYSCOMMAND SC_MINIMIZE, refused (false) when
+//                the style has no WS_MINIMIZEBOX or the window is minimised already;
+//   ClickIcon    a click on a minimised window's icon restores it (SC_RESTORE); false when the
+//                window is not minimised.
 // After each action the queue is pumped. Addressing a window that does not exist throws
 // AutomationError; so does a control id that a window does not have.
 //
@@ -116,6 +122,8 @@ public:
     bool ReplaceText(HWND root, int id, LPCTSTR text) { return ReplaceText(Find(root, id), text); }
     bool PressCloseBox(HWND window);
     bool CloseBoxEnabled(HWND window) const;
+    bool PressMinimizeBox(HWND window);
+    bool ClickIcon(HWND window);
 
     // --- message boxes --------------------------------------------------------------------------------
     // Queues the operator's answer to the next box; with expectedText the box must contain it.

@@ -18,6 +18,7 @@ struct ActionName {
 constexpr ActionName kActions[] = {
     {Action::Click, "click"}, {Action::Hold, "hold"},     {Action::Release, "release"}, {Action::Type, "type"},
     {Action::Key, "key"},     {Action::Answer, "answer"}, {Action::File, "file"},       {Action::Close, "close"},
+    {Action::Minimize, "minimize"}, {Action::Restore, "restore"},
     {Action::Choose, "choose"}, {Action::Item, "item"},   {Action::DoubleItem, "dblitem"}, {Action::Slider, "slider"},
     {Action::Page, "page"},
 };
@@ -391,6 +392,8 @@ void AutomationPlayer::perform(const AutomationStep& step)
     case A::Type: focusIn(); m_ui.TypeKeys(step.text); break;
     case A::Key: focusIn(); m_ui.PressKey(static_cast<UINT>(step.value), step.modifiers); break;
     case A::Close: m_ui.PressCloseBox(root); break;
+    case A::Minimize: m_ui.PressMinimizeBox(root); break;
+    case A::Restore: m_ui.ClickIcon(root); break;
     case A::Choose: m_ui.ChooseComboItem(control, step.value); break;
     case A::Item: m_ui.ClickListItem(control, step.value); break;
     case A::DoubleItem: m_ui.DoubleClickListItem(control, step.value); break;

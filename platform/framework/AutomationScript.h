@@ -16,6 +16,8 @@
 //   00:05.000  file     "Open" "/data/a.ptn"     the open file dialog: a file ...
 //   00:05.000  file     "Open" cancel            ... or Cancel
 //   00:06.000  close    "Source Swap"            the caption's close box
+//   00:06.500  minimize "Source Swap"            the caption's minimise box
+//   00:06.800  restore  "Source Swap"            a click on the minimised window's icon
 //   00:07.000  choose   "Settings" 1001 3        combo box item by index
 //   00:08.000  item     "Settings" 1002 4        list view row (dblitem: a double click)
 //   00:09.000  slider   "Settings" 1003 50       slider dragged to a position and let go
@@ -33,7 +35,7 @@
 class Automation;
 
 struct AutomationStep {
-    enum class Action { Click, Hold, Release, Type, Key, Answer, File, Close, Choose, Item, DoubleItem, Slider, Page };
+    enum class Action { Click, Hold, Release, Type, Key, Answer, File, Close, Minimize, Restore, Choose, Item, DoubleItem, Slider, Page };
     ULONGLONG time = 0;
     Action action = Action::Click;
     CString window;     // caption of the top-level window (of the message box or file dialog)

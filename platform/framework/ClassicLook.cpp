@@ -38,6 +38,25 @@ HICON captionIcon(const WindowRecord& rec)
     return rec.windowClass ? rec.windowClass->icon : nullptr;
 }
 
+bool isIcon(const WindowRecord& rec)
+{
+    return (rec.style & WS_MINIMIZE) && !rec.IsChild();
+}
+
+// A minimised window: the desktop around its icon, the caption in the strip below.
+void drawIconTitle(CDC& dc, const WindowRecord& rec)
+{
+    CRect r(0, 0, rec.rect.Width(), rec.rect.Height());
+    dc.FillSolidRect(&r, ::GetSysColor(COLOR_DESKTOP));
+    CRect title(r.left, r.bottom - WindowManager::kIconTitleHeight + 2, r.right, r.bottom);
+    const bool active = wm().Active() == rec.handle;
+    if (active) dc.FillSolidRect(&title, ::GetSysColor(COLOR_ACTIVECAPTION));
+    ::SelectObject(dc.GetSafeHdc(), ::GetStockObject(DEFAULT_GUI_FONT));
+    dc.SetBkMode(TRANSPARENT);
+    dc.SetTextColor(::GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_HIGHLIGHTTEXT));
+    dc.DrawText(rec.text, &title, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+}
+
 bool closeGreyed(const WindowRecord& rec)
 {
     if (!rec.systemMenu) return false;
@@ -124,7 +143,7 @@ void ClassicLook::SelectWindowFont(HWND hwnd, CDC& dc)
 CRect ClassicLook::CaptionRect(HWND hwnd)
 {
     WindowRecord* rec = wm().Find(hwnd);
-    if (!rec || !hasCaption(rec->style)) return CRect();
+    if (!rec || !hasCaption(rec->style) || isIcon(*rec)) return CRect();
     const int frame = frameWidth(rec->style, rec->exStyle);
     const int height = (rec->exStyle & WS_EX_TOOLWINDOW) ? 15 : 18;
     return CRect(frame, frame, std::max(frame, rec->rect.Width() - frame), frame + height);
@@ -138,6 +157,22 @@ CRect ClassicLook::CloseBoxRect(HWND hwnd)
     const int h = caption.Height() - 4;
     const int w = h + 2;
     return CRect(caption.right - 2 - w, caption.top + 2, caption.right - 2, caption.top + 2 + h);
+}
+
+CRect ClassicLook::MaximizeBoxRect(HWND hwnd)
+{
+    WindowRecord* rec = wm().Find(hwnd);
+    CRect close = CloseBoxRect(hwnd);
+    if (!rec || close.IsRectEmpty() || !(rec->style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX))) return CRect();
+    close.OffsetRect(-close.Width() - 2, 0);
+    return close;
+}
+
+CRect ClassicLook::MinimizeBoxRect(HWND hwnd)
+{
+    CRect max = MaximizeBoxRect(hwnd);
+    max.OffsetRect(-max.Width(), 0);
+    return max;
 }
 
 CRect ClassicLook::IconRect(HWND hwnd)
@@ -163,6 +198,10 @@ void ClassicLook::DrawFrame(HWND hwnd)
     const DWORD style = rec->style;
     const DWORD exStyle = rec->exStyle;
     CRect r(0, 0, rec->rect.Width(), rec->rect.Height());
+    if (isIcon(*rec)) {
+        drawIconTitle(dc, *rec);
+        return;
+    }
 
     const int frame = frameWidth(style, exStyle);
     if (frame == 1) {
@@ -195,10 +234,7 @@ void ClassicLook::DrawFrame(HWND hwnd)
             drawCaptionButton(dc, close, Glyph::Close, closeGreyed(*rec));
             textRight = close.left - 2;
             if (style & (WS_MINIMIZEBOX | WS_MAXIMIZEBOX)) {
-                CRect max = close;
-                max.OffsetRect(-close.Width() - 2, 0);
-                CRect min = max;
-                min.OffsetRect(-max.Width(), 0);
+                const CRect max = MaximizeBoxRect(hwnd), min = MinimizeBoxRect(hwnd);
                 drawCaptionButton(dc, max, Glyph::Maximise, !(style & WS_MAXIMIZEBOX));
                 drawCaptionButton(dc, min, Glyph::Minimise, !(style & WS_MINIMIZEBOX));
                 textRight = min.left - 2;
@@ -261,10 +297,23 @@ void ClassicLook::DrawEtchedText(CDC& dc, LPCTSTR text, CRect rect, UINT format)
     dc.SetBkMode(mode);
 }
 
+namespace {
+
+LRESULT eraseIcon(CDC& dc)
+{
+    CRect box;
+    dc.GetClipBox(&box);
+    dc.FillSolidRect(&box, ::GetSysColor(COLOR_DESKTOP));
+    return 1;
+}
+
+} // namespace
+
 LRESULT ClassicLook::EraseDialog(HWND dialog, HDC hdc)
 {
     CDC* dc = CDC::FromHandle(hdc);
     if (!dc) return 0;
+    if (::IsIconic(dialog)) return eraseIcon(*dc);
     HBRUSH brush = reinterpret_cast<HBRUSH>(
         ::SendMessage(dialog, WM_CTLCOLORDLG, reinterpret_cast<WPARAM>(hdc), reinterpret_cast<LPARAM>(dialog)));
     CBrush* b = brush ? CBrush::FromHandle(brush) : nullptr;
@@ -281,7 +330,11 @@ bool ClassicLook::DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
     switch (message) {
     case WM_PAINT: {
         PAINTSTRUCT ps;
-        ::BeginPaint(hwnd, &ps);
+        HDC hdc = ::BeginPaint(hwnd, &ps);
+        WindowRecord* rec = wm().Find(hwnd);
+        CDC* dc = CDC::FromHandle(hdc);
+        HICON icon = rec && isIcon(*rec) ? (rec->bigIcon ? rec->bigIcon : rec->windowClass ? rec->windowClass->icon : nullptr) : nullptr;
+        if (icon && dc) dc->DrawIcon(0, 0, icon);
         ::EndPaint(hwnd, &ps);
         return true;
     }
@@ -294,6 +347,10 @@ bool ClassicLook::DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam));
         WindowRecord* rec = wm().Find(hwnd);
         if (!dc || !rec) return true;
+        if (isIcon(*rec)) {
+            result = eraseIcon(*dc);
+            return true;
+        }
         if (rec->dialog) {
             result = EraseDialog(hwnd, dc->GetSafeHdc());
             return true;

@@ -14,7 +14,9 @@
 //   WM_CTLCOLOR... sets black text on the background and returns the system brush: COLOR_WINDOW
 //                  for edits and list boxes, COLOR_3DFACE for the rest.
 //   WM_PRINTCLIENT erases into the given context.
-// Minimised windows and menu bars are not drawn.
+// A minimised window shows its icon: WM_ERASEBKGND fills with the desktop colour, the default
+// WM_PAINT draws the window's big icon (else its class icon) in the client area, WM_NCPAINT the
+// caption under it (highlighted while active). Menu bars are not drawn.
 
 #include "platform/framework/CRect.h"
 #include "platform/framework/WinUser.h"
@@ -40,6 +42,9 @@ public:
     // Where the caption parts are, in window coordinates (empty when the window has none).
     static CRect CaptionRect(HWND hwnd);
     static CRect CloseBoxRect(HWND hwnd);
+    // The minimise and maximise boxes (empty unless the style asks for either).
+    static CRect MinimizeBoxRect(HWND hwnd);
+    static CRect MaximizeBoxRect(HWND hwnd);
     static CRect IconRect(HWND hwnd);
     // Draws text etched (greyed: highlight offset by one pixel under the shadow colour), as disabled
     // controls show it.

@@ -40,7 +40,61 @@ bool isPushButton(HWND h)
     return (code & (DLGC_DEFPUSHBUTTON | DLGC_UNDEFPUSHBUTTON)) != 0;
 }
 
+unsigned char upper(unsigned char ch)
+{
+    // ASCII and the Latin-1 letters of Windows-1252 (not the division sign 0xF7).
+    if ((ch >= 'a' && ch <= 'z') || (ch >= 0xE0 && ch <= 0xFE && ch != 0xF7)) return static_cast<unsigned char>(ch - 0x20);
+    return ch;
+}
+
+// Controls that answer to the mnemonic, in tab order from the one after `focus`.
+std::vector<HWND> mnemonicTargets(WindowManager& wm, HWND dialog, HWND focus, unsigned char key)
+{
+    std::vector<HWND> order;
+    collectTabOrder(wm, dialog, order);
+    auto at = std::find(order.begin(), order.end(), focus);
+    if (at != order.end()) std::rotate(order.begin(), at + 1, order.end());
+    std::vector<HWND> found;
+    for (HWND c : order) {
+        if (!canTakeFocus(wm, c, dialog)) continue;
+        LRESULT code = ::SendMessage(c, WM_GETDLGCODE, 0, 0);
+        WindowRecord* rec = wm.Find(c);
+        if (!rec || !(code & (DLGC_BUTTON | DLGC_STATIC))) continue;
+        const bool isStatic = rec->windowClass && rec->windowClass->name.CompareNoCase("Static") == 0;
+        if (isStatic && (rec->style & SS_NOPREFIX)) continue;
+        if (DialogManager::Mnemonic(rec->text) == key) found.push_back(c);
+    }
+    return found;
+}
+
+// What the operator's mnemonic key does (see the header); false when no control has it.
+bool pressMnemonic(WindowManager& wm, HWND dialog, HWND focus, unsigned char key)
+{
+    std::vector<HWND> targets = mnemonicTargets(wm, dialog, focus, upper(key));
+    if (targets.empty()) return false;
+    HWND hit = targets.front();
+    if (::SendMessage(hit, WM_GETDLGCODE, 0, 0) & DLGC_STATIC) {
+        if (HWND next = DialogManager::NextTabItem(dialog, hit, false)) DialogManager::FocusControl(next);
+    } else if (targets.size() > 1) {
+        DialogManager::FocusControl(hit);
+    } else {
+        ::SendMessage(hit, BM_CLICK, 0, 0);
+    }
+    return true;
+}
+
 } // namespace
+
+unsigned char DialogManager::Mnemonic(const CString& text)
+{
+    const char* s = text;
+    for (; *s; ++s) {
+        if (*s != '&') continue;
+        if (s[1] != '&') return upper(static_cast<unsigned char>(s[1]));
+        ++s; // "&&" draws one '&'
+    }
+    return 0;
+}
 
 void DialogManager::SetFontMaker(FontMaker maker)
 {
@@ -313,10 +367,17 @@ BOOL DialogManager::IsDialogMessage(HWND dialog, MSG* msg)
     HWND focus = wm.Focus();
     if (focus && focus != dialog && !wm.IsDescendant(dialog, focus)) focus = nullptr;
 
+    if (msg->message == WM_SYSCHAR) {
+        if (!pressMnemonic(wm, dialog, focus, static_cast<unsigned char>(msg->wParam))) ::MessageBeep(0);
+        return TRUE;
+    }
     if (msg->message == WM_CHAR) {
         auto ch = static_cast<UINT>(msg->wParam);
-        if (ch != '\t' && ch != '\r' && ch != 0x1B) return FALSE;
         LRESULT code = msg->hwnd ? ::SendMessage(msg->hwnd, WM_GETDLGCODE, msg->wParam, reinterpret_cast<LPARAM>(msg)) : 0;
+        if (ch != '\t' && ch != '\r' && ch != 0x1B) {
+            if ((code & (DLGC_WANTCHARS | DLGC_WANTALLKEYS)) || ch <= ' ') return FALSE;
+            return pressMnemonic(wm, dialog, focus, static_cast<unsigned char>(ch)) ? TRUE : FALSE;
+        }
         if (code & (DLGC_WANTALLKEYS | DLGC_WANTMESSAGE)) return FALSE;
         if (ch == '\t' && (code & DLGC_WANTTAB)) return FALSE;
         return TRUE; // the key itself was handled as a dialog key

@@ -21,7 +21,20 @@
 //                    "no default", is sent as a command nobody handles), else IDOK;
 //   Escape           WM_COMMAND IDCANCEL;
 //   arrow keys       focus to the next / previous control of the group (an automatic radio button
-//                    reached this way is clicked).
+//                    reached this way is clicked);
+//   Alt+letter       the control whose mnemonic it is (the character after a single '&' in its
+//                    text; "&&" is a plain '&', a static with SS_NOPREFIX has none), searched in tab
+//                    order from the control after the focus, among visible, enabled buttons, group
+//                    boxes and statics: a button of any kind is clicked (BM_CLICK: a check box
+//                    toggles, a radio button is chosen, a push button commands; each takes the
+//                    focus as a click gives it); a static or group box labels what follows it, so
+//                    the focus goes to the next tab stop after it. When several controls share the
+//                    mnemonic, each press only moves the focus to the next of them (none is
+//                    clicked), so the operator can reach each one. An Alt+letter nobody has beeps;
+//   letter           the same, without Alt, when the focused control does not take characters
+//                    itself (WM_GETDLGCODE without DLGC_WANTCHARS: not an edit, combo box or list);
+//                    a letter nobody has goes on to the focused control.
+// Alt+letter arrives as WM_SYSKEYDOWN, translated to WM_SYSCHAR; the plain letter as WM_CHAR.
 // WM_CLOSE (the caption's close box) posts IDCANCEL, or does nothing (a beep) when the dialog has
 // an IDCANCEL control that is disabled.
 //
@@ -48,6 +61,8 @@ public:
     static BOOL EndDialog(HWND dialog, INT_PTR result);
     static HWND NextTabItem(HWND dialog, HWND control, bool previous);
     static HWND NextGroupItem(HWND dialog, HWND control, bool previous);
+    // The mnemonic of a control text, upper-cased (Windows-1252); 0 when it has none.
+    static unsigned char Mnemonic(const CString& text);
     // Gives the focus as the dialog manager does: an edit's text is selected.
     static void FocusControl(HWND control);
 

@@ -164,13 +164,13 @@ char keyCharacter(WPARAM vk, bool shift)
 
 BOOL TranslateMessage(const MSG* msg)
 {
-    if (!msg || msg->message != WM_KEYDOWN) return FALSE;
+    if (!msg || (msg->message != WM_KEYDOWN && msg->message != WM_SYSKEYDOWN)) return FALSE;
     bool shift = (wm().KeyState(VK_SHIFT) & KEY_DOWN_BIT) != 0;
     bool control = (wm().KeyState(VK_CONTROL) & KEY_DOWN_BIT) != 0;
     char ch = keyCharacter(msg->wParam, shift);
     if (!ch || control) return FALSE;
     MSG c = *msg;
-    c.message = WM_CHAR;
+    c.message = msg->message == WM_SYSKEYDOWN ? WM_SYSCHAR : WM_CHAR;
     c.wParam = static_cast<unsigned char>(ch);
     wm().PostFront(c);
     return TRUE;
@@ -539,6 +539,7 @@ HWND hitTest(HWND hwnd, POINT p)
 {
     WindowRecord* rec = wm().Find(hwnd);
     if (!rec || !rec->IsVisible() || !rec->rect.PtInRect(p)) return nullptr;
+    if ((rec->style & WS_MINIMIZE) && !rec->IsChild()) return hwnd; // an icon
     for (HWND c : rec->children) {
         if (HWND hit = hitTest(c, p)) {
             WindowRecord* r = wm().Find(hit);

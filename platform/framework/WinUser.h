@@ -185,6 +185,8 @@ constexpr LRESULT HTNOWHERE = 0;
 constexpr LRESULT HTCLIENT = 1;
 constexpr LRESULT HTCAPTION = 2;
 constexpr LRESULT HTSYSMENU = 3;
+constexpr LRESULT HTMINBUTTON = 8;
+constexpr LRESULT HTMAXBUTTON = 9;
 constexpr LRESULT HTBORDER = 18;
 constexpr LRESULT HTCLOSE = 20;
 
@@ -730,7 +732,8 @@ LRESULT SendMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 
 BOOL PostMessage(HWND hwnd, UINT message, WPARAM wParam = 0, LPARAM lParam = 0);
 LRESULT DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
 LRESULT CallWindowProc(WNDPROC proc, HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-// The host loop's steps: TranslateMessage queues WM_CHAR for a key-down of a character key;
+// The host loop's steps: TranslateMessage queues WM_CHAR for a key-down of a character key
+// (WM_SYSCHAR for a WM_SYSKEYDOWN, a key pressed with Alt);
 // DispatchMessage calls the window procedure (or the timer procedure of a WM_TIMER).
 BOOL TranslateMessage(const MSG* msg);
 LRESULT DispatchMessage(const MSG* msg);

@@ -639,6 +639,8 @@ LRESULT WindowManager::DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPA
         if (ClientRectOnScreen(hwnd).PtInRect(p)) return HTCLIENT;
         CPoint w(p.x - rec->rect.left, p.y - rec->rect.top);
         if (ClassicLook::CloseBoxRect(hwnd).PtInRect(w)) return HTCLOSE;
+        if (ClassicLook::MinimizeBoxRect(hwnd).PtInRect(w)) return HTMINBUTTON;
+        if (ClassicLook::MaximizeBoxRect(hwnd).PtInRect(w)) return HTMAXBUTTON;
         if (ClassicLook::IconRect(hwnd).PtInRect(w)) return HTSYSMENU;
         if (ClassicLook::CaptionRect(hwnd).PtInRect(w)) return HTCAPTION;
         return HTBORDER;
@@ -664,6 +666,10 @@ void WindowManager::SetText(HWND hwnd, const CString& text)
 
 CRect WindowManager::NonClientInsets(DWORD style, DWORD exStyle)
 {
+    if ((style & WS_MINIMIZE) && !(style & WS_CHILD)) {
+        const int side = (kIconCellWidth - 32) / 2, top = kIconCellHeight - kIconTitleHeight - 32;
+        return CRect(side, top, side, kIconTitleHeight);
+    }
     int frame = 0;
     if (style & WS_THICKFRAME) {
         frame = 4;
@@ -794,16 +800,26 @@ BOOL WindowManager::ShowWindow(HWND hwnd, int command)
     case SW_SHOWMINIMIZED:
     case SW_SHOWMINNOACTIVE:
         if (!(rec->style & WS_MINIMIZE)) {
+            rec->iconicFrom = rec->rect;
+            rec->iconicFromMaximized = (rec->style & WS_MAXIMIZE) != 0;
             rec->style = (rec->style | WS_MINIMIZE) & ~WS_MAXIMIZE;
             Invalidate(hwnd, nullptr, true);
-            CRect c = ClientRect(hwnd);
-            Send(hwnd, WM_SIZE, SIZE_MINIMIZED, MAKELPARAM(static_cast<WORD>(c.Width()), static_cast<WORD>(c.Height())));
+            if (!rec->IsChild()) {
+                // To its icon cell (the move and the new size notify as any other would).
+                CRect cell = freeIconCell(hwnd);
+                SetWindowPos(hwnd, nullptr, cell.left, cell.top, cell.Width(), cell.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
+            } else {
+                CRect c = ClientRect(hwnd);
+                Send(hwnd, WM_SIZE, SIZE_MINIMIZED, MAKELPARAM(static_cast<WORD>(c.Width()), static_cast<WORD>(c.Height())));
+            }
+            rec = Find(hwnd);
+            if (!rec) return wasVisible;
         }
         activate = command == SW_SHOWMINIMIZED;
         break;
     case SW_MAXIMIZE:
         if (!(rec->style & WS_MAXIMIZE) && !rec->IsChild()) {
-            rec->restoreRect = rec->rect;
+            if (!(rec->style & WS_MINIMIZE)) rec->restoreRect = rec->rect;
             rec->style = (rec->style | WS_MAXIMIZE) & ~WS_MINIMIZE;
             CRect screen = ClientRectOnScreen(m_desktop);
             SetWindowPos(hwnd, nullptr, screen.left, screen.top, screen.Width(), screen.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
@@ -814,10 +830,12 @@ BOOL WindowManager::ShowWindow(HWND hwnd, int command)
     case SW_SHOWDEFAULT:
         if (rec->style & (WS_MINIMIZE | WS_MAXIMIZE)) {
             bool wasMax = (rec->style & WS_MAXIMIZE) != 0;
+            const bool fromIcon = (rec->style & WS_MINIMIZE) && !rec->IsChild();
             rec->style &= ~(WS_MINIMIZE | WS_MAXIMIZE);
+            if (fromIcon && rec->iconicFromMaximized) rec->style |= WS_MAXIMIZE;
             Invalidate(hwnd, nullptr, true);
-            if (wasMax) {
-                CRect r = rec->restoreRect;
+            if (fromIcon || wasMax) {
+                CRect r = fromIcon ? rec->iconicFrom : rec->restoreRect;
                 SetWindowPos(hwnd, nullptr, r.left, r.top, r.Width(), r.Height(), SWP_NOZORDER | SWP_NOACTIVATE);
             } else {
                 CRect c = ClientRect(hwnd);
@@ -946,6 +964,22 @@ HWND WindowManager::Activate(HWND hwnd)
     return old;
 }
 
+CRect WindowManager::freeIconCell(HWND hwnd) const
+{
+    const CRect screen = ClientRectOnScreen(m_desktop);
+    const int perRow = std::max(1, screen.Width() / kIconCellWidth);
+    for (int cell = 0;; ++cell) {
+        CRect r(0, 0, kIconCellWidth, kIconCellHeight);
+        r.OffsetRect(screen.left + (cell % perRow) * kIconCellWidth, screen.bottom - (1 + cell / perRow) * kIconCellHeight);
+        bool taken = false;
+        for (HWND t : m_topLevel) {
+            WindowRecord* other = Find(t);
+            taken = taken || (t != hwnd && other && other->IsVisible() && (other->style & WS_MINIMIZE) && other->rect == r);
+        }
+        if (!taken || r.top < screen.top) return r;
+    }
+}
+
 void WindowManager::activateAnother(HWND leaving)
 {
     WindowRecord* rec = Find(leaving);
@@ -1058,6 +1092,7 @@ void WindowManager::collectToPaint(HWND hwnd, HWND& found) const
         found = hwnd;
         return;
     }
+    if ((rec->style & WS_MINIMIZE) && !rec->IsChild()) return; // an icon: its children wait
     for (auto it = rec->children.rbegin(); it != rec->children.rend() && !found; ++it) collectToPaint(*it, found);
 }
 

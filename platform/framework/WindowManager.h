@@ -9,8 +9,14 @@
 //
 // Geometry: a window's rectangle is in screen pixels and includes its non-client area (see the
 // metrics in WinUser.h); its client rectangle is what remains inside the frame, caption, edges and
-// scroll bars. Moving a window moves its children with it. Minimised windows keep their rectangle
-// (they are drawn as their icon inside it).
+// scroll bars. Moving a window moves its children with it.
+//
+// Minimised (iconic) top-level windows become their icon on the desktop, as in the classic look:
+// the window moves to the first free icon cell along the bottom of the screen, left to right
+// (kIconCell: the 32 x 32 icon is its client area, the caption text in a strip below it), its
+// children are neither painted nor hit by the pointer, and restoring (SW_RESTORE, SW_SHOWNORMAL,
+// SC_RESTORE) puts it back where it was, maximised again if it was. Topmost windows (WS_EX_TOPMOST)
+// form a band above the others; activating a window brings it to the top of its band.
 
 #include <array>
 #include <deque>
@@ -85,7 +91,10 @@ public:
     BOOL EnableWindow(HWND hwnd, BOOL enable);
     // Style changes through GWL_STYLE / GWL_EXSTYLE (WM_STYLECHANGING / WM_STYLECHANGED are sent).
     DWORD SetStyle(HWND hwnd, int index, DWORD value);
+    // A top-level window's frame; a minimised one's margins around its icon (kIconCell).
     static CRect NonClientInsets(DWORD style, DWORD exStyle);
+    // The size of a minimised window and its icon title strip.
+    static constexpr int kIconCellWidth = 76, kIconCellHeight = 52, kIconTitleHeight = 18;
     CRect ClientRect(HWND hwnd) const;       // (0, 0, width, height)
     CRect ClientRectOnScreen(HWND hwnd) const;
 
@@ -136,6 +145,7 @@ private:
     void placeInZOrder(WindowRecord& rec, HWND insertAfter);
     std::vector<HWND>& siblingList(WindowRecord& rec);
     void activateAnother(HWND leaving);
+    CRect freeIconCell(HWND hwnd) const;
     void collectToPaint(HWND hwnd, HWND& found) const;
 
     HWND m_desktop = nullptr;

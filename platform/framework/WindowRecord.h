@@ -47,6 +47,8 @@ struct WindowRecord {
     CString text;
     CRect rect;                     // window rectangle in screen pixels
     CRect restoreRect;              // rectangle to return to from maximised
+    CRect iconicFrom;               // rectangle to return to from minimised ...
+    bool iconicFromMaximized = false; // ... and whether it was maximised then
     HFONT font = nullptr;
     HICON bigIcon = nullptr;
     HICON smallIcon = nullptr;

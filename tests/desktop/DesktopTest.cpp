@@ -10,6 +10,7 @@
 
 #include "platform/desktop/Desktop.h"
 #include "platform/framework/Automation.h"
+#include "platform/framework/ClassicLook.h"
 #include "platform/framework/FileDialogRecord.h"
 #include "platform/framework/WindowManager.h"
 #include "sim/SimReplay.h"
@@ -18,18 +19,21 @@
 
 namespace {
 
-constexpr int kExpand = 14167, kThermometer = 14178;
+constexpr int kExpand = 14167, kThermometer = 14178, kCalibrationStart = 43062;
 
 void xdotool(const std::string& args)
 {
     ASSERT_EQ(std::system(("xdotool " + args).c_str()), 0) << args;
 }
 
-// Moves the pointer to the middle of a window and clicks it.
+// Moves the pointer to a screen point (by default the middle of a window) and clicks there.
+void clickAt(CPoint p)
+{
+    xdotool("mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) + " click 1");
+}
 void clickAt(Automation& ui, HWND hwnd)
 {
-    CRect r = ui.WindowRect(hwnd);
-    xdotool("mousemove " + std::to_string(r.CenterPoint().x) + " " + std::to_string(r.CenterPoint().y) + " click 1");
+    clickAt(ui.WindowRect(hwnd).CenterPoint());
 }
 
 // The X server's picture of the screen (xwd, 24 or 32 bits a pixel) as 0x00RRGGBB pixels.
@@ -64,6 +68,17 @@ Surface screen()
         }
     }
     return s;
+}
+
+// Pixels of the window on the screen that are not the renderer's.
+int differing(const Surface& shot, Automation& ui, HWND hwnd)
+{
+    Surface drawn = ui.Render(hwnd);
+    CRect r = ui.WindowRect(hwnd);
+    int wrong = shot.IsEmpty() ? 1 : 0;
+    for (int y = 0; y < drawn.Height() && !shot.IsEmpty(); ++y)
+        for (int x = 0; x < drawn.Width(); ++x) wrong += shot.Row(r.top + y)[r.left + x] != drawn.Row(y)[x];
+    return wrong;
 }
 
 bool transcriptHas(SimSession& s, const std::string& part)
@@ -118,20 +133,74 @@ TEST_F(DesktopTest, PointerClicksReachTheSwapButtonsAndTheScreenShowsWhatRenderD
 
     xdotool("mousemove 1200 780"); // off the window, no hover in the picture
     frames();
-    Surface shot = screen();
-    Surface drawn = ui.Render(swap());
+    EXPECT_EQ(differing(screen(), ui, swap()), 0) << "pixels of the desktop window differ from the renderer's image";
     CRect r = ui.WindowRect(swap());
-    ASSERT_FALSE(shot.IsEmpty());
-    int wrong = 0;
-    for (int y = 0; y < drawn.Height(); ++y)
-        for (int x = 0; x < drawn.Width(); ++x) wrong += shot.Row(r.top + y)[r.left + x] != drawn.Row(y)[x];
-    EXPECT_EQ(wrong, 0) << "pixels of the desktop window differ from the renderer's image";
 
     // A caption drag moves the window-system window.
     xdotool("mousemove " + std::to_string(r.left + 40) + " " + std::to_string(r.top + 10) + " mousedown 1 mousemove " +
             std::to_string(r.left + 140) + " " + std::to_string(r.top + 60) + " mouseup 1");
     frames();
     EXPECT_EQ(ui.WindowRect(swap()).TopLeft(), CPoint(r.left + 100, r.top + 50));
+}
+
+TEST_F(DesktopTest, AltAndAMnemonicLetterPressTheButtonThatHasIt)
+{
+    SimStages::Find("calibration")->open(*session);
+    frames();
+    Automation& ui = session->Ui();
+    HWND calibration = session->Host().CalibrationWindow();
+    CRect r = ui.WindowRect(calibration);
+    xdotool("mousemove " + std::to_string(r.CenterPoint().x) + " " + std::to_string(r.top + 10) + " key alt+s");
+    frames();
+    EXPECT_TRUE(transcriptHas(*session, "StartPlateCalibration")) << "Alt+S did not press \"&Start\"";
+    EXPECT_EQ(ui.Text(calibration, kCalibrationStart), CString("&Abort"));
+}
+
+TEST_F(DesktopTest, TheMinimiseBoxLeavesTheIconOnTheDesktopAndAClickOnItRestoresTheWindow)
+{
+    SimStages::Find("source-swap")->open(*session);
+    frames();
+    Automation& ui = session->Ui();
+    const CRect normal = ui.WindowRect(swap());
+    clickAt(normal.TopLeft() + ClassicLook::MinimizeBoxRect(swap()).CenterPoint());
+    frames();
+    ASSERT_TRUE(ui.IsIconic(swap())) << "the minimise box did nothing";
+    Surface shot = screen();
+    EXPECT_EQ(differing(shot, ui, swap()), 0) << "the desktop does not show the minimised window as drawn";
+    POINT icon{16, 16}; // the middle of the icon, the client area of the minimised window
+    ::ClientToScreen(swap(), &icon);
+    EXPECT_NE(shot.Row(icon.y)[icon.x], ui.Render(swap()).Row(0)[0]) << "only the desktop colour where the icon is";
+    clickAt(ui, swap());
+    frames();
+    EXPECT_FALSE(ui.IsIconic(swap()));
+    EXPECT_EQ(ui.WindowRect(swap()), normal);
+    ASSERT_EQ(recording.script.steps.size(), 2u);
+    EXPECT_EQ(recording.script.steps[1].action, AutomationStep::Action::Restore);
+}
+
+TEST_F(DesktopTest, ATopmostWindowStaysAboveOneActivatedAfterItOtherwiseTheClickedOneComesToTheTop)
+{
+    SimStages::Find("source-swap")->open(*session);
+    SimStages::Find("acquisition")->open(*session);
+    Automation& ui = session->Ui();
+    HWND panel = session->Host().AcquisitionWindow();
+    const CRect s = ui.WindowRect(swap());
+    ::SetWindowPos(panel, nullptr, s.left + 100, s.top + 60, 0, 0, SWP_NOSIZE | SWP_NOZORDER);
+    ::SetWindowPos(swap(), HWND_TOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    frames();
+    const CPoint panelCaption(s.right + 10, s.top + 70);
+    clickAt(panelCaption);
+    frames();
+    ASSERT_EQ(ui.ActiveWindow(), panel);
+    EXPECT_EQ(differing(screen(), ui, swap()), 0) << "the window activated later covers the topmost one";
+    ::SetWindowPos(swap(), HWND_NOTOPMOST, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE | SWP_NOACTIVATE);
+    clickAt(CPoint(s.left + 40, s.top + 10));
+    frames();
+    clickAt(panelCaption);
+    frames();
+    Surface shot = screen();
+    EXPECT_EQ(differing(shot, ui, panel), 0) << "the clicked window did not come to the top";
+    EXPECT_GT(differing(shot, ui, swap()), 0);
 }
 
 TEST_F(DesktopTest, MessageBoxIsARealWindowAnsweredByClickAndByKey)

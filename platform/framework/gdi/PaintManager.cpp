@@ -264,6 +264,7 @@ HWND PaintManager::nextToPaint(HWND hwnd, bool isTop) const
     WindowRecord* rec = wm().Find(hwnd);
     if (!rec || (!isTop && !rec->IsVisible())) return nullptr;
     if (rec->invalid || FrameNeedsPaint(hwnd)) return hwnd;
+    if (isTop && (rec->style & WS_MINIMIZE)) return nullptr; // an icon: its children wait
     const std::vector<HWND> children = rec->children;
     for (auto it = children.rbegin(); it != children.rend(); ++it) {
         if (HWND found = nextToPaint(*it, false)) return found;

@@ -347,3 +347,64 @@ TEST(MessageBoxes, ABoxInsideAModalRunReachesTheTestThroughDoModal)
     ASSERT_EQ(session->MessageBoxes().size(), 1u);
     EXPECT_EQ(session->MessageBoxes()[0].text, "Please enter an integer.");
 }
+
+namespace {
+
+std::vector<int> g_commands;
+
+INT_PTR CALLBACK rawDialogProc(HWND dialog, UINT message, WPARAM wParam, LPARAM)
+{
+    switch (message) {
+    case WM_INITDIALOG:
+        return TRUE;
+    case WM_COMMAND:
+        if (HIWORD(wParam) != BN_CLICKED) return FALSE; // edits tell about their focus too
+        g_commands.push_back(LOWORD(wParam));
+        if (LOWORD(wParam) == IDCANCEL) ::EndDialog(dialog, IDCANCEL);
+        return TRUE;
+    default:
+        return FALSE;
+    }
+}
+
+} // namespace
+
+TEST(DialogKeys, MnemonicsClickTheirControlOrFocusWhatTheLabelNamesAndSharedOnesOnlyCycle)
+{
+    constexpr int kLow = 1020, kHigh = 1021, kRun = 1022, kReset = 1023;
+    constexpr DWORD kRadio = WS_CHILD | WS_VISIBLE | BS_AUTORADIOBUTTON;
+    constexpr UINT alt = Automation::Alt;
+    struct Case {
+        const char* fault;
+        UINT key, modifiers;
+        int focus, presses;
+        std::vector<int> commands;
+        int focusAfter, checked;
+    } cases[] = {
+        {"Alt+letter misses the push button", 'A', alt, IDC_NAME, 1, {IDC_APPLY}, IDC_APPLY, 0},
+        {"a letter typed into an edit acts", 'A', 0, IDC_NAME, 1, {}, IDC_NAME, 0},
+        {"a letter outside an edit is ignored", 'A', 0, IDC_ENABLE, 1, {IDC_APPLY}, IDC_APPLY, 0},
+        {"the check box is not toggled", 'E', alt, IDC_NAME, 1, {IDC_ENABLE}, IDC_ENABLE, IDC_ENABLE},
+        {"the radio button is not chosen", 'H', alt, IDC_NAME, 1, {kHigh}, kHigh, kHigh},
+        {"the label does not focus what follows it", 'N', alt, IDOK, 1, {}, IDC_NAME, 0},
+        {"shared mnemonics click or do not cycle", 'R', alt, IDC_NAME, 2, {}, kReset, 0},
+    };
+    for (const Case& c : cases) {
+        AutomationSession session;
+        g_commands.clear();
+        DialogTemplate t = settingsTemplate("Keys", 531);
+        t.style |= WS_VISIBLE;
+        t.items.insert(t.items.end(), {{kLow, "Button", "&Low", kRadio | WS_GROUP | WS_TABSTOP, 0, 120, 7, 40, 10},
+                                       {kHigh, "Button", "&High", kRadio, 0, 120, 20, 40, 10},
+                                       {kRun, "Button", "&Run", kButton | WS_GROUP, 0, 120, 40, 40, 14},
+                                       {kReset, "Button", "&Reset", kButton, 0, 120, 60, 40, 14}});
+        HWND dialog = ::CreateDialogIndirectParam(nullptr, &t, nullptr, &rawDialogProc, 0);
+        ::SetFocus(session->Find(dialog, c.focus));
+        for (int i = 0; i < c.presses; ++i) session->PressKey(c.key, c.modifiers);
+        EXPECT_EQ(g_commands, c.commands) << c.fault;
+        EXPECT_EQ(::GetDlgCtrlID(session->FocusWindow()), c.focusAfter) << c.fault;
+        for (int id : {IDC_ENABLE, kLow, kHigh})
+            EXPECT_EQ(session->CheckState(session->Find(dialog, id)) == BST_CHECKED, id == c.checked) << c.fault << " " << id;
+        ::DestroyWindow(dialog);
+    }
+}
