@@ -305,6 +305,14 @@ HWND DialogManager::NextGroupItem(HWND dialog, HWND control, bool previous)
     return control;
 }
 
+BOOL DialogManager::PreTranslateInput(HWND dialog, MSG* msg)
+{
+    bool key = msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST;
+    bool mouse = msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST;
+    if (!key && !mouse) return FALSE;
+    return IsDialogMessage(dialog, msg);
+}
+
 BOOL DialogManager::IsDialogMessage(HWND dialog, MSG* msg)
 {
     auto& wm = WindowManager::Get();
