@@ -187,6 +187,7 @@ LRESULT DialogManager::DefDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         INT_PTR r = state->proc(dialog, message, wParam, lParam);
         switch (message) {
         case WM_INITDIALOG:
+            return r; // FALSE: the procedure placed the focus itself, or wants none
         case WM_QUERYDRAGICON:
         case WM_CTLCOLORMSGBOX:
         case WM_CTLCOLOREDIT:

@@ -134,6 +134,6 @@ TEST(SimCalibrationScenario, ASearchToTheEndThenOneAborted)
     EXPECT_NEAR(plate.m_fCurrentHole2Y, plate.m_fHole2Y + Search::kHole2Offset[1], 0.05);
     EXPECT_FALSE(session.Instrument().Calibration().Running());
     EXPECT_EQ(session.Host().CalibrationWindow(), nullptr);
-    ASSERT_EQ(session.Screenshots().size(), 3u);
+    ASSERT_EQ(session.Screenshots().size(), 4u);
     for (const std::string& shot : session.Screenshots()) EXPECT_TRUE(std::filesystem::exists(shot)) << shot;
 }
