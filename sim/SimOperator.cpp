@@ -47,14 +47,14 @@ SimOperator::~SimOperator()
     Automation::Get().SetFileDialogResponder(nullptr);
 }
 
-void SimOperator::AnswerOnce(const std::string& textPart, int answer)
+void SimOperator::AnswerOnce(const std::string& textPart, int answer, const std::string& shot)
 {
-    m_rules.push_back(Rule{textPart, answer, true});
+    m_rules.push_back(Rule{textPart, answer, true, shot});
 }
 
 void SimOperator::AnswerAlways(const std::string& textPart, int answer)
 {
-    m_rules.push_back(Rule{textPart, answer, false});
+    m_rules.push_back(Rule{textPart, answer, false, std::string()});
 }
 
 int SimOperator::answer(const MessageBoxRecord& box)
@@ -67,6 +67,7 @@ int SimOperator::answer(const MessageBoxRecord& box)
         if (rule.once) rule.used = true;
         m_transcript.Add("box", shown + " -> " + AnswerName(rule.answer));
         m_answered.push_back(text + " -> " + AnswerName(rule.answer));
+        if (!rule.shot.empty() && onBoxShot) onBoxShot(box, rule.shot);
         return rule.answer;
     }
     m_transcript.Add("box", shown + " -> (the operator has no answer)");

@@ -42,8 +42,11 @@ public:
     SimOperator& operator=(const SimOperator&) = delete;
 
     // --- message boxes ---
-    void AnswerOnce(const std::string& textPart, int answer);
+    // The answer to boxes whose text holds `textPart`. With a `shot` label the box answered is
+    // also pictured, through `onBoxShot`.
+    void AnswerOnce(const std::string& textPart, int answer, const std::string& shot = std::string());
     void AnswerAlways(const std::string& textPart, int answer);
+    std::function<void(const MessageBoxRecord& box, const std::string& shot)> onBoxShot;
 
     // --- the source swap ---
     struct SwapPlan {
@@ -83,6 +86,7 @@ private:
         std::string textPart;
         int answer;
         bool once;
+        std::string shot;
         bool used = false;
     };
     int answer(const MessageBoxRecord& box);

@@ -108,6 +108,11 @@ void PatternEditorScenario(SimSession& s)
         show();
         s.Screenshot(d, "drawn");
 
+        s.Say("the operator saves into a folder that is not there: the editor says so and keeps the pattern");
+        s.Operator().ChooseFile(OutputFolder(s, "patterns") + "/no-such-folder/square.ptn");
+        s.Operator().AnswerOnce("The pattern could not be saved to", IDOK, "save-failed");
+        s.Operator().Click(d, Id(IDI_PATTERN_SAVE), "\"Save\"");
+        show();
         s.Operator().ChooseFile(path);
         s.Operator().Click(d, Id(IDI_PATTERN_SAVE), "\"Save\"");
         saved = PatternControl::FromHandle(control)->Points();
@@ -116,7 +121,7 @@ void PatternEditorScenario(SimSession& s)
 
         s.Say("one more point, then a new pattern: the operator is asked to save and says No");
         Draw(s, control, {{30, 90}}, "one more point");
-        s.Operator().AnswerOnce("Save Changes to " + path + " ?", IDNO);
+        s.Operator().AnswerOnce("Save Changes to " + path + " ?", IDNO, "save-changes");
         s.Operator().Click(d, Id(IDI_NEW), "\"New\"");
         show();
 
@@ -160,7 +165,7 @@ void TargetPlateScenario(SimSession& s)
             s.Operator().Type(d, Id(IDC_SEARCH_STEP), "0.05", "\"Search Step (mm)\"");
             ShowSpatial(s, d);
             s.Screenshot(d, "spatial-edited");
-            s.Operator().AnswerOnce("File has changed. Save?", IDYES);
+            s.Operator().AnswerOnce("File has changed. Save?", IDYES, "file-changed");
             s.Operator().ChooseFile(edited);
             s.Operator().Click(d, IDOK, "\"OK\"");
         });

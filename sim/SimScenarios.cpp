@@ -179,7 +179,7 @@ void EsiProbeScenario(SimSession& s)
     s.Operator().Click(esi, esiids::Out, "\"Source Out\"");
     s.Wait(1000);
     s.Screenshot(esi, "unsaved");
-    s.Operator().AnswerOnce("Exit Without Saving Source Position?", IDNO);
+    s.Operator().AnswerOnce("Exit Without Saving Source Position?", IDNO, "exit-without-saving");
     s.Operator().Click(esi, esiids::Exit, "\"Exit\"");
     s.Wait(1000);
     Expect(ui.IsVisible(esi), "the ESI window closed although the operator answered No");
@@ -259,7 +259,7 @@ void AcquisitionScenario(SimSession& s)
     s.Wait(1500);
 
     s.Say("the operator stops the acquisition: first he answers No, then Yes");
-    s.Operator().AnswerOnce("Really stop the acquisition ?", IDNO);
+    s.Operator().AnswerOnce("Really stop the acquisition ?", IDNO, "really-stop");
     s.Operator().Click(panel, acqids::StopAcquisition, "\"Stop Acquisition\"");
     s.Wait(500);
     Expect(stage.Running(), "the run stopped although the operator answered No");
@@ -389,7 +389,7 @@ void CalibrationScenario(SimSession& s)
     s.Operator().Click(window, calibids::UseInitial, "\"Use Calibration Initial Conditions\" off again");
     s.Operator().Click(window, calibids::Start, "\"Start\"");
     s.Wait(4000);
-    s.Operator().AnswerOnce("Cannot exit while calibration is in progress", IDOK);
+    s.Operator().AnswerOnce("Cannot exit while calibration is in progress", IDOK, "cannot-exit");
     s.Transcript().Add("oper", "presses the close box");
     s.Ui().PressCloseBox(window);
     s.Wait(500);

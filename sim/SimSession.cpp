@@ -4,6 +4,8 @@
 #include <filesystem>
 #include <thread>
 
+#include "platform/framework/MessageBoxWindow.h"
+#include "platform/framework/gdi/PngFile.h"
 #include "platform/instrument/VEXPropertyTable.h"
 
 namespace {
@@ -43,6 +45,7 @@ SimSession::SimSession(const SimOptions& options, const std::string& scenario, s
       m_host(m_instrument, m_monitor, m_transcript),
       m_operator(m_transcript, m_instrument.Source())
 {
+    m_operator.onBoxShot = [this](const MessageBoxRecord& box, const std::string& label) { Screenshot(box, label); };
 }
 
 SimSession::~SimSession()
@@ -119,15 +122,31 @@ void SimSession::pollLog()
     m_logEntries = entries.size();
 }
 
-std::string SimSession::Screenshot(HWND window, const std::string& label)
+std::string SimSession::shotPath(const std::string& label)
 {
-    if (!window || !::IsWindow(window)) return std::string();
     std::filesystem::create_directories(m_options.outDir);
     char number[8];
     std::snprintf(number, sizeof number, "%02zu", m_screenshots.size() + 1);
     std::string path = (std::filesystem::path(m_options.outDir) / (m_scenario + "-" + number + "-" + label + ".png")).string();
-    Ui().Screenshot(window, CString(path.c_str()));
     m_screenshots.push_back(path);
     m_transcript.Add("shot", path);
+    return path;
+}
+
+std::string SimSession::Screenshot(HWND window, const std::string& label)
+{
+    if (!window || !::IsWindow(window)) return std::string();
+    std::string path = shotPath(label);
+    Ui().Screenshot(window, CString(path.c_str()));
+    return path;
+}
+
+std::string SimSession::Screenshot(const MessageBoxRecord& box, const std::string& label)
+{
+    std::string path = shotPath(label);
+    std::string error;
+    if (!PngFile::Write(MessageBoxWindow::Render(box), path, &error)) {
+        throw AutomationError("picture of message box \"" + box.text.str() + "\" to \"" + path + "\": " + error);
+    }
     return path;
 }

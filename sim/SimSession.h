@@ -56,6 +56,8 @@ public:
     // A PNG of the window in the output folder: <scenario>-<nn>-<label>.png. Returns the path,
     // empty when the window does not exist.
     std::string Screenshot(HWND window, const std::string& label);
+    // The same of a message box as the window system draws it (MessageBoxWindow).
+    std::string Screenshot(const MessageBoxRecord& box, const std::string& label);
     const std::vector<std::string>& Screenshots() const { return m_screenshots; }
 
 private:
@@ -70,6 +72,7 @@ private:
     };
     void step();
     void pollLog();
+    std::string shotPath(const std::string& label);
 
     SimOptions m_options;
     std::string m_scenario;

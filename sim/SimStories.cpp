@@ -45,11 +45,12 @@ void DragCross(SimSession& s, HWND tracker, const std::vector<POINT>& path, cons
 }
 
 
-INT_PTR RunModal(SimSession& s, CDialog& dialog, const std::string& name, const std::function<void(HWND)>& operate)
+INT_PTR RunModal(SimSession& s, const std::function<INT_PTR()>& doModal, const std::string& name,
+                 const std::function<void(HWND)>& operate)
 {
     s.Transcript().Add("host", "DoModal -> " + name);
     s.Ui().OnNextModal([&operate](CWnd& shown, Automation&) { operate(shown.GetSafeHwnd()); });
-    INT_PTR result = dialog.DoModal();
+    INT_PTR result = doModal();
     const char* meaning = result == IDOK ? " (IDOK)" : result == IDCANCEL ? " (IDCANCEL)" : "";
     s.Transcript().Add("host", name + " DoModal returned " + std::to_string(result) + meaning);
     return result;

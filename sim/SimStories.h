@@ -32,9 +32,15 @@ const char* ButtonState(HWND button);
 // The operator drags the crosshair's cross through the points (tracker units), a step every 200 ms.
 void DragCross(SimSession& s, HWND tracker, const std::vector<POINT>& path, const std::string& what);
 
-// Runs the dialog or sheet modally as the host does; `operate` is the operator's part, and must
-// close it. Returns the dialog's result, written to the transcript.
-INT_PTR RunModal(SimSession& s, CDialog& dialog, const std::string& name, const std::function<void(HWND)>& operate);
+// Runs the dialog or sheet modally as the host does (`doModal`); `operate` is the operator's part,
+// and must close it. Returns the dialog's result, written to the transcript.
+INT_PTR RunModal(SimSession& s, const std::function<INT_PTR()>& doModal, const std::string& name,
+                 const std::function<void(HWND)>& operate);
+template <class Modal>
+INT_PTR RunModal(SimSession& s, Modal& dialog, const std::string& name, const std::function<void(HWND)>& operate)
+{
+    return RunModal(s, std::function<INT_PTR()>([&dialog] { return dialog.DoModal(); }), name, operate);
+}
 
 // What a window shows in some fields, in one line under `tag`: label "text", ...
 void ShowFields(SimSession& s, const std::string& tag, HWND root,

@@ -131,7 +131,7 @@ void MsMsSwitchScenario(SimSession& s)
         s.Ui().DoubleClickListItem(s.Ui().Find(d, ListPage::IDC_FILE_LIST), 1);
         s.Screenshot(d, "collision-energy");
 
-        s.Operator().AnswerOnce("Continue without saving ?", IDNO);
+        s.Operator().AnswerOnce("Continue without saving ?", IDNO, "unsaved-lists");
         s.Operator().Click(d, IDOK, "\"OK\" with both lists unsaved");
         Expect(s.Ui().IsVisible(d), "the sheet closed although the operator answered No");
         s.Operator().Click(d, ListPage::IDC_SAVE, "\"Save\" of the profile");

@@ -53,7 +53,7 @@ public:
     char SetupCollisionEnergyPage(MaldiMSMSSwitchCEInfo* info);
     char GetCollisionEnergyPage(MaldiMSMSSwitchCEInfo* info);
 
-    void OnOK() override;
+    virtual void OnOK();
 
 protected:
     CMaldiMSMSSwitchMassPage* m_pSwitchMassPage = nullptr;

@@ -35,7 +35,7 @@ public:
     void PlateModified(int modified) { m_bModified = modified; }
 
     // The sheet's OK button: ask to save when modified (see the header comment).
-    void OnOK() override;
+    virtual void OnOK();
 
     // The plate's file: load from or store into `path` through the plate's serialisation. FALSE
     // when the file cannot be opened or created, the archive fails, or (storing) the plate is not

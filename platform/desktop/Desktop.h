@@ -19,8 +19,8 @@
 // given the virtual time the wall clock has reached.
 //
 // Modal runs, message boxes and file dialogs: Desktop installs the automation responders. A modal
-// run is a nested loop until the dialog ends; a message box is a real dialog window (text, icon,
-// the buttons of its flags, its default button, Escape); a file dialog is a window made of the
+// run is a nested loop until the dialog ends; a message box is the window system's own box window
+// (MessageBoxWindow: text, icon, the buttons of its flags, its default button, Escape); a file dialog is a window made of the
 // standard controls (see FileDialogWindow).
 //
 // Recording: every input is also reported, in automation terms (AutomationStep), to `onInput`;

@@ -1,5 +1,6 @@
 // Message boxes and file dialogs of the desktop: real dialog windows of the window system, made of
-// the standard controls, run as nested loops.
+// the standard controls (a message box's is the window system's own, MessageBoxWindow), run as
+// nested loops.
 #include <algorithm>
 #include <filesystem>
 
@@ -8,12 +9,11 @@
 #include "platform/framework/CommCtrl.h"
 #include "platform/framework/CommDlg.h"
 #include "platform/framework/DialogManager.h"
+#include "platform/framework/MessageBoxWindow.h"
 #include "platform/framework/WindowManager.h"
 
 namespace {
 
-constexpr int kText = 0xFFFF;
-constexpr int kIcon = 20;
 constexpr int kFolder = 1001, kFiles = 1002, kName = 1003, kType = 1004;
 
 LRESULT sendItem(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam)
@@ -24,48 +24,6 @@ LRESULT sendItem(HWND dialog, int id, UINT message, WPARAM wParam, LPARAM lParam
 void setItemText(HWND dialog, int id, const CString& text)
 {
     ::SetWindowText(::GetDlgItem(dialog, id), text);
-}
-
-// The running dialog's button, 0 while none was pressed.
-INT_PTR CALLBACK boxProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam)
-{
-    if (message == WM_INITDIALOG) {
-        ::SetWindowLongPtr(dialog, DWLP_USER, lParam);
-        return TRUE;
-    }
-    if (message == WM_COMMAND && HIWORD(wParam) == BN_CLICKED) {
-        int id = LOWORD(wParam);
-        auto* result = reinterpret_cast<int*>(::GetWindowLongPtr(dialog, DWLP_USER));
-        HWND button = ::GetDlgItem(dialog, id);
-        if (id == IDCANCEL && !button && ::GetDlgItem(dialog, IDOK) && !::GetDlgItem(dialog, IDNO)) id = IDOK, button = ::GetDlgItem(dialog, IDOK);
-        if (button && result) *result = id; // Escape in a box without Cancel does nothing
-        return TRUE;
-    }
-    return FALSE;
-}
-
-const char* buttonText(int id)
-{
-    switch (id) {
-    case IDCANCEL: return "Cancel";
-    case IDABORT: return "&Abort";
-    case IDRETRY: return "&Retry";
-    case IDIGNORE: return "&Ignore";
-    case IDYES: return "&Yes";
-    case IDNO: return "&No";
-    default: return "OK";
-    }
-}
-
-LPCTSTR iconOf(UINT type)
-{
-    switch (type & MB_ICONMASK) {
-    case MB_ICONHAND: return IDI_HAND;
-    case MB_ICONQUESTION: return IDI_QUESTION;
-    case MB_ICONEXCLAMATION: return IDI_EXCLAMATION;
-    case MB_ICONASTERISK: return IDI_ASTERISK;
-    default: return nullptr;
-    }
 }
 
 DialogItem item(int id, const char* cls, const CString& text, DWORD style, short x, short y, short cx, short cy)
@@ -108,45 +66,11 @@ int Desktop::runDialog(HWND dialog, HWND owner)
 
 int Desktop::showMessageBox(const MessageBoxRecord& box)
 {
-    // Size from the text: lines of at most ~60 characters, in dialog units of the 8-point font.
-    int longest = 0, lines = 0, run = 0;
-    for (const char* p = box.text.GetString();; ++p) {
-        if (*p == '\n' || !*p) {
-            lines += 1 + run / 60;
-            longest = std::max(longest, std::min(run, 60));
-            run = 0;
-            if (!*p) break;
-        } else if (*p != '\r') {
-            ++run;
-        }
-    }
-    const LPCTSTR icon = iconOf(box.flags);
-    const std::vector<int> buttons = MessageBoxButtons(box.flags);
-    const short textX = icon ? 40 : 10;
-    const short buttonsWidth = static_cast<short>(buttons.size() * 56 - 6);
-    const short width = static_cast<short>(std::max<int>(textX + longest * 4 + 12, buttonsWidth + 20));
-    const short textHeight = static_cast<short>(std::max(lines * 8, icon ? 20 : 8));
-    DialogTemplate t;
-    t.caption = box.caption;
-    t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_CENTER;
-    t.cx = width;
-    t.cy = static_cast<short>(textHeight + 40);
-    if (icon) t.items.push_back(item(kIcon, "Static", "", SS_ICON, 10, 8, 20, 20));
-    t.items.push_back(item(kText, "Static", box.text, SS_LEFT | SS_NOPREFIX, textX, 10, static_cast<short>(width - textX - 8), textHeight));
-    int defaultIndex = (box.flags & MB_DEFBUTTON3) ? 2 : (box.flags & MB_DEFBUTTON2) ? 1 : 0;
-    defaultIndex = std::min<int>(defaultIndex, static_cast<int>(buttons.size()) - 1);
-    short x = static_cast<short>((width - buttonsWidth) / 2);
-    for (size_t i = 0; i < buttons.size(); ++i, x += 56) {
-        DWORD style = WS_TABSTOP | (static_cast<int>(i) == defaultIndex ? BS_DEFPUSHBUTTON : BS_PUSHBUTTON) | (i == 0 ? WS_GROUP : 0);
-        t.items.push_back(item(buttons[i], "Button", buttonText(buttons[i]), style, x, static_cast<short>(textHeight + 20), 50, 14));
-    }
     int result = 0;
     HWND owner = box.owner && ::IsWindow(box.owner) ? WindowManager::Get().Root(box.owner) : WindowManager::Get().Active();
-    HWND dialog = ::CreateDialogIndirectParam(nullptr, &t, nullptr, boxProc, reinterpret_cast<LPARAM>(&result));
+    HWND dialog = MessageBoxWindow::Create(box, &result);
     if (!dialog) return 0;
-    if (icon) sendItem(dialog, kIcon, STM_SETICON, reinterpret_cast<WPARAM>(::LoadIcon(nullptr, icon)), 0);
-    ::SendMessage(dialog, DM_SETDEFID, static_cast<WPARAM>(buttons[static_cast<size_t>(defaultIndex)]), 0);
-    DialogManager::FocusControl(::GetDlgItem(dialog, buttons[static_cast<size_t>(defaultIndex)]));
+    DialogManager::FocusControl(::GetDlgItem(dialog, MessageBoxWindow::DefaultButton(box.flags)));
     if (box.flags & MB_ICONHAND) ::MessageBeep(box.flags & MB_ICONMASK);
     int answer = runDialog(dialog, owner);
     if (answer) {
@@ -156,6 +80,7 @@ int Desktop::showMessageBox(const MessageBoxRecord& box)
         step.value = answer;
         record(step);
     }
+    const std::vector<int> buttons = MessageBoxButtons(box.flags);
     return answer ? answer : (std::find(buttons.begin(), buttons.end(), IDCANCEL) != buttons.end() ? IDCANCEL : buttons.back());
 }
 

@@ -122,5 +122,5 @@ char CQuadFSPropertySheet::GetMSMSToMSPage(MSMStoMSInfo* info)
 
 void CQuadFSPropertySheet::OnOK()
 {
-    CPropertySheet::OnOK();
+    OnSheetOK();
 }

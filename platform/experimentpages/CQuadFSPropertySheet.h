@@ -41,8 +41,8 @@ public:
     virtual char GetMSToMSMSPage(MStoMSMSInfo* info);
     virtual char SetupMSMSToMSPage(MSMStoMSInfo* info);
     virtual char GetMSMSToMSPage(MSMStoMSInfo* info);
-    // Completes OK as the property sheet does.
-    void OnOK() override;
+    // The OK button of an instrument sheet that maps it: completes OK as the property sheet does.
+    virtual void OnOK();
 
 protected:
     // Removes and deletes the pages of the slots, which are null afterwards.

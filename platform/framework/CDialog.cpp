@@ -3,6 +3,7 @@
 #include "platform/framework/Automation.h"
 #include "platform/framework/DialogManager.h"
 #include "platform/framework/DialogState.h"
+#include "platform/framework/ModalRun.h"
 #include "platform/framework/ResourceChain.h"
 #include "platform/framework/WindowManager.h"
 
@@ -79,9 +80,7 @@ BOOL CDialog::CreateIndirect(const DialogTemplate& dialogTemplate, CWnd* parent)
 
 HWND CDialog::modalOwner() const
 {
-    HWND parent = m_pParentWnd ? m_pParentWnd->m_hWnd : ::GetActiveWindow();
-    if (!parent || parent == ::GetDesktopWindow()) return nullptr;
-    return ::GetAncestor(parent, GA_ROOT);
+    return ModalOwner(m_pParentWnd);
 }
 
 INT_PTR CDialog::DoModal()
@@ -96,49 +95,14 @@ INT_PTR CDialog::DoModalIndirect(const DialogTemplate& dialogTemplate)
 {
     if (m_hWnd) return -1;
     m_templateId = dialogTemplate.id;
-    HWND owner = modalOwner();
-    bool enableOwner = false;
-    if (owner && ::IsWindowEnabled(owner)) {
-        ::EnableWindow(owner, FALSE);
-        enableOwner = true;
-    }
-    // Whatever happens in the run (an unscripted box throws through here), the owner comes back.
-    struct Restore {
-        CDialog& dialog;
-        HWND owner;
-        bool enableOwner;
-        ~Restore()
-        {
-            try {
-                if (::IsWindow(dialog.m_hWnd)) {
-                    ::SetWindowPos(dialog.m_hWnd, nullptr, 0, 0, 0, 0,
-                                   SWP_HIDEWINDOW | SWP_NOSIZE | SWP_NOMOVE | SWP_NOACTIVATE | SWP_NOZORDER);
-                }
-                if (enableOwner && ::IsWindow(owner)) ::EnableWindow(owner, TRUE);
-                if (owner && ::IsWindow(owner) && ::GetActiveWindow() != owner && ::IsWindowVisible(owner)) {
-                    ::SetActiveWindow(owner);
-                }
-                if (::IsWindow(dialog.m_hWnd)) dialog.DestroyWindow();
-            } catch (const std::exception& e) {
-                Automation::Get().AddDiagnostic(CString("while closing a modal dialog: ") + e.what());
-            }
-        }
-    } restore{*this, owner, enableOwner};
-
-    m_nModalResult = -1;
-    m_nFlags |= WF_CONTINUEMODAL;
     CWnd* parentWnd = m_pParentWnd;
     DialogTemplate t = dialogTemplate;
     t.style |= WS_VISIBLE; // a modal dialog is always shown
-    if (!createFrom(t, owner ? FromHandle(owner) : parentWnd)) {
-        m_nFlags &= ~WF_CONTINUEMODAL;
+    return RunModalWindow(*this, modalOwner(), parentWnd, [&](CWnd* owner) {
+        BOOL made = createFrom(t, owner);
         m_pParentWnd = parentWnd;
-        return -1;
-    }
-    m_pParentWnd = parentWnd;
-    if (m_nFlags & WF_CONTINUEMODAL) RunModalLoop();
-    m_nFlags &= ~WF_CONTINUEMODAL;
-    return m_nModalResult;
+        return made;
+    });
 }
 
 void CDialog::EndDialog(int result)
@@ -180,10 +144,7 @@ BOOL CDialog::PreTranslateMessage(MSG* msg)
 
 BOOL CDialog::PreTranslateInput(MSG* msg)
 {
-    bool key = msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST;
-    bool mouse = msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST;
-    if (!key && !mouse) return FALSE;
-    return ::IsDialogMessage(m_hWnd, msg);
+    return DialogManager::PreTranslateInput(m_hWnd, msg);
 }
 
 void CDialog::SetDefID(UINT id)

@@ -4,14 +4,16 @@
 
 #include "platform/framework/Automation.h"
 #include "platform/framework/DialogManager.h"
+#include "platform/framework/ModalRun.h"
 #include "platform/framework/ResourceChain.h"
 
-IMPLEMENT_DYNAMIC(CPropertySheet, CDialog)
+IMPLEMENT_DYNAMIC(CPropertySheet, CWnd)
 
-BEGIN_MESSAGE_MAP(CPropertySheet, CDialog)
-    ON_COMMAND(IDOK, &CPropertySheet::OnOK)
-    ON_COMMAND(IDCANCEL, &CPropertySheet::OnCancel)
-    ON_COMMAND(ID_APPLY_NOW, &CPropertySheet::OnApplyNow)
+BEGIN_MESSAGE_MAP(CPropertySheet, CWnd)
+    ON_COMMAND(IDOK, &CPropertySheet::OnSheetOK)
+    ON_COMMAND(IDCANCEL, &CPropertySheet::OnSheetCancel)
+    ON_COMMAND(ID_APPLY_NOW, &CPropertySheet::OnSheetApply)
+    ON_MESSAGE(WM_INITDIALOG, &CPropertySheet::HandleInitDialog)
     ON_NOTIFY(TCN_SELCHANGING, AFX_IDC_TAB_CONTROL, &CPropertySheet::OnTabChanging)
     ON_NOTIFY(TCN_SELCHANGE, AFX_IDC_TAB_CONTROL, &CPropertySheet::OnTabChange)
     ON_MESSAGE(PSM_CHANGED, &CPropertySheet::OnPageChanged)
@@ -231,14 +233,33 @@ DialogTemplate CPropertySheet::buildTemplate(DWORD style, DWORD exStyle) const
     return t;
 }
 
+BOOL CPropertySheet::createSheet(DWORD style, DWORD exStyle, CWnd* parent)
+{
+    if (m_hWnd) return FALSE;
+    m_modified.clear();
+    m_pParentWnd = parent;
+    const DialogTemplate t = buildTemplate(style, exStyle);
+    if (!DialogManager::CreateIndirect(nullptr, t, parent ? parent->m_hWnd : nullptr, nullptr, 0, this)) {
+        if (m_hWnd && !::IsWindow(m_hWnd)) m_hWnd = nullptr;
+        Automation::Get().AddDiagnostic("property sheet \"" + m_strCaption + "\" could not be created");
+        return FALSE;
+    }
+    return TRUE;
+}
+
 INT_PTR CPropertySheet::DoModal()
 {
     if (m_pages.empty()) {
         Automation::Get().AddDiagnostic("property sheet \"" + m_strCaption + "\" has no pages and cannot run");
         return -1;
     }
-    m_modified.clear();
-    return DoModalIndirect(buildTemplate(WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK | DS_CENTER, 0));
+    const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK | DS_CENTER;
+    CWnd* parent = m_pParentWnd;
+    return RunModalWindow(*this, ModalOwner(parent), parent, [&](CWnd* owner) {
+        BOOL made = createSheet(style, 0, owner);
+        m_pParentWnd = parent;
+        return made;
+    });
 }
 
 BOOL CPropertySheet::Create(CWnd* parent, DWORD style, DWORD exStyle)
@@ -250,13 +271,22 @@ BOOL CPropertySheet::Create(CWnd* parent, DWORD style, DWORD exStyle)
     if (style == static_cast<DWORD>(-1)) {
         style = WS_POPUP | WS_CAPTION | WS_SYSMENU | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK | WS_VISIBLE;
     }
-    m_modified.clear();
-    return CreateIndirect(buildTemplate(style, exStyle), parent);
+    return createSheet(style, exStyle, parent);
+}
+
+void CPropertySheet::EndDialog(int result)
+{
+    if (m_nFlags & (WF_MODALLOOP | WF_CONTINUEMODAL)) EndModalLoop(result);
+    ::EndDialog(m_hWnd, result);
+}
+
+LRESULT CPropertySheet::HandleInitDialog(WPARAM, LPARAM)
+{
+    return OnInitDialog();
 }
 
 BOOL CPropertySheet::OnInitDialog()
 {
-    CDialog::OnInitDialog();
     m_tab.SubclassDlgItem(AFX_IDC_TAB_CONTROL, this);
     for (int i = 0; i < GetPageCount(); ++i) m_tab.InsertItem(i, m_pages[static_cast<size_t>(i)]->GetTabCaption());
     layout();
@@ -269,6 +299,11 @@ BOOL CPropertySheet::OnInitDialog()
         }
     }
     return FALSE; // the focus went to the page
+}
+
+void CPropertySheet::MapDialogRect(LPRECT rect) const
+{
+    ::MapDialogRect(m_hWnd, rect);
 }
 
 void CPropertySheet::layout()
@@ -336,7 +371,8 @@ BOOL CPropertySheet::PreTranslateMessage(MSG* msg)
         changePage((GetActiveIndex() + (back ? n - 1 : 1)) % n);
         return TRUE;
     }
-    return CDialog::PreTranslateMessage(msg);
+    if (CWnd::PreTranslateMessage(msg)) return TRUE;
+    return DialogManager::PreTranslateInput(m_hWnd, msg);
 }
 
 // --- buttons -----------------------------------------------------------------------------------------
@@ -356,13 +392,13 @@ BOOL CPropertySheet::applyAll()
     return TRUE;
 }
 
-void CPropertySheet::OnOK()
+void CPropertySheet::OnSheetOK()
 {
     if (!applyAll()) return;
     EndDialog(IDOK);
 }
 
-void CPropertySheet::OnCancel()
+void CPropertySheet::OnSheetCancel()
 {
     CPropertyPage* active = GetActivePage();
     if (active && active->m_hWnd && sendToPage(active, PSN_QUERYCANCEL)) return;
@@ -370,7 +406,7 @@ void CPropertySheet::OnCancel()
     EndDialog(IDCANCEL);
 }
 
-void CPropertySheet::OnApplyNow()
+void CPropertySheet::OnSheetApply()
 {
     if (!applyAll()) return;
     m_modified.clear();

@@ -1,7 +1,9 @@
 #pragma once
-// A property sheet: a dialog with a row of tabs, one page (CPropertyPage) shown under them at a
-// time, and OK, Cancel and Apply buttons. The sheet is built on the framework's dialog: DoModal
-// runs it through the automation's modal run like any dialog, and EndDialog ends it with a result.
+// A property sheet: a window with a row of tabs, one page (CPropertyPage) shown under them at a
+// time, and OK, Cancel and Apply buttons. As in the documented framework the sheet is a window of
+// its own (a CWnd), not a dialog; it is run like one: DoModal runs it through the automation's
+// modal run, EndDialog ends it with a result, Create makes it modeless, OnInitDialog is called
+// once its window and buttons exist, and the dialog keys (Tab, Enter, Escape) work in it.
 //
 // Pages are added (AddPage) before or during a run; the sheet does not own them. The sheet's window
 // is laid out when it is made: the display area is as large as the largest page template (in the
@@ -19,14 +21,15 @@
 // becomes the active page and the sheet stays open); then EndDialog(IDOK). Apply does the same
 // without ending, and greys itself. Cancel (the button, Escape, the close box): the active page's
 // OnQueryCancel may refuse; every page made runs OnReset, whose default calls OnCancel; then
-// EndDialog(IDCANCEL). Classes derived from the sheet that map IDOK or IDCANCEL to their own OnOK /
-// OnCancel (virtual here) replace these steps, as documented.
+// EndDialog(IDCANCEL). A class derived from the sheet that maps IDOK or IDCANCEL to a handler of
+// its own replaces these steps; the handler may complete them with OnSheetOK / OnSheetCancel.
 //
 // A sheet without pages does not run: DoModal returns -1 with a diagnostic.
 
 #include <vector>
 
-#include "platform/framework/CDialog.h"
+#include "platform/framework/CWnd.h"
+#include "platform/framework/DialogTemplate.h"
 #include "platform/framework/CPropertyPage.h"
 #include "platform/framework/CTabCtrl.h"
 
@@ -38,7 +41,7 @@ struct PROPSHEETHEADER {
     UINT nStartPage = 0;
 };
 
-class CPropertySheet : public CDialog {
+class CPropertySheet : public CWnd {
     DECLARE_DYNAMIC(CPropertySheet)
 public:
     CPropertySheet();
@@ -64,20 +67,25 @@ public:
     BOOL SetActivePage(CPropertyPage* page);
 
     // --- the sheet --------------------------------------------------------------------------------------
-    INT_PTR DoModal() override;
+    // Modal: the owner (parent, else the active window) is disabled meanwhile; returns the EndDialog
+    // result, -1 when the sheet cannot be made.
+    virtual INT_PTR DoModal();
     // Modeless: shown at once (WS_VISIBLE) unless the style leaves it out.
-    BOOL Create(CWnd* parent = nullptr, DWORD style = static_cast<DWORD>(-1), DWORD exStyle = 0);
+    virtual BOOL Create(CWnd* parent = nullptr, DWORD style = static_cast<DWORD>(-1), DWORD exStyle = 0);
+    // Ends a modal run with the result; a modeless sheet is hidden.
+    void EndDialog(int result);
+    virtual BOOL OnInitDialog();
     void SetTitle(LPCTSTR title, UINT style = 0);
     CString GetTitle() const { return m_strCaption; }
     CTabCtrl* GetTabControl() const;
     // PSBTN_OK, PSBTN_CANCEL, PSBTN_APPLYNOW: as the operator pressing it (posted).
     BOOL PressButton(int button);
-    void OnOK() override;
-    void OnCancel() override;
-    virtual void OnApplyNow();
+    // Dialog units of the sheet's font to pixels.
+    void MapDialogRect(LPRECT rect) const;
     BOOL PreTranslateMessage(MSG* msg) override;
 
     PROPSHEETHEADER m_psh;
+    CWnd* m_pParentWnd = nullptr;
 
     // Pixels: margin around the tabs and between the buttons, and the buttons' size.
     static constexpr int kMargin = 7;
@@ -86,7 +94,11 @@ public:
     static constexpr int kButtonGap = 6;
 
 protected:
-    BOOL OnInitDialog() override;
+    // The sheet's own handling of its buttons (see the header comment).
+    void OnSheetOK();
+    void OnSheetCancel();
+    void OnSheetApply();
+    afx_msg LRESULT HandleInitDialog(WPARAM wParam, LPARAM lParam);
     afx_msg void OnTabChanging(NMHDR* hdr, LRESULT* result);
     afx_msg void OnTabChange(NMHDR* hdr, LRESULT* result);
     afx_msg LRESULT OnPageChanged(WPARAM wParam, LPARAM lParam);
@@ -97,9 +109,10 @@ protected:
     afx_msg LRESULT OnGetTabControl(WPARAM wParam, LPARAM lParam);
 
 private:
-    // A sheet is not made from a template of its own.
-    using CDialog::Create;
+    // A sheet is made by Create or DoModal only.
+    using CWnd::Create;
     DialogTemplate buildTemplate(DWORD style, DWORD exStyle) const;
+    BOOL createSheet(DWORD style, DWORD exStyle, CWnd* parent);
     void layout();
     // The page left: FALSE when it keeps the focus (its data did not exchange).
     BOOL leavePage();

@@ -241,6 +241,7 @@ LRESULT DialogManager::DefDlgProc(HWND dialog, UINT message, WPARAM wParam, LPAR
         INT_PTR r = state->proc(dialog, message, wParam, lParam);
         switch (message) {
         case WM_INITDIALOG:
+            return r; // FALSE: the procedure placed the focus itself, or wants none
         case WM_QUERYDRAGICON:
         case WM_CTLCOLORMSGBOX:
         case WM_CTLCOLOREDIT:
@@ -357,6 +358,14 @@ HWND DialogManager::NextGroupItem(HWND dialog, HWND control, bool previous)
         if (canTakeFocus(wm, c, dialog)) return c;
     }
     return control;
+}
+
+BOOL DialogManager::PreTranslateInput(HWND dialog, MSG* msg)
+{
+    bool key = msg->message >= WM_KEYFIRST && msg->message <= WM_KEYLAST;
+    bool mouse = msg->message >= WM_MOUSEFIRST && msg->message <= WM_MOUSELAST;
+    if (!key && !mouse) return FALSE;
+    return IsDialogMessage(dialog, msg);
 }
 
 BOOL DialogManager::IsDialogMessage(HWND dialog, MSG* msg)

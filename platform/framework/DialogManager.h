@@ -58,6 +58,8 @@ public:
                                DLGPROC proc, LPARAM initParam, CWnd* attach = nullptr);
     static LRESULT DefDlgProc(HWND dialog, UINT message, WPARAM wParam, LPARAM lParam);
     static BOOL IsDialogMessage(HWND dialog, MSG* msg);
+    // IsDialogMessage for keyboard and mouse input only (what a dialog's PreTranslateMessage passes).
+    static BOOL PreTranslateInput(HWND dialog, MSG* msg);
     static BOOL EndDialog(HWND dialog, INT_PTR result);
     static HWND NextTabItem(HWND dialog, HWND control, bool previous);
     static HWND NextGroupItem(HWND dialog, HWND control, bool previous);

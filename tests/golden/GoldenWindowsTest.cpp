@@ -68,6 +68,13 @@ const Golden kGoldens[] = {
     {"msms-switch", "scan-conditions", "Property sheets", "MS/MS switch: Scan Conditions"},
     {"msms-switch", "lock-mass", "Property sheets", "MS/MS switch: Lock Mass"},
     {"msms-switch", "collision-energy", "Property sheets", "MS/MS switch: Collision Energy"},
+    {"acquisition", "really-stop", "Message boxes", "Stopping the acquisition"},
+    {"esi-probe", "exit-without-saving", "Message boxes", "Leaving the ESI probe unsaved"},
+    {"calibration", "cannot-exit", "Message boxes", "Closing during a calibration search"},
+    {"pattern-editor", "save-failed", "Message boxes", "A pattern that could not be saved"},
+    {"pattern-editor", "save-changes", "Message boxes", "Unsaved pattern changes"},
+    {"target-plate", "file-changed", "Message boxes", "Unsaved target plate changes"},
+    {"msms-switch", "unsaved-lists", "Message boxes", "Unsaved switch lists"},
 };
 
 const std::filesystem::path kGallery = std::filesystem::path(MALDI_SOURCE_DIR) / "docs" / "gallery";

@@ -1,32 +1,14 @@
 #include <gtest/gtest.h>
 
-#include <cstdint>
-#include <cstring>
 #include <memory>
 
 #include "maldi/boundary/CMaldiAppInterface.h"
 #include "tests/support/RecordingAppInterface.h"
+#include "tests/support/VirtualSlot.h"
 
 using Op = RecordingAppInterface::Operation;
 
-#if defined(__x86_64__) || defined(__i386__)
-namespace {
-
-// On this ABI a pointer to a virtual member holds 1 + the byte offset of its virtual table slot.
-template <typename F>
-std::uintptr_t SlotOf(F member)
-{
-    struct Representation {
-        std::uintptr_t ptr;
-        std::ptrdiff_t adj;
-    } r;
-    static_assert(sizeof(F) == sizeof(Representation));
-    std::memcpy(&r, &member, sizeof r);
-    return (r.ptr - 1) / sizeof(void*);
-}
-
-} // namespace
-
+#ifdef MALDI_HAS_VIRTUAL_SLOT
 TEST(CMaldiAppInterface, TwelveOperationsKeepTheHostsSlotOrder)
 {
     using I = CMaldiAppInterface;

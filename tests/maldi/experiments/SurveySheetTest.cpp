@@ -11,6 +11,7 @@
 #include "platform/framework/CommCtrl.h"
 #include "platform/instrument/VEXPropertyTable.h"
 #include "tests/support/HostResources.h"
+#include "tests/support/VirtualSlot.h"
 
 using namespace maldi::res;
 
@@ -126,6 +127,17 @@ TEST_F(SurveySheetTest, PagesComeInTheirTabOrder)
     EXPECT_STREQ(sheet.GetRuntimeClass()->m_lpszClassName, "CMaldiSurveyPropertySheet");
     EXPECT_TRUE(sheet.IsKindOf(RUNTIME_CLASS(CQuadFSPropertySheet)));
 }
+
+#ifdef MALDI_HAS_VIRTUAL_SLOT
+TEST(SurveySheetSlots, OKHasTheSlotAfterGetMSMSToMSPageAndTheLaserTransfersFollow)
+{
+    using S = CMaldiSurveyPropertySheet;
+    const auto ok = SlotOf(&S::OnOK);
+    EXPECT_EQ(ok, SlotOf(&S::GetMSMSToMSPage) + 1);
+    EXPECT_EQ(SlotOf(&S::SetupLaserPage), ok + 1);
+    EXPECT_EQ(SlotOf(&S::GetLaserPage), ok + 2);
+}
+#endif
 
 TEST_F(SurveySheetTest, SurveyValuesComeBackWithTheTimesTheBookkeepingLeft)
 {

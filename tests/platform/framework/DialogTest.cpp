@@ -8,6 +8,7 @@
 
 #include "TestDialogs.h"
 #include "platform/framework/AutomationSession.h"
+#include "platform/framework/MessageBoxWindow.h"
 
 using namespace test;
 
@@ -407,4 +408,19 @@ TEST(DialogKeys, MnemonicsClickTheirControlOrFocusWhatTheLabelNamesAndSharedOnes
             EXPECT_EQ(session->CheckState(session->Find(dialog, id)) == BST_CHECKED, id == c.checked) << c.fault << " " << id;
         ::DestroyWindow(dialog);
     }
+}
+
+TEST(MessageBoxWindow, PicturingABoxTakesNeitherFocusNorActivationFromTheDialogUnderIt)
+{
+    AutomationSession session;
+    DialogTemplate t = settingsTemplate("Raw", 530);
+    t.style |= WS_VISIBLE;
+    HWND dialog = ::CreateDialogIndirectParam(nullptr, &t, nullptr, &rawDialogProc, 0);
+    HWND focus = session->FocusWindow();
+    MessageBoxRecord box{nullptr, "Save changes?", "Pattern File", MB_YESNOCANCEL | MB_ICONEXCLAMATION};
+    EXPECT_GT(MessageBoxWindow::Render(box).Width(), 0);
+    EXPECT_EQ(session->FocusWindow(), focus);
+    EXPECT_EQ(::GetActiveWindow(), dialog);
+    EXPECT_EQ(session->TopLevelWindows().size(), 1u);
+    ::DestroyWindow(dialog);
 }

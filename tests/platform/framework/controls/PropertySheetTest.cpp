@@ -139,7 +139,7 @@ class SwitchSheet : public CPropertySheet {
     DECLARE_DYNAMIC(SwitchSheet)
 public:
     SwitchSheet(LPCTSTR caption, CWnd* parent, UINT first) : CPropertySheet(caption, parent, first) {}
-    void OnOK() override
+    void OnOK()
     {
         g_log.push_back("sheet:ok");
         UpdateData(TRUE);
@@ -256,7 +256,8 @@ TEST_F(PropertySheetTest, ASheetThatMapsOkToItsOwnHandlerEndsWithOkWhateverThePa
     sheet.AddPage(&laser);
     EXPECT_STREQ(sheet.GetRuntimeClass()->m_lpszClassName, "SwitchSheet");
     EXPECT_TRUE(sheet.IsKindOf(RUNTIME_CLASS(CPropertySheet)));
-    EXPECT_TRUE(sheet.IsKindOf(RUNTIME_CLASS(CDialog)));
+    EXPECT_TRUE(sheet.IsKindOf(RUNTIME_CLASS(CWnd)));
+    EXPECT_FALSE(sheet.IsKindOf(RUNTIME_CLASS(CDialog))) << "a property sheet is a window, not a dialog";
     EXPECT_FALSE(mass.IsKindOf(RUNTIME_CLASS(CPropertySheet)));
     a.OnNextModal([&](CWnd& dialog, Automation& op) {
         op.ReplaceText(item(op, dialog, IDC_MASS), "oops");
