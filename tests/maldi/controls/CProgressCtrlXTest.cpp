@@ -1,5 +1,5 @@
 // The gradient bar's model as the tool windows drive it: the standard messages, the snake, the
-// text formats and colours, the style bits and the tooltip.
+// colours and the tooltip.
 
 #include "ControlsTestSupport.h"
 
@@ -70,48 +70,6 @@ TEST(ProgressCtrlX, DefaultsAndAShortGradientList)
     f.bar.SetGradientColorsX(1, RGB(9, 0, 0), RGB(8, 0, 0)); // below two: the two given
     EXPECT_EQ(f.bar.GetGradientColorsX().GetSize(), 2);
     EXPECT_EQ(f.bar.GetGradientColorsX()[1], RGB(8, 0, 0));
-}
-
-TEST(ProgressCtrlX, StyleBitsAndTextFormats)
-{
-    BarFixture<> f;
-    const DWORD template_ = f.a.Style(f.bar) & 0xFFFF;
-    EXPECT_EQ(template_ & PBS_SMOOTH, PBS_SMOOTH);
-
-    f.bar.SetShowPercent(TRUE);
-    EXPECT_EQ(f.a.Style(f.bar) & PBS_TEXTMASK, PBS_SHOW_PERCENT);
-    EXPECT_EQ(f.a.Text(f.bar), "%d%%");
-    EXPECT_NE(f.bar.GetShowPercent(), 0u);
-    f.bar.SetShowPercent(FALSE);
-    EXPECT_EQ(f.a.Style(f.bar) & PBS_TEXTMASK, 0u);
-    EXPECT_EQ(f.a.Text(f.bar), "");
-
-    f.bar.SetTextFormat("Position %d", PBS_SHOW_POSITION);
-    EXPECT_EQ(f.a.Style(f.bar) & PBS_TEXTMASK, PBS_SHOW_POSITION);
-    f.bar.SetTextFormat("", PBS_SHOW_POSITION); // empty format: no text
-    EXPECT_EQ(f.a.Style(f.bar) & PBS_TEXTMASK, 0u);
-    f.bar.SetTextFormat("Step 3", PBS_SHOW_TEXTONLY);
-    f.bar.SetTextFormat("Step 4", 0); // no flags: no text
-    EXPECT_EQ(f.a.Style(f.bar) & PBS_TEXTMASK, 0u);
-    EXPECT_EQ(f.a.Text(f.bar), "");
-    f.bar.SetTextFormat("Step 5", PBS_SHOW_TEXTONLY);
-    f.bar.HideText();
-    EXPECT_EQ(f.a.Style(f.bar) & PBS_TEXTMASK, 0u);
-
-    f.bar.SetTiedText(TRUE);
-    f.bar.SetReverse(TRUE);
-    EXPECT_NE(f.bar.GetTiedText(), 0u);
-    EXPECT_NE(f.bar.GetReverse(), 0u);
-    f.bar.SetRubberBar(TRUE);
-    f.bar.SetSnake(FALSE); // clears the rubber bar set on its own
-    EXPECT_EQ(f.bar.GetRubberBar(), 0u);
-    f.bar.SetSnake(TRUE);
-    EXPECT_NE(f.bar.GetSnake(), 0u);
-    EXPECT_NE(f.bar.GetRubberBar(), 0u);
-    EXPECT_EQ(f.bar.GetSnake(), PBS_SNAKE); // only the snake bit
-    f.bar.SetTiedText(FALSE);
-    EXPECT_EQ(f.bar.GetTiedText(), 0u);
-    EXPECT_EQ(f.a.Style(f.bar) & 0xFFFF, PBS_SMOOTH | PBS_SNAKE | PBS_RUBBER_BAR | PBS_REVERSE);
 }
 
 TEST(ProgressCtrlX, SnakeRunsOutOfTheFarEndThenStartsOverFromTheOtherSide)

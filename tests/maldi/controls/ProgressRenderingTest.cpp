@@ -1,5 +1,5 @@
-// How the gradient bar paints: spans, gradient steps and fills, low-colour and palette devices,
-// directions, rubber bar, snake, brushes, borders, and the two-colour, tied and turned texts.
+// How the gradient bar paints what the random-bar checksums leave out: low-colour and palette devices,
+// snake, brushes, borders, and the two-colour, tied and turned texts.
 
 #include "ControlsTestSupport.h"
 
@@ -12,15 +12,6 @@ namespace {
 constexpr COLORREF kBlack = RGB(0, 0, 0);
 constexpr COLORREF kWhite = RGB(255, 255, 255);
 
-// Distinct colours along a row, in the order met.
-std::vector<COLORREF> rowColours(const Canvas& c, int y, int from, int to)
-{
-    std::vector<COLORREF> colours;
-    for (int x = from; x < to; ++x)
-        if (colours.empty() || colours.back() != c.at(x, y)) colours.push_back(c.at(x, y));
-    return colours;
-}
-
 struct Gradient : BarFixture<> {
     explicit Gradient(int width, int height = 10) : BarFixture<>(width, height)
     {
@@ -30,47 +21,6 @@ struct Gradient : BarFixture<> {
 };
 
 } // namespace
-
-TEST(ProgressRendering, BlackToWhiteTakesOneFillPerLevelOrPerPixel)
-{
-    {
-        Gradient f(500);
-        ::SendMessage(f.bar, PBM_SETPOS, 100, 0);
-        auto c = f.Paint();
-        EXPECT_EQ(c->dc.GetFillCount(), 1 + 255); // the background, then 255 steps
-        auto colours = rowColours(*c, 5, 0, 500);
-        ASSERT_EQ(colours.size(), 255u);
-        EXPECT_EQ(colours.front(), kBlack);
-        EXPECT_EQ(colours.back(), RGB(254, 254, 254)); // the last step stops short of the end colour
-        EXPECT_EQ(c->at(1, 5), RGB(1, 1, 1));            // steps are 1.96 pixels wide, truncated
-        EXPECT_EQ(c->at(3, 5), RGB(2, 2, 2));
-    }
-    {
-        Gradient f(100);
-        ::SendMessage(f.bar, PBM_SETPOS, 100, 0);
-        auto c = f.Paint();
-        EXPECT_EQ(c->dc.GetFillCount(), 1 + 100);
-        auto colours = rowColours(*c, 5, 0, 100);
-        ASSERT_EQ(colours.size(), 100u);
-        EXPECT_EQ(colours[1], RGB(2, 2, 2));
-        EXPECT_EQ(colours.back(), RGB(252, 252, 252)); // 99 x 2.55, truncated
-    }
-}
-
-TEST(ProgressRendering, TheBarStopsAtItsHeadAndAnEmptyRangeShowsOnlyTheBackground)
-{
-    Gradient f(100);
-    ::SendMessage(f.bar, PBM_SETPOS, 30, 0);
-    auto c = f.Paint();
-    EXPECT_EQ(c->dc.GetFillCount(), 1 + 30); // the steps beyond the head are not filled
-    EXPECT_EQ(c->at(29, 5), RGB(73, 73, 73)); // 29 x 2.55: the same levels as the full bar
-    EXPECT_EQ(c->at(30, 5), RGB(255, 0, 0));
-
-    ::SendMessage(f.bar, PBM_SETRANGE32, 10, 10);
-    c = f.Paint();
-    EXPECT_EQ(c->dc.GetFillCount(), 1);
-    EXPECT_EQ(boxOf(*c, RGB(255, 0, 0)), CRect(0, 0, 100, 10));
-}
 
 TEST(ProgressRendering, LowColourDevicesShowTheStartColourAndPaletteDevicesUseBrushes)
 {
@@ -94,53 +44,6 @@ TEST(ProgressRendering, LowColourDevicesShowTheStartColourAndPaletteDevicesUseBr
         EXPECT_EQ(palette.dc.GetFillCount(), 1 + 100);
         EXPECT_EQ(palette.surface(), truecolour->surface()); // the same levels, through brushes
     }
-}
-
-TEST(ProgressRendering, DirectionsAtAQuarter)
-{
-    Gradient f(100, 40);
-    f.bar.SetGradientColors(kBlack, kBlack);
-    ::SendMessage(f.bar, PBM_SETPOS, 25, 0);
-    EXPECT_EQ(boxOf(*f.Paint(), kBlack), CRect(0, 0, 25, 40));
-    f.bar.SetReverse(TRUE);
-    EXPECT_EQ(boxOf(*f.Paint(), kBlack), CRect(75, 0, 100, 40));
-
-    f.bar.ModifyStyle(PBS_REVERSE, PBS_VERTICAL);
-    EXPECT_EQ(boxOf(*f.Paint(), kBlack), CRect(0, 30, 100, 40)); // bottom quarter
-    f.bar.SetReverse(TRUE);
-    EXPECT_EQ(boxOf(*f.Paint(), kBlack), CRect(0, 0, 100, 10)); // top quarter
-}
-
-TEST(ProgressRendering, RubberBarStretchesTheWholeGradientOverTheBar)
-{
-    Gradient f(100);
-    ::SendMessage(f.bar, PBM_SETPOS, 50, 0);
-    auto c = f.Paint();
-    EXPECT_EQ(c->at(49, 5), RGB(124, 124, 124)); // the gradient up to the head only
-    f.bar.SetRubberBar(TRUE);
-    c = f.Paint();
-    EXPECT_EQ(c->at(0, 5), kBlack);
-    EXPECT_EQ(c->at(49, 5), RGB(249, 249, 249)); // 49 x 5.1: nearly the end colour
-    EXPECT_EQ(rowColours(*c, 5, 0, 50).size(), 50u);
-}
-
-TEST(ProgressRendering, SeveralColoursShareTheSpanAndOnlyReachedSegmentsAreDrawn)
-{
-    Gradient f(100);
-    f.bar.SetGradientColorsX(3, RGB(255, 0, 0), RGB(0, 255, 0), RGB(0, 0, 255));
-    ::SendMessage(f.bar, PBM_SETPOS, 100, 0);
-    auto c = f.Paint();
-    EXPECT_EQ(c->at(0, 5), RGB(255, 0, 0));
-    EXPECT_EQ(c->at(50, 5), RGB(0, 255, 0));
-    EXPECT_EQ(c->at(99, 5), RGB(0, 6, 249)); // 49 x -5.1 and 49 x 5.1, truncated toward zero
-    ASSERT_EQ(f.bar.gradients.size(), 2u);
-    EXPECT_EQ(f.bar.gradients[1].gradient, CRect(50, 0, 100, 0));
-
-    ::SendMessage(f.bar, PBM_SETPOS, 30, 0);
-    c = f.Paint();
-    ASSERT_EQ(f.bar.gradients.size(), 1u);
-    EXPECT_EQ(f.bar.gradients[0].draw, CRect(0, 0, 30, 0));
-    EXPECT_EQ(c->dc.GetFillCount(), 1 + 30);
 }
 
 TEST(ProgressRendering, BrushesBordersAndTheSnakeSpan)

@@ -1,15 +1,11 @@
 // The MS/MS scan function dialog as host and operator use it: what differs from the MS dialog
-// (set mass, collision energy, the start time kept on opening, fields read only by some handlers),
-// and its template.
+// (set mass, collision energy, the start time kept on opening, fields read only by some handlers).
 
 #include "MSDialogTestSupport.h"
 
-#include <filesystem>
 
-#include "TemplateTestSupport.h"
 #include "maldi/dialogs/CMaldiMSMSAcqFunctionSetupDialog.h"
 #include "maldi/dialogs/MaldiPatternFile.h"
-#include "platform/framework/gdi/SurfaceDiff.h"
 
 using namespace msdlg;
 
@@ -59,7 +55,7 @@ TEST_F(MSMSDialogTest, OpensWithItsDefaultsAndKeepsTheStartTimeWithoutLockMass)
     EXPECT_TRUE(automation->MessageBoxes().empty());
 }
 
-TEST_F(MSMSDialogTest, LockMassOnOpenAndTheOperatorsClicksResetTheStartTime)
+TEST_F(MSMSDialogTest, LockMassClicksResetTheStartTimeAndEachTimeEditMovesTheEnd)
 {
     dialog.SetEndTime(60);
     dialog.SetStartTime(10);
@@ -81,6 +77,7 @@ TEST_F(MSMSDialogTest, LockMassOnOpenAndTheOperatorsClicksResetTheStartTime)
     DialogTest::Run(withLockMass, "Maldi MSMS", [&](CWnd& d, Automation& a) {
         EXPECT_EQ(a.Text(d, IDC_MSMS_SAMPLE_TIME), "50");
         ASSERT_TRUE(a.ReplaceText(d, IDC_LOCK_MASS_TIME, "20"));
+        EXPECT_EQ(a.Text(d, IDC_MSMS_TOTAL_TIME), "70") << "the lock mass time alone moves the end";
         ASSERT_TRUE(a.ReplaceText(d, IDC_MSMS_SAMPLE_TIME, "5"));
         EXPECT_EQ(a.Text(d, IDC_MSMS_TOTAL_TIME), "25");
         a.Click(d, IDOK);
@@ -182,48 +179,4 @@ TEST_F(MSMSDialogTest, PatternFileIsBrowsedOrFixedByTheInstrumentModel)
         a.Click(d, IDOK);
     });
     EXPECT_EQ(fixed.GetLaserPatternFilename(), MaldiPatternFile::DefaultName());
-}
-
-TEST(MSMSDialogTemplate, ControlsSitInTheirGroupsBehindTheirLabels)
-{
-    const DialogTemplate& t = dlgtemplate::Find(IDD_MALDI_MSMS_SCAN);
-    EXPECT_EQ(t.caption, "Maldi MSMS");
-    dlgtemplate::ExpectGroups(
-        t, {{"Mass Range (m/z)", {IDC_MSMS_START_MASS, IDC_MSMS_END_MASS, IDC_MSMS_SET_MASS}},
-            {"Acquition Time (secs)",
-             {IDC_USE_LOCK_MASS, IDC_LOCK_MASS_TIME, IDC_MSMS_SAMPLE_TIME, IDC_MSMS_TOTAL_TIME}},
-            {"Method", {IDC_MSMS_ION_MODE, IDC_MSMS_DATA_FORMAT, IDC_MSMS_SCANS_TO_SUM}},
-            {"Scan Duration (secs)", {IDC_MSMS_SCAN_TIME, IDC_MSMS_INTER_SCAN_DELAY}},
-            {"Collision Energy", {IDC_MSMS_USE_TUNE_PAGE_CE, IDC_MSMS_COLLISION_ENERGY}},
-            {"Laser", {IDC_LASER_FIRING_RATE}},
-            {"Probe Motion", {IDC_MSMS_PATTERN_FILE, IDC_MSMS_PATTERN_BROWSE, IDC_PLATE_SPEED}}});
-    dlgtemplate::ExpectLabels(
-        t, {{"&Start", IDC_MSMS_START_MASS}, {"En&d", IDC_MSMS_END_MASS}, {"Se&t Mass", IDC_MSMS_SET_MASS},
-            {"Sca&n Time", IDC_MSMS_SCAN_TIME}, {"Inter-Scan Dela&y", IDC_MSMS_INTER_SCAN_DELAY},
-            {"&Lock Mass Time", IDC_LOCK_MASS_TIME}, {"&Sample Time", IDC_MSMS_SAMPLE_TIME},
-            {"&Total Time", IDC_MSMS_TOTAL_TIME}, {"Ioni&zation Mode", IDC_MSMS_ION_MODE},
-            {"D&ata", IDC_MSMS_DATA_FORMAT}, {"Scans To S&um", IDC_MSMS_SCANS_TO_SUM},
-            {"C&ollision Energy (V)", IDC_MSMS_COLLISION_ENERGY}, {"&Firing Rate (Hz)", IDC_LASER_FIRING_RATE},
-            {"&Pattern Type", IDC_MSMS_PATTERN_FILE}, {"P&late Speed (Hz)", IDC_PLATE_SPEED}});
-    EXPECT_EQ(dlgtemplate::ItemWithId(t, IDC_MSMS_USE_TUNE_PAGE_CE)->text, "Use Tune Pa&ge Setting");
-    EXPECT_EQ(dlgtemplate::ItemWithId(t, IDC_USE_LOCK_MASS)->text, "Use Loc&k Mass");
-    EXPECT_TRUE(dlgtemplate::ItemWithId(t, IDC_MSMS_DATA_FORMAT)->style & CBS_SORT);
-    EXPECT_TRUE(dlgtemplate::ItemWithId(t, IDC_MSMS_SAMPLE_TIME)->style & ES_NUMBER);
-}
-
-TEST_F(MSMSDialogTest, Screenshot)
-{
-    dialog.SetLaserType(3);
-    dialog.SetLaserFiringRate(20);
-    dialog.SetEndTime(60);
-    dialog.SetUseLockMass(TRUE);
-    dialog.m_bUseTunePageCE = TRUE;
-    Run([&](CWnd& d, Automation& a) {
-        for (HWND child : a.Children(d.GetSafeHwnd())) EXPECT_TRUE(a.IsOnScreen(child)) << a.Id(child);
-        const std::filesystem::path dir = SurfaceDiff::OutputDirectory();
-        std::filesystem::create_directories(dir);
-        a.Screenshot(d.GetSafeHwnd(), (dir / "maldi-msms-scan.png").string().c_str());
-        EXPECT_TRUE(std::filesystem::exists(dir / "maldi-msms-scan.png"));
-        a.Click(d, IDCANCEL);
-    });
 }

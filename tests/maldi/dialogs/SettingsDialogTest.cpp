@@ -1,14 +1,11 @@
 // The two MALDI settings dialogs as host and operator use them: the lists, the laser frequency
-// sent on OK only, the pattern file name each leaves behind, the probe motion choice, templates.
+// sent on OK only, the pattern file name each leaves behind, the probe motion choice.
 
 #include "MSDialogTestSupport.h"
 
-#include <filesystem>
 
-#include "TemplateTestSupport.h"
 #include "maldi/dialogs/CMaldiSettingsDialog.h"
 #include "maldi/dialogs/MaldiPatternFile.h"
-#include "platform/framework/gdi/SurfaceDiff.h"
 #include "platform/instrument/CInstCtlClient.h"
 
 using namespace msdlg;
@@ -149,46 +146,4 @@ TEST_F(SettingsDialogTest, PatternFileComesFromTheBrowseNotFromTyping)
     ASSERT_EQ(automation->FileDialogs().size(), 2u);
     EXPECT_EQ(automation->FileDialogs()[0].filter, "Pattern File(*.ptn) | *.ptn||");
     EXPECT_EQ(automation->FileDialogs()[0].owner, window);
-}
-
-TEST(SettingsDialogTemplates, GroupsLabelsAndCaptions)
-{
-    const DialogTemplate& simple = dlgtemplate::Find(IDD_MALDI_ESI_SETTINGS);
-    const DialogTemplate& full = dlgtemplate::Find(IDD_MALDI_SETTINGS);
-    for (const DialogTemplate* t : {&simple, &full}) {
-        EXPECT_EQ(t->caption, "Maldi Settings");
-        dlgtemplate::ExpectGroups(*t, {{"Laser", {IDC_LASER_FIRING_RATE}}, {"Plate", {IDC_PLATE_SPEED}}});
-        dlgtemplate::ExpectLabels(*t, {{"Firing Rate (Hz)", IDC_LASER_FIRING_RATE}, {"Speed (Hz)", IDC_PLATE_SPEED}});
-        EXPECT_EQ(dlgtemplate::ItemWithId(*t, IDOK)->text, "OK");
-        EXPECT_EQ(dlgtemplate::ItemWithId(*t, IDCANCEL)->text, "Cancel");
-    }
-    dlgtemplate::ExpectLabels(simple, {{"Laser Pattern", IDC_LASER_PATTERN_TYPE}});
-    dlgtemplate::ExpectGroups(full, {{"Probe Motion",
-                                      {IDC_USE_CROSS_HAIRS, IDC_USE_PATTERN_FILE, IDC_SETTINGS_PATTERN_FILE,
-                                       IDC_SETTINGS_PATTERN_BROWSE}},
-                                     {"Laser", {}}, {"Plate", {}}});
-    EXPECT_EQ(dlgtemplate::ItemWithId(full, IDC_USE_CROSS_HAIRS)->text, "Cross Hairs");
-    EXPECT_EQ(dlgtemplate::ItemWithId(full, IDC_USE_PATTERN_FILE)->text, "Pattern File");
-    EXPECT_EQ(dlgtemplate::ItemWithId(full, IDC_SETTINGS_PATTERN_BROWSE)->text, "...");
-}
-
-TEST_F(SettingsDialogTest, Screenshots)
-{
-    CMaldiESISettingsDialog simple(&instrument, &host);
-    CMaldiSettingsDialog full(&instrument, &host);
-    full.SetProbeMotionType(0);
-    full.SetPatternFilename("/data/patterns/spiral.ptn");
-    const std::filesystem::path dir = SurfaceDiff::OutputDirectory();
-    std::filesystem::create_directories(dir);
-    const std::pair<CDialog*, const char*> shots[] = {{&simple, "maldi-esi-settings.png"},
-                                                      {&full, "maldi-settings.png"}};
-    for (const auto& shot : shots) {
-        const char* file = shot.second;
-        Run(*shot.first, [&](CWnd& d, Automation& a) {
-            for (HWND child : a.Children(d.GetSafeHwnd())) EXPECT_TRUE(a.IsOnScreen(child)) << a.Id(child);
-            a.Screenshot(d.GetSafeHwnd(), (dir / file).string().c_str());
-            a.Click(d, IDCANCEL);
-        });
-        EXPECT_TRUE(std::filesystem::exists(dir / file)) << file;
-    }
 }

@@ -1,13 +1,10 @@
 // The "Scan Conditions" page under the operator's hands: the three modes and the values in effect
 // they give, the data format deciding the MCA edit, the firing-rate list of the laser type, the
-// fixed pattern of the MALDI/ESI model, and a screenshot of the page.
+// fixed pattern of the MALDI/ESI model.
 
 #include "MSMSSwitchPagesTestSupport.h"
 
-#include <filesystem>
-
 #include "maldi/dialogs/MaldiPatternFile.h"
-#include "platform/framework/gdi/SurfaceDiff.h"
 
 using namespace switchtest;
 
@@ -170,31 +167,4 @@ TEST_F(MSMSSwitchPagesTest, ScanConditionsOnTheMaldiEsiModelKeepsThePatternFixed
         a.Click(d, IDOK);
     });
     EXPECT_EQ(scan.m_strPatternFileInEffect, MaldiPatternFile::DefaultName());
-}
-
-TEST_F(MSMSSwitchPagesTest, PagesShowWholeInsideTheSheetScreenshots)
-{
-    lockMass.m_bUseLockMass = TRUE;
-    Run(kTemplate, [&](CWnd& d, Automation& a) {
-        const std::filesystem::path dir = SurfaceDiff::OutputDirectory();
-        std::filesystem::create_directories(dir);
-        EXPECT_EQ(a.SheetTabs(d.GetSafeHwnd()), Strings({"Acqusition Template", "Lock Mass", "Scan Conditions"}));
-        const char* names[] = {"msms-switch-template-page.png", "msms-switch-lock-mass-page.png",
-                               "msms-switch-scan-conditions-page.png"};
-        for (int i = 0; i < 3; ++i) {
-            ASSERT_TRUE(a.SelectSheetPage(d.GetSafeHwnd(), i));
-            HWND page = sheet.GetPage(i)->GetSafeHwnd();
-            CRect area = a.WindowRect(page);
-            for (HWND child : a.Children(page)) {
-                CRect r = a.WindowRect(child);
-                EXPECT_TRUE(area.left <= r.left && r.right <= area.right && area.top <= r.top &&
-                            r.bottom <= area.bottom)
-                    << "page " << i << " control " << a.Id(child);
-            }
-            a.Screenshot(d.GetSafeHwnd(), (dir / names[i]).string().c_str());
-        }
-        a.Click(d, IDCANCEL);
-    });
-    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(SurfaceDiff::OutputDirectory()) /
-                                        "msms-switch-scan-conditions-page.png"));
 }

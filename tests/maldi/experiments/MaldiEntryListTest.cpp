@@ -1,3 +1,6 @@
+// The mass and profile lists the pages keep: growth, removal, replacement and copying, for both
+// kinds of entry, with a list that is missing and with memory that runs out.
+
 #include <gtest/gtest.h>
 
 #include <cstring>
@@ -38,17 +41,16 @@ protected:
     static List* Filled(int capacity, int count)
     {
         List* list = List::Create(capacity);
-        for (int i = 0; i < count; ++i)
-            EXPECT_TRUE(List::Append(list, Numbered<Entry>(i)));
+        for (int i = 0; i < count; ++i) EXPECT_TRUE(List::Append(list, Numbered<Entry>(i)));
         return list;
     }
+    // The numbers of the entries as a host copying them out sees them.
     static std::vector<double> Numbers(const List* list)
     {
         std::vector<Entry> copy(static_cast<std::size_t>(List::Count(list)));
         EXPECT_TRUE(List::CopyOut(list, copy.data()));
         std::vector<double> numbers;
-        for (Entry& e : copy)
-            numbers.push_back(Number(e));
+        for (Entry& e : copy) numbers.push_back(Number(e));
         return numbers;
     }
 };
@@ -56,115 +58,73 @@ protected:
 using EntryKinds = ::testing::Types<MaldiSwitchMassEntry, MaldiCEProfileEntry>;
 TYPED_TEST_SUITE(MaldiEntryListTest, EntryKinds);
 
-TYPED_TEST(MaldiEntryListTest, CreateGivesAnEmptyZeroFilledList)
+TYPED_TEST(MaldiEntryListTest, AppendDoublesAFullListKeepingEveryEntryAndZeroingTheRest)
 {
     using List = typename TestFixture::List;
-    List* list = List::Create(100);
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(List::Count(list), 0);
-    EXPECT_EQ(list->nCapacity, 100);
-    ASSERT_NE(list->pEntries, nullptr);
-    for (int i = 0; i < 100; ++i)
-        EXPECT_TRUE(AllZero(list->pEntries[i])) << i;
-    EXPECT_EQ(List::Destroy(list), nullptr);
-
     EXPECT_EQ(List::Create(-1), nullptr);
-    // No capacity: a list that takes nothing, like one whose array could not be allocated.
-    list = List::Create(0);
-    ASSERT_NE(list, nullptr);
-    EXPECT_EQ(list->pEntries, nullptr);
-    EXPECT_FALSE(List::Append(list, Numbered<TypeParam>(1)));
-    List::Destroy(list);
-}
-
-TYPED_TEST(MaldiEntryListTest, AppendDoublesAFullList)
-{
-    using List = typename TestFixture::List;
     List* list = this->Filled(100, 100);
-    ASSERT_EQ(list->nCapacity, 100);
-    List* before = list;
-
     ASSERT_TRUE(List::Append(list, Numbered<TypeParam>(100)));
-    EXPECT_NE(list, before) << "growth replaces the list";
     EXPECT_EQ(list->nCapacity, 200);
     EXPECT_EQ(List::Count(list), 101);
-    std::vector<double> numbers = this->Numbers(list);
-    for (int i = 0; i <= 100; ++i)
-        EXPECT_EQ(numbers[static_cast<std::size_t>(i)], i);
+    std::vector<double> expected;
+    for (int i = 0; i <= 100; ++i) expected.push_back(i);
+    EXPECT_EQ(this->Numbers(list), expected);
     EXPECT_EQ(list->pEntries[100].wFlags, 100);
+    EXPECT_EQ(list->pEntries[100].dCollisionEnergy[4], 50.0);
     EXPECT_TRUE(AllZero(list->pEntries[101]));
     EXPECT_TRUE(AllZero(list->pEntries[199]));
     List::Destroy(list);
 
-    // A capacity of one grows too.
-    list = this->Filled(1, 3);
+    list = this->Filled(1, 3); // a capacity of one grows too
     EXPECT_EQ(list->nCapacity, 4);
     EXPECT_EQ(this->Numbers(list), (std::vector<double>{0, 1, 2}));
     List::Destroy(list);
+
+    list = List::Create(0); // no capacity: a list that takes nothing
+    ASSERT_NE(list, nullptr);
+    EXPECT_FALSE(List::Append(list, Numbered<TypeParam>(1)));
+    List::Destroy(list);
 }
 
-TYPED_TEST(MaldiEntryListTest, RemoveShrinksToTheOldCount)
+TYPED_TEST(MaldiEntryListTest, RemoveAndReplaceTouchOnlyTheirEntryAndRefuseIndexesOutside)
 {
     using List = typename TestFixture::List;
     List* list = this->Filled(5, 5);
+    for (int index : {-1, 5}) {
+        EXPECT_FALSE(List::Remove(list, index)) << index;
+        EXPECT_FALSE(List::Replace(list, index, Numbered<TypeParam>(8))) << index;
+    }
     ASSERT_TRUE(List::Remove(list, 2));
-    EXPECT_EQ(list->nCapacity, 5);
-    EXPECT_EQ(this->Numbers(list), (std::vector<double>{0, 1, 3, 4}));
     ASSERT_TRUE(List::Remove(list, 0));
-    EXPECT_EQ(list->nCapacity, 4);
+    EXPECT_EQ(list->nCapacity, 4); // shrunk to the count before each removal
     ASSERT_TRUE(List::Remove(list, 2));
-    EXPECT_EQ(list->nCapacity, 3);
     EXPECT_EQ(this->Numbers(list), (std::vector<double>{1, 3}));
-
-    EXPECT_FALSE(List::Remove(list, -1));
-    EXPECT_FALSE(List::Remove(list, 2));
-    EXPECT_EQ(List::Count(list), 2);
-
+    EXPECT_TRUE(List::Replace(list, 1, Numbered<TypeParam>(7)));
+    EXPECT_EQ(this->Numbers(list), (std::vector<double>{1, 7}));
+    EXPECT_EQ(list->pEntries[1].wFlags, 7);
     ASSERT_TRUE(List::Remove(list, 1));
     ASSERT_TRUE(List::Remove(list, 0));
     EXPECT_EQ(List::Count(list), 0);
-    EXPECT_EQ(list->nCapacity, 1);
-    // An emptied list still takes entries.
-    EXPECT_TRUE(List::Append(list, Numbered<TypeParam>(9)));
+    EXPECT_TRUE(List::Append(list, Numbered<TypeParam>(9))) << "an emptied list still takes entries";
     EXPECT_EQ(this->Numbers(list), (std::vector<double>{9}));
-    List::Destroy(list);
-}
-
-TYPED_TEST(MaldiEntryListTest, ReplaceAndCopyOut)
-{
-    using List = typename TestFixture::List;
-    List* list = this->Filled(10, 3);
-    EXPECT_TRUE(List::Replace(list, 1, Numbered<TypeParam>(7)));
-    EXPECT_FALSE(List::Replace(list, 3, Numbered<TypeParam>(8)));
-    EXPECT_FALSE(List::Replace(list, -1, Numbered<TypeParam>(8)));
-    EXPECT_EQ(this->Numbers(list), (std::vector<double>{0, 7, 2}));
-    EXPECT_EQ(list->pEntries[1].wFlags, 7);
-    EXPECT_EQ(list->pEntries[1].dCollisionEnergy[4], 3.5);
-
     EXPECT_FALSE(List::CopyOut(list, nullptr));
+    List::Destroy(list);
+
     List* empty = List::Create(10);
     EXPECT_TRUE(List::CopyOut(empty, nullptr)) << "nothing to copy";
     List::Destroy(empty);
-    List::Destroy(list);
-}
 
-TYPED_TEST(MaldiEntryListTest, NoListIsSkippedEverywhere)
-{
-    using List = typename TestFixture::List;
     List* none = nullptr;
-    TypeParam e = Numbered<TypeParam>(1);
     TypeParam out[1] = {};
     EXPECT_EQ(List::Count(none), 0);
-    EXPECT_FALSE(List::Append(none, e));
+    EXPECT_FALSE(List::Append(none, out[0]));
     EXPECT_FALSE(List::Remove(none, 0));
-    EXPECT_FALSE(List::Replace(none, 0, e));
+    EXPECT_FALSE(List::Replace(none, 0, out[0]));
     EXPECT_FALSE(List::CopyOut(none, out));
     EXPECT_EQ(List::Destroy(none), nullptr);
-    EXPECT_EQ(none, nullptr);
-    EXPECT_TRUE(AllZero(out[0]));
 }
 
-TYPED_TEST(MaldiEntryListTest, OutOfMemoryLeavesTheListAsItWas)
+TYPED_TEST(MaldiEntryListTest, OutOfMemoryOrGrowthBeyondThirtyTwoBitsLeavesTheListAsItWas)
 {
     using List = typename TestFixture::List;
     {
@@ -172,44 +132,31 @@ TYPED_TEST(MaldiEntryListTest, OutOfMemoryLeavesTheListAsItWas)
         EXPECT_EQ(List::Create(100), nullptr);
     }
     {
-        AllocationLimit limit(1);  // the header only
+        AllocationLimit limit(1); // the header only: a list that takes nothing
         List* list = List::Create(100);
         ASSERT_NE(list, nullptr);
-        EXPECT_EQ(list->nCapacity, 0);
-        EXPECT_EQ(list->pEntries, nullptr);
         EXPECT_FALSE(List::Append(list, Numbered<TypeParam>(1)));
         EXPECT_EQ(List::Count(list), 0);
         List::Destroy(list);
     }
-
     List* list = this->Filled(2, 2);
     List* before = list;
-    {
-        AllocationLimit limit(1);  // a new header, but no array
-        EXPECT_FALSE(List::Append(list, Numbered<TypeParam>(2)));
-        EXPECT_FALSE(List::Remove(list, 0));
-    }
-    {
-        AllocationLimit limit(0);
+    for (int allowed : {1, 0}) { // a new header but no array, then nothing
+        AllocationLimit limit(allowed);
         EXPECT_FALSE(List::Append(list, Numbered<TypeParam>(2)));
         EXPECT_FALSE(List::Remove(list, 0));
     }
     EXPECT_EQ(list, before);
-    EXPECT_EQ(list->nCapacity, 2);
     EXPECT_EQ(this->Numbers(list), (std::vector<double>{0, 1}));
     List::Destroy(list);
-}
 
-TYPED_TEST(MaldiEntryListTest, GrowthBeyondThirtyTwoBitsIsRefused)
-{
-    using List = typename TestFixture::List;
-    // A header that claims a huge full array: growth must stop before asking for memory.
+    // A header that claims a huge full array: growth stops before asking for memory.
     TypeParam one{};
     List huge{1 << 30, 1 << 30, &one};
-    List* list = &huge;
+    List* hugeList = &huge;
     AllocationLimit limit(0);
-    EXPECT_FALSE(List::Append(list, Numbered<TypeParam>(1)));
-    EXPECT_EQ(list, &huge);
+    EXPECT_FALSE(List::Append(hugeList, Numbered<TypeParam>(1)));
+    EXPECT_EQ(hugeList, &huge);
     EXPECT_EQ(limit.Requests(), 0);
 }
 

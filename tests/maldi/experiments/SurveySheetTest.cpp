@@ -172,6 +172,8 @@ TEST_F(SurveySheetTest, SwitchCriteriaTravelWithTheFieldsOfThePagesAndTheBase)
     toMs.dIntensityThreshold = 3000;
     toMs.dMonitorWindow = 8;
     toMs.dSwitchBackTime = 4;
+    toMs.bAfterTime = FALSE;
+    toMs.bMonitorWindow = TRUE;
     ASSERT_EQ(sheet.SetupMSToMSMSPage(&toMsms), 1);
     ASSERT_EQ(sheet.SetupMSMSToMSPage(&toMs), 1);
     Run(1, [&](CWnd& d, Automation& a) {
@@ -180,7 +182,8 @@ TEST_F(SurveySheetTest, SwitchCriteriaTravelWithTheFieldsOfThePagesAndTheBase)
         a.ReplaceText(d, IDC_SV_PEAKS_TO_SWITCH_ON, "15");
         ASSERT_TRUE(a.SelectSheetPage(d.GetSafeHwnd(), 2));
         EXPECT_EQ(a.Text(d, IDC_SV_MONITOR_WINDOW), "8");
-        a.Click(d, IDC_SV_USE_MONITOR_WINDOW);
+        EXPECT_EQ(a.CheckState(a.Find(d, IDC_SV_USE_MONITOR_WINDOW)), BST_CHECKED) << "the host's flag reaches the page";
+        EXPECT_EQ(a.CheckState(a.Find(d, IDC_SV_AFTER_TIME)), BST_UNCHECKED);
         a.Click(d, IDOK);
     });
     MStoMSMSInfo outMsms;

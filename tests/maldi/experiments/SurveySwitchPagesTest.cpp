@@ -4,10 +4,7 @@
 
 #include "SurveyPagesTestSupport.h"
 
-#include <filesystem>
-
 #include "maldi/dialogs/MaldiPatternFile.h"
-#include "platform/framework/gdi/SurfaceDiff.h"
 
 using namespace surveytest;
 
@@ -178,40 +175,4 @@ TEST_F(SurveyPagesTest, LaserPageKeepsTheFixedPatternOfTheMaldiEsiModel)
     });
     EXPECT_TRUE(automation->FileDialogs().empty());
     EXPECT_EQ(laser.GetLaserPatternFilename(), MaldiPatternFile::DefaultName());
-}
-
-TEST_F(SurveyPagesTest, EveryPageShowsItsTabAndAllItsControls)
-{
-    survey.m_nEndTime = 60;
-    survey.m_nLockMassTime = 10;
-    survey.m_bUseLockMass = TRUE;
-    Run(kSurvey, [&](CWnd& d, Automation& a) {
-        EXPECT_EQ(a.SheetTabs(d.GetSafeHwnd()),
-                  Strings({"Survey", "MS to MSMS ", "MSMS Switch", "MSMS Template", "Laser"}));
-        CPropertyPage* pages[] = {&survey, &msToMsms, &msmsToMs, &templ, &laser};
-        for (int i = 0; i < 5; ++i) {
-            ASSERT_TRUE(a.SelectSheetPage(d.GetSafeHwnd(), i));
-            HWND page = pages[i]->GetSafeHwnd();
-            CRect area = a.WindowRect(page);
-            for (HWND child : a.Children(page)) {
-                CRect r = a.WindowRect(child);
-                EXPECT_TRUE(area.left <= r.left && r.right <= area.right && area.top <= r.top &&
-                            r.bottom <= area.bottom)
-                    << "page " << i << " control " << a.Id(child);
-            }
-        }
-        ASSERT_TRUE(a.SelectSheetPage(d.GetSafeHwnd(), kSurvey));
-        const std::filesystem::path dir = SurfaceDiff::OutputDirectory();
-        std::filesystem::create_directories(dir);
-        a.Screenshot(d.GetSafeHwnd(), (dir / "survey-sheet-survey-page.png").string().c_str());
-        ASSERT_TRUE(a.SelectSheetPage(d.GetSafeHwnd(), kTemplate));
-        a.Screenshot(d.GetSafeHwnd(), (dir / "survey-sheet-template-page.png").string().c_str());
-        ASSERT_TRUE(a.SelectSheetPage(d.GetSafeHwnd(), kLaser));
-        a.Screenshot(d.GetSafeHwnd(), (dir / "survey-sheet-laser-page.png").string().c_str());
-        ASSERT_TRUE(a.SelectSheetPage(d.GetSafeHwnd(), kMSMSToMS));
-        a.Screenshot(d.GetSafeHwnd(), (dir / "survey-sheet-msms-switch-page.png").string().c_str());
-        a.Click(d, IDCANCEL);
-    });
-    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(SurfaceDiff::OutputDirectory()) /
-                                        "survey-sheet-survey-page.png"));
 }

@@ -13,7 +13,6 @@
 #include "maldi/resources/MaldiSwitchMassIds.h"
 #include "platform/framework/AutomationSession.h"
 #include "platform/framework/CPropertySheet.h"
-#include "platform/framework/gdi/SurfaceDiff.h"
 #include "tests/support/HostResources.h"
 #include "tests/support/SaveFaults.h"
 
@@ -66,10 +65,11 @@ void ExpectListGroup(CWnd& d, Automation& a, bool enabled, bool saveEnabled)
 
 } // namespace
 
-TEST_F(SwitchCEPageTest, ProfileFileIsReadWhateverTheRadioAndTheRadiosSwitchTheListGroup)
+TEST_F(SwitchCEPageTest, ProfileFileIsReadWhateverTheRadioTheRadiosSwitchTheListGroupAndTheFixedEnergyIsExchanged)
 {
     // Energies 1 and 3 given on the first range: energy 2's cell stays empty.
     page.m_strFileName = WriteFile("profile.txt", "100,500,-1,-1,20,-1,40,-1,-1,5\n500,900,-1,-1,30,35,-1,-1,-1,3");
+    page.m_dFixedCE = 12.5;
     Run([&](CWnd& d, Automation& a) {
         EXPECT_EQ(a.ListColumns(List(d, a)), (std::vector<CString>{"From Mass  ", "To Mass    ", "CE 1 ", "CE 2 ",
                                                                    "CE 3 ", "CE 4 ", "CE 5 "}));
@@ -94,6 +94,8 @@ TEST_F(SwitchCEPageTest, ProfileFileIsReadWhateverTheRadioAndTheRadiosSwitchTheL
         // Save back because changes are pending.
         a.Click(d, IDC_CE_USE_FIXED);
         EXPECT_TRUE(a.IsEnabled(a.Find(d, IDC_CE_FIXED_ENERGY)));
+        EXPECT_EQ(a.Text(d, IDC_CE_FIXED_ENERGY), "12.5") << "the fixed energy reaches its edit";
+        a.ReplaceText(d, IDC_CE_FIXED_ENERGY, "33.5");
         ExpectListGroup(d, a, false, false);
         a.Click(d, IDC_CE_USE_PROFILE);
         ExpectListGroup(d, a, true, true);
@@ -103,6 +105,7 @@ TEST_F(SwitchCEPageTest, ProfileFileIsReadWhateverTheRadioAndTheRadiosSwitchTheL
     });
     EXPECT_TRUE(page.m_bUseCEProfile);
     EXPECT_FALSE(page.m_bUseTunePageCE);
+    EXPECT_DOUBLE_EQ(page.m_dFixedCE, 33.5) << "the typed fixed energy is read back";
     MaldiCEProfileList* saved = MaldiListFile::ReadProfile(page.m_strFileName);
     ASSERT_NE(saved, nullptr);
     EXPECT_EQ(MaldiCEProfileList::Count(saved), 1);
@@ -157,8 +160,6 @@ TEST_F(SwitchCEPageTest, AddWithoutAListCreatesOneAndSaveWithoutANameAsksForIt)
     page.m_bUseTunePageCE = FALSE;
     page.m_bUseCEProfile = TRUE;
     const CString path((dir / "new.txt").string().c_str());
-    const std::filesystem::path out = SurfaceDiff::OutputDirectory();
-    std::filesystem::create_directories(out);
     Run([&](CWnd& d, Automation& a) {
         automation->OnNextModal(
             [&](CWnd& s, Automation& b) {
@@ -166,7 +167,6 @@ TEST_F(SwitchCEPageTest, AddWithoutAListCreatesOneAndSaveWithoutANameAsksForIt)
                 b.ReplaceText(s, CMaldiCERangeDialog::IDC_TO_MASS, "800");
                 b.Click(s, CMaldiCERangeDialog::kChecks[0]);
                 b.ReplaceText(s, CMaldiCERangeDialog::kEdits[0], "abc"); // not a number: 0
-                b.Screenshot(s.GetSafeHwnd(), (out / "ce-range-dialog.png").string().c_str());
                 b.Click(s, IDOK);
             },
             "Collision Energy Range");
@@ -177,7 +177,6 @@ TEST_F(SwitchCEPageTest, AddWithoutAListCreatesOneAndSaveWithoutANameAsksForIt)
         a.Click(d, Page::IDC_SAVE);
         EXPECT_EQ(a.Text(d, Page::IDC_FILE_NAME), path);
         EXPECT_FALSE(a.IsEnabled(a.Find(d, Page::IDC_SAVE)));
-        a.Screenshot(d.GetSafeHwnd(), (out / "msms-switch-ce-page.png").string().c_str());
         a.Click(d, IDOK);
     });
     EXPECT_TRUE(std::filesystem::exists(path.GetString()));

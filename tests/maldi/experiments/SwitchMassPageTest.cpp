@@ -13,7 +13,6 @@
 #include "maldi/resources/MaldiSwitchMassIds.h"
 #include "platform/framework/AutomationSession.h"
 #include "platform/framework/CPropertySheet.h"
-#include "platform/framework/gdi/SurfaceDiff.h"
 #include "tests/support/HostResources.h"
 #include "tests/support/SaveFaults.h"
 
@@ -270,14 +269,12 @@ TEST_F(SwitchMassPageTest, UnreadableListLeavesThePageWithoutAListWithoutAMessag
     EXPECT_EQ(page.GetMassList(), nullptr);
 }
 
-TEST_F(SwitchMassPageTest, BrowseReadsTheChosenListAndAScreenshotShowsIt)
+TEST_F(SwitchMassPageTest, BrowseReadsTheChosenListAndACancelledEditChangesNothing)
 {
     page.m_bUseSingleMass = FALSE;
     page.m_bUseListBelow = TRUE;
     const CString path = WriteFile("browse.txt", "455.123400,0,2.5,3,10,5000,25,30,-1,-1,-1,63\n812.000000,0,-1,-1,-1,"
                                                  "-1,-1,-1,-1,-1,-1,0");
-    const std::filesystem::path out = SurfaceDiff::OutputDirectory();
-    std::filesystem::create_directories(out);
     Run([&](CWnd& d, Automation& a) {
         a.ChooseFile(path);
         a.Click(d, Page::IDC_BROWSE);
@@ -288,16 +285,11 @@ TEST_F(SwitchMassPageTest, BrowseReadsTheChosenListAndAScreenshotShowsIt)
                       {"812.0000", "", "", "", "", "", "", "", "", ""}}));
         EXPECT_FALSE(a.IsEnabled(a.Find(d, Page::IDC_SAVE)));
         a.ClickListItem(List(d, a), 0);
-        a.Screenshot(d.GetSafeHwnd(), (out / "msms-switch-mass-page.png").string().c_str());
-        NextSetMass([&](CWnd& s, Automation& b) {
-            b.Screenshot(s.GetSafeHwnd(), (out / "set-mass-dialog.png").string().c_str());
-            b.Click(s, IDCANCEL);
-        });
+        NextSetMass([&](CWnd& s, Automation& b) { b.Click(s, IDCANCEL); });
         a.DoubleClickListItem(List(d, a), 0);
         EXPECT_FALSE(page.m_bChangesPending); // cancelled: nothing changed
         a.Click(d, IDCANCEL);
     });
-    EXPECT_TRUE(std::filesystem::exists(out / "msms-switch-mass-page.png"));
 }
 
 TEST_F(SwitchMassPageTest, SaveAsThatCannotWriteTellsTheOperatorAndTheBoxShowsThePagesFileName)

@@ -8,6 +8,7 @@
 #include <utility>
 #include <vector>
 
+#include "tests/maldi/PictureButtonChecks.h"
 #include "SourceSwapTestSupport.h"
 
 using namespace swap_test;
@@ -46,20 +47,7 @@ TEST(SourceSwapPanel, OpensTopmostAndContractedWithTheStepButtonsDisabled)
     EXPECT_EQ(b.a.CheckState(b.a.Find(b.wnd, kExpand)), BST_UNCHECKED);
     EXPECT_EQ(b.panel->Frame().ExpandState(), ToolWindowFrame::kContracted);
 
-    struct Tip {
-        int id;
-        const char* text;
-        UINT_PTR tool; // the bars hold their tip as tool 1 over their client area
-    };
-    for (const Tip& tip : {Tip{kThermometer, "Reduce Probe Temperature", 0}, Tip{kPrevStep, "Prev Step", 0},
-                           Tip{kNextStep, "Next Step", 0}, Tip{kExpand, "Information", 0},
-                           Tip{kIndicator, "Probe Position", 1}, Tip{kGauge, "Source Temperature", 1}}) {
-        HWND control = b.a.Find(b.wnd, tip.id);
-        HWND tooltip = b.a.ToolTipOf(control);
-        ASSERT_NE(tooltip, nullptr) << tip.text;
-        EXPECT_TRUE(b.a.IsToolTipActive(tooltip)) << tip.text;
-        EXPECT_EQ(b.a.ToolTipText(tooltip, control, tip.tool), tip.text);
-    }
+    ExpectNoBlankOrUnnamedPictureButton(b.a, b.wnd);
 
     // The timer runs from creation: a first run begins at step 0, with nothing known of the
     // temperature until a readback at or below 45 arrives.
@@ -89,18 +77,6 @@ TEST(SourceSwapPanel, ContractingHidesExactlyTheStatusLog)
     ASSERT_TRUE(b.Click(kExpand));
     EXPECT_EQ(b.a.WindowRect(b.wnd), contracted);
     EXPECT_EQ(b.a.CheckState(b.a.Find(b.wnd, kExpand)), BST_UNCHECKED);
-    CRect client;
-    ::GetClientRect(b.wnd, &client);
-    CPoint bottom(0, client.bottom);
-    ::ClientToScreen(b.wnd, &bottom);
-    for (HWND child : b.a.Children(b.wnd)) {
-        const CRect r = b.a.WindowRect(child);
-        if (b.a.Id(child) == kLog) {
-            EXPECT_GE(r.top, bottom.y) << "the log is folded away";
-        } else {
-            EXPECT_LE(r.bottom, bottom.y) << "control " << b.a.Id(child) << " stays in view";
-        }
-    }
     EXPECT_FALSE(b.a.IsOnScreen(b.a.Find(b.wnd, kLog)));
 }
 
@@ -284,7 +260,7 @@ TEST(SourceSwapPanel, DisplayWindowStartsANewRun)
     }
 }
 
-TEST(SourceSwapPanel, IndicatorAndGaugeColours)
+TEST(SourceSwapPanel, IndicatorAndGaugeShowTheirOwnColoursNotTheSystemOnes)
 {
     Bench b;
     b.Open();
@@ -302,6 +278,13 @@ TEST(SourceSwapPanel, IndicatorAndGaugeColours)
     EXPECT_LT(GetGValue(start), 0x30);
     EXPECT_GT(GetBValue(start), 0x60);
     EXPECT_EQ(shot.GetPixel(bar.right - 3, bar.top + 2), RGB(0xC0, 0xC0, 0xC0)) << "background past the bar";
+    // Toward its head the gradient has turned to light blue; the title beside the bar is in dark blue ink.
+    const int head = bar.left + bar.Width() / 3;
+    EXPECT_GT(GetGValue(shot.GetPixel(head - 4, bar.top + 2)), 0x10) << "a gradient, not one colour";
+    int darkInk = 0;
+    for (int y = bar.top; y < bar.bottom; ++y)
+        for (int x = head + 2; x < bar.right; ++x) darkInk += shot.GetPixel(x, y) == RGB(0, 0, 0x7F);
+    EXPECT_GT(darkInk, 5);
     // The gauge: red from 45 up is not reached at 30 degrees, so its bar is green.
     CRect gauge = b.a.WindowRect(b.a.Find(b.wnd, kGauge));
     gauge.OffsetRect(-window.left, -window.top);

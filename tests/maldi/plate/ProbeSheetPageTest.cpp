@@ -4,7 +4,6 @@
 
 #include "ProbeSheetTestSupport.h"
 
-#include <cstdlib>
 
 using namespace probesheet;
 
@@ -138,22 +137,4 @@ TEST_F(ProbeSheetTest, ValuesOutOfRangeAreRefusedWithTheFrameworksPromptAndThePa
         EXPECT_EQ(result, IDCANCEL);
     }
     EXPECT_EQ(ReadPlate(path), CMaldiPlate());
-}
-
-TEST_F(ProbeSheetTest, ScreenshotOfBothPages)
-{
-    VEXPropertyTable::Instance().SetMaldiEsiModel(false);
-    const char* out = std::getenv("MALDI_TEST_OUTPUT");
-    const CString path = WritePlate("plate.mtp", UnusualPlate());
-    CMaldiProbeSheet sheet(path, "Target Plate");
-    Run(sheet, [&](Automation& a, HWND h) {
-        ASSERT_TRUE(a.SetChecked(h, Id(IDC_LOCK_MASS_CORRECTION), true));
-        if (out) {
-            std::filesystem::create_directories(out);
-            a.Screenshot(h, CString(out) + "/probe-sheet-geometry.png");
-        }
-        ASSERT_TRUE(a.SelectSheetPage(h, 1));
-        if (out) a.Screenshot(h, CString(out) + "/probe-sheet-spatial.png");
-        a.Click(h, IDCANCEL);
-    });
 }
