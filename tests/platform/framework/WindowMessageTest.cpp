@@ -15,7 +15,6 @@ namespace {
 
 constexpr UINT WM_PING = WM_APP + 1;
 constexpr UINT WM_BASEONLY = WM_APP + 2;
-constexpr UINT WM_UNMAPPED = WM_APP + 3;
 
 std::vector<std::string> g_log;
 

@@ -15,7 +15,6 @@ namespace {
 
 constexpr UINT IDD_MASS = 810;
 constexpr UINT IDD_LASER = 811;
-constexpr UINT IDD_MISSING = 899;
 constexpr UINT IDS_MASS_TAB = 1;
 constexpr int IDC_MASS = 41;
 constexpr int IDC_LOCK = 42;

@@ -14,7 +14,6 @@
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 160, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
