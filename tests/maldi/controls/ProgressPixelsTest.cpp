@@ -36,11 +36,21 @@ TEST(ProgressPixels, RandomBarsPaintTheSamePixelsAsBefore)
         for (int i = 0; i < kBarsPerGroup; ++i) {
             const bool vertical = pick(4) == 0;
             f.bar.ModifyStyle(PBS_VERTICAL, vertical ? PBS_VERTICAL : 0);
-            f.Resize(vertical ? 8 + pick(30) : 20 + pick(400), vertical ? 20 + pick(200) : 8 + pick(30));
-            f.bar.SetGradientColorsX(2 + pick(3), colour(), colour(), colour(), colour());
+            // Each draw in its own statement: the order of a call's arguments is the compiler's
+            // choice. The checksums were taken drawing the last argument first.
+            const int height = vertical ? 20 + pick(200) : 8 + pick(30);
+            const int width = vertical ? 8 + pick(30) : 20 + pick(400);
+            f.Resize(width, height);
+            COLORREF colours[4];
+            for (int k = 3; k >= 0; --k) colours[k] = colour();
+            const int count = 2 + pick(3);
+            f.bar.SetGradientColorsX(count, colours[0], colours[1], colours[2], colours[3]);
             f.bar.SetBkColor(colour());
-            f.bar.SetTextColor(colour(), pick(2) ? colour() : static_cast<COLORREF>(-1));
-            f.bar.SetBorders(CRect(pick(3), pick(3), pick(3), pick(3)));
+            const COLORREF under = pick(2) ? colour() : static_cast<COLORREF>(-1);
+            f.bar.SetTextColor(colour(), under);
+            int borders[4];
+            for (int k = 3; k >= 0; --k) borders[k] = pick(3);
+            f.bar.SetBorders(CRect(borders[0], borders[1], borders[2], borders[3]));
             f.bar.SetReverse(pick(3) == 0);
             f.bar.SetRubberBar(pick(3) == 0);
             f.bar.SetTiedText(pick(3) == 0);
