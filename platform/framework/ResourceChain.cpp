@@ -3,25 +3,8 @@
 #include <algorithm>
 
 #include "platform/framework/FrameworkStrings.h"
+#include "platform/framework/StandardIcons.h"
 #include "platform/framework/WinUser.h"
-
-namespace {
-
-// The standard icons: a disc of one colour on a transparent ground, so that they are recognisable
-// in screenshots without any artwork.
-IconImage disc(std::uint32_t colour)
-{
-    IconImage image = IconImage::Solid(32, 32, 0);
-    for (int y = 0; y < 32; ++y) {
-        for (int x = 0; x < 32; ++x) {
-            int dx = 2 * x - 31, dy = 2 * y - 31;
-            if (dx * dx + dy * dy <= 30 * 30) image.argb[static_cast<size_t>(y * 32 + x)] = colour;
-        }
-    }
-    return image;
-}
-
-} // namespace
 
 ResourceChain& ResourceChain::Get()
 {
@@ -39,11 +22,8 @@ ResourceChain::ResourceChain() : m_framework("framework")
     m_framework.AddString(AFX_IDP_PARSE_STRING_SIZE, "Please enter no more than %1 characters.");
     m_framework.AddString(AFX_IDP_PARSE_BYTE, "Please enter an integer between 0 and 255.");
     m_framework.AddString(AFX_IDP_PARSE_UINT, "Please enter a positive integer.");
-    m_framework.AddIcon(IDI_APPLICATION, disc(0xFF808080));
-    m_framework.AddIcon(IDI_HAND, disc(0xFFFF0000));
-    m_framework.AddIcon(IDI_QUESTION, disc(0xFF0000FF));
-    m_framework.AddIcon(IDI_EXCLAMATION, disc(0xFFFFFF00));
-    m_framework.AddIcon(IDI_ASTERISK, disc(0xFF0000FF));
+    for (LPCSTR id : {IDI_APPLICATION, IDI_HAND, IDI_QUESTION, IDI_EXCLAMATION, IDI_ASTERISK})
+        m_framework.AddIcon(id, StandardIcon(id));
 }
 
 void ResourceChain::Register(ResourceModule& module, Placement placement)
