@@ -9,7 +9,10 @@
 #include "maldi/experiments/CMaldiCERangeDialog.h"
 #include "maldi/experiments/CMaldiMSMSSwitchPropertySheet.h"
 #include "maldi/resources/MaldiResourceIds.h"
+#include "maldi/resources/MaldiSwitchLockMassIds.h"
 #include "maldi/resources/MaldiSwitchMassIds.h"
+#include "maldi/resources/MaldiSwitchScanConditionsIds.h"
+#include "maldi/resources/MaldiSwitchTemplateIds.h"
 #include "platform/experimentpages/CQuadFSBasePropPage.h"
 #include "platform/instrument/VEXPropertyTable.h"
 
@@ -124,7 +127,7 @@ void MsMsSwitchScenario(SimSession& s)
         s.Operator().SelectPage(d, 4);
         s.Ui().OnNextModal([&](CWnd& dialog, Automation&) {
             HWND r = dialog.GetSafeHwnd();
-            s.Operator().Type(r, CMaldiCERangeDialog::kEdits[0], "50", "\"CE 1\"");
+            s.Operator().Type(r, kCERangeEdits[0], "50", "\"CE 1\"");
             s.Operator().Click(r, IDOK, "\"OK\" of the range dialog");
         });
         s.Transcript().Add("oper", "double-clicks the second profile range to edit it");

@@ -21,6 +21,9 @@
 //      121 "Acqusition Template"    CMaldiMSMSSwitchTemplatePage
 //      124 "Lock Mass"              CMaldiMSMSSwitchLockMassPage
 //      128 "Scan Conditions"        CMaldiMSMSSwitchScanConditionsPage
+//      122 "MS/MS Mass"             CMaldiMSMSSwitchMassPage
+//      125 "Set Mass"               CMaldiSetMassDialog (opened by the "MS/MS Mass" page)
+//      127 "Collision Energy"       CMaldiMSMSSwitchCollisionEnergyPage
 //   4. Plate tools
 //      14196 "PatternEditor"        CPatternEditorDlg
 //      10146 "Plate Geometry"       CProbeGeometryView (page of CMaldiProbeSheet)
@@ -28,12 +31,18 @@
 //
 // To add a window's template: write a function `DialogTemplate <name>()` in its section (rectangles
 // in dialog units of the template font, controls in tab order), list it in the index above and
-// append it to Templates() at the bottom. Ids are in MaldiResourceIds.h.
+// append it to Templates() at the bottom. Ids are in MaldiResourceIds.h, except those of the MS/MS
+// switch sheet's windows, each in its own header (MaldiSwitch<page>Ids.h). The collision energy
+// range dialog's template is the experiment-page library's (ids in MaldiCERangeIds.h).
 
 #include "maldi/resources/MaldiDialogTemplates.h"
 
 #include "maldi/resources/MaldiResourceIds.h"
+#include "maldi/resources/MaldiSwitchCollisionEnergyIds.h"
+#include "maldi/resources/MaldiSwitchLockMassIds.h"
 #include "maldi/resources/MaldiSwitchMassIds.h"
+#include "maldi/resources/MaldiSwitchScanConditionsIds.h"
+#include "maldi/resources/MaldiSwitchTemplateIds.h"
 #include "platform/framework/CommCtrl.h"
 #include "platform/framework/ProgressControl.h"
 #include "platform/framework/WinUser.h"
