@@ -5,7 +5,8 @@
 #include "platform/framework/CRect.h"
 #include "platform/framework/CString.h"
 #include "platform/framework/CWnd.h"
-#include "platform/framework/gdi/CPaintDC.h"
+#include "platform/framework/ControlWindow.h"
+#include "platform/framework/gdi/CDC.h"
 
 void CalibrationGridControl::Register()
 {
@@ -41,11 +42,11 @@ LRESULT CALLBACK CalibrationGridControl::WindowProc(HWND hwnd, UINT message, WPA
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT:
-        if (self) {
-            self->Paint();
-            return 0;
-        }
-        break;
+    case WM_PRINTCLIENT:
+        ControlWindow::Paint(hwnd, message, wParam, [](HWND window, CDC& dc) {
+            if (CalibrationGridControl* control = FromHandle(window)) control->Paint(dc);
+        });
+        return 0;
     default:
         break;
     }
@@ -108,9 +109,8 @@ RECT CalibrationGridControl::CellRect(long aim) const
     return cell;
 }
 
-void CalibrationGridControl::Paint()
+void CalibrationGridControl::Paint(CDC& dc)
 {
-    CPaintDC dc(CWnd::FromHandle(m_hwnd));
     CRect client;
     ::GetClientRect(m_hwnd, &client);
     dc.FillSolidRect(&client, RGB(255, 255, 255));

@@ -24,6 +24,8 @@
 #include "platform/framework/WinUser.h"
 #include "platform/calibrationgrid/CalibrationGridDispatch.h"
 
+class CDC;
+
 class CalibrationGridControl {
 public:
     static constexpr LPCTSTR kClassName = "MaldiCalibrationGrid";
@@ -50,7 +52,7 @@ private:
 
     void Dispatch(CalibrationGridDispatch& call);
     bool OnGrid(long aim) const { return aim >= 0 && aim < static_cast<long>(m_size) * m_size; }
-    void Paint();
+    void Paint(CDC& dc);
 
     HWND m_hwnd;
     int m_size = 0;

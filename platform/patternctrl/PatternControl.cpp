@@ -5,8 +5,9 @@
 
 #include "platform/framework/CRect.h"
 #include "platform/framework/CWnd.h"
+#include "platform/framework/ControlWindow.h"
 #include "platform/framework/gdi/CBrush.h"
-#include "platform/framework/gdi/CPaintDC.h"
+#include "platform/framework/gdi/CDC.h"
 #include "platform/framework/gdi/CPen.h"
 
 void PatternControl::Register()
@@ -52,11 +53,11 @@ LRESULT CALLBACK PatternControl::WindowProc(HWND hwnd, UINT message, WPARAM wPar
     case WM_ERASEBKGND:
         return TRUE;
     case WM_PAINT:
-        if (self) {
-            self->Paint();
-            return 0;
-        }
-        break;
+    case WM_PRINTCLIENT:
+        ControlWindow::Paint(hwnd, message, wParam, [](HWND window, CDC& dc) {
+            if (PatternControl* control = FromHandle(window)) control->Paint(dc);
+        });
+        return 0;
     default:
         break;
     }
@@ -202,9 +203,8 @@ void PatternControl::Dispatch(PatternDispatch& call)
     call.result = ok ? result : 0;
 }
 
-void PatternControl::Paint()
+void PatternControl::Paint(CDC& dc)
 {
-    CPaintDC dc(CWnd::FromHandle(m_hwnd));
     CRect client;
     ::GetClientRect(m_hwnd, &client);
     dc.FillSolidRect(&client, RGB(255, 255, 255));

@@ -34,6 +34,8 @@
 
 constexpr UINT PCM_ADDPOINT = WM_USER + 0x7A1;
 
+class CDC;
+
 class PatternControl {
 public:
     static constexpr LPCTSTR kClassName = "MaldiPatternControl";
@@ -64,7 +66,7 @@ private:
 
     void Dispatch(PatternDispatch& call);
     bool AddPoint(long x, long y);
-    void Paint();
+    void Paint(CDC& dc);
     // Edits: record the points as they were (for Undo) and mark the pattern changed.
     void RecordUndo();
     void Changed();
