@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/framework/Automation.h"
+#include "platform/framework/Diagnostics.h"
 #include "platform/framework/DialogManager.h"
 #include "platform/framework/ResourceChain.h"
 
@@ -55,7 +55,7 @@ CPropertySheet::~CPropertySheet()
         try {
             DestroyWindow();
         } catch (const std::exception& e) {
-            Automation::Get().AddDiagnostic(CString("while destroying a property sheet: ") + e.what());
+            Diagnostics::Report(CString("while destroying a property sheet: ") + e.what());
         }
     }
 }
@@ -161,7 +161,7 @@ BOOL CPropertySheet::enterPage(int index)
     CPropertyPage* page = GetPage(index);
     if (!page || !m_hWnd) return FALSE;
     if (!page->m_hWnd && !page->CreatePage(this, m_displayArea)) {
-        Automation::Get().AddDiagnostic("property sheet \"" + m_strCaption + "\": page " + CString(std::to_string(index)) +
+        Diagnostics::Report("property sheet \"" + m_strCaption + "\": page " + CString(std::to_string(index)) +
                                         " could not be made");
         return FALSE;
     }
@@ -234,7 +234,7 @@ DialogTemplate CPropertySheet::buildTemplate(DWORD style, DWORD exStyle) const
 INT_PTR CPropertySheet::DoModal()
 {
     if (m_pages.empty()) {
-        Automation::Get().AddDiagnostic("property sheet \"" + m_strCaption + "\" has no pages and cannot run");
+        Diagnostics::Report("property sheet \"" + m_strCaption + "\" has no pages and cannot run");
         return -1;
     }
     m_modified.clear();
@@ -244,7 +244,7 @@ INT_PTR CPropertySheet::DoModal()
 BOOL CPropertySheet::Create(CWnd* parent, DWORD style, DWORD exStyle)
 {
     if (m_pages.empty()) {
-        Automation::Get().AddDiagnostic("property sheet \"" + m_strCaption + "\" has no pages and cannot be made");
+        Diagnostics::Report("property sheet \"" + m_strCaption + "\" has no pages and cannot be made");
         return FALSE;
     }
     if (style == static_cast<DWORD>(-1)) {
