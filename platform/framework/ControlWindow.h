@@ -15,6 +15,9 @@ class ControlWindow {
 public:
     using PaintFunction = void (*)(HWND, CDC&);
 
+    // What a control class registers as its window extra bytes: the pointer to its state.
+    static constexpr int kExtraBytes = sizeof(void*);
+
     template <class State>
     using Handler = LRESULT (*)(HWND, State&, UINT, WPARAM, LPARAM);
 

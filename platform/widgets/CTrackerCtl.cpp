@@ -357,7 +357,7 @@ bool CTrackerCtl::RegisterWindowClass()
     WNDCLASS wc;
     wc.lpszClassName = kClassName;
     wc.lpfnWndProc = &CTrackerCtl::WndProc;
-    wc.cbWndExtra = sizeof(void*);
+    wc.cbWndExtra = ControlWindow::kExtraBytes;
     return ::RegisterClass(&wc) != 0;
 }
 
