@@ -10,47 +10,40 @@
 
 void CalibrationGridControl::Register()
 {
-    WNDCLASS wc;
-    if (::GetClassInfo(nullptr, kClassName, &wc)) return;
-    wc.lpfnWndProc = &CalibrationGridControl::WindowProc;
-    wc.lpszClassName = kClassName;
-    ::RegisterClass(&wc);
+    ControlWindow::RegisterOnce(kClassName, &CalibrationGridControl::WindowProc);
 }
 
 CalibrationGridControl* CalibrationGridControl::FromHandle(HWND hwnd)
 {
-    if (!hwnd || !::IsWindow(hwnd)) return nullptr;
-    char name[64] = {};
-    if (!::GetClassName(hwnd, name, sizeof name) || CString(name) != kClassName) return nullptr;
-    return reinterpret_cast<CalibrationGridControl*>(::GetWindowLongPtr(hwnd, GWLP_USERDATA));
+    return ControlWindow::Find<CalibrationGridControl>(hwnd, kClassName);
 }
 
 LRESULT CALLBACK CalibrationGridControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<CalibrationGridControl*>(::GetWindowLongPtr(hwnd, GWLP_USERDATA));
+    return ControlWindow::Run<CalibrationGridControl>(hwnd, message, wParam, lParam, &Handle);
+}
+
+LRESULT CalibrationGridControl::Handle(HWND hwnd, CalibrationGridControl& self, UINT message, WPARAM wParam,
+                                       LPARAM lParam)
+{
     switch (message) {
     case WM_NCCREATE:
-        ::SetWindowLongPtr(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new CalibrationGridControl(hwnd)));
-        break;
-    case WM_NCDESTROY:
-        ::SetWindowLongPtr(hwnd, GWLP_USERDATA, 0);
-        delete self;
+        self.m_hwnd = hwnd;
         break;
     case CGM_DISPATCH:
-        if (self && lParam) self->Dispatch(*reinterpret_cast<CalibrationGridDispatch*>(lParam));
+        if (lParam) self.Dispatch(*reinterpret_cast<CalibrationGridDispatch*>(lParam));
         return 0;
     case WM_ERASEBKGND:
         return TRUE;
-    case WM_PAINT:
-    case WM_PRINTCLIENT:
-        ControlWindow::Paint(hwnd, message, wParam, [](HWND window, CDC& dc) {
-            if (CalibrationGridControl* control = FromHandle(window)) control->Paint(dc);
-        });
-        return 0;
     default:
         break;
     }
     return ::DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+void CalibrationGridControl::Paint(HWND hwnd, CDC& dc)
+{
+    if (CalibrationGridControl* self = FromHandle(hwnd)) self->Draw(dc);
 }
 
 void CalibrationGridControl::Dispatch(CalibrationGridDispatch& call)
@@ -109,7 +102,7 @@ RECT CalibrationGridControl::CellRect(long aim) const
     return cell;
 }
 
-void CalibrationGridControl::Paint(CDC& dc)
+void CalibrationGridControl::Draw(CDC& dc)
 {
     CRect client;
     ::GetClientRect(m_hwnd, &client);

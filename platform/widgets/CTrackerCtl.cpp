@@ -352,13 +352,7 @@ LRESULT CALLBACK CTrackerCtl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LP
 
 bool CTrackerCtl::RegisterWindowClass()
 {
-    WNDCLASS existing;
-    if (::GetClassInfo(nullptr, kClassName, &existing)) return true;
-    WNDCLASS wc;
-    wc.lpszClassName = kClassName;
-    wc.lpfnWndProc = &CTrackerCtl::WndProc;
-    wc.cbWndExtra = ControlWindow::kExtraBytes;
-    return ::RegisterClass(&wc) != 0;
+    return ControlWindow::RegisterOnce(kClassName, &CTrackerCtl::WndProc);
 }
 
 CTrackerCtl::CTrackerCtl()
