@@ -9,10 +9,7 @@
 #include "maldi/experiments/CMaldiCERangeDialog.h"
 #include "maldi/experiments/CMaldiMSMSSwitchPropertySheet.h"
 #include "maldi/resources/MaldiResourceIds.h"
-#include "maldi/resources/MaldiSwitchLockMassIds.h"
 #include "maldi/resources/MaldiSwitchMassIds.h"
-#include "maldi/resources/MaldiSwitchScanConditionsIds.h"
-#include "maldi/resources/MaldiSwitchTemplateIds.h"
 #include "platform/experimentpages/CQuadFSBasePropPage.h"
 #include "platform/instrument/VEXPropertyTable.h"
 

@@ -31,18 +31,13 @@
 //
 // To add a window's template: write a function `DialogTemplate <name>()` in its section (rectangles
 // in dialog units of the template font, controls in tab order), list it in the index above and
-// append it to Templates() at the bottom. Ids are in MaldiResourceIds.h, except those of the MS/MS
-// switch sheet's windows, each in its own header (MaldiSwitch<page>Ids.h). The collision energy
-// range dialog's template is the experiment-page library's (ids in MaldiCERangeIds.h).
+// append it to Templates() at the bottom. Each window's ids are in a header named after it
+// (Maldi<window>Ids.h), which MaldiResourceIds.h includes. The collision energy range dialog's
+// template is the experiment-page library's (ids in MaldiCERangeIds.h).
 
 #include "maldi/resources/MaldiDialogTemplates.h"
 
 #include "maldi/resources/MaldiResourceIds.h"
-#include "maldi/resources/MaldiSwitchCollisionEnergyIds.h"
-#include "maldi/resources/MaldiSwitchLockMassIds.h"
-#include "maldi/resources/MaldiSwitchMassIds.h"
-#include "maldi/resources/MaldiSwitchScanConditionsIds.h"
-#include "maldi/resources/MaldiSwitchTemplateIds.h"
 #include "platform/framework/CommCtrl.h"
 #include "platform/framework/ProgressControl.h"
 #include "platform/framework/WinUser.h"
