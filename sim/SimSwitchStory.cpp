@@ -124,7 +124,7 @@ void MsMsSwitchScenario(SimSession& s)
         s.Operator().SelectPage(d, 4);
         s.Ui().OnNextModal([&](CWnd& dialog, Automation&) {
             HWND r = dialog.GetSafeHwnd();
-            s.Operator().Type(r, CMaldiCERangeDialog::kEdits[0], "50", "\"CE 1\"");
+            s.Operator().Type(r, kCERangeEdits[0], "50", "\"CE 1\"");
             s.Operator().Click(r, IDOK, "\"OK\" of the range dialog");
         });
         s.Transcript().Add("oper", "double-clicks the second profile range to edit it");

@@ -1,6 +1,7 @@
 #include "maldi/dialogs/CMaldiMSAcqFunctionSetupDialog.h"
 
 #include "maldi/dialogs/MaldiPatternFile.h"
+#include "maldi/dialogs/MaldiScanForm.h"
 #include "maldi/dialogs/MaldiScanLists.h"
 #include "maldi/resources/MaldiResourceIds.h"
 #include "maldi/resources/MaldiResources.h"
@@ -8,6 +9,13 @@
 #include "platform/framework/DDX.h"
 
 using namespace maldi::res;
+
+namespace {
+
+constexpr MaldiScanFormIds kControls{IDC_MS_ION_MODE, IDC_MS_DATA_FORMAT, IDC_MS_SCANS_TO_SUM,
+                                     IDC_MS_SAMPLE_TIME, IDC_MS_PATTERN_FILE, IDC_MS_PATTERN_BROWSE};
+
+} // namespace
 
 IMPLEMENT_DYNAMIC(CMaldiMSAcqFunctionSetupDialog, CTOFMSAcqFunctionSetupDialog)
 
@@ -84,27 +92,14 @@ void CMaldiMSAcqFunctionSetupDialog::DoDataExchange(CDataExchange* dx)
     DDX_Text(dx, IDC_MS_TOTAL_TIME, m_dTotalTime);
     DDX_Check(dx, IDC_USE_LOCK_MASS, m_bUseLockMass);
 
-    GetDlgItem(IDC_LOCK_MASS_TIME)->EnableWindow(m_bUseLockMass);
-    GetDlgItem(IDC_MS_SCANS_TO_SUM)->EnableWindow(m_strDataFormat == "MCA");
-    if (!MaldiPatternFile::IsUserSelectable()) {
-        GetDlgItem(IDC_MS_PATTERN_FILE)->EnableWindow(FALSE);
-        GetDlgItem(IDC_MS_PATTERN_BROWSE)->EnableWindow(FALSE);
-    }
-    SetWindowText(m_strCaption);
+    MaldiScanForm::ShowStates(*this, kControls, m_bUseLockMass, m_strDataFormat, m_strCaption);
 }
 
 BOOL CMaldiMSAcqFunctionSetupDialog::OnInitDialog()
 {
     CTOFMSAcqFunctionSetupDialog::OnInitDialog();
 
-    // A template carries no list contents: the fixed lists are filled here.
-    MaldiScanLists::FillIonModes(*GetDlgItem(IDC_MS_ION_MODE));
-    MaldiScanLists::FillDataFormats(*GetDlgItem(IDC_MS_DATA_FORMAT));
-    MaldiScanLists::FillPlateSpeeds(*GetDlgItem(IDC_PLATE_SPEED));
-    MaldiScanLists::FillFiringRates(*GetDlgItem(IDC_LASER_FIRING_RATE), m_nLaserType);
-
-    MaldiScanLists::SelectNumber(*GetDlgItem(IDC_LASER_FIRING_RATE), m_nLaserFiringRate);
-    MaldiScanLists::SelectNumber(*GetDlgItem(IDC_PLATE_SPEED), m_nPlateSpeed);
+    MaldiScanForm::FillLists(*this, kControls, m_nLaserType, m_nLaserFiringRate, m_nPlateSpeed);
     m_time.Open();
     WriteControls();
     return TRUE;
@@ -120,42 +115,29 @@ void CMaldiMSAcqFunctionSetupDialog::OnOK()
 
 void CMaldiMSAcqFunctionSetupDialog::OnUseLockMass()
 {
-    // The member, not the box, says what the operator switched from.
-    m_time.ToggleLockMass();
-    WriteControls();
+    MaldiScanForm::LockMassToggled(*this, m_time);
 }
 
 void CMaldiMSAcqFunctionSetupDialog::OnChangeSampleAcquireTime()
 {
-    if (IsEditEmpty(IDC_MS_SAMPLE_TIME)) return;
-    ReadControls(); // the bookkeeping runs on what did read
-    m_time.SampleTimeChanged();
-    WriteControls();
+    MaldiScanForm::TimeChanged(*this, IDC_MS_SAMPLE_TIME, m_time, &MaldiAcquisitionTime::SampleTimeChanged);
 }
 
 void CMaldiMSAcqFunctionSetupDialog::OnChangeLMAcquireTime()
 {
-    if (IsEditEmpty(IDC_LOCK_MASS_TIME)) return;
-    ReadControls(); // the bookkeeping runs on what did read
-    m_time.LockMassTimeChanged();
-    WriteControls();
+    MaldiScanForm::TimeChanged(*this, IDC_LOCK_MASS_TIME, m_time, &MaldiAcquisitionTime::LockMassTimeChanged);
 }
 
 // --- data format ----------------------------------------------------------------------------------------
 
 void CMaldiMSAcqFunctionSetupDialog::OnSelChangeDataFormat()
 {
-    // The new item becomes the combo box's text only after this notification.
-    CWnd* format = GetDlgItem(IDC_MS_DATA_FORMAT);
-    PostMessage(WM_COMMAND, MAKEWPARAM(IDC_MS_DATA_FORMAT, CBN_EDITCHANGE),
-                reinterpret_cast<LPARAM>(format->GetSafeHwnd()));
+    MaldiScanForm::PostFormatChange(*this, kControls);
 }
 
 void CMaldiMSAcqFunctionSetupDialog::OnEditChangeDataFormat()
 {
-    CString format;
-    GetDlgItemText(IDC_MS_DATA_FORMAT, format);
-    GetDlgItem(IDC_MS_SCANS_TO_SUM)->EnableWindow(format == "MCA");
+    const CString format = MaldiScanForm::ShowFormat(*this, kControls);
     if (HasCentroidingOption()) EnableCentroidEdits(format == "Centroid");
     ReadControls();
 }
@@ -178,8 +160,3 @@ void CMaldiMSAcqFunctionSetupDialog::OnEditChangeScanTime() { ReadControls(); }
 void CMaldiMSAcqFunctionSetupDialog::OnEditChangeInterScanTime() { ReadControls(); }
 void CMaldiMSAcqFunctionSetupDialog::OnEditChangePatternFilename() { ReadControls(); }
 void CMaldiMSAcqFunctionSetupDialog::OnEditChangeScansToSum() { ReadControls(); }
-
-bool CMaldiMSAcqFunctionSetupDialog::IsEditEmpty(int id) const
-{
-    return GetDlgItem(id)->GetWindowTextLength() == 0;
-}

@@ -1,6 +1,7 @@
 #include "maldi/dialogs/CMaldiMSMSAcqFunctionSetupDialog.h"
 
 #include "maldi/dialogs/MaldiPatternFile.h"
+#include "maldi/dialogs/MaldiScanForm.h"
 #include "maldi/dialogs/MaldiScanLists.h"
 #include "maldi/resources/MaldiResourceIds.h"
 #include "maldi/resources/MaldiResources.h"
@@ -8,6 +9,13 @@
 #include "platform/framework/DDX.h"
 
 using namespace maldi::res;
+
+namespace {
+
+constexpr MaldiScanFormIds kControls{IDC_MSMS_ION_MODE, IDC_MSMS_DATA_FORMAT, IDC_MSMS_SCANS_TO_SUM,
+                                     IDC_MSMS_SAMPLE_TIME, IDC_MSMS_PATTERN_FILE, IDC_MSMS_PATTERN_BROWSE};
+
+} // namespace
 
 IMPLEMENT_DYNAMIC(CMaldiMSMSAcqFunctionSetupDialog, CTOFMSMSAcqFunctionSetupDialog)
 
@@ -86,28 +94,15 @@ void CMaldiMSMSAcqFunctionSetupDialog::DoDataExchange(CDataExchange* dx)
     DDX_Text(dx, IDC_MSMS_TOTAL_TIME, m_dTotalTime);
     DDX_Check(dx, IDC_USE_LOCK_MASS, m_bUseLockMass);
 
-    GetDlgItem(IDC_LOCK_MASS_TIME)->EnableWindow(m_bUseLockMass);
-    GetDlgItem(IDC_MSMS_SCANS_TO_SUM)->EnableWindow(m_strDataFormat == "MCA");
+    MaldiScanForm::ShowStates(*this, kControls, m_bUseLockMass, m_strDataFormat, m_strCaption);
     GetDlgItem(IDC_MSMS_COLLISION_ENERGY)->EnableWindow(!m_bUseTunePageCE);
-    if (!MaldiPatternFile::IsUserSelectable()) {
-        GetDlgItem(IDC_MSMS_PATTERN_FILE)->EnableWindow(FALSE);
-        GetDlgItem(IDC_MSMS_PATTERN_BROWSE)->EnableWindow(FALSE);
-    }
-    SetWindowText(m_strCaption);
 }
 
 BOOL CMaldiMSMSAcqFunctionSetupDialog::OnInitDialog()
 {
     CDialog::OnInitDialog(); // not the base's: it would look for its own controls
 
-    // A template carries no list contents: the fixed lists are filled here.
-    MaldiScanLists::FillIonModes(*GetDlgItem(IDC_MSMS_ION_MODE));
-    MaldiScanLists::FillDataFormats(*GetDlgItem(IDC_MSMS_DATA_FORMAT));
-    MaldiScanLists::FillPlateSpeeds(*GetDlgItem(IDC_PLATE_SPEED));
-    MaldiScanLists::FillFiringRates(*GetDlgItem(IDC_LASER_FIRING_RATE), m_nLaserType);
-
-    MaldiScanLists::SelectNumber(*GetDlgItem(IDC_LASER_FIRING_RATE), m_nLaserFiringRate);
-    MaldiScanLists::SelectNumber(*GetDlgItem(IDC_PLATE_SPEED), m_nPlateSpeed);
+    MaldiScanForm::FillLists(*this, kControls, m_nLaserType, m_nLaserFiringRate, m_nPlateSpeed);
     m_time.OpenKeepingStartTime();
     WriteControls();
     return TRUE;
@@ -123,42 +118,29 @@ void CMaldiMSMSAcqFunctionSetupDialog::OnOK()
 
 void CMaldiMSMSAcqFunctionSetupDialog::OnUseLockMass()
 {
-    // The member, not the box, says what the operator switched from.
-    m_time.ToggleLockMass();
-    WriteControls();
+    MaldiScanForm::LockMassToggled(*this, m_time);
 }
 
 void CMaldiMSMSAcqFunctionSetupDialog::OnChangeSampleAcquireTime()
 {
-    if (IsEditEmpty(IDC_MSMS_SAMPLE_TIME)) return;
-    ReadControls(); // the bookkeeping runs on what did read
-    m_time.SampleTimeChanged();
-    WriteControls();
+    MaldiScanForm::TimeChanged(*this, IDC_MSMS_SAMPLE_TIME, m_time, &MaldiAcquisitionTime::SampleTimeChanged);
 }
 
 void CMaldiMSMSAcqFunctionSetupDialog::OnChangeLMAcquireTime()
 {
-    if (IsEditEmpty(IDC_LOCK_MASS_TIME)) return;
-    ReadControls(); // the bookkeeping runs on what did read
-    m_time.LockMassTimeChanged();
-    WriteControls();
+    MaldiScanForm::TimeChanged(*this, IDC_LOCK_MASS_TIME, m_time, &MaldiAcquisitionTime::LockMassTimeChanged);
 }
 
 // --- data format ----------------------------------------------------------------------------------------
 
 void CMaldiMSMSAcqFunctionSetupDialog::OnSelChangeDataFormat()
 {
-    // The new item becomes the combo box's text only after this notification.
-    CWnd* format = GetDlgItem(IDC_MSMS_DATA_FORMAT);
-    PostMessage(WM_COMMAND, MAKEWPARAM(IDC_MSMS_DATA_FORMAT, CBN_EDITCHANGE),
-                reinterpret_cast<LPARAM>(format->GetSafeHwnd()));
+    MaldiScanForm::PostFormatChange(*this, kControls);
 }
 
 void CMaldiMSMSAcqFunctionSetupDialog::OnEditChangeDataFormat()
 {
-    CString format;
-    GetDlgItemText(IDC_MSMS_DATA_FORMAT, format);
-    GetDlgItem(IDC_MSMS_SCANS_TO_SUM)->EnableWindow(format == "MCA");
+    MaldiScanForm::ShowFormat(*this, kControls);
     ReadControls();
 }
 
@@ -186,8 +168,3 @@ void CMaldiMSMSAcqFunctionSetupDialog::OnBrowseBtn()
 void CMaldiMSMSAcqFunctionSetupDialog::OnSelChangeIonMode() { ReadControls(); }
 void CMaldiMSMSAcqFunctionSetupDialog::OnSelChangeLaserFiringRate() { ReadControls(); }
 void CMaldiMSMSAcqFunctionSetupDialog::OnSelChangePlateSpeed() { ReadControls(); }
-
-bool CMaldiMSMSAcqFunctionSetupDialog::IsEditEmpty(int id) const
-{
-    return GetDlgItem(id)->GetWindowTextLength() == 0;
-}

@@ -106,5 +106,4 @@ private:
     // Reads every control into the members; false (after the prompt) when a field does not read.
     bool ReadControls() { return UpdateData(TRUE) != FALSE; }
     void WriteControls() { UpdateData(FALSE); }
-    bool IsEditEmpty(int id) const;
 };

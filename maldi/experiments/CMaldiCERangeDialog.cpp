@@ -5,10 +5,12 @@
 #include "platform/experimentpages/QuadFSResources.h"
 #include "platform/framework/DDX.h"
 
+using namespace maldi::res;
+
 IMPLEMENT_DYNAMIC(CMaldiCERangeDialog, CDialog)
 
 BEGIN_MESSAGE_MAP(CMaldiCERangeDialog, CDialog)
-    ON_CONTROL_RANGE(BN_CLICKED, 15067, 15071, &CMaldiCERangeDialog::OnCheckClicked)
+    ON_CONTROL_RANGE(BN_CLICKED, kCERangeChecks[0], kCERangeChecks[4], &CMaldiCERangeDialog::OnCheckClicked)
 END_MESSAGE_MAP()
 
 CMaldiCERangeDialog::CMaldiCERangeDialog(CWnd* parent) : CDialog(QuadFSResources::IDD_CE_RANGE_DIALOG, parent)
@@ -19,9 +21,9 @@ CMaldiCERangeDialog::CMaldiCERangeDialog(CWnd* parent) : CDialog(QuadFSResources
 void CMaldiCERangeDialog::DoDataExchange(CDataExchange* dx)
 {
     CDialog::DoDataExchange(dx);
-    DDX_Text(dx, IDC_FROM_MASS, m_Entry.dFromMass);
-    DDX_Text(dx, IDC_TO_MASS, m_Entry.dToMass);
-    for (int k = 0; k < 5; ++k) DDX_Check(dx, kChecks[k], m_bGiven[k]);
+    DDX_Text(dx, IDC_CE_RANGE_FROM_MASS, m_Entry.dFromMass);
+    DDX_Text(dx, IDC_CE_RANGE_TO_MASS, m_Entry.dToMass);
+    for (int k = 0; k < 5; ++k) DDX_Check(dx, kCERangeChecks[k], m_bGiven[k]);
 }
 
 BOOL CMaldiCERangeDialog::OnInitDialog()
@@ -45,19 +47,19 @@ void CMaldiCERangeDialog::ShowEnergy(int k)
 {
     CString text;
     if (m_bGiven[k]) text.Format("%.3f", m_Entry.dCollisionEnergy[k]);
-    CWnd* edit = GetDlgItem(kEdits[k]);
+    CWnd* edit = GetDlgItem(kCERangeEdits[k]);
     edit->SetWindowText(text);
     edit->EnableWindow(m_bGiven[k]);
 }
 
 void CMaldiCERangeDialog::EnableNext(int k)
 {
-    if (k < 4) GetDlgItem(kChecks[k + 1])->EnableWindow(m_bGiven[k]);
+    if (k < 4) GetDlgItem(kCERangeChecks[k + 1])->EnableWindow(m_bGiven[k]);
 }
 
 void CMaldiCERangeDialog::OnCheckClicked(UINT id)
 {
-    const int k = static_cast<int>(id) - kChecks[0];
+    const int k = static_cast<int>(id) - kCERangeChecks[0];
     if (k < 4 && m_bGiven[k + 1]) {
         CheckDlgButton(static_cast<int>(id), BST_CHECKED);
         return;
@@ -65,7 +67,7 @@ void CMaldiCERangeDialog::OnCheckClicked(UINT id)
     UpdateData(TRUE);
     if (!m_bGiven[k]) {
         CString text;
-        GetDlgItemText(kEdits[k], text);
+        GetDlgItemText(kCERangeEdits[k], text);
         m_Entry.dCollisionEnergy[k] = std::atof(text);
     }
     ShowEnergy(k);
@@ -80,7 +82,7 @@ void CMaldiCERangeDialog::OnOK()
         if (m_bGiven[k]) {
             m_Entry.wFlags = static_cast<WORD>(m_Entry.wFlags | MaldiCEProfileEntry::CollisionEnergyBit(k + 1));
             CString text;
-            GetDlgItemText(kEdits[k], text);
+            GetDlgItemText(kCERangeEdits[k], text);
             m_Entry.dCollisionEnergy[k] = std::atof(text);
         } else {
             m_Entry.dCollisionEnergy[k] = -1.0;

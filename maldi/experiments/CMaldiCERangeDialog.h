@@ -7,6 +7,7 @@
 // pass through unchanged. Template 10203 is the experiment-page library's.
 
 #include "maldi/experiments/MaldiCEProfileEntry.h"
+#include "maldi/resources/MaldiCERangeIds.h"
 #include "platform/framework/CDialog.h"
 
 class CMaldiCERangeDialog : public CDialog {
@@ -16,11 +17,6 @@ public:
 
     MaldiCEProfileEntry m_Entry{};
     BOOL m_bGiven[MaldiCEProfileEntry::kEnergyCount] = {};
-
-    static constexpr int kChecks[5] = {15067, 15068, 15069, 15070, 15071};
-    static constexpr int kEdits[5] = {15047, 15049, 15051, 15052, 15054};
-    static constexpr int IDC_FROM_MASS = 15041;
-    static constexpr int IDC_TO_MASS = 15042;
 
 protected:
     void DoDataExchange(CDataExchange* dx) override;

@@ -5,7 +5,6 @@
 #include "maldi/experiments/CMaldiCERangeDialog.h"
 #include "maldi/experiments/MaldiListFile.h"
 #include "maldi/resources/MaldiResources.h"
-#include "maldi/resources/MaldiSwitchMassIds.h"
 #include "platform/auditfile/CFileDialogS.h"
 #include "platform/framework/DDX.h"
 

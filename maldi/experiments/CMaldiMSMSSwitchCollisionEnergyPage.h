@@ -10,6 +10,7 @@
 
 #include "maldi/experiments/CMaldiCERangeDialog.h"
 #include "maldi/experiments/MaldiListPage.h"
+#include "maldi/resources/MaldiSwitchCollisionEnergyIds.h"
 #include "platform/framework/CEdit.h"
 
 class CMaldiMSMSSwitchCollisionEnergyPage : public MaldiListPage<MaldiCEProfileEntry, CMaldiCERangeDialog> {

@@ -7,6 +7,7 @@
 // kTunePageEnergy for the tune page's energy and the fixed energy otherwise. The sheet sets and
 // reads the members directly.
 
+#include "maldi/resources/MaldiSwitchLockMassIds.h"
 #include "platform/framework/CPropertyPage.h"
 
 class CMaldiMSMSSwitchLockMassPage : public CPropertyPage {

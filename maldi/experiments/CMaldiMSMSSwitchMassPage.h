@@ -11,6 +11,7 @@
 
 #include "maldi/experiments/CMaldiSetMassDialog.h"
 #include "maldi/experiments/MaldiListPage.h"
+#include "maldi/resources/MaldiSwitchMassIds.h"
 #include "platform/framework/CEdit.h"
 
 class CMaldiMSMSSwitchMassPage : public MaldiListPage<MaldiSwitchMassEntry, CMaldiSetMassDialog> {

@@ -17,6 +17,7 @@
 // edit and "..." stay disabled. "..." reads the page first (a field that does not read stops it
 // after the framework's prompt), so writing the chosen name back loses nothing typed.
 
+#include "maldi/resources/MaldiSwitchScanConditionsIds.h"
 #include "platform/framework/CPropertyPage.h"
 
 class CMaldiMSMSSwitchScanConditionsPage : public CPropertyPage {

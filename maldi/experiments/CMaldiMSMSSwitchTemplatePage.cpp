@@ -1,6 +1,5 @@
 #include "maldi/experiments/CMaldiMSMSSwitchTemplatePage.h"
 
-#include "maldi/resources/MaldiResourceIds.h"
 #include "maldi/resources/MaldiResources.h"
 #include "platform/framework/DDX.h"
 

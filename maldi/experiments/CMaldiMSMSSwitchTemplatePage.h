@@ -9,6 +9,7 @@
 // entered. The entered values stay in their (disabled) edits, so switching back to manual shows
 // them again. The sheet sets and reads the members directly.
 
+#include "maldi/resources/MaldiSwitchTemplateIds.h"
 #include "platform/framework/CPropertyPage.h"
 
 class CMaldiMSMSSwitchTemplatePage : public CPropertyPage {

@@ -4,7 +4,7 @@
 
 #include "maldi/resources/MaldiResourceIds.h"
 #include "maldi/resources/MaldiResources.h"
-#include "platform/framework/Automation.h"
+#include "platform/framework/Diagnostics.h"
 #include "platform/framework/CMenu.h"
 #include "platform/framework/gdi/CPaintDC.h"
 
@@ -52,15 +52,29 @@ void ToolWindowFrame::SetupExpandButton()
 {
     int id = ExpandButtonId();
     if (!id || !m_window.m_hWnd) return;
-    if (!m_expandButton.m_hWnd && !m_expandButton.SubclassDlgItem(static_cast<UINT>(id), &m_window)) {
-        CString what;
-        what.Format("tool window %u has no expand button %d", m_info.templateId, id);
-        Automation::Get().AddDiagnostic(what);
-        return;
-    }
+    if (!attach(m_expandButton, static_cast<UINT>(id), "expand button")) return;
     m_expandButton.SetTooltipText(static_cast<int>(m_info.expandButton == ExpandButtonKind::TwoState ? IDS_INFORMATION
                                                                                                      : IDS_EXPAND_DIALOG));
     showExpandState();
+}
+
+void ToolWindowFrame::SetupIconButtons(std::initializer_list<IconButton> buttons)
+{
+    if (!m_window.m_hWnd) return;
+    for (const IconButton& b : buttons) {
+        if (!attach(b.button, b.id, "button")) continue;
+        b.button.SetIcon(static_cast<int>(b.id), 0);
+        b.button.SetTooltipText(static_cast<int>(b.tooltip));
+    }
+}
+
+bool ToolWindowFrame::attach(CButtonST& button, UINT id, const char* what)
+{
+    if (button.m_hWnd || button.SubclassDlgItem(id, &m_window)) return true;
+    CString text;
+    text.Format("tool window %u has no %s %u", m_info.templateId, what, id);
+    Diagnostics::Report(text);
+    return false;
 }
 
 void ToolWindowFrame::showExpandState()

@@ -10,9 +10,19 @@
 // keeps its height). Heights are pixels whatever the template font. Only OnExpandDialog toggles;
 // SetContractDialog and SetExpandDialog do their step unconditionally, as the windows call them.
 
+#include <initializer_list>
+
 #include "maldi/frame/ToolWindowInfo.h"
 #include "platform/framework/CWnd.h"
 #include "platform/widgets/CButtonST.h"
+
+// One of a window's icon buttons: the button object, the control id (which is also the id of the
+// icon it shows) and the string id of its tooltip.
+struct IconButton {
+    CButtonST& button;
+    UINT id;
+    UINT tooltip;
+};
 
 class ToolWindowFrame {
 public:
@@ -34,6 +44,10 @@ public:
     // the description says); then the expand button's subclassing, icon and tooltip.
     void InitialiseWindow();
     void SetupExpandButton();
+    // The window's icon buttons, in the order given: each is subclassed (unless data exchange has
+    // attached it already), shows the icon of its own id and gets its tooltip. A button missing
+    // from the template is reported as a diagnostic and left alone.
+    void SetupIconButtons(std::initializer_list<IconButton> buttons);
 
     void SetContractDialog();
     void SetExpandDialog();
@@ -58,6 +72,9 @@ public:
 
 private:
     void showExpandState();
+    // Attaches `button` to the window's control `id`; false, with a diagnostic naming `what`, when
+    // the template has no such control.
+    bool attach(CButtonST& button, UINT id, const char* what);
 
     CWnd& m_window;
     ToolWindowInfo m_info;

@@ -19,6 +19,13 @@ constexpr UINT Escape = 0x04;
 constexpr UINT Arrows = 0x08; // left, up, right and down
 } // namespace ToolWindowKeys
 
+// Where the base dialog's own initialisation (the first data exchange, the base's bindings) runs
+// in the frame's initialisation order (CToolWindow::InitialiseFrame).
+enum class BaseInitialisation {
+    First,        // before anything of the frame: the controls are attached when the buttons are set up
+    AfterButtons, // once the frame's window set-up and every button are done
+};
+
 enum class ExpandButtonKind {
     None,       // no lower part to fold away
     IconButton, // control 14181: icon 14181 while contracted, 125 while expanded; tooltip 19
@@ -43,6 +50,8 @@ struct ToolWindowInfo {
     // Topmost, placed without moving, sizing, redrawing or activating the window.
     bool topmost = false;
     ExpandButtonKind expandButton = ExpandButtonKind::None;
-    // Before creation: 0 (not set) or 1 (contracted). Initialisation contracts every tool window.
+    // Before creation: 0 (not set) or 1 (contracted). Initialisation contracts every tool window
+    // that has an expand button.
     int initialExpandState = 0;
+    BaseInitialisation baseInitialisation = BaseInitialisation::First;
 };

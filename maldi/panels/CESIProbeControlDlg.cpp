@@ -4,6 +4,7 @@
 
 #include "maldi/boundary/CMaldiAppInterface.h"
 #include "maldi/boundary/InstrumentProperty.h"
+#include "maldi/panels/PanelBarColours.h"
 #include "maldi/resources/MaldiResourceIds.h"
 #include "platform/framework/DDX.h"
 
@@ -24,12 +25,6 @@ constexpr ToolWindowInfo kProbeAdjustWindow{
     .initialExpandState = 1,
 };
 
-// The position bar's look.
-constexpr COLORREF kBarBackground = 0xC0C0C0;
-constexpr COLORREF kBarGradientStart = 0x800000;
-constexpr COLORREF kBarGradientEnd = 0xFF8000;
-constexpr COLORREF kTextOnBar = 0xFFFFFF;
-constexpr COLORREF kTextOnBackground = 0x7F0000;
 constexpr int kBarFontHeight = -12;
 
 } // namespace
@@ -116,53 +111,43 @@ void CESIProbeControlDlg::DoDataExchange(CDataExchange* dx)
 
 BOOL CESIProbeControlDlg::OnInitDialog()
 {
-    // The base's initialisation attaches the controls (data exchange); then the frame's window set-up.
-    CDialog::OnInitDialog();
-    InitialiseToolWindow();
-
-    SetButtonStates();
-    SetupExpandButton();
-
-    // Default output and clipping precision, quality and pitch (all 0).
-    m_font.CreateFont(kBarFontHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
-    m_ctlPosition.SetFont(&m_font);
-    m_ctlPosition.SetRange32(kPositionIn, kPositionOut);
-    m_ctlPosition.SetPos(m_nPosition);
-    m_ctlPosition.SetStep(m_nStepSize);
-    m_ctlPosition.SetBkColor(kBarBackground);
-    m_ctlPosition.SetGradientColors(kBarGradientStart, kBarGradientEnd);
-    m_ctlPosition.SetTextColor(kTextOnBar, kTextOnBackground);
-    m_ctlPosition.SetTextFormat("Position %d", PBS_SHOW_POSITION);
-    m_ctlPosition.SetTooltipText(static_cast<int>(IDS_SOURCE_POSITION));
-    m_ctlPosition.Invalidate();
-    CheckRadioButton(IDC_STEP_SIZE_ONE, IDC_STEP_SIZE_FIFTY,
-                     m_nStepSize == 1 ? IDC_STEP_SIZE_ONE : m_nStepSize == 5 ? IDC_STEP_SIZE_FIVE : IDC_STEP_SIZE_FIFTY);
-
-    ResetAcceleration();
-    SetTimer(kRepeatTimer, static_cast<UINT>(m_nAccelerationTimes[0]));
-
-    SetContractDialog();
-    return TRUE;
+    // The buttons are attached by the first data exchange, which comes first.
+    return InitialiseFrame({
+        .buttons = [this] { SetButtonStates(); },
+        .controls =
+            [this] {
+                // Default output and clipping precision, quality and pitch (all 0).
+                m_font.CreateFont(kBarFontHeight, 0, 0, 0, FW_BOLD, FALSE, FALSE, 0, ANSI_CHARSET, 0, 0, 0, 0, "Arial");
+                m_ctlPosition.SetFont(&m_font);
+                m_ctlPosition.SetRange32(kPositionIn, kPositionOut);
+                m_ctlPosition.SetPos(m_nPosition);
+                m_ctlPosition.SetStep(m_nStepSize);
+                PanelBar::ApplyColours(m_ctlPosition);
+                m_ctlPosition.SetTextFormat("Position %d", PBS_SHOW_POSITION);
+                m_ctlPosition.SetTooltipText(static_cast<int>(IDS_SOURCE_POSITION));
+                m_ctlPosition.Invalidate();
+                CheckRadioButton(IDC_STEP_SIZE_ONE, IDC_STEP_SIZE_FIFTY,
+                                 m_nStepSize == 1   ? IDC_STEP_SIZE_ONE
+                                 : m_nStepSize == 5 ? IDC_STEP_SIZE_FIVE
+                                                    : IDC_STEP_SIZE_FIFTY);
+                ResetAcceleration();
+                SetTimer(kRepeatTimer, static_cast<UINT>(m_nAccelerationTimes[0]));
+            },
+    });
 }
 
 // Icons and tooltips of the panel's own buttons. Save and home follow the need-to-save flag; the
 // stop button has nothing to stop (moves are single writes) and stays disabled.
 void CESIProbeControlDlg::SetButtonStates()
 {
-    m_btnHome.SetIcon(static_cast<int>(IDI_HOME), 0);
-    m_btnHome.SetTooltipText(static_cast<int>(IDS_HOME_POSITION));
-    m_btnSave.SetIcon(static_cast<int>(IDI_SAVE_POSITION), 0);
-    m_btnSave.SetTooltipText(static_cast<int>(IDS_SAVE_POSITION));
+    m_frame.SetupIconButtons({{m_btnHome, IDI_HOME, IDS_HOME_POSITION},
+                              {m_btnSave, IDI_SAVE_POSITION, IDS_SAVE_POSITION},
+                              {m_btnExit, IDI_EXIT, IDS_EXIT},
+                              {m_btnLeft, IDI_PREVIOUS, IDS_SOURCE_IN},
+                              {m_btnStop, IDI_STOP, IDS_SOURCE_STOP},
+                              {m_btnRight, IDI_NEXT, IDS_SOURCE_OUT}});
     NeedToSave(FALSE);
-    m_btnExit.SetIcon(static_cast<int>(IDI_EXIT), 0);
-    m_btnExit.SetTooltipText(static_cast<int>(IDS_EXIT));
-    m_btnLeft.SetIcon(static_cast<int>(IDI_PREVIOUS), 0);
-    m_btnLeft.SetTooltipText(static_cast<int>(IDS_SOURCE_IN));
-    m_btnStop.SetIcon(static_cast<int>(IDI_STOP), 0);
-    m_btnStop.SetTooltipText(static_cast<int>(IDS_SOURCE_STOP));
     m_btnStop.EnableWindow(FALSE);
-    m_btnRight.SetIcon(static_cast<int>(IDI_NEXT), 0);
-    m_btnRight.SetTooltipText(static_cast<int>(IDS_SOURCE_OUT));
 }
 
 // --- buttons ----------------------------------------------------------------------------------------------

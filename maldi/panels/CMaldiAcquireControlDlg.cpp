@@ -4,6 +4,7 @@
 #include <climits>
 
 #include "maldi/boundary/CMaldiAppInterface.h"
+#include "maldi/panels/PanelBarColours.h"
 #include "maldi/resources/MaldiResourceIds.h"
 #include "platform/framework/CommCtrl.h"
 #include "platform/framework/DDX.h"
@@ -25,14 +26,12 @@ constexpr ToolWindowInfo kAcquisitionWindow{
     .topmost = true,
     .expandButton = ExpandButtonKind::IconButton,
     .initialExpandState = 1,
+    .baseInitialisation = BaseInitialisation::AfterButtons,
 };
 
-// The progress bar's look: sample spots in blues, the reference spot in oranges.
-constexpr COLORREF kBarBackground = 0xC0C0C0;
-constexpr COLORREF kTextOnBar = 0xFFFFFF;
-constexpr COLORREF kSampleTextOnBk = 0x7F0000;
-constexpr COLORREF kSampleStart = 0x800000;
-constexpr COLORREF kSampleEnd = 0xFF8000;
+// The progress bar's look: sample spots in the panels' blues (PanelBar), the reference spot in
+// oranges.
+using PanelBar::kTextOnBar;
 constexpr COLORREF kSpotTextOnBk = 0x800000;
 constexpr COLORREF kReferenceStart = 0x4980;
 constexpr COLORREF kReferenceEnd = 0x93FF;
@@ -224,56 +223,42 @@ void CMaldiAcquireControlDlg::DoDataExchange(CDataExchange* dx)
     DDX_Control(dx, IDC_SPEED_SLIDER, m_ctlSpeed);
 }
 
-void CMaldiAcquireControlDlg::SetupButton(CButtonST& button, UINT id, UINT tooltip)
-{
-    if (!button.m_hWnd) button.SubclassDlgItem(id, this);
-    button.SetIcon(static_cast<int>(id), 0);
-    button.SetTooltipText(static_cast<int>(tooltip));
-}
-
 BOOL CMaldiAcquireControlDlg::OnInitDialog()
 {
-    // 1. Greyed Close, the icon, topmost.
-    InitialiseToolWindow();
-    // 2. The icon buttons, each showing the icon with its own id.
-    SetupButton(m_btnLaser, IDI_FIRE_LASER, IDS_FIRE_LASER);
-    SetupButton(m_btnPause, IDI_PAUSE, IDS_PAUSE_ACQUISITION);
-    SetupButton(m_btnStopAcquire, IDI_STOP_ACQUISITION, IDS_STOP_ACQUISITION);
-    SetupButton(m_btnPrevious, IDI_PREVIOUS, IDS_PREVIOUS_STEP);
-    SetupButton(m_btnPlateStop, IDI_STOP, IDS_PROBE_STOP);
-    SetupButton(m_btnNext, IDI_NEXT, IDS_NEXT_STEP);
-    SetupButton(m_btnLockMass, IDI_LOCK_MASS, IDS_LOCK_MASS);
-    SetupExpandButton();
-    // 3. The tuning page: attaches the progress bar and slider, binds the collision energy box.
-    CTunePage::OnInitDialog();
-
-    // 4. The progress bar.
-    m_font.CreateFont(0, 0, 0, 0, FW_BOLD, FALSE, FALSE, 0, 0, 0, 0, 0, 0, "Arial");
-    m_ctlProgress.SetFont(&m_font);
-    m_ctlProgress.SetRange32(m_nProgressStart, m_nProgressUpper);
-    m_ctlProgress.SetPos(m_nProgressStart);
-    m_ctlProgress.SetStep(1);
-    m_ctlProgress.SetBkColor(kBarBackground);
-    m_ctlProgress.SetGradientColors(kSampleStart, kSampleEnd);
-    m_ctlProgress.SetTextColor(kTextOnBar, kSampleTextOnBk);
-    m_ctlProgress.SetTooltipText(static_cast<int>(IDS_PLATE_SPOT_POSITION));
-    m_ctlProgress.Invalidate();
-
-    // 5. Every tool window opens contracted.
-    SetContractDialog();
-
-    // 6. The speed slider and its text.
-    m_ctlSpeed.SetRange(0, 7, FALSE);
-    m_ctlSpeed.SetPos(m_nSpeedIndex);
-    ShowSpeed();
-
-    // 7. Enter presses no button.
-    SetDefID(static_cast<UINT>(-1));
-
-    // 8. The progress timer, and the host's plate, laser and lock-mass states.
-    SetTimer(kProgressTimer, kProgressInterval);
-    RequestInitialStates();
-    return TRUE;
+    // The tuning page's initialisation (the progress bar and slider attached, the collision energy
+    // box bound) follows the buttons (BaseInitialisation::AfterButtons).
+    return InitialiseFrame({
+        .buttons =
+            [this] {
+                m_frame.SetupIconButtons({{m_btnLaser, IDI_FIRE_LASER, IDS_FIRE_LASER},
+                                          {m_btnPause, IDI_PAUSE, IDS_PAUSE_ACQUISITION},
+                                          {m_btnStopAcquire, IDI_STOP_ACQUISITION, IDS_STOP_ACQUISITION},
+                                          {m_btnPrevious, IDI_PREVIOUS, IDS_PREVIOUS_STEP},
+                                          {m_btnPlateStop, IDI_STOP, IDS_PROBE_STOP},
+                                          {m_btnNext, IDI_NEXT, IDS_NEXT_STEP},
+                                          {m_btnLockMass, IDI_LOCK_MASS, IDS_LOCK_MASS}});
+            },
+        .controls =
+            [this] {
+                m_font.CreateFont(0, 0, 0, 0, FW_BOLD, FALSE, FALSE, 0, 0, 0, 0, 0, 0, "Arial");
+                m_ctlProgress.SetFont(&m_font);
+                m_ctlProgress.SetRange32(m_nProgressStart, m_nProgressUpper);
+                m_ctlProgress.SetPos(m_nProgressStart);
+                m_ctlProgress.SetStep(1);
+                PanelBar::ApplyColours(m_ctlProgress);
+                m_ctlProgress.SetTooltipText(static_cast<int>(IDS_PLATE_SPOT_POSITION));
+                m_ctlProgress.Invalidate();
+            },
+        .opened =
+            [this] {
+                m_ctlSpeed.SetRange(0, 7, FALSE);
+                m_ctlSpeed.SetPos(m_nSpeedIndex);
+                ShowSpeed();
+                SetDefID(static_cast<UINT>(-1)); // Enter presses no button
+                SetTimer(kProgressTimer, kProgressInterval);
+                RequestInitialStates();
+            },
+    });
 }
 
 void CMaldiAcquireControlDlg::RequestInitialStates()
@@ -337,7 +322,7 @@ void CMaldiAcquireControlDlg::SetSpotColours(bool reference)
         SetLockButtonState(kLockCheck, 1);
     } else {
         m_ctlProgress.SetTextColor(kTextOnBar, kSpotTextOnBk);
-        m_ctlProgress.SetGradientColors(kSampleStart, kSampleEnd);
+        m_ctlProgress.SetGradientColors(PanelBar::kGradientStart, PanelBar::kGradientEnd);
         SetLockButtonState(kLockCheck, 0);
     }
 }

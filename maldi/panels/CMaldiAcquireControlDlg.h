@@ -73,8 +73,6 @@ protected:
     void SetLockButtonState(int what, int value);
     void RequestInitialStates();
 
-    // Attaches an icon button of the template with its icon (of the same id) and tooltip.
-    void SetupButton(CButtonST& button, UINT id, UINT tooltip);
     // The collision energy box `id`: bound to the monitored parameter the host names, and showing
     // the energy of the run.
     void BindCollisionEnergyBox(UINT id, const PolarityDependentInstParam& polarityParam, const CString& name,

@@ -127,27 +127,22 @@ void CMaldiCrossAcquireControlDlg::DoDataExchange(CDataExchange* dx)
 
 BOOL CMaldiCrossAcquireControlDlg::OnInitDialog()
 {
-    // 1. The plain dialog's initialisation (not the tuning page's), and the host's binding of the
-    //    collision energy box.
-    CDialog::OnInitDialog();
-    ApplyEditBindings();
-    // 2. Greyed Close, the icon, topmost.
-    InitialiseToolWindow();
-    // 3. The icon buttons.
-    SetupButton(m_btnLaser, IDI_FIRE_LASER, IDS_FIRE_LASER);
-    SetupButton(m_btnStopAcquire, IDI_STOP_ACQUISITION, IDS_STOP_ACQUISITION);
-    SetupButton(m_btnPause, IDI_PAUSE, IDS_PAUSE_ACQUISITION);
-    SetupExpandButton();
-    SetupButton(m_btnLockMass, IDI_LOCK_MASS, IDS_LOCK_MASS);
-    // 4. The tracker.
-    DrawTracker();
-    // 5. Contracted; Enter presses no button.
-    SetContractDialog();
-    SetDefID(static_cast<UINT>(-1));
-    // 6. The refresh timer, and the host's plate, laser and lock-mass states.
-    SetTimer(kRefreshTimer, kRefreshInterval);
-    RequestInitialStates();
-    return TRUE;
+    return InitialiseFrame({
+        .buttons =
+            [this] {
+                m_frame.SetupIconButtons({{m_btnLaser, IDI_FIRE_LASER, IDS_FIRE_LASER},
+                                          {m_btnStopAcquire, IDI_STOP_ACQUISITION, IDS_STOP_ACQUISITION},
+                                          {m_btnPause, IDI_PAUSE, IDS_PAUSE_ACQUISITION},
+                                          {m_btnLockMass, IDI_LOCK_MASS, IDS_LOCK_MASS}});
+            },
+        .controls = [this] { DrawTracker(); },
+        .opened =
+            [this] {
+                SetDefID(static_cast<UINT>(-1)); // Enter presses no button
+                SetTimer(kRefreshTimer, kRefreshInterval);
+                RequestInitialStates();
+            },
+    });
 }
 
 void CMaldiCrossAcquireControlDlg::DrawTracker()

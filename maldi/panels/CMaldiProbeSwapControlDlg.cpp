@@ -7,8 +7,8 @@
 #include <cmath>
 
 #include "maldi/boundary/InstrumentProperty.h"
+#include "maldi/panels/PanelBarColours.h"
 #include "maldi/resources/MaldiResourceIds.h"
-#include "platform/framework/Automation.h"
 #include "platform/framework/DDX.h"
 
 using namespace maldi::res;
@@ -27,13 +27,6 @@ constexpr ToolWindowInfo kProbeSwapInfo{
     .expandButton = ExpandButtonKind::TwoState,
     .initialExpandState = 0};
 
-// Probe position indicator colours (COLORREF, 0x00BBGGRR).
-constexpr COLORREF kIndicatorBackground = 0xC0C0C0;
-constexpr COLORREF kIndicatorGradientStart = 0x800000;
-constexpr COLORREF kIndicatorGradientEnd = 0xFF8000;
-constexpr COLORREF kIndicatorTextOnBar = 0xFFFFFF;
-constexpr COLORREF kIndicatorTextOnBackground = 0x7F0000;
-
 constexpr int kGaugeLowerLimit = 0;
 constexpr int kGaugeUpperLimit = 180;
 
@@ -43,18 +36,6 @@ int WholeDegrees(double value)
     if (value >= static_cast<double>(INT_MAX)) return INT_MAX;
     if (value <= static_cast<double>(INT_MIN)) return INT_MIN;
     return static_cast<int>(value);
-}
-
-void SetupButton(CButtonST& button, UINT id, UINT tooltip, CWnd& parent)
-{
-    if (!button.m_hWnd && !button.SubclassDlgItem(id, &parent)) {
-        CString what;
-        what.Format("source swap panel has no button %u", id);
-        Automation::Get().AddDiagnostic(what);
-        return;
-    }
-    button.SetIcon(static_cast<int>(id), 0);
-    button.SetTooltipText(static_cast<int>(tooltip));
 }
 
 } // namespace
@@ -131,42 +112,43 @@ void CMaldiProbeSwapControlDlg::DoDataExchange(CDataExchange* dx)
 
 BOOL CMaldiProbeSwapControlDlg::OnInitDialog()
 {
-    CDialog::OnInitDialog();
-    InitialiseToolWindow(); // caption, icons, topmost
+    return InitialiseFrame({
+        .buttons =
+            [this] {
+                m_frame.SetupIconButtons({{m_btnTemperature, IDI_THERMOMETER, IDS_REDUCE_PROBE_TEMPERATURE},
+                                          {m_btnPrevStep, IDI_PREVIOUS, IDS_PREV_STEP},
+                                          {m_btnNextStep, IDI_NEXT, IDS_NEXT_STEP}});
+            },
+        .controls =
+            [this] {
+                LOGFONT lf{};
+                lf.lfWeight = FW_BOLD;
+                CFont::SetFaceName(lf, "Arial");
+                if (!m_fontIndicator.GetSafeHandle()) m_fontIndicator.CreateFontIndirect(&lf);
+                if (m_ctlProbePosition.m_hWnd) {
+                    m_ctlProbePosition.SetFont(&m_fontIndicator, TRUE);
+                    m_ctlProbePosition.SendMessage(PBM_SETRANGE32, 0, static_cast<LPARAM>(m_nIndicatorUpper));
+                    m_ctlProbePosition.SendMessage(PBM_SETPOS, static_cast<WPARAM>(m_nIndicatorPosition));
+                    m_ctlProbePosition.SendMessage(PBM_SETSTEP, static_cast<WPARAM>(m_nIndicatorStep));
+                    PanelBar::ApplyColours(m_ctlProbePosition);
+                    m_ctlProbePosition.SetTooltipText(static_cast<int>(IDS_PROBE_POSITION), TRUE);
+                    m_ctlProbePosition.Invalidate(TRUE);
+                }
 
-    SetupButton(m_btnTemperature, IDI_THERMOMETER, IDS_REDUCE_PROBE_TEMPERATURE, *this);
-    SetupButton(m_btnPrevStep, IDI_PREVIOUS, IDS_PREV_STEP, *this);
-    SetupButton(m_btnNextStep, IDI_NEXT, IDS_NEXT_STEP, *this);
-    SetupExpandButton(); // 14167, tooltip "Information"
-
-    LOGFONT lf{};
-    lf.lfWeight = FW_BOLD;
-    CFont::SetFaceName(lf, "Arial");
-    if (!m_fontIndicator.GetSafeHandle()) m_fontIndicator.CreateFontIndirect(&lf);
-    if (m_ctlProbePosition.m_hWnd) {
-        m_ctlProbePosition.SetFont(&m_fontIndicator, TRUE);
-        m_ctlProbePosition.SendMessage(PBM_SETRANGE32, 0, static_cast<LPARAM>(m_nIndicatorUpper));
-        m_ctlProbePosition.SendMessage(PBM_SETPOS, static_cast<WPARAM>(m_nIndicatorPosition));
-        m_ctlProbePosition.SendMessage(PBM_SETSTEP, static_cast<WPARAM>(m_nIndicatorStep));
-        m_ctlProbePosition.SetBkColor(kIndicatorBackground);
-        m_ctlProbePosition.SetGradientColors(kIndicatorGradientStart, kIndicatorGradientEnd);
-        m_ctlProbePosition.SetTextColor(kIndicatorTextOnBar, kIndicatorTextOnBackground);
-        m_ctlProbePosition.SetTooltipText(static_cast<int>(IDS_PROBE_POSITION), TRUE);
-        m_ctlProbePosition.Invalidate(TRUE);
-    }
-
-    if (m_ctlTemperature.m_hWnd) {
-        m_ctlTemperature.Initialise();
-        m_ctlTemperature.SetTemperatureLimits(kGaugeLowerLimit, kGaugeUpperLimit);
-        m_ctlTemperature.SetHotTemperature(static_cast<int>(kInterlockTemperature));
-        if (!std::isnan(m_dSourceTemperature)) m_ctlTemperature.SetTemperature(WholeDegrees(m_dSourceTemperature));
-        m_ctlTemperature.SetTooltipText(static_cast<int>(IDS_SOURCE_TEMPERATURE), TRUE);
-    }
-
-    SetContractDialog();
-    SetTimer(kTimerId, kTimerInterval);
-    EnableStepButtons(false, false);
-    return TRUE;
+                if (m_ctlTemperature.m_hWnd) {
+                    m_ctlTemperature.Initialise();
+                    m_ctlTemperature.SetTemperatureLimits(kGaugeLowerLimit, kGaugeUpperLimit);
+                    m_ctlTemperature.SetHotTemperature(static_cast<int>(kInterlockTemperature));
+                    if (!std::isnan(m_dSourceTemperature)) m_ctlTemperature.SetTemperature(WholeDegrees(m_dSourceTemperature));
+                    m_ctlTemperature.SetTooltipText(static_cast<int>(IDS_SOURCE_TEMPERATURE), TRUE);
+                }
+            },
+        .opened =
+            [this] {
+                SetTimer(kTimerId, kTimerInterval);
+                EnableStepButtons(false, false);
+            },
+    });
 }
 
 void CMaldiProbeSwapControlDlg::OnTimer(UINT_PTR id)

@@ -46,10 +46,7 @@ CString LoadText(UINT id)
 
 IMPLEMENT_DYNAMIC(CPatternEditorDlg, CDialog)
 
-BEGIN_MESSAGE_MAP(CPatternEditorDlg, CDialog)
-    ON_WM_SYSCOMMAND()
-    ON_WM_PAINT()
-    ON_WM_QUERYDRAGICON()
+BEGIN_MESSAGE_MAP(CPatternEditorDlg, CToolDialog)
     ON_BN_CLICKED(IDI_OK, &CPatternEditorDlg::OnButtonOk)
     ON_BN_CLICKED(IDI_PATTERN_SAVE, &CPatternEditorDlg::OnButtonSave)
     ON_BN_CLICKED(IDI_NEW, &CPatternEditorDlg::OnButtonNew)
@@ -62,7 +59,7 @@ BEGIN_MESSAGE_MAP(CPatternEditorDlg, CDialog)
 END_MESSAGE_MAP()
 
 CPatternEditorDlg::CPatternEditorDlg(CWnd* parent)
-    : CDialog(IDD_PATTERN_EDITOR, parent), m_frame(*this, kPatternEditorWindow)
+    : CToolDialog(kPatternEditorWindow, IDD_PATTERN_EDITOR, parent)
 {
 }
 
@@ -70,13 +67,12 @@ CPatternEditorDlg::~CPatternEditorDlg() = default;
 
 void CPatternEditorDlg::CreateUI(HICON icon)
 {
-    m_hIcon = icon;
-    m_frame.CreateUI(icon);
+    CToolDialog::CreateUI(icon);
 }
 
 void CPatternEditorDlg::DoDataExchange(CDataExchange* dx)
 {
-    CDialog::DoDataExchange(dx);
+    CToolDialog::DoDataExchange(dx);
     DDX_Control(dx, static_cast<int>(IDC_PATTERN_FILE_NAME), m_FileNameEdit);
     DDX_Control(dx, static_cast<int>(IDC_PATTERN_CONTROL), m_PatternCtrl);
     DDX_Text(dx, static_cast<int>(IDC_PATTERN_LASER_WIDTH), m_nLaserWidth);
@@ -88,45 +84,16 @@ BOOL CPatternEditorDlg::OnInitDialog()
     if (CWnd* widths = GetDlgItem(static_cast<int>(IDC_PATTERN_LASER_WIDTH))) {
         for (LPCTSTR width : kLaserWidths) widths->SendMessage(CB_ADDSTRING, 0, reinterpret_cast<LPARAM>(width));
     }
-    CDialog::OnInitDialog();
-    m_frame.InitialiseWindow();
-
-    struct IconButton {
-        CButtonST& button;
-        UINT id;
-        UINT tooltip;
-    };
-    const IconButton buttons[] = {
-        {m_LaserButton, IDI_PATTERN_LASER, IDS_FIRE_LASER},
-        {m_SaveButton, IDI_PATTERN_SAVE, IDS_SAVE},
-        {m_ExitButton, IDI_PATTERN_EXIT, IDS_EXIT},
-        {m_NewButton, IDI_NEW, IDS_NEW},
-        {m_UndoButton, IDI_UNDO, IDS_UNDO},
-        {m_LaserWidthButton, IDI_LASER_WIDTH, IDS_LASER_WIDTH},
-        {m_OkButton, IDI_OK, IDS_OK},
-        {m_AllWidthsButton, IDI_ALL_LASER_WIDTHS, IDS_MODIFY_ALL_LASER_WIDTHS},
-    };
-    for (const IconButton& b : buttons) {
-        if (!b.button.m_hWnd && !b.button.SubclassDlgItem(b.id, this)) continue;
-        b.button.SetIcon(static_cast<int>(b.id), 0);
-        b.button.SetTooltipText(static_cast<int>(b.tooltip));
-    }
-    return TRUE;
-}
-
-void CPatternEditorDlg::OnSysCommand(UINT id, LPARAM lParam)
-{
-    CDialog::OnSysCommand(id, lParam);
-}
-
-void CPatternEditorDlg::OnPaint()
-{
-    if (!m_frame.PaintIconic()) CDialog::OnPaint();
-}
-
-HCURSOR CPatternEditorDlg::OnQueryDragIcon()
-{
-    return m_hIcon;
+    return InitialiseFrame({.buttons = [this] {
+        m_frame.SetupIconButtons({{m_LaserButton, IDI_PATTERN_LASER, IDS_FIRE_LASER},
+                                  {m_SaveButton, IDI_PATTERN_SAVE, IDS_SAVE},
+                                  {m_ExitButton, IDI_PATTERN_EXIT, IDS_EXIT},
+                                  {m_NewButton, IDI_NEW, IDS_NEW},
+                                  {m_UndoButton, IDI_UNDO, IDS_UNDO},
+                                  {m_LaserWidthButton, IDI_LASER_WIDTH, IDS_LASER_WIDTH},
+                                  {m_OkButton, IDI_OK, IDS_OK},
+                                  {m_AllWidthsButton, IDI_ALL_LASER_WIDTHS, IDS_MODIFY_ALL_LASER_WIDTHS}});
+    }});
 }
 
 int CPatternEditorDlg::AskSaveChanges()
@@ -148,7 +115,7 @@ void CPatternEditorDlg::CloseAfterPrompt()
     default:
         break;
     }
-    CDialog::OnCancel();
+    CToolDialog::OnCancel();
 }
 
 void CPatternEditorDlg::OnButtonOk()

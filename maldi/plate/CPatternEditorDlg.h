@@ -17,14 +17,15 @@
 // Every handler is in the message map at the top of the .cpp file; the save-changes prompt that
 // New, Ok, Exit and Browse share is AskSaveChanges.
 
-#include "maldi/frame/ToolWindowFrame.h"
-#include "platform/framework/CDialog.h"
+#include "maldi/frame/CToolWindow.h"
 #include "platform/framework/CEdit.h"
 #include "platform/framework/CString.h"
 #include "platform/patternctrl/CMaldiPatternCtrl.h"
 #include "platform/widgets/CButtonST.h"
 
-class CPatternEditorDlg : public CDialog {
+// A modal tool window: the frame gives it its greyed close box, its icons and the icon drawn while
+// minimised; it has no expand button and never contracts.
+class CPatternEditorDlg : public CToolDialog {
     DECLARE_DYNAMIC(CPatternEditorDlg)
 public:
     explicit CPatternEditorDlg(CWnd* parent = nullptr);
@@ -47,14 +48,10 @@ protected:
     bool m_bLaserOn = false;
     CString m_strFileName;
     short m_nLaserWidth = 1;
-    HICON m_hIcon = nullptr;
 
     void DoDataExchange(CDataExchange* dx) override;
     BOOL OnInitDialog() override;
 
-    afx_msg void OnSysCommand(UINT id, LPARAM lParam);
-    afx_msg void OnPaint();
-    afx_msg HCURSOR OnQueryDragIcon();
     afx_msg void OnButtonOk();
     afx_msg void OnButtonSave();
     afx_msg void OnButtonNew();
@@ -79,7 +76,4 @@ private:
     bool SavePattern();
     void ScalePatternEditorToWellXY(int pixels, double* well);
     void ScaleWellXYToPatternEditor(int* pixels, double well);
-
-    // Grey close box, icons and the minimised icon, as every tool window has them.
-    ToolWindowFrame m_frame;
 };

@@ -125,11 +125,11 @@ void CPlateCalibrationSetupDialog::DoDataExchange(CDataExchange* dx)
 
 BOOL CPlateCalibrationSetupDialog::OnInitDialog()
 {
-    // The base's initialisation, the expand button (icon 14181, tooltip 19), contracted.
-    CToolDialog::OnInitDialog();
-    SetGridSizes();
-    if (m_bAutoStart) OnStart();
-    return TRUE;
+    // The frame's order with the expand button (icon 14181, tooltip 19); the grids once contracted.
+    return InitialiseFrame({.opened = [this] {
+        SetGridSizes();
+        if (m_bAutoStart) OnStart();
+    }});
 }
 
 void CPlateCalibrationSetupDialog::SetGridSizes()

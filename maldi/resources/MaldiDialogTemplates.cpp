@@ -21,6 +21,9 @@
 //      121 "Acqusition Template"    CMaldiMSMSSwitchTemplatePage
 //      124 "Lock Mass"              CMaldiMSMSSwitchLockMassPage
 //      128 "Scan Conditions"        CMaldiMSMSSwitchScanConditionsPage
+//      122 "MS/MS Mass"             CMaldiMSMSSwitchMassPage
+//      125 "Set Mass"               CMaldiSetMassDialog (opened by the "MS/MS Mass" page)
+//      127 "Collision Energy"       CMaldiMSMSSwitchCollisionEnergyPage
 //   4. Plate tools
 //      14196 "PatternEditor"        CPatternEditorDlg
 //      10146 "Plate Geometry"       CProbeGeometryView (page of CMaldiProbeSheet)
@@ -28,12 +31,13 @@
 //
 // To add a window's template: write a function `DialogTemplate <name>()` in its section (rectangles
 // in dialog units of the template font, controls in tab order), list it in the index above and
-// append it to Templates() at the bottom. Ids are in MaldiResourceIds.h.
+// append it to Templates() at the bottom. Each window's ids are in a header named after it
+// (Maldi<window>Ids.h), which MaldiResourceIds.h includes. The collision energy range dialog's
+// template is the experiment-page library's (ids in MaldiCERangeIds.h).
 
 #include "maldi/resources/MaldiDialogTemplates.h"
 
 #include "maldi/resources/MaldiResourceIds.h"
-#include "maldi/resources/MaldiSwitchMassIds.h"
 #include "platform/framework/CommCtrl.h"
 #include "platform/framework/ProgressControl.h"
 #include "platform/framework/WinUser.h"
@@ -674,6 +678,94 @@ DialogTemplate msmsSwitchScanConditionsPage()
                           "MS Sans Serif", 8, c};
 }
 
+// MS/MS switch sheet: "MS/MS Mass" (the precursor source on top, the mass switch list below it)
+// and its "Set Mass" dialog (a check box and an edit for each optional value).
+namespace switchmass {
+
+using survey::kButton;
+using survey::kCheck;
+using survey::kChild;
+using survey::kEdit;
+using survey::kGroup;
+using survey::kLabel;
+using survey::kPageStyle;
+using survey::kRadio;
+
+// The list group's controls, with the experiment-page library's ids, from row y down.
+void listGroup(std::vector<DialogItem>& c, short y, int labelRoom = 0)
+{
+    auto at = [y, labelRoom](int dy) { return static_cast<short>(y + labelRoom + dy); };
+    c.push_back({15007, "Edit", "", kEdit | ES_READONLY, 0, 15, at(14), 230, 14});
+    c.push_back({15008, "Button", "...", kButton, 0, 249, at(14), 16, 14});
+    c.push_back({15006, "SysListView32", "List1",
+                 kChild | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 15, at(32), 250, 82});
+    c.push_back({15001, "Button", "&New", kButton, 0, 15, at(118), 46, 14});
+    c.push_back({15002, "Button", "&Add...", kButton, 0, 66, at(118), 46, 14});
+    c.push_back({15003, "Button", "&Delete", kButton, 0, 117, at(118), 46, 14});
+    c.push_back({15004, "Button", "&Save", kButton, 0, 168, at(118), 46, 14});
+    c.push_back({15005, "Button", "Save &As..", kButton, 0, 219, at(118), 46, 14});
+}
+
+DialogTemplate switchMassPage()
+{
+    auto id = [](UINT v) { return static_cast<int>(v); };
+    std::vector<DialogItem> c{
+        {IDC_STATIC, "Button", "MS/MS Precursor Mass Defined By", kGroup, 0, 7, 7, 266, 70},
+        {id(IDC_SM_SINGLE_MASS), "Button", "Single Mass", kRadio | WS_GROUP, 0, 15, 21, 80, 10},
+        {id(IDC_SM_SINGLE_MASS_VALUE), "Edit", "", kEdit, 0, 100, 19, 50, 14},
+        {id(IDC_SM_SAMPLE_LIST_ENTRIES), "Button", "Entries in Sample List                (MASS A to MASS Z)",
+         kRadio, 0, 15, 36, 240, 10},
+        {id(IDC_SM_SAMPLE_LIST_FILE), "Button", "File in Sample List                      (SPARE 1)", kRadio, 0, 15,
+         49, 240, 10},
+        {id(IDC_SM_LIST_BELOW), "Button", "List below", kRadio, 0, 15, 62, 80, 10},
+        {IDC_STATIC, "Button", "Mass Switch List", kGroup, 0, 7, 81, 266, 140},
+    };
+    listGroup(c, 81);
+    return DialogTemplate{IDD_MSMS_SWITCH_MASS_PAGE, "MS/MS Mass", kPageStyle, 0, 0, 0, 280,
+                          226, "MS Sans Serif", 8, c};
+}
+
+// "Collision Energy": the energy mode on top, the profile list below it.
+DialogTemplate collisionEnergyPage()
+{
+    auto id = [](UINT v) { return static_cast<int>(v); };
+    std::vector<DialogItem> c{
+        {IDC_STATIC, "Button", "Collision Energy", kGroup, 0, 7, 7, 266, 62},
+        {id(IDC_CE_USE_TUNE_PAGE), "Button", "Use Tune Page Collision Energy", kRadio | WS_GROUP, 0, 15, 21, 140, 10},
+        {id(IDC_CE_USE_FIXED), "Button", "Use Fixed Collision Energy", kRadio, 0, 15, 36, 110, 10},
+        {id(IDC_CE_FIXED_ENERGY), "Edit", "", kEdit, 0, 130, 34, 50, 14},
+        {IDC_STATIC, "Static", "volts", kLabel, 0, 184, 37, 30, 8},
+        {id(IDC_CE_USE_PROFILE), "Button", "Use Collision Energy Profile", kRadio, 0, 15, 51, 140, 10},
+        {IDC_STATIC, "Button", "Collision Energy Profile", kGroup, 0, 7, 73, 266, 150},
+        {IDC_STATIC, "Static", "Collision Energy File", kLabel, 0, 15, 86, 100, 8},
+    };
+    listGroup(c, 73, 10);
+    return DialogTemplate{IDD_MSMS_SWITCH_CE_PAGE, "Collision Energy", kPageStyle, 0, 0, 0,
+                          280, 226, "MS Sans Serif", 8, c};
+}
+
+DialogTemplate setMassDialog()
+{
+    static const char* const kLabels[9] = {"LM", "HM", "Timeout (sec)", "Stop Intensity", "CE1", "CE2", "CE3",
+                                           "CE4", "CE5"};
+    std::vector<DialogItem> c{
+        {IDC_STATIC, "Button", "Add/Modify", kGroup, 0, 7, 7, 150, 172},
+        {IDC_STATIC, "Static", "Set Mass", kLabel, 0, 15, 22, 60, 8},
+        {static_cast<int>(IDC_SM_SET_MASS), "Edit", "", kEdit, 0, 90, 20, 58, 14},
+    };
+    for (int i = 0; i < 9; ++i) {
+        const auto y = static_cast<short>(40 + 15 * i);
+        c.push_back({static_cast<int>(kSetMassChecks[i]), "Button", kLabels[i], kCheck, 0, 15, y, 70, 10});
+        c.push_back({static_cast<int>(kSetMassEdits[i]), "Edit", "", kEdit, 0, 90, static_cast<short>(y - 2), 58, 14});
+    }
+    c.push_back({IDOK, "Button", "OK", kButton | BS_DEFPUSHBUTTON, 0, 164, 7, 50, 14});
+    c.push_back({IDCANCEL, "Button", "Cancel", kButton, 0, 164, 25, 50, 14});
+    return DialogTemplate{IDD_SET_MASS, "Set Mass", DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
+                          0, 0, 0, 221, 186, "MS Sans Serif", 8, c};
+}
+
+} // namespace switchmass
+
 // --- 4. Plate tools -----------------------------------------------------------------------------------
 
 // "PatternEditor": the file row on top, the drawing area on the left; on the right the laser width
@@ -800,92 +892,6 @@ DialogTemplate probeSpatial()
             {id(IDC_CURRENT_OFFSET_Y), "Edit", "", shown, 0, 185, 228, 48, 14},
         }};
 }
-
-// MS/MS switch sheet: "MS/MS Mass" (the precursor source on top, the mass switch list below it)
-// and its "Set Mass" dialog (a check box and an edit for each optional value).
-namespace switchmass {
-
-constexpr DWORD kChild = WS_CHILD | WS_VISIBLE;
-constexpr DWORD kRadio = kChild | WS_TABSTOP | BS_AUTORADIOBUTTON;
-constexpr DWORD kEdit = kChild | WS_BORDER | WS_TABSTOP | ES_AUTOHSCROLL;
-constexpr DWORD kButton = kChild | WS_TABSTOP | BS_PUSHBUTTON;
-constexpr DWORD kGroup = kChild | BS_GROUPBOX;
-constexpr DWORD kCheck = kChild | WS_TABSTOP | BS_AUTOCHECKBOX;
-
-// The list group's controls, with the experiment-page library's ids, from row y down.
-void listGroup(std::vector<DialogItem>& c, short y, int labelRoom = 0)
-{
-    auto at = [y, labelRoom](int dy) { return static_cast<short>(y + labelRoom + dy); };
-    c.push_back({15007, "Edit", "", kEdit | ES_READONLY, 0, 15, at(14), 230, 14});
-    c.push_back({15008, "Button", "...", kButton, 0, 249, at(14), 16, 14});
-    c.push_back({15006, "SysListView32", "List1",
-                 kChild | WS_BORDER | WS_TABSTOP | LVS_REPORT | LVS_SHOWSELALWAYS, 0, 15, at(32), 250, 82});
-    c.push_back({15001, "Button", "&New", kButton, 0, 15, at(118), 46, 14});
-    c.push_back({15002, "Button", "&Add...", kButton, 0, 66, at(118), 46, 14});
-    c.push_back({15003, "Button", "&Delete", kButton, 0, 117, at(118), 46, 14});
-    c.push_back({15004, "Button", "&Save", kButton, 0, 168, at(118), 46, 14});
-    c.push_back({15005, "Button", "Save &As..", kButton, 0, 219, at(118), 46, 14});
-}
-
-DialogTemplate switchMassPage()
-{
-    auto id = [](UINT v) { return static_cast<int>(v); };
-    std::vector<DialogItem> c{
-        {IDC_STATIC, "Button", "MS/MS Precursor Mass Defined By", kGroup, 0, 7, 7, 266, 70},
-        {id(IDC_SM_SINGLE_MASS), "Button", "Single Mass", kRadio | WS_GROUP, 0, 15, 21, 80, 10},
-        {id(IDC_SM_SINGLE_MASS_VALUE), "Edit", "", kEdit, 0, 100, 19, 50, 14},
-        {id(IDC_SM_SAMPLE_LIST_ENTRIES), "Button", "Entries in Sample List                (MASS A to MASS Z)",
-         kRadio, 0, 15, 36, 240, 10},
-        {id(IDC_SM_SAMPLE_LIST_FILE), "Button", "File in Sample List                      (SPARE 1)", kRadio, 0, 15,
-         49, 240, 10},
-        {id(IDC_SM_LIST_BELOW), "Button", "List below", kRadio, 0, 15, 62, 80, 10},
-        {IDC_STATIC, "Button", "Mass Switch List", kGroup, 0, 7, 81, 266, 140},
-    };
-    listGroup(c, 81);
-    return DialogTemplate{IDD_MSMS_SWITCH_MASS_PAGE, "MS/MS Mass", DS_SETFONT | WS_CHILD | WS_CAPTION, 0, 0, 0, 280,
-                          226, "MS Sans Serif", 8, c};
-}
-
-// "Collision Energy": the energy mode on top, the profile list below it.
-DialogTemplate collisionEnergyPage()
-{
-    auto id = [](UINT v) { return static_cast<int>(v); };
-    std::vector<DialogItem> c{
-        {IDC_STATIC, "Button", "Collision Energy", kGroup, 0, 7, 7, 266, 62},
-        {id(IDC_CE_USE_TUNE_PAGE), "Button", "Use Tune Page Collision Energy", kRadio | WS_GROUP, 0, 15, 21, 140, 10},
-        {id(IDC_CE_USE_FIXED), "Button", "Use Fixed Collision Energy", kRadio, 0, 15, 36, 110, 10},
-        {id(IDC_CE_FIXED_ENERGY), "Edit", "", kEdit, 0, 130, 34, 50, 14},
-        {IDC_STATIC, "Static", "volts", kChild | SS_LEFT, 0, 184, 37, 30, 8},
-        {id(IDC_CE_USE_PROFILE), "Button", "Use Collision Energy Profile", kRadio, 0, 15, 51, 140, 10},
-        {IDC_STATIC, "Button", "Collision Energy Profile", kGroup, 0, 7, 73, 266, 150},
-        {IDC_STATIC, "Static", "Collision Energy File", kChild | SS_LEFT, 0, 15, 86, 100, 8},
-    };
-    listGroup(c, 73, 10);
-    return DialogTemplate{IDD_MSMS_SWITCH_CE_PAGE, "Collision Energy", DS_SETFONT | WS_CHILD | WS_CAPTION, 0, 0, 0,
-                          280, 226, "MS Sans Serif", 8, c};
-}
-
-DialogTemplate setMassDialog()
-{
-    static const char* const kLabels[9] = {"LM", "HM", "Timeout (sec)", "Stop Intensity", "CE1", "CE2", "CE3",
-                                           "CE4", "CE5"};
-    std::vector<DialogItem> c{
-        {IDC_STATIC, "Button", "Add/Modify", kGroup, 0, 7, 7, 150, 172},
-        {IDC_STATIC, "Static", "Set Mass", kChild | SS_LEFT, 0, 15, 22, 60, 8},
-        {static_cast<int>(IDC_SM_SET_MASS), "Edit", "", kEdit, 0, 90, 20, 58, 14},
-    };
-    for (int i = 0; i < 9; ++i) {
-        const auto y = static_cast<short>(40 + 15 * i);
-        c.push_back({static_cast<int>(kSetMassChecks[i]), "Button", kLabels[i], kCheck, 0, 15, y, 70, 10});
-        c.push_back({static_cast<int>(kSetMassEdits[i]), "Edit", "", kEdit, 0, 90, static_cast<short>(y - 2), 58, 14});
-    }
-    c.push_back({IDOK, "Button", "OK", kButton | BS_DEFPUSHBUTTON, 0, 164, 7, 50, 14});
-    c.push_back({IDCANCEL, "Button", "Cancel", kButton, 0, 164, 25, 50, 14});
-    return DialogTemplate{IDD_SET_MASS, "Set Mass", DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_CAPTION | WS_SYSMENU,
-                          0, 0, 0, 221, 186, "MS Sans Serif", 8, c};
-}
-
-} // namespace switchmass
 
 } // namespace
 

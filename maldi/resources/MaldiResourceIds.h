@@ -1,7 +1,10 @@
 #pragma once
-// Ids of the library's resources: string table (1 to 50), icons and the windows that use them.
-// Every icon button shows the icon whose id is its own control id, so the button ids double as
-// icon ids. Texts are in MaldiStringTable.cpp, pictures in MaldiIcons.cpp.
+// Ids of the library's resources: string table (1 to 50), icons and the controls several windows
+// share. Every icon button shows the icon whose id is its own control id, so the button ids double
+// as icon ids. Texts are in MaldiStringTable.cpp, pictures in MaldiIcons.cpp. Each window's template
+// and control ids are in a header named after it (Maldi<window>Ids.h), all included below; the
+// collision energy range dialog's are in MaldiCERangeIds.h (its template is the experiment-page
+// library's).
 
 #include "platform/framework/WinTypes.h"
 
@@ -80,227 +83,29 @@ constexpr UINT IDI_NEW = 14209;
 constexpr UINT IDI_LASER_WIDTH = 14211;
 constexpr UINT IDI_PATTERN_LASER = 14212;
 
-// --- controls that are not icon buttons -------------------------------------------------------------
-constexpr UINT IDC_SOURCE_TEMPERATURE = 14103;  // source swap panel: temperature gauge
-constexpr UINT IDC_PROBE_POSITION = 14195;      // source swap panel: probe position indicator
-constexpr UINT IDC_SWAP_STATUS_LOG = 37317;     // source swap panel: status log
-
-// --- dialog templates -------------------------------------------------------------------------------
-constexpr UINT IDD_ACQUIRE_CONTROL = 14142;     // "Maldi Acquisition"
-constexpr UINT IDD_ESI_PROBE_CONTROL = 14144;   // "ESI Probe Adjust"
-constexpr UINT IDD_PROBE_SWAP_CONTROL = 14146;  // "Swap Source"
-constexpr UINT IDD_CROSS_ACQUIRE_CONTROL = 14194; // "Maldi Acquisition"
-constexpr UINT IDD_PATTERN_EDITOR = 14196;      // "PatternEditor"
-constexpr UINT IDD_PLATE_CALIBRATION = 147;     // "Spatial Calibration"
-
-// --- pattern editor controls (its icon buttons use the icon ids above) --------------------------------
-constexpr UINT IDC_PATTERN_CONTROL = 14100;     // the embedded pattern control
-constexpr UINT IDC_PATTERN_FILE_NAME = 14106;   // the pattern file's full path
-constexpr UINT IDC_PATTERN_BROWSE = 14108;      // "Browse..."
-constexpr UINT IDC_PATTERN_LASER_WIDTH = 14111; // laser width combo box
-
-// --- ESI probe adjust panel controls (its buttons use the icon ids above) -------------------------------
-constexpr UINT IDC_SOURCE_POSITION = 14195;     // probe position indicator
-constexpr UINT IDC_STEP_SIZE_ONE = 41588;       // "Step Size" radio buttons: 1, 5 and 50 units a step
-constexpr UINT IDC_STEP_SIZE_FIVE = 41589;
-constexpr UINT IDC_STEP_SIZE_FIFTY = 41590;
-
-// --- acquisition control panel controls (its buttons use the icon ids above) -------------------------
-constexpr UINT IDC_PLATE_SPOT_PROGRESS = 14195; // plate spot progress bar
-constexpr UINT IDC_COLLISION_ENERGY = 43064;    // instrument edit box "CE"
-constexpr UINT IDC_SPEED_SLIDER = 37316;        // plate speed slider
-constexpr UINT IDC_SPEED_TEXT = 37318;          // the selected plate speed
-
-// --- crosshair acquisition panel controls (its buttons use the icon ids above) -----------------------
-constexpr UINT IDC_TRACKER = 14197;             // crosshair tracker: the laser's position in the well
-constexpr UINT IDC_CROSS_COLLISION_ENERGY = 43065; // instrument edit box "CE"
-
-// --- plate spatial calibration window controls -------------------------------------------------------
-constexpr UINT IDC_CALIBRATION_HOLE1_GRID = 37321;    // calibration grid of hole 1 (top left)
-constexpr UINT IDC_CALIBRATION_HOLE2_GRID = 37320;    // calibration grid of hole 2 (bottom right)
-constexpr UINT IDC_CALIBRATION_HOLE1_LIST = 37322;    // hit list of hole 1
-constexpr UINT IDC_CALIBRATION_HOLE2_LIST = 37323;    // hit list of hole 2
-constexpr UINT IDC_CALIBRATION_SEARCH_STEP = 37330;   // "Search Step (mm)"
-constexpr UINT IDC_CALIBRATION_ROW_DELAY = 37331;     // "Delay per Row (ms)"
-constexpr UINT IDC_CALIBRATION_SEARCH_WINDOW = 14122; // "Search Window ( row x cols)"
-constexpr UINT IDC_CALIBRATION_USE_INITIAL = 14141;   // "Use Calibration Initial Conditions"
-constexpr UINT IDC_CALIBRATION_START = 43062;         // "&Start" / "&Abort"
-constexpr UINT IDC_CALIBRATION_STATUS = 43063;        // status text
-
-// --- MS scan function dialog "Maldi MS Scan" (a named template) ----------------------------------
-constexpr LPCTSTR IDD_MALDI_MS_SCAN = "Maldi MS Scan";
-constexpr UINT IDC_MS_START_MASS = 43011;
-constexpr UINT IDC_MS_SCANS_TO_SUM = 43012;
-constexpr UINT IDC_MS_TOTAL_TIME = 43013;
-constexpr UINT IDC_MS_END_MASS = 43014;
-constexpr UINT IDC_MS_SCAN_TIME = 43015;
-constexpr UINT IDC_MS_INTER_SCAN_DELAY = 43016;
-constexpr UINT IDC_MS_SAMPLE_TIME = 43017;
-constexpr UINT IDC_MS_ION_MODE = 43018;
-constexpr UINT IDC_MS_DATA_FORMAT = 43019;
-constexpr UINT IDC_MS_PATTERN_FILE = 37315;
-constexpr UINT IDC_MS_PATTERN_BROWSE = 37308;
-// Shared by the scan function and settings dialogs.
+// --- controls that several windows share -------------------------------------------------------------
+// The scan function dialogs, the settings dialogs and the sheets' laser and scan-condition pages.
 constexpr UINT IDC_PLATE_SPEED = 37284;
 constexpr UINT IDC_LASER_FIRING_RATE = 37285;
 constexpr UINT IDC_LOCK_MASS_TIME = 37328;
 constexpr UINT IDC_USE_LOCK_MASS = 37329;
 
-// --- MS/MS scan function dialog "Maldi MSMS Scan" ---------------------------------------------------
-// (The scan-function library's own MS/MS template, 12552, belongs to the host and lacks these controls.)
-constexpr UINT IDD_MALDI_MSMS_SCAN = 12528;
-constexpr UINT IDC_MSMS_TOTAL_TIME = 43020;
-constexpr UINT IDC_MSMS_SET_MASS = 43021;
-constexpr UINT IDC_MSMS_START_MASS = 43022;
-constexpr UINT IDC_MSMS_END_MASS = 43023;
-constexpr UINT IDC_MSMS_SAMPLE_TIME = 43024;
-constexpr UINT IDC_MSMS_USE_TUNE_PAGE_CE = 43025;
-constexpr UINT IDC_MSMS_COLLISION_ENERGY = 43026;
-constexpr UINT IDC_MSMS_ION_MODE = 43027;
-constexpr UINT IDC_MSMS_DATA_FORMAT = 43028;
-constexpr UINT IDC_MSMS_SCANS_TO_SUM = 43029;
-constexpr UINT IDC_MSMS_SCAN_TIME = 43030;
-constexpr UINT IDC_MSMS_INTER_SCAN_DELAY = 43031;
-constexpr UINT IDC_MSMS_PATTERN_FILE = 37302;
-constexpr UINT IDC_MSMS_PATTERN_BROWSE = 37313;
-
-// --- MALDI settings dialogs, both captioned "Maldi Settings" ----------------------------------------
-constexpr UINT IDD_MALDI_ESI_SETTINGS = 14186;  // CMaldiESISettingsDialog
-constexpr UINT IDD_MALDI_SETTINGS = 14187;      // CMaldiSettingsDialog
-constexpr UINT IDC_LASER_PATTERN_TYPE = 37283;  // the fixed pattern's name, display only
-constexpr UINT IDC_USE_CROSS_HAIRS = 37300;     // "Probe Motion" radio buttons
-constexpr UINT IDC_USE_PATTERN_FILE = 37303;
-constexpr UINT IDC_SETTINGS_PATTERN_FILE = 37311;
-constexpr UINT IDC_SETTINGS_PATTERN_BROWSE = 37312;
-
-// --- target plate sheet pages -------------------------------------------------------------------------
-constexpr UINT IDD_PROBE_GEOMETRY = 10146;      // "Plate Geometry"
-constexpr UINT IDD_PROBE_SPATIAL = 10147;       // "Spatial Calibration"
-constexpr UINT IDC_PLATE_FILE_NAME = 43045;
-constexpr UINT IDC_PLATE_BROWSE = 43044;
-constexpr UINT IDC_PLATE_SAVE = 43046;
-constexpr UINT IDC_PLATE_NEW = 43047;
-constexpr UINT IDC_WELLS_PER_COLUMN = 43038;
-constexpr UINT IDC_WELLS_PER_ROW = 43039;
-constexpr UINT IDC_WELL_DIAMETER = 43040;
-constexpr UINT IDC_WELL_PITCH = 43051;
-constexpr UINT IDC_WELL_REFERENCE = 37333;
-constexpr UINT IDC_LOCK_MASS_CORRECTION = 43052;
-constexpr UINT IDC_LM_WELLS_PER_COLUMN = 43041;
-constexpr UINT IDC_LM_WELLS_PER_ROW = 43042;
-constexpr UINT IDC_LM_WELL_DIAMETER = 43043;
-constexpr UINT IDC_LM_WELL_PITCH = 43055;
-constexpr UINT IDC_CALIBRATE_ON_LOAD = 37332;
-constexpr UINT IDC_HOLE1_X = 43048;
-constexpr UINT IDC_HOLE1_Y = 43033;
-constexpr UINT IDC_HOLE2_X = 43049;
-constexpr UINT IDC_HOLE2_Y = 43034;
-constexpr UINT IDC_HYSTERESIS_X = 43050;
-constexpr UINT IDC_HYSTERESIS_Y = 43037;
-constexpr UINT IDC_SEARCH_WINDOW = 43056;
-constexpr UINT IDC_SEARCH_STEP = 43057;
-constexpr UINT IDC_SEARCH_DELAY = 43058;
-constexpr UINT IDC_CURRENT_HOLE1_X = 43053;     // current calibration, shown only
-constexpr UINT IDC_CURRENT_HOLE1_Y = 43035;
-constexpr UINT IDC_CURRENT_HOLE2_X = 43054;
-constexpr UINT IDC_CURRENT_HOLE2_Y = 43036;
-constexpr UINT IDC_CURRENT_TILT = 43059;
-constexpr UINT IDC_CURRENT_OFFSET_X = 43060;
-constexpr UINT IDC_CURRENT_OFFSET_Y = 43061;
-
-// --- survey sheet pages (named templates; the 15xxx and 142xx ids are the experiment-page library's) ---
-constexpr LPCTSTR IDD_SURVEY_PAGE = "Survey";
-constexpr LPCTSTR IDD_SURVEY_MS_TO_MSMS_PAGE = "MS to MSMS ";
-constexpr LPCTSTR IDD_SURVEY_MSMS_TO_MS_PAGE = "MSMS Switch";
-constexpr LPCTSTR IDD_SURVEY_TEMPLATE_PAGE = "MSMS Template";
-constexpr LPCTSTR IDD_SURVEY_LASER_PAGE = "Laser";
-// "Survey" (lock mass: IDC_USE_LOCK_MASS, IDC_LOCK_MASS_TIME)
-constexpr UINT IDC_SV_START_MASS = 15043;
-constexpr UINT IDC_SV_END_MASS = 15045;
-constexpr UINT IDC_SV_ION_MODE = 15048;
-constexpr UINT IDC_SV_DATA_FORMAT = 15050;
-constexpr UINT IDC_SV_SCAN_TIME = 15053;
-constexpr UINT IDC_SV_INTER_SCAN_DELAY = 15055;
-constexpr UINT IDC_SV_MONITOR_START = 37273;
-constexpr UINT IDC_SV_MONITOR_END = 37274;
-constexpr UINT IDC_SV_MONITOR_THRESHOLD = 37298;
-constexpr UINT IDC_SV_SWITCH_START = 37275;
-constexpr UINT IDC_SV_SWITCH_END = 37276;
-constexpr UINT IDC_SV_SWITCH_THRESHOLD = 37277;
-constexpr UINT IDC_SV_SAMPLE_TIME = 37336;
-constexpr UINT IDC_SV_TOTAL_TIME = 41638;
-// "MS to MSMS "
-constexpr UINT IDC_SV_TIC_SUM_THRESHOLD = 15086;
-constexpr UINT IDC_SV_MSMS_FUNCTIONS = 15088;
-constexpr UINT IDC_SV_PEAKS_TO_SWITCH_ON = 37299;
-constexpr UINT IDC_SV_RETENTION_WINDOW = 15099;
-constexpr UINT IDC_SV_EVERYTHING = 15095;
-constexpr UINT IDC_SV_INCLUDED_ONLY = 15096;
-constexpr UINT IDC_SV_INCLUDED_PRIORITY = 15097;
-// "MSMS Switch"
-constexpr UINT IDC_SV_INTENSITY_THRESHOLD = 15087;
-constexpr UINT IDC_SV_USE_MONITOR_WINDOW = 37310;
-constexpr UINT IDC_SV_MONITOR_WINDOW = 37305;
-constexpr UINT IDC_SV_AFTER_TIME = 15094;
-constexpr UINT IDC_SV_SWITCH_BACK_TIME = 15091;
-// "MSMS Template"
-constexpr UINT IDC_SV_USE_OWN_FILE = 37288;
-constexpr UINT IDC_SV_PARAMETER_FILE = 14200;
-constexpr UINT IDC_SV_PARAMETER_BROWSE = 14201;
-constexpr UINT IDC_SV_TEMPLATE_START_MASS = 37289;
-constexpr UINT IDC_SV_SET_MASS_OFFSET = 37290;
-constexpr UINT IDC_SV_TEMPLATE_SCAN_TIME = 37291;
-constexpr UINT IDC_SV_TEMPLATE_INTER_SCAN_DELAY = 37292;
-constexpr UINT IDC_SV_USE_TUNE_PAGE_CE = 14202;
-constexpr UINT IDC_SV_COLLISION_ENERGY = 14203;
-// "Laser" (lists: IDC_PLATE_SPEED, IDC_LASER_FIRING_RATE)
-constexpr UINT IDC_SV_PATTERN_FILE = 37314;
-constexpr UINT IDC_SV_PATTERN_BROWSE = 37309;
-constexpr UINT IDC_SV_FIRST_DIFF_WIDTH = 37324;
-constexpr UINT IDC_SV_SECOND_DIFF_WIDTH = 37325;
-constexpr UINT IDC_SV_MIN_POINTS = 10230;
-constexpr UINT IDC_SV_MIN_HEIGHT = 37326;
-constexpr UINT IDC_SV_USE_PEAK_AREA = 37327;
-
-// --- MS/MS switch sheet pages ---
-constexpr UINT IDD_MSMS_SWITCH_TEMPLATE_PAGE = 121;        // "Acqusition Template"
-constexpr UINT IDC_SW_START_MASS = 37289;
-constexpr UINT IDC_SW_SET_MASS_OFFSET = 41649;
-constexpr UINT IDC_SW_MAX_DURATION = 41654;
-constexpr UINT IDC_SW_INTENSITY_THRESHOLD = 15087;
-constexpr UINT IDC_SW_TOP_PERCENTAGE = 37305;
-constexpr UINT IDC_SW_COMPLETE_AFTER_TIME = 15091;
-constexpr UINT IDC_SW_USE_NOT_CONSIDER_TOP = 41647;
-constexpr UINT IDC_SW_USE_COMPLETE_AFTER = 41648;
-constexpr UINT IDC_SW_AUTO_MASS_RANGE = 41650;
-constexpr UINT IDC_SW_MANUAL_MASS_RANGE = 41651;
-constexpr UINT IDC_SW_AUTO_ACQ_TIME = 41652;
-constexpr UINT IDC_SW_MANUAL_ACQ_TIME = 41653;
-constexpr UINT IDC_SW_CONSERVE_PUSHER = 41655;
-constexpr UINT IDD_MSMS_SWITCH_LOCK_MASS_PAGE = 124;       // "Lock Mass"
-constexpr UINT IDC_LM_USE_LOCK_MASS = 37329;
-constexpr UINT IDC_LM_LOCK_MASS = 41641;
-constexpr UINT IDC_LM_FIXED_ENERGY = 41642;
-constexpr UINT IDC_LM_INTENSITY_THRESHOLD = 41643;
-constexpr UINT IDC_LM_TOP_PERCENTAGE = 41644;
-constexpr UINT IDC_LM_USE_NOT_CONSIDER_TOP = 41645;
-constexpr UINT IDC_LM_COMPLETE_AFTER_TIME = 41600;
-constexpr UINT IDC_LM_USE_COMPLETE_AFTER = 41596;
-constexpr UINT IDC_LM_TUNE_PAGE_CE = 41663;
-constexpr UINT IDC_LM_FIXED_CE = 41664;
-constexpr UINT IDD_MSMS_SWITCH_SCAN_CONDITIONS_PAGE = 128; // "Scan Conditions" (lists: IDC_PLATE_SPEED, IDC_LASER_FIRING_RATE)
-constexpr UINT IDC_SC_ION_MODE = 43027;
-constexpr UINT IDC_SC_DATA_FORMAT = 43028;
-constexpr UINT IDC_SC_MCA_SCANS = 43029;
-constexpr UINT IDC_SC_SCAN_TIME = 43030;
-constexpr UINT IDC_SC_INTER_SCAN_DELAY = 43031;
-constexpr UINT IDC_SC_PATTERN_FILE = 37302;
-constexpr UINT IDC_SC_PATTERN_BROWSE = 41625;
-constexpr UINT IDC_SC_AUTO_SCAN_RATE = 41658;
-constexpr UINT IDC_SC_MANUAL_SCAN_RATE = 41659;
-constexpr UINT IDC_SC_AUTO_SCAN_CONDITIONS = 41600;
-constexpr UINT IDC_SC_MANUAL_SCAN_CONDITIONS = 41660;
-constexpr UINT IDC_SC_TUNE_PAGE_MALDI = 41602;
-constexpr UINT IDC_SC_USER_DEFINED = 41603;
-
 } // namespace maldi::res
+
+// Each window's template and control ids, in a header named after the window.
+#include "maldi/resources/MaldiAcquireControlIds.h"
+#include "maldi/resources/MaldiCrossAcquireIds.h"
+#include "maldi/resources/MaldiESIProbeIds.h"
+#include "maldi/resources/MaldiMSMSScanIds.h"
+#include "maldi/resources/MaldiMSScanIds.h"
+#include "maldi/resources/MaldiPatternEditorIds.h"
+#include "maldi/resources/MaldiPlateCalibrationIds.h"
+#include "maldi/resources/MaldiPlateSheetIds.h"
+#include "maldi/resources/MaldiProbeSwapIds.h"
+#include "maldi/resources/MaldiSettingsIds.h"
+#include "maldi/resources/MaldiSurveyIds.h"
+#include "maldi/resources/MaldiSwitchCollisionEnergyIds.h"
+#include "maldi/resources/MaldiSwitchLockMassIds.h"
+#include "maldi/resources/MaldiSwitchMassIds.h"
+#include "maldi/resources/MaldiSwitchScanConditionsIds.h"
+#include "maldi/resources/MaldiSwitchTemplateIds.h"

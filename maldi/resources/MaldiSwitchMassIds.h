@@ -23,14 +23,3 @@ constexpr UINT kSetMassChecks[9] = {41596, 41597, 41603, 41604, 41605, 41606, 41
 constexpr UINT kSetMassEdits[9] = {41534, 41535, 41536, 41537, 41538, 41539, 41610, 41611, 41612};
 
 } // namespace maldi::res
-
-namespace maldi::res {
-
-// "Collision Energy" page of the MS/MS switch sheet (its list controls: as above).
-constexpr UINT IDD_MSMS_SWITCH_CE_PAGE = 127;
-constexpr UINT IDC_CE_USE_TUNE_PAGE = 41656;     // radio
-constexpr UINT IDC_CE_USE_FIXED = 41657;         // radio
-constexpr UINT IDC_CE_USE_PROFILE = 41661;       // radio
-constexpr UINT IDC_CE_FIXED_ENERGY = 41662;      // edit, volts
-
-} // namespace maldi::res

@@ -5,51 +5,45 @@
 #include "platform/framework/CRect.h"
 #include "platform/framework/CString.h"
 #include "platform/framework/CWnd.h"
-#include "platform/framework/gdi/CPaintDC.h"
+#include "platform/framework/ControlWindow.h"
+#include "platform/framework/gdi/CDC.h"
 
 void CalibrationGridControl::Register()
 {
-    WNDCLASS wc;
-    if (::GetClassInfo(nullptr, kClassName, &wc)) return;
-    wc.lpfnWndProc = &CalibrationGridControl::WindowProc;
-    wc.lpszClassName = kClassName;
-    ::RegisterClass(&wc);
+    ControlWindow::RegisterOnce(kClassName, &CalibrationGridControl::WindowProc);
 }
 
 CalibrationGridControl* CalibrationGridControl::FromHandle(HWND hwnd)
 {
-    if (!hwnd || !::IsWindow(hwnd)) return nullptr;
-    char name[64] = {};
-    if (!::GetClassName(hwnd, name, sizeof name) || CString(name) != kClassName) return nullptr;
-    return reinterpret_cast<CalibrationGridControl*>(::GetWindowLongPtr(hwnd, GWLP_USERDATA));
+    return ControlWindow::Find<CalibrationGridControl>(hwnd, kClassName);
 }
 
 LRESULT CALLBACK CalibrationGridControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<CalibrationGridControl*>(::GetWindowLongPtr(hwnd, GWLP_USERDATA));
+    return ControlWindow::Run<CalibrationGridControl>(hwnd, message, wParam, lParam, &Handle);
+}
+
+LRESULT CalibrationGridControl::Handle(HWND hwnd, CalibrationGridControl& self, UINT message, WPARAM wParam,
+                                       LPARAM lParam)
+{
     switch (message) {
     case WM_NCCREATE:
-        ::SetWindowLongPtr(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new CalibrationGridControl(hwnd)));
-        break;
-    case WM_NCDESTROY:
-        ::SetWindowLongPtr(hwnd, GWLP_USERDATA, 0);
-        delete self;
+        self.m_hwnd = hwnd;
         break;
     case CGM_DISPATCH:
-        if (self && lParam) self->Dispatch(*reinterpret_cast<CalibrationGridDispatch*>(lParam));
+        if (lParam) self.Dispatch(*reinterpret_cast<CalibrationGridDispatch*>(lParam));
         return 0;
     case WM_ERASEBKGND:
         return TRUE;
-    case WM_PAINT:
-        if (self) {
-            self->Paint();
-            return 0;
-        }
-        break;
     default:
         break;
     }
     return ::DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+void CalibrationGridControl::Paint(HWND hwnd, CDC& dc)
+{
+    if (CalibrationGridControl* self = FromHandle(hwnd)) self->Draw(dc);
 }
 
 void CalibrationGridControl::Dispatch(CalibrationGridDispatch& call)
@@ -108,9 +102,8 @@ RECT CalibrationGridControl::CellRect(long aim) const
     return cell;
 }
 
-void CalibrationGridControl::Paint()
+void CalibrationGridControl::Draw(CDC& dc)
 {
-    CPaintDC dc(CWnd::FromHandle(m_hwnd));
     CRect client;
     ::GetClientRect(m_hwnd, &client);
     dc.FillSolidRect(&client, RGB(255, 255, 255));

@@ -24,6 +24,8 @@
 #include "platform/framework/WinUser.h"
 #include "platform/calibrationgrid/CalibrationGridDispatch.h"
 
+class CDC;
+
 class CalibrationGridControl {
 public:
     static constexpr LPCTSTR kClassName = "MaldiCalibrationGrid";
@@ -45,14 +47,17 @@ public:
     RECT CellRect(long aim) const;
 
 private:
-    explicit CalibrationGridControl(HWND hwnd) : m_hwnd(hwnd) {}
+    friend class ControlWindow; // makes the object with its window and paints it
+    CalibrationGridControl() = default;
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT Handle(HWND hwnd, CalibrationGridControl& self, UINT message, WPARAM wParam, LPARAM lParam);
+    static void Paint(HWND hwnd, CDC& dc);
 
     void Dispatch(CalibrationGridDispatch& call);
     bool OnGrid(long aim) const { return aim >= 0 && aim < static_cast<long>(m_size) * m_size; }
-    void Paint();
+    void Draw(CDC& dc);
 
-    HWND m_hwnd;
+    HWND m_hwnd = nullptr;
     int m_size = 0;
     std::set<long> m_hits;
     long m_current = -1;

@@ -101,7 +101,7 @@ void Automation::Reset()
     m_fileChoices.clear();
     m_fileResponder = nullptr;
     m_fileDialogs.clear();
-    m_diagnostics.clear();
+    ::Diagnostics::Clear();
     m_held = nullptr;
     m_beeps = 0;
     m_modalDepth = 0;
@@ -510,11 +510,6 @@ int Automation::ShowMessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT t
 void Automation::Beep(UINT)
 {
     ++m_beeps;
-}
-
-void Automation::AddDiagnostic(const CString& text)
-{
-    m_diagnostics.push_back(text);
 }
 
 // --- modal runs ---------------------------------------------------------------------------------------

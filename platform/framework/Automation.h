@@ -62,6 +62,7 @@
 #include "platform/framework/AutomationError.h"
 #include "platform/framework/CRect.h"
 #include "platform/framework/CString.h"
+#include "platform/framework/Diagnostics.h"
 #include "platform/framework/FileDialogRecord.h"
 #include "platform/framework/MessageBoxRecord.h"
 #include "platform/framework/WinUser.h"
@@ -227,9 +228,9 @@ public:
 
     // --- beeps and diagnostics ------------------------------------------------------------------------
     int BeepCount() const { return m_beeps; }
-    // Things that went wrong without an error to throw (a dialog that could not be created, an
-    // error while destroying a window in a destructor).
-    const std::vector<CString>& Diagnostics() const { return m_diagnostics; }
+    // What the window system reported on its diagnostics channel (platform/framework/Diagnostics.h)
+    // since the last reset.
+    const std::vector<CString>& Diagnostics() const { return ::Diagnostics::Reports(); }
 
     // --- entry points of the framework ----------------------------------------------------------------
     int ShowMessageBox(HWND owner, LPCTSTR text, LPCTSTR caption, UINT type);
@@ -237,7 +238,6 @@ public:
     // Plays a file dialog: fills dialog.ok and dialog.path, logs it and returns dialog.ok.
     bool ShowFileDialog(FileDialogRecord& dialog);
     void Beep(UINT type);
-    void AddDiagnostic(const CString& text);
     static CString DescribeFlags(UINT type);
 
 private:
@@ -277,7 +277,6 @@ private:
     MessageBoxResponder m_boxResponder;
     ModalResponder m_modalResponder;
     std::vector<MessageBoxRecord> m_boxes;
-    std::vector<CString> m_diagnostics;
     HWND m_held = nullptr;
     int m_beeps = 0;
     int m_modalDepth = 0;

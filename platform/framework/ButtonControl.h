@@ -24,7 +24,6 @@ class CDC;
 class ButtonControl {
 public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static constexpr int kExtraBytes = sizeof(void*);
     // Draws the button into a context set up on its client area.
     static void Paint(HWND hwnd, CDC& dc);
 

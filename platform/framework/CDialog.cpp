@@ -1,6 +1,6 @@
 #include "platform/framework/CDialog.h"
 
-#include "platform/framework/Automation.h"
+#include "platform/framework/Diagnostics.h"
 #include "platform/framework/DialogManager.h"
 #include "platform/framework/DialogState.h"
 #include "platform/framework/ModalRun.h"
@@ -27,7 +27,7 @@ CDialog::~CDialog()
         try {
             DestroyWindow();
         } catch (const std::exception& e) {
-            Automation::Get().AddDiagnostic(CString("while destroying a dialog: ") + e.what());
+            Diagnostics::Report(CString("while destroying a dialog: ") + e.what());
         }
     }
 }
@@ -37,7 +37,7 @@ const DialogTemplate* CDialog::findTemplate() const
     const DialogTemplate* t = ResourceChain::Get().FindDialog(m_templateId);
     if (!t) {
         WindowManager::Get().SetLastError(ERROR_RESOURCE_NAME_NOT_FOUND);
-        Automation::Get().AddDiagnostic("dialog template " + m_templateId.Describe() +
+        Diagnostics::Report("dialog template " + m_templateId.Describe() +
                                         " is in no module of the resource chain");
     }
     return t;
@@ -51,7 +51,7 @@ BOOL CDialog::createFrom(const DialogTemplate& dialogTemplate, CWnd* parent)
     HWND h = DialogManager::CreateIndirect(nullptr, dialogTemplate, parentHandle, nullptr, 0, this);
     if (!h) {
         if (m_hWnd && !::IsWindow(m_hWnd)) m_hWnd = nullptr;
-        Automation::Get().AddDiagnostic("dialog " + dialogTemplate.id.Describe() + " \"" + dialogTemplate.caption +
+        Diagnostics::Report("dialog " + dialogTemplate.id.Describe() + " \"" + dialogTemplate.caption +
                                         "\" could not be created (a control class is unknown or creation was refused)");
         return FALSE;
     }

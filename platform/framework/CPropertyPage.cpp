@@ -1,6 +1,5 @@
 #include "platform/framework/CPropertyPage.h"
 
-#include "platform/framework/Automation.h"
 #include "platform/framework/CommCtrl.h"
 #include "platform/framework/ResourceChain.h"
 

@@ -2,7 +2,7 @@
 
 #include <algorithm>
 
-#include "platform/framework/Automation.h"
+#include "platform/framework/Diagnostics.h"
 #include "platform/framework/DialogManager.h"
 #include "platform/framework/ModalRun.h"
 #include "platform/framework/ResourceChain.h"
@@ -57,7 +57,7 @@ CPropertySheet::~CPropertySheet()
         try {
             DestroyWindow();
         } catch (const std::exception& e) {
-            Automation::Get().AddDiagnostic(CString("while destroying a property sheet: ") + e.what());
+            Diagnostics::Report(CString("while destroying a property sheet: ") + e.what());
         }
     }
 }
@@ -163,7 +163,7 @@ BOOL CPropertySheet::enterPage(int index)
     CPropertyPage* page = GetPage(index);
     if (!page || !m_hWnd) return FALSE;
     if (!page->m_hWnd && !page->CreatePage(this, m_displayArea)) {
-        Automation::Get().AddDiagnostic("property sheet \"" + m_strCaption + "\": page " + CString(std::to_string(index)) +
+        Diagnostics::Report("property sheet \"" + m_strCaption + "\": page " + CString(std::to_string(index)) +
                                         " could not be made");
         return FALSE;
     }
@@ -241,7 +241,7 @@ BOOL CPropertySheet::createSheet(DWORD style, DWORD exStyle, CWnd* parent)
     const DialogTemplate t = buildTemplate(style, exStyle);
     if (!DialogManager::CreateIndirect(nullptr, t, parent ? parent->m_hWnd : nullptr, nullptr, 0, this)) {
         if (m_hWnd && !::IsWindow(m_hWnd)) m_hWnd = nullptr;
-        Automation::Get().AddDiagnostic("property sheet \"" + m_strCaption + "\" could not be created");
+        Diagnostics::Report("property sheet \"" + m_strCaption + "\" could not be created");
         return FALSE;
     }
     return TRUE;
@@ -250,7 +250,7 @@ BOOL CPropertySheet::createSheet(DWORD style, DWORD exStyle, CWnd* parent)
 INT_PTR CPropertySheet::DoModal()
 {
     if (m_pages.empty()) {
-        Automation::Get().AddDiagnostic("property sheet \"" + m_strCaption + "\" has no pages and cannot run");
+        Diagnostics::Report("property sheet \"" + m_strCaption + "\" has no pages and cannot run");
         return -1;
     }
     const DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE | DS_MODALFRAME | DS_SETFONT | DS_3DLOOK | DS_CENTER;
@@ -265,7 +265,7 @@ INT_PTR CPropertySheet::DoModal()
 BOOL CPropertySheet::Create(CWnd* parent, DWORD style, DWORD exStyle)
 {
     if (m_pages.empty()) {
-        Automation::Get().AddDiagnostic("property sheet \"" + m_strCaption + "\" has no pages and cannot be made");
+        Diagnostics::Report("property sheet \"" + m_strCaption + "\" has no pages and cannot be made");
         return FALSE;
     }
     if (style == static_cast<DWORD>(-1)) {

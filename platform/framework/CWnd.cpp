@@ -2,6 +2,7 @@
 
 #include "platform/framework/Afx.h"
 #include "platform/framework/Automation.h"
+#include "platform/framework/Diagnostics.h"
 #include "platform/framework/CDataExchange.h"
 #include "platform/framework/CMenu.h"
 #include "platform/framework/CUserException.h"
@@ -78,7 +79,7 @@ CWnd::~CWnd()
             DestroyWindow();
         } catch (const std::exception& e) {
             // A destructor cannot throw: keep the news for whoever inspects the automation log.
-            Automation::Get().AddDiagnostic(CString("while destroying a window: ") + e.what());
+            Diagnostics::Report(CString("while destroying a window: ") + e.what());
         }
         if (WindowRecord* r = wm().Find(m_hWnd); r && r->object == this) {
             r->object = nullptr;

@@ -49,7 +49,6 @@ class CDC;
 class ComboBoxControl {
 public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static constexpr int kExtraBytes = sizeof(void*);
     static constexpr int kEditId = 1001;
     static constexpr int kBorder = 3;
     static constexpr int kButtonWidth = 17;

@@ -1,5 +1,6 @@
 #include "platform/framework/ControlWindow.h"
 
+#include "platform/framework/CString.h"
 #include "platform/framework/WindowManager.h"
 #include "platform/framework/gdi/CDC.h"
 #include "platform/framework/gdi/PaintFunctions.h"
@@ -18,6 +19,24 @@ bool ControlWindow::Paint(HWND hwnd, UINT message, WPARAM wParam, PaintFunction 
         return true;
     }
     return false;
+}
+
+bool ControlWindow::RegisterOnce(LPCTSTR className, WNDPROC proc)
+{
+    WNDCLASS wc;
+    if (::GetClassInfo(nullptr, className, &wc)) return true;
+    wc = WNDCLASS{};
+    wc.lpszClassName = className;
+    wc.lpfnWndProc = proc;
+    wc.cbWndExtra = kExtraBytes;
+    return ::RegisterClass(&wc) != 0;
+}
+
+bool ControlWindow::IsOfClass(HWND hwnd, LPCTSTR className)
+{
+    if (!hwnd || !::IsWindow(hwnd)) return false;
+    char name[64] = {};
+    return ::GetClassName(hwnd, name, sizeof name) && CString(name) == className;
 }
 
 void* ControlWindow::StateOf(HWND hwnd)

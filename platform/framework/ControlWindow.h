@@ -5,7 +5,9 @@
 //     procedure;
 //   - WM_PAINT paints the update area through BeginPaint / EndPaint, and WM_PRINTCLIENT paints into
 //     the context the caller gives, both with the control's one Paint(HWND, CDC&) function.
-// Everything else goes to the control's typed handler with its state.
+// Everything else goes to the control's typed handler with its state. The state is made with
+// `new State` (a control that needs its window keeps the handle its handler gets with WM_NCCREATE);
+// a state class with a private constructor or Paint names ControlWindow its friend.
 
 #include "platform/framework/WinUser.h"
 
@@ -14,6 +16,9 @@ class CDC;
 class ControlWindow {
 public:
     using PaintFunction = void (*)(HWND, CDC&);
+
+    // What a control class registers as its window extra bytes: the pointer to its state.
+    static constexpr int kExtraBytes = sizeof(void*);
 
     template <class State>
     using Handler = LRESULT (*)(HWND, State&, UINT, WPARAM, LPARAM);
@@ -39,7 +44,19 @@ public:
     // Serves WM_PAINT and WM_PRINTCLIENT with paint; false for any other message.
     static bool Paint(HWND hwnd, UINT message, WPARAM wParam, PaintFunction paint);
 
+    // Registers a control class run by `proc` with room for its state, once per process (a later
+    // call finds the class and does nothing). False when the class could not be registered.
+    static bool RegisterOnce(LPCTSTR className, WNDPROC proc);
+    // The state of a window of class `className`: null for a window of any other class, or one
+    // no longer alive.
+    template <class State>
+    static State* Find(HWND hwnd, LPCTSTR className)
+    {
+        return IsOfClass(hwnd, className) ? static_cast<State*>(StateOf(hwnd)) : nullptr;
+    }
+
 private:
+    static bool IsOfClass(HWND hwnd, LPCTSTR className);
     static void* StateOf(HWND hwnd);
     static void SetState(HWND hwnd, void* state);
     static LRESULT DefaultProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);

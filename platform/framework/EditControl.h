@@ -32,7 +32,6 @@ class CDC;
 class EditControl {
 public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static constexpr int kExtraBytes = sizeof(void*);
     static constexpr DWORD kDefaultLimit = 30000;
     static constexpr int kMargin = 1;
 

@@ -42,7 +42,6 @@ class ListViewControl {
 public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static void Paint(HWND hwnd, CDC& dc);
-    static constexpr int kExtraBytes = sizeof(void*);
 
     // Client coordinates; empty when the list view has no such row or column.
     static CRect HeaderRect(HWND hwnd);

@@ -1,6 +1,6 @@
 #include "platform/framework/ModalRun.h"
 
-#include "platform/framework/Automation.h"
+#include "platform/framework/Diagnostics.h"
 
 HWND ModalOwner(const CWnd* parent)
 {
@@ -34,7 +34,7 @@ INT_PTR RunModalWindow(CWnd& window, HWND owner, CWnd* parent, const std::functi
                 }
                 if (::IsWindow(window.m_hWnd)) window.DestroyWindow();
             } catch (const std::exception& e) {
-                Automation::Get().AddDiagnostic(CString("while closing a modal window: ") + e.what());
+                Diagnostics::Report(CString("while closing a modal window: ") + e.what());
             }
         }
     } restore{window, owner, enableOwner};

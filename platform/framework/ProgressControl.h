@@ -23,7 +23,6 @@ class CDC;
 class ProgressControl {
 public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static constexpr int kExtraBytes = sizeof(void*);
 
     // The standard look, painted into a context whose logical (0, 0) is the client's top-left.
     static void Paint(HWND hwnd, CDC& dc);

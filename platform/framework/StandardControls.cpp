@@ -2,6 +2,7 @@
 
 #include "platform/framework/ButtonControl.h"
 #include "platform/framework/ComboBoxControl.h"
+#include "platform/framework/ControlWindow.h"
 #include "platform/framework/ListViewControl.h"
 #include "platform/framework/TabControl.h"
 #include "platform/framework/TrackbarControl.h"
@@ -48,18 +49,18 @@ struct Entry {
 
 const Entry kControls[] = {
     {DialogManager::kClassName, &dialogWindow, DLGWINDOWEXTRA, nullptr},
-    {"Button", &ButtonControl::WndProc, ButtonControl::kExtraBytes, &makeTemporary<CButton>},
-    {"Edit", &EditControl::WndProc, EditControl::kExtraBytes, &makeTemporary<CEdit>},
-    {"Static", &StaticControl::WndProc, StaticControl::kExtraBytes, &makeTemporary<CStatic>},
+    {"Button", &ButtonControl::WndProc, ControlWindow::kExtraBytes, &makeTemporary<CButton>},
+    {"Edit", &EditControl::WndProc, ControlWindow::kExtraBytes, &makeTemporary<CEdit>},
+    {"Static", &StaticControl::WndProc, ControlWindow::kExtraBytes, &makeTemporary<CStatic>},
     // Completed with the other common controls; plain windows until then.
-    {"ComboBox", &ComboBoxControl::WndProc, ComboBoxControl::kExtraBytes, &makeTemporary<CComboBox>},
+    {"ComboBox", &ComboBoxControl::WndProc, ControlWindow::kExtraBytes, &makeTemporary<CComboBox>},
     {"ListBox", &plainWindow, 0, nullptr},
     {"ScrollBar", &plainWindow, 0, nullptr},
-    {PROGRESS_CLASS, &ProgressControl::WndProc, ProgressControl::kExtraBytes, &makeTemporary<CProgressCtrl>},
-    {TRACKBAR_CLASS, &TrackbarControl::WndProc, TrackbarControl::kExtraBytes, &makeTemporary<CSliderCtrl>},
-    {WC_LISTVIEW, &ListViewControl::WndProc, ListViewControl::kExtraBytes, &makeTemporary<CListCtrl>},
-    {WC_TABCONTROL, &TabControl::WndProc, TabControl::kExtraBytes, &makeTemporary<CTabCtrl>},
-    {TOOLTIPS_CLASS, &ToolTipControl::WndProc, ToolTipControl::kExtraBytes, &makeTemporary<CToolTipCtrl>},
+    {PROGRESS_CLASS, &ProgressControl::WndProc, ControlWindow::kExtraBytes, &makeTemporary<CProgressCtrl>},
+    {TRACKBAR_CLASS, &TrackbarControl::WndProc, ControlWindow::kExtraBytes, &makeTemporary<CSliderCtrl>},
+    {WC_LISTVIEW, &ListViewControl::WndProc, ControlWindow::kExtraBytes, &makeTemporary<CListCtrl>},
+    {WC_TABCONTROL, &TabControl::WndProc, ControlWindow::kExtraBytes, &makeTemporary<CTabCtrl>},
+    {TOOLTIPS_CLASS, &ToolTipControl::WndProc, ControlWindow::kExtraBytes, &makeTemporary<CToolTipCtrl>},
 };
 
 } // namespace

@@ -18,7 +18,6 @@ class CDC;
 class StaticControl {
 public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static constexpr int kExtraBytes = sizeof(void*);
     // Draws the static into a context set up on its client area.
     static void Paint(HWND hwnd, CDC& dc);
 

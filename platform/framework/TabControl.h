@@ -27,7 +27,6 @@ class TabControl {
 public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static void Paint(HWND hwnd, CDC& dc);
-    static constexpr int kExtraBytes = sizeof(void*);
     static constexpr int kMargin = 2;
     static constexpr int kPadding = 6;
     static constexpr int kMinTabWidth = 40;

@@ -30,7 +30,6 @@ class CDC;
 class ToolTipControl {
 public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
-    static constexpr int kExtraBytes = sizeof(void*);
     static constexpr UINT kDefaultInitial = 500;
     static constexpr UINT kDefaultAutoPop = 5000;
     static constexpr UINT kDefaultReshow = 100;

@@ -39,7 +39,6 @@ class TrackbarControl {
 public:
     static LRESULT WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
     static void Paint(HWND hwnd, CDC& dc);
-    static constexpr int kExtraBytes = sizeof(void*);
     static constexpr int kThumbSize = 11;  // along the channel
     static constexpr int kThumbDepth = 21; // across it, at most
     static constexpr int kMargin = 2;

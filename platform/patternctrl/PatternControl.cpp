@@ -5,62 +5,54 @@
 
 #include "platform/framework/CRect.h"
 #include "platform/framework/CWnd.h"
+#include "platform/framework/ControlWindow.h"
 #include "platform/framework/gdi/CBrush.h"
-#include "platform/framework/gdi/CPaintDC.h"
+#include "platform/framework/gdi/CDC.h"
 #include "platform/framework/gdi/CPen.h"
 
 void PatternControl::Register()
 {
-    WNDCLASS wc;
-    if (::GetClassInfo(nullptr, kClassName, &wc)) return;
-    wc.lpfnWndProc = &PatternControl::WindowProc;
-    wc.lpszClassName = kClassName;
-    ::RegisterClass(&wc);
+    ControlWindow::RegisterOnce(kClassName, &PatternControl::WindowProc);
 }
 
 PatternControl* PatternControl::FromHandle(HWND hwnd)
 {
-    if (!hwnd || !::IsWindow(hwnd)) return nullptr;
-    char name[64] = {};
-    if (!::GetClassName(hwnd, name, sizeof name) || CString(name) != kClassName) return nullptr;
-    return reinterpret_cast<PatternControl*>(::GetWindowLongPtr(hwnd, GWLP_USERDATA));
+    return ControlWindow::Find<PatternControl>(hwnd, kClassName);
 }
 
 LRESULT CALLBACK PatternControl::WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* self = reinterpret_cast<PatternControl*>(::GetWindowLongPtr(hwnd, GWLP_USERDATA));
+    return ControlWindow::Run<PatternControl>(hwnd, message, wParam, lParam, &Handle);
+}
+
+LRESULT PatternControl::Handle(HWND hwnd, PatternControl& self, UINT message, WPARAM wParam, LPARAM lParam)
+{
     switch (message) {
     case WM_NCCREATE:
-        ::SetWindowLongPtr(hwnd, GWLP_USERDATA, reinterpret_cast<LONG_PTR>(new PatternControl(hwnd)));
-        break;
-    case WM_NCDESTROY:
-        ::SetWindowLongPtr(hwnd, GWLP_USERDATA, 0);
-        delete self;
+        self.m_hwnd = hwnd;
         break;
     case PCM_DISPATCH:
-        if (self && lParam) self->Dispatch(*reinterpret_cast<PatternDispatch*>(lParam));
+        if (lParam) self.Dispatch(*reinterpret_cast<PatternDispatch*>(lParam));
         return 0;
     case PCM_ADDPOINT:
-        return self && self->AddPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)) ? TRUE : FALSE;
-    case WM_LBUTTONDOWN:
-        if (self) {
-            RECT client;
-            ::GetClientRect(hwnd, &client);
-            self->AddPoint(GET_X_LPARAM(lParam) - client.right / 2, GET_Y_LPARAM(lParam) - client.bottom / 2);
-        }
+        return self.AddPoint(GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)) ? TRUE : FALSE;
+    case WM_LBUTTONDOWN: {
+        RECT client;
+        ::GetClientRect(hwnd, &client);
+        self.AddPoint(GET_X_LPARAM(lParam) - client.right / 2, GET_Y_LPARAM(lParam) - client.bottom / 2);
         return 0;
+    }
     case WM_ERASEBKGND:
         return TRUE;
-    case WM_PAINT:
-        if (self) {
-            self->Paint();
-            return 0;
-        }
-        break;
     default:
         break;
     }
     return ::DefWindowProc(hwnd, message, wParam, lParam);
+}
+
+void PatternControl::Paint(HWND hwnd, CDC& dc)
+{
+    if (PatternControl* self = FromHandle(hwnd)) self->Draw(dc);
 }
 
 PatternControl::Point* PatternControl::At(long index)
@@ -202,9 +194,8 @@ void PatternControl::Dispatch(PatternDispatch& call)
     call.result = ok ? result : 0;
 }
 
-void PatternControl::Paint()
+void PatternControl::Draw(CDC& dc)
 {
-    CPaintDC dc(CWnd::FromHandle(m_hwnd));
     CRect client;
     ::GetClientRect(m_hwnd, &client);
     dc.FillSolidRect(&client, RGB(255, 255, 255));

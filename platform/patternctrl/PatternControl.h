@@ -34,6 +34,8 @@
 
 constexpr UINT PCM_ADDPOINT = WM_USER + 0x7A1;
 
+class CDC;
+
 class PatternControl {
 public:
     static constexpr LPCTSTR kClassName = "MaldiPatternControl";
@@ -59,18 +61,21 @@ public:
     const std::vector<Point>& Points() const { return m_points; }
 
 private:
-    explicit PatternControl(HWND hwnd) : m_hwnd(hwnd) {}
+    friend class ControlWindow; // makes the object with its window and paints it
+    PatternControl() = default;
     static LRESULT CALLBACK WindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam);
+    static LRESULT Handle(HWND hwnd, PatternControl& self, UINT message, WPARAM wParam, LPARAM lParam);
+    static void Paint(HWND hwnd, CDC& dc);
 
     void Dispatch(PatternDispatch& call);
     bool AddPoint(long x, long y);
-    void Paint();
+    void Draw(CDC& dc);
     // Edits: record the points as they were (for Undo) and mark the pattern changed.
     void RecordUndo();
     void Changed();
     Point* At(long index);
 
-    HWND m_hwnd;
+    HWND m_hwnd = nullptr;
     std::vector<Point> m_points;
     std::vector<std::vector<Point>> m_undo;
     BOOL m_laser = FALSE;

@@ -5,6 +5,7 @@
 #include <cstring>
 #include <deque>
 
+#include "platform/framework/ControlWindow.h"
 #include "platform/framework/gdi/CBrush.h"
 #include "platform/framework/gdi/CDC.h"
 #include "platform/framework/gdi/CPen.h"
@@ -35,6 +36,8 @@ struct TrackerState {
     bool dragging = false;
     bool keyDown = false; // an arrow key went down here; its release ends the move
     bool focused = false;
+
+    static void Paint(HWND hwnd, CDC& dc);
 };
 
 TrackerState* stateOf(HWND hwnd)
@@ -335,44 +338,21 @@ LRESULT handle(HWND hwnd, TrackerState& s, UINT message, WPARAM wParam, LPARAM l
     }
 }
 
+void TrackerState::Paint(HWND hwnd, CDC& dc)
+{
+    paint(hwnd, dc);
+}
+
 } // namespace
 
 LRESULT CALLBACK CTrackerCtl::WndProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam)
 {
-    auto* s = reinterpret_cast<TrackerState*>(::GetWindowLongPtr(hwnd, 0));
-    if (message == WM_NCCREATE && !s) {
-        s = new TrackerState;
-        ::SetWindowLongPtr(hwnd, 0, reinterpret_cast<LONG_PTR>(s));
-    }
-    if (!s) return ::DefWindowProc(hwnd, message, wParam, lParam);
-    if (message == WM_NCDESTROY) {
-        ::SetWindowLongPtr(hwnd, 0, 0);
-        delete s;
-        return ::DefWindowProc(hwnd, message, wParam, lParam);
-    }
-    if (message == WM_PAINT) {
-        PAINTSTRUCT ps;
-        HDC hdc = ::BeginPaint(hwnd, &ps);
-        if (CDC* dc = hdc ? CDC::FromHandle(hdc) : nullptr) paint(hwnd, *dc);
-        ::EndPaint(hwnd, &ps);
-        return 0;
-    }
-    if (message == WM_PRINTCLIENT) {
-        if (CDC* dc = CDC::FromHandle(reinterpret_cast<HDC>(wParam))) paint(hwnd, *dc);
-        return 0;
-    }
-    return handle(hwnd, *s, message, wParam, lParam);
+    return ControlWindow::Run<TrackerState>(hwnd, message, wParam, lParam, &handle);
 }
 
 bool CTrackerCtl::RegisterWindowClass()
 {
-    WNDCLASS existing;
-    if (::GetClassInfo(nullptr, kClassName, &existing)) return true;
-    WNDCLASS wc;
-    wc.lpszClassName = kClassName;
-    wc.lpfnWndProc = &CTrackerCtl::WndProc;
-    wc.cbWndExtra = sizeof(void*);
-    return ::RegisterClass(&wc) != 0;
+    return ControlWindow::RegisterOnce(kClassName, &CTrackerCtl::WndProc);
 }
 
 CTrackerCtl::CTrackerCtl()

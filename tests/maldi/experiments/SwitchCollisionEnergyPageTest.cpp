@@ -121,22 +121,22 @@ TEST_F(SwitchCEPageTest, RangeDialogShowsOnlyTheUnbrokenChainAndStoresAGapAsNotG
         a.ClickListItem(List(d, a), 0);
         automation->OnNextModal(
             [&](CWnd& s, Automation& b) {
-                EXPECT_EQ(b.CheckState(b.Find(s, CMaldiCERangeDialog::kChecks[0])), BST_CHECKED);
-                EXPECT_EQ(b.CheckState(b.Find(s, CMaldiCERangeDialog::kChecks[2])), BST_UNCHECKED);
-                EXPECT_EQ(b.Text(s, CMaldiCERangeDialog::kEdits[0]), "20.000");
-                EXPECT_EQ(b.Text(s, CMaldiCERangeDialog::kEdits[2]), "");
-                EXPECT_FALSE(b.IsEnabled(b.Find(s, CMaldiCERangeDialog::kChecks[2])));
+                EXPECT_EQ(b.CheckState(b.Find(s, kCERangeChecks[0])), BST_CHECKED);
+                EXPECT_EQ(b.CheckState(b.Find(s, kCERangeChecks[2])), BST_UNCHECKED);
+                EXPECT_EQ(b.Text(s, kCERangeEdits[0]), "20.000");
+                EXPECT_EQ(b.Text(s, kCERangeEdits[2]), "");
+                EXPECT_FALSE(b.IsEnabled(b.Find(s, kCERangeChecks[2])));
 
                 // Energy 2 on, then energy 1 cannot be cleared.
-                b.Click(s, CMaldiCERangeDialog::kChecks[1]);
-                b.ReplaceText(s, CMaldiCERangeDialog::kEdits[1], "25");
-                b.Click(s, CMaldiCERangeDialog::kChecks[0]);
-                EXPECT_EQ(b.CheckState(b.Find(s, CMaldiCERangeDialog::kChecks[0])), BST_CHECKED);
+                b.Click(s, kCERangeChecks[1]);
+                b.ReplaceText(s, kCERangeEdits[1], "25");
+                b.Click(s, kCERangeChecks[0]);
+                EXPECT_EQ(b.CheckState(b.Find(s, kCERangeChecks[0])), BST_CHECKED);
                 // Energy 2 off and on again brings back its text.
-                b.Click(s, CMaldiCERangeDialog::kChecks[1]);
-                EXPECT_EQ(b.Text(s, CMaldiCERangeDialog::kEdits[1]), "");
-                b.Click(s, CMaldiCERangeDialog::kChecks[1]);
-                EXPECT_EQ(b.Text(s, CMaldiCERangeDialog::kEdits[1]), "25.000");
+                b.Click(s, kCERangeChecks[1]);
+                EXPECT_EQ(b.Text(s, kCERangeEdits[1]), "");
+                b.Click(s, kCERangeChecks[1]);
+                EXPECT_EQ(b.Text(s, kCERangeEdits[1]), "25.000");
                 b.Click(s, IDOK);
             },
             "Collision Energy Range");
@@ -163,10 +163,10 @@ TEST_F(SwitchCEPageTest, AddWithoutAListCreatesOneAndSaveWithoutANameAsksForIt)
     Run([&](CWnd& d, Automation& a) {
         automation->OnNextModal(
             [&](CWnd& s, Automation& b) {
-                b.ReplaceText(s, CMaldiCERangeDialog::IDC_FROM_MASS, "200");
-                b.ReplaceText(s, CMaldiCERangeDialog::IDC_TO_MASS, "800");
-                b.Click(s, CMaldiCERangeDialog::kChecks[0]);
-                b.ReplaceText(s, CMaldiCERangeDialog::kEdits[0], "abc"); // not a number: 0
+                b.ReplaceText(s, IDC_CE_RANGE_FROM_MASS, "200");
+                b.ReplaceText(s, IDC_CE_RANGE_TO_MASS, "800");
+                b.Click(s, kCERangeChecks[0]);
+                b.ReplaceText(s, kCERangeEdits[0], "abc"); // not a number: 0
                 b.Click(s, IDOK);
             },
             "Collision Energy Range");

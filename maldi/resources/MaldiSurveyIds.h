@@ -1,0 +1,62 @@
+#pragma once
+// Template and control ids of the survey sheet's pages (named templates; the 15xxx and 142xx ids
+// are the experiment-page library's).
+
+#include "platform/framework/WinTypes.h"
+
+namespace maldi::res {
+
+constexpr LPCTSTR IDD_SURVEY_PAGE = "Survey";
+constexpr LPCTSTR IDD_SURVEY_MS_TO_MSMS_PAGE = "MS to MSMS ";
+constexpr LPCTSTR IDD_SURVEY_MSMS_TO_MS_PAGE = "MSMS Switch";
+constexpr LPCTSTR IDD_SURVEY_TEMPLATE_PAGE = "MSMS Template";
+constexpr LPCTSTR IDD_SURVEY_LASER_PAGE = "Laser";
+// "Survey" (lock mass: IDC_USE_LOCK_MASS, IDC_LOCK_MASS_TIME)
+constexpr UINT IDC_SV_START_MASS = 15043;
+constexpr UINT IDC_SV_END_MASS = 15045;
+constexpr UINT IDC_SV_ION_MODE = 15048;
+constexpr UINT IDC_SV_DATA_FORMAT = 15050;
+constexpr UINT IDC_SV_SCAN_TIME = 15053;
+constexpr UINT IDC_SV_INTER_SCAN_DELAY = 15055;
+constexpr UINT IDC_SV_MONITOR_START = 37273;
+constexpr UINT IDC_SV_MONITOR_END = 37274;
+constexpr UINT IDC_SV_MONITOR_THRESHOLD = 37298;
+constexpr UINT IDC_SV_SWITCH_START = 37275;
+constexpr UINT IDC_SV_SWITCH_END = 37276;
+constexpr UINT IDC_SV_SWITCH_THRESHOLD = 37277;
+constexpr UINT IDC_SV_SAMPLE_TIME = 37336;
+constexpr UINT IDC_SV_TOTAL_TIME = 41638;
+// "MS to MSMS "
+constexpr UINT IDC_SV_TIC_SUM_THRESHOLD = 15086;
+constexpr UINT IDC_SV_MSMS_FUNCTIONS = 15088;
+constexpr UINT IDC_SV_PEAKS_TO_SWITCH_ON = 37299;
+constexpr UINT IDC_SV_RETENTION_WINDOW = 15099;
+constexpr UINT IDC_SV_EVERYTHING = 15095;
+constexpr UINT IDC_SV_INCLUDED_ONLY = 15096;
+constexpr UINT IDC_SV_INCLUDED_PRIORITY = 15097;
+// "MSMS Switch"
+constexpr UINT IDC_SV_INTENSITY_THRESHOLD = 15087;
+constexpr UINT IDC_SV_USE_MONITOR_WINDOW = 37310;
+constexpr UINT IDC_SV_MONITOR_WINDOW = 37305;
+constexpr UINT IDC_SV_AFTER_TIME = 15094;
+constexpr UINT IDC_SV_SWITCH_BACK_TIME = 15091;
+// "MSMS Template"
+constexpr UINT IDC_SV_USE_OWN_FILE = 37288;
+constexpr UINT IDC_SV_PARAMETER_FILE = 14200;
+constexpr UINT IDC_SV_PARAMETER_BROWSE = 14201;
+constexpr UINT IDC_SV_TEMPLATE_START_MASS = 37289;
+constexpr UINT IDC_SV_SET_MASS_OFFSET = 37290;
+constexpr UINT IDC_SV_TEMPLATE_SCAN_TIME = 37291;
+constexpr UINT IDC_SV_TEMPLATE_INTER_SCAN_DELAY = 37292;
+constexpr UINT IDC_SV_USE_TUNE_PAGE_CE = 14202;
+constexpr UINT IDC_SV_COLLISION_ENERGY = 14203;
+// "Laser" (lists: IDC_PLATE_SPEED, IDC_LASER_FIRING_RATE)
+constexpr UINT IDC_SV_PATTERN_FILE = 37314;
+constexpr UINT IDC_SV_PATTERN_BROWSE = 37309;
+constexpr UINT IDC_SV_FIRST_DIFF_WIDTH = 37324;
+constexpr UINT IDC_SV_SECOND_DIFF_WIDTH = 37325;
+constexpr UINT IDC_SV_MIN_POINTS = 10230;
+constexpr UINT IDC_SV_MIN_HEIGHT = 37326;
+constexpr UINT IDC_SV_USE_PEAK_AREA = 37327;
+
+} // namespace maldi::res
