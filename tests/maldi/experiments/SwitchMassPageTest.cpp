@@ -98,6 +98,9 @@ TEST_F(SwitchMassPageTest, RadiosEnableTheirControlsWithoutReadingTheMassEdit)
         EXPECT_FALSE(page.m_bUseSampleListFile);
         a.Click(d, IDC_SM_SINGLE_MASS);
         EXPECT_TRUE(a.IsEnabled(a.Find(d, IDC_SM_SINGLE_MASS_VALUE)));
+        a.Click(d, IDC_SM_LIST_BELOW);
+        a.Click(d, IDC_SM_SINGLE_MASS); // straight from the list: its controls go off
+        for (int id : kListControls) EXPECT_FALSE(a.IsEnabled(a.Find(d, id))) << id;
         a.ReplaceText(d, IDC_SM_SINGLE_MASS_VALUE, "612.5");
         a.Click(d, IDOK);
     });
