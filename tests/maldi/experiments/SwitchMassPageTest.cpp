@@ -115,6 +115,7 @@ TEST_F(SwitchMassPageTest, AddShowsTheRowAndTheNextAddStartsFromIt)
     page.m_bUseListBelow = TRUE;
     Run([&](CWnd& d, Automation& a) {
         NextSetMass([&](CWnd& s, Automation& b) {
+            EXPECT_EQ(b.FocusWindow(), b.Find(s, IDC_SM_SET_MASS)); // the operator types the mass at once
             EXPECT_EQ(b.Text(s, IDC_SM_SET_MASS), "0");
             for (UINT id : kSetMassEdits) EXPECT_FALSE(b.IsEnabled(b.Find(s, static_cast<int>(id))));
             EXPECT_FALSE(b.IsEnabled(b.Find(s, static_cast<int>(kSetMassChecks[5])))); // CE2 waits for CE1
