@@ -48,7 +48,7 @@ TEST(ProgressRendering, LowColourDevicesShowTheStartColourAndPaletteDevicesUseBr
     }
 }
 
-TEST(ProgressRendering, BrushesBordersAndTheSnakeSpan)
+TEST(ProgressRendering, BrushesBordersAndTheSnakeSpanWithNoGradientPartDrawnOutsideIt)
 {
     Gradient f(100, 20);
     CBrush barBrush(RGB(0, 0, 128));
@@ -69,6 +69,10 @@ TEST(ProgressRendering, BrushesBordersAndTheSnakeSpan)
     f.bar.SetGradientColors(kBlack, kBlack);
     ::SendMessage(f.bar, PBM_SETPOS, 75, 0); // tail 35
     EXPECT_EQ(boxOf(*f.Paint(), kBlack), CRect(10 + 28, 2, 10 + 60, 17));
+    f.bar.SetRubberBar(FALSE); // the gradient spans the whole bar: its first of three parts ends before the tail
+    f.bar.SetGradientColorsX(4, kBlack, kBlack, kBlack, kBlack);
+    f.Paint();
+    EXPECT_EQ(f.bar.gradients.size(), 2u) << "only the parts under the snake are drawn";
 
     // Borders that leave no room inside show the background only, text and all.
     f.bar.SetBorders(CRect(60, 2, 60, 3));
