@@ -91,6 +91,8 @@ TEST_F(PatternEditorTest, OpenCopiesThePointsIntoTheDrawingAreaInPixels)
         {"a laser-off last point after laser-on ones", 100,
          {{0.1, 0.1, 1, 16}, {0.2, 0.2, 1, 16}, {0.3, 0.3, 0, 8}},
          {{10, 10, TRUE, 16}, {20, 20, TRUE, 16}, {30, 30, FALSE, 8}}, false, "8"},
+        {"8 units in the last place below 29 pixels are no rounding error of 29", 100,
+         {{0.2899999999999997, 0.1, 0, 4}}, {{28, 10, FALSE, 4}}, false, "4"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
