@@ -124,9 +124,9 @@ TEST_F(PatternEditorTest, OpenCopiesThePointsIntoTheDrawingAreaInPixels)
 // Saved and opened again, a pattern comes back as it was drawn at any scale, also where the well
 // coordinate cannot be exact: -29 pixels at 100 a unit are saved as -0.29, and 100 x -0.29 is
 // -28.999..., which a plain truncation would open as -28.
-TEST_F(PatternEditorTest, SavedPixelsDoNotLoseOneToRoundingWhenOpened)
+TEST_F(PatternEditorTest, SavedPixelsDoNotLoseOneToRoundingWhenOpenedAtAnyScaleOneIncluded)
 {
-    for (long scale : {4L, 100L, 7L}) {
+    for (long scale : {4L, 100L, 7L, 1L}) {
         SCOPED_TRACE(scale);
         const CString path = Path("round.ptn");
         std::vector<Point> drawn;

@@ -5,6 +5,7 @@
 #include "ProbeSheetTestSupport.h"
 
 #include <climits>
+#include <cmath>
 #include <fstream>
 
 #include "maldi/plate/CProbeGeometryView.h"
@@ -157,6 +158,14 @@ TEST_F(ProbeSheetFileTest, ValuesThePagesAcceptButThePlateRefusedOnLoadLoadAgain
     EXPECT_EQ(saved.m_nSearchDelay, INT_MIN);
     EXPECT_EQ(saved.m_nWellsPerRow, 100);
     EXPECT_EQ(saved.m_fWellDiameter, 0.001f);
+}
+
+TEST_F(ProbeSheetFileTest, APlateTheModelWouldRefuseToLoadIsNeverWritten)
+{
+    CMaldiPlate bad;
+    bad.m_fWellPitch = std::nanf("");
+    EXPECT_FALSE(CMaldiProbeSheet::WritePlateFile(Path("bad.mtp"), bad));
+    EXPECT_FALSE(Exists(Path("bad.mtp")));
 }
 
 TEST_F(ProbeSheetFileTest, DecliningTheFileDialogKeepsTheSheetOpenAndModifiedAndNoEndsWithCancel)
