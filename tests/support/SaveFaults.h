@@ -26,7 +26,7 @@ inline const std::vector<Fault>& All()
     static const std::vector<Fault> faults{
         {"no inode left to open the file", SafeSave::Step::Open, ENOSPC}, {"every write refused", SafeSave::Step::Write, EIO},
         {"disk full part way", SafeSave::Step::Write, ENOSPC, 24},       {"flush refused", SafeSave::Step::Flush, EIO},
-        {"sync refused", SafeSave::Step::Sync, EIO},                     {"rename refused", SafeSave::Step::Rename, EXDEV}};
+        {"sync refused", SafeSave::Step::Sync, EIO},                     {"rename not permitted", SafeSave::Step::Rename, EPERM}};
     return faults;
 }
 

@@ -70,9 +70,12 @@ TEST(ProgressCtrlX, DefaultsAndAShortGradientList)
     f.bar.SetGradientColorsX(1, RGB(9, 0, 0), RGB(8, 0, 0)); // below two: the two given
     EXPECT_EQ(f.bar.GetGradientColorsX().GetSize(), 2);
     EXPECT_EQ(f.bar.GetGradientColorsX()[1], RGB(8, 0, 0));
+    f.bar.SetGradientColorsX(3, RGB(1, 0, 0), RGB(2, 0, 0), RGB(3, 0, 0));
+    f.bar.SetGradientColors(RGB(1, 0, 0), RGB(2, 0, 0)); // after a longer list: two colours again
+    EXPECT_EQ(f.bar.GetGradientColorsX().GetSize(), 2);
 }
 
-TEST(ProgressCtrlX, SnakeRunsOutOfTheFarEndThenStartsOverFromTheOtherSide)
+TEST(ProgressCtrlX, SnakeRunsOutOfTheFarEndStartsOverFromTheOtherSideAndSwitchesOffLeavingNoBit)
 {
     BarFixture<> f(100, 10);
     f.bar.SetSnake(TRUE);
@@ -98,6 +101,10 @@ TEST(ProgressCtrlX, SnakeRunsOutOfTheFarEndThenStartsOverFromTheOtherSide)
     for (int i = 0; i < 14; ++i) ::SendMessage(f.bar, PBM_STEPIT, 0, 0);
     EXPECT_EQ(f.bar.GetReverse(), 0u);
     EXPECT_EQ(f.a.ProgressPosition(f.bar), 10);
+    f.bar.ModifyStyle(PBS_SMOOTH, 0); // the template's, which would hide a bit set by mistake
+    const DWORD before = f.bar.GetStyle() & ~(PBS_SNAKE | PBS_RUBBER_BAR);
+    f.bar.SetSnake(FALSE);
+    EXPECT_EQ(f.bar.GetStyle(), before) << "switching the snake off clears its bits and sets no other";
 }
 
 TEST(ProgressCtrlX, SnakeDeltasMoveForwardAndAHeadAtTheEndKeepsRunningOut)

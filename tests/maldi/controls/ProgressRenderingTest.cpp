@@ -3,6 +3,8 @@
 
 #include "ControlsTestSupport.h"
 
+#include <string>
+
 #include "platform/framework/gdi/CFont.h"
 
 using namespace controls_test;
@@ -46,7 +48,7 @@ TEST(ProgressRendering, LowColourDevicesShowTheStartColourAndPaletteDevicesUseBr
     }
 }
 
-TEST(ProgressRendering, BrushesBordersAndTheSnakeSpan)
+TEST(ProgressRendering, BrushesBordersAndTheSnakeSpanWithNoGradientPartDrawnOutsideIt)
 {
     Gradient f(100, 20);
     CBrush barBrush(RGB(0, 0, 128));
@@ -67,6 +69,10 @@ TEST(ProgressRendering, BrushesBordersAndTheSnakeSpan)
     f.bar.SetGradientColors(kBlack, kBlack);
     ::SendMessage(f.bar, PBM_SETPOS, 75, 0); // tail 35
     EXPECT_EQ(boxOf(*f.Paint(), kBlack), CRect(10 + 28, 2, 10 + 60, 17));
+    f.bar.SetRubberBar(FALSE); // the gradient spans the whole bar: its first of three parts ends before the tail
+    f.bar.SetGradientColorsX(4, kBlack, kBlack, kBlack, kBlack);
+    f.Paint();
+    EXPECT_EQ(f.bar.gradients.size(), 2u) << "only the parts under the snake are drawn";
 
     // Borders that leave no room inside show the background only, text and all.
     f.bar.SetBorders(CRect(60, 2, 60, 3));
@@ -139,6 +145,8 @@ TEST(ProgressRendering, TextFormats)
     EXPECT_EQ(drawn(), "(none)");
     f.bar.SetShowPercent(TRUE);
     EXPECT_EQ(drawn(), "16%"); // 16.5 truncated
+    ::SetWindowText(f.bar, ""); // percent mode with no text of its own
+    EXPECT_EQ(drawn(), "16%");
     f.bar.SetTextFormat("Position %d", PBS_SHOW_POSITION);
     EXPECT_EQ(drawn(), "Position 33");
     f.bar.SetTextFormat("%d", PBS_SHOW_POSITION);
@@ -150,8 +158,24 @@ TEST(ProgressRendering, TextFormats)
     EXPECT_EQ(drawn(), "0 items");
     f.bar.SetTextFormat("%s at %n %5.2f %03d%%", PBS_SHOW_TEXTONLY); // no argument is ever read
     EXPECT_EQ(drawn(), "%s at %n %5.2f 000%");
+    f.bar.SetTextFormat("%256d|%257d", PBS_SHOW_TEXTONLY); // wider than 256: drawn as written
+    EXPECT_EQ(drawn(), CString((std::string(255, ' ') + "0|%257d").c_str()));
     ::SetWindowText(f.bar, ""); // text only with no text: nothing
     EXPECT_EQ(drawn(), "(none)");
+}
+
+TEST(ProgressRendering, APartialRepaintDrawsTheInvalidPartInPlaceNotTheBarsStart)
+{
+    Gradient f(100);
+    ::SendMessage(f.bar, PBM_SETPOS, 100, 0);
+    f.a.Render(f.bar);
+    f.bar.SetGradientColors(RGB(0, 0, 200), RGB(200, 0, 0));
+    const CRect right(60, 0, 100, 10);
+    ::InvalidateRect(f.bar, &right, FALSE); // only the right part is repainted
+    const Surface partial = f.a.Render(f.bar);
+    ::InvalidateRect(f.bar, nullptr, FALSE);
+    const Surface whole = f.a.Render(f.bar);
+    for (int x = 61; x <= 100; x += 3) EXPECT_EQ(partial.GetPixel(x, 5), whole.GetPixel(x, 5)) << x; // 1: the border
 }
 
 TEST(ProgressRendering, TiedTextTravelsWithTheBarAndIsLeftOutWhenLonger)

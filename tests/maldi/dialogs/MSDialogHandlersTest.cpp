@@ -124,8 +124,14 @@ TEST_F(MSDialogTest, ScansToSumOnlyForMCA)
         EXPECT_EQ(dialog.m_strDataFormat, "Continuum");
         ASSERT_TRUE(Choose(a, d, IDC_MS_DATA_FORMAT, "Centroid"));
         EXPECT_FALSE(a.IsEnabled(scans));
+        // A box that does not read stops the exchange; the choice still sets the rule.
+        const CString start = a.Text(d, IDC_MS_START_MASS);
+        a.SetMessageBoxResponder([](const MessageBoxRecord&) { return IDOK; });
+        ASSERT_TRUE(a.ReplaceText(d, IDC_MS_START_MASS, "abc"));
         ASSERT_TRUE(Choose(a, d, IDC_MS_DATA_FORMAT, "MCA"));
         EXPECT_TRUE(a.IsEnabled(scans));
+        ASSERT_TRUE(a.ReplaceText(d, IDC_MS_START_MASS, start));
+        a.SetMessageBoxResponder(nullptr);
         a.Click(d, IDOK);
     });
     EXPECT_EQ(dialog.m_strDataFormat, "MCA");

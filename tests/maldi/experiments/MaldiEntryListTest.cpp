@@ -135,6 +135,7 @@ TYPED_TEST(MaldiEntryListTest, OutOfMemoryOrGrowthBeyondThirtyTwoBitsLeavesTheLi
         AllocationLimit limit(1); // the header only: a list that takes nothing
         List* list = List::Create(100);
         ASSERT_NE(list, nullptr);
+        EXPECT_EQ(list->nCapacity, 0); // and says so to the host
         EXPECT_FALSE(List::Append(list, Numbered<TypeParam>(1)));
         EXPECT_EQ(List::Count(list), 0);
         List::Destroy(list);

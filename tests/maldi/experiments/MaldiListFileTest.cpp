@@ -1,5 +1,7 @@
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <iterator>
 #include <optional>
 #include <string>
 #include <vector>
@@ -59,6 +61,12 @@ MaldiEntryList<Entry>* ListOf(const std::vector<Entry>& entries)
     return list;
 }
 
+// Files this process holds open: a reader that does not close its file keeps it from the host.
+long OpenFiles()
+{
+    return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
+}
+
 class MaldiListFileTest : public ScratchFolder {
 protected:
     // The entries read from a file of this text, or nothing when the reader gives no list.
@@ -76,7 +84,9 @@ protected:
     {
         std::string path = PathOf("in.txt");
         Put(path, text);
+        const long open = OpenFiles();
         MaldiEntryList<Entry>* list = read(path.c_str());
+        EXPECT_EQ(OpenFiles(), open) << "the file was left open";
         if (list == nullptr)
             return std::nullopt;
         std::vector<Entry> entries(static_cast<std::size_t>(MaldiEntryList<Entry>::Count(list)));

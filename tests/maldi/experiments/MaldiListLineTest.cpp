@@ -48,6 +48,7 @@ TEST(MaldiListLineTest, ScanAgreesWithSscanfOnTheSeedFilesAndTheReaderTestLines)
         "1,2,3,4,5,6,7,8,9,10,11,+", "1,2,3,4,5,6,7,8,9,10,11,0x1F", "0.1234567890123456789012,1",
         "9007199254740993,9007199254740992.5,123456789012345678901", "1.0000000000000000000000001",
         "-,+,1", "1,2,3\t,4", "12345678901234567890.5", "0.00000000000000000000001",
+        "18446744073709551616,1", // 20 digits that wrap 64 bits to zero
     };
     int files = 0;
     for (const auto& entry : std::filesystem::recursive_directory_iterator(MALDI_FUZZ_CORPUS)) {

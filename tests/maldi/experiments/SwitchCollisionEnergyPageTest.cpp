@@ -129,6 +129,7 @@ TEST_F(SwitchCEPageTest, RangeDialogShowsOnlyTheUnbrokenChainAndStoresAGapAsNotG
 
                 // Energy 2 on, then energy 1 cannot be cleared.
                 b.Click(s, kCERangeChecks[1]);
+                EXPECT_EQ(b.Text(s, kCERangeEdits[1]), "0.000"); // not the file's -1
                 b.ReplaceText(s, kCERangeEdits[1], "25");
                 b.Click(s, kCERangeChecks[0]);
                 EXPECT_EQ(b.CheckState(b.Find(s, kCERangeChecks[0])), BST_CHECKED);

@@ -98,6 +98,9 @@ TEST_F(SwitchMassPageTest, RadiosEnableTheirControlsWithoutReadingTheMassEdit)
         EXPECT_FALSE(page.m_bUseSampleListFile);
         a.Click(d, IDC_SM_SINGLE_MASS);
         EXPECT_TRUE(a.IsEnabled(a.Find(d, IDC_SM_SINGLE_MASS_VALUE)));
+        a.Click(d, IDC_SM_LIST_BELOW);
+        a.Click(d, IDC_SM_SINGLE_MASS); // straight from the list: its controls go off
+        for (int id : kListControls) EXPECT_FALSE(a.IsEnabled(a.Find(d, id))) << id;
         a.ReplaceText(d, IDC_SM_SINGLE_MASS_VALUE, "612.5");
         a.Click(d, IDOK);
     });
@@ -112,6 +115,7 @@ TEST_F(SwitchMassPageTest, AddShowsTheRowAndTheNextAddStartsFromIt)
     page.m_bUseListBelow = TRUE;
     Run([&](CWnd& d, Automation& a) {
         NextSetMass([&](CWnd& s, Automation& b) {
+            EXPECT_EQ(b.FocusWindow(), b.Find(s, IDC_SM_SET_MASS)); // the operator types the mass at once
             EXPECT_EQ(b.Text(s, IDC_SM_SET_MASS), "0");
             for (UINT id : kSetMassEdits) EXPECT_FALSE(b.IsEnabled(b.Find(s, static_cast<int>(id))));
             EXPECT_FALSE(b.IsEnabled(b.Find(s, static_cast<int>(kSetMassChecks[5])))); // CE2 waits for CE1

@@ -106,13 +106,14 @@ protected:
 
 } // namespace
 
-TEST_F(SwitchSheetTest, TransfersRefuseWithoutPagesOrRecordAndPagesComeInTabOrder)
+TEST_F(SwitchSheetTest, TransfersRefuseWithoutPagesOrRecordAndASecondSetUpLeavesOnePageOfEachInTabOrder)
 {
     EXPECT_STREQ(sheet.GetRuntimeClass()->m_lpszClassName, "CMaldiMSMSSwitchPropertySheet");
     for (const auto& [name, transfer] : Transfers(sheet)) EXPECT_EQ(transfer(false), 0) << name << " before SetUpPages";
     EXPECT_DOUBLE_EQ(mass.dSingleMass, 612.5) << "a refused get copies nothing";
 
     sheet.SetUpPages();
+    sheet.SetUpPages(); // replaces every page of the first
     for (const auto& [name, transfer] : Transfers(sheet)) EXPECT_EQ(transfer(true), 0) << name << " with a null record";
     for (const auto& [name, transfer] : Transfers(sheet)) EXPECT_EQ(transfer(false), 1) << name;
     Run(kMass, [&](CWnd& d, Automation& a) {

@@ -219,13 +219,20 @@ TEST(ToolWindowFrame, AGreyedCloseBoxRefusesTheOperator)
     EXPECT_FALSE(f.session->IsVisible(swap->m_hWnd));
 }
 
-TEST(ToolWindowFrame, AMissingExpandButtonIsReportedAndTheWindowStillWorks)
+TEST(ToolWindowFrame, AMissingExpandButtonIsReportedOnlyForAKindThatHasOneAndTheWindowStillWorks)
 {
     Fixture f;
+    auto reported = [&f] {
+        bool found = false;
+        for (const CString& d : f.session->Diagnostics()) found = found || d.Find("expand button") >= 0;
+        return found;
+    };
+    ToolWindowInfo none = acquisitionKind();
+    none.expandButton = ExpandButtonKind::None;
+    f.open(none);
+    EXPECT_FALSE(reported());
     auto w = f.open(acquisitionKind(IDD_TOOL_NO_EXPAND));
-    bool reported = false;
-    for (const CString& d : f.session->Diagnostics()) reported = reported || d.Find("expand button") >= 0;
-    EXPECT_TRUE(reported);
+    EXPECT_TRUE(reported());
     EXPECT_EQ(w->Frame().ExpandState(), ToolWindowFrame::kContracted);
     w->OnExpandDialog();
     EXPECT_EQ(w->Frame().ExpandState(), ToolWindowFrame::kExpanded);

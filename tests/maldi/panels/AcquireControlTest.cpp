@@ -109,7 +109,7 @@ TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
     LOGFONT font;
     ASSERT_TRUE(CFont::FromHandle(p.session->Font(bar))->GetLogFont(&font));
     EXPECT_STREQ(font.lfFaceName, "Arial");
-    EXPECT_EQ(std::make_pair(font.lfWeight, font.lfHeight), std::make_pair(LONG{700}, LONG{0}));
+    EXPECT_EQ(std::make_tuple(font.lfWeight, font.lfHeight, font.lfStrikeOut), std::make_tuple(LONG{700}, LONG{0}, BYTE{0}));
 
     // Ticks send nothing more; only InitialiseDialog asks again.
     p.session->Advance(5000);
@@ -120,7 +120,7 @@ TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
     EXPECT_EQ(p.session->Text(p.hwnd, IDC_COLLISION_ENERGY), "25.0");
 }
 
-TEST(AcquireControl, ProgressIsShownAtTheNextTickOnly)
+TEST(AcquireControl, ProgressIsShownAtTheNextTickOnlyAndAMoveIsReleasedAtThePlatesEnd)
 {
     Panel p;
     p.dlg->InitialiseDialog(30.0);
@@ -146,15 +146,20 @@ TEST(AcquireControl, ProgressIsShownAtTheNextTickOnly)
     p.tick();
     EXPECT_EQ(p.barText(), "unchanged");
 
+    // A move running into the end of the plate is released there.
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_NEXT));
     p.dlg->UpdateProgressIndicator(5, 4, 0, 13);
     p.tick();
     EXPECT_EQ(p.barText(), "B1: 5 of 5");
     EXPECT_FALSE(p.enabled(IDI_NEXT));
+    EXPECT_FALSE(p.checked(IDI_NEXT));
     EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
 
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PREVIOUS));
     p.dlg->UpdateProgressIndicator(5, 0, 0, 1);
     p.tick();
     EXPECT_FALSE(p.enabled(IDI_PREVIOUS));
+    EXPECT_FALSE(p.checked(IDI_PREVIOUS));
     EXPECT_TRUE(p.enabled(IDI_NEXT));
 
     // The reference spot is named "Ref" and coloured as the reference.
@@ -207,13 +212,15 @@ TEST(AcquireControl, PlateButtonsSendTheirCommandsAndToggle)
     EXPECT_TRUE(p.checked(IDI_FIRE_LASER));
     ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
     ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_LOCK_MASS));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_NEXT));
+    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_LOCK_MASS)); // going to the lock-mass well releases the moves too
     EXPECT_FALSE(p.checked(IDI_FIRE_LASER));
+    EXPECT_FALSE(p.checked(IDI_NEXT));
     ASSERT_TRUE(p.session->Click(p.hwnd, IDI_LOCK_MASS));
 
     EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(2,3)", "SendPlateCommand(2,2)", "SendPlateCommand(2,1)",
                                      "SendPlateCommand(2,3)", "SendPlateCommand(2,1)", "SendPlateCommand(1,1)",
-                                     "SendPlateCommand(1,2)", "SendPlateCommand(1,1)",
+                                     "SendPlateCommand(1,2)", "SendPlateCommand(1,1)", "SendPlateCommand(2,3)",
                                      "GoToLockMassWell(0,\"\",1)", "GoToLockMassWell(1,\"\",1)"}));
 
     // A new run releases every button, ends a pause and resets the lock-mass toggle.
@@ -303,6 +310,8 @@ TEST(AcquireControl, PlateSpeedFromTheHostAndTheSlider)
     ASSERT_TRUE(p.session->ReleaseSlider(p.item(IDC_SPEED_SLIDER)));
     EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(5,7)"}));
     EXPECT_EQ(p.dlg->GetSpeedIndex(), 6);
+    ASSERT_TRUE(p.session->DragSlider(p.item(IDC_SPEED_SLIDER), 0)); // the slowest speed is sent too
+    EXPECT_EQ(p.host.Texts().back(), "SendPlateCommand(5,1)");
 }
 
 TEST(AcquireControl, LockMassButtonFollowsThePlate)

@@ -269,6 +269,7 @@ TEST(ESIProbeAdjust, AHeldButtonStopsOneStepBeyondTheLimitAndItsReleaseIsNoClick
         EXPECT_EQ(p.barPosition(), c.step < 0 ? 500 : 9000);
         EXPECT_FALSE(p.enabled(c.held));
         EXPECT_TRUE(p.enabled(c.other));
+        EXPECT_TRUE(p.enabled(IDI_SAVE_POSITION)) << "a held move needs saving";
         EXPECT_FALSE(p.session->IsPressed(p.item(c.held))) << "the hold is forgotten";
         p.session->Release(p.item(c.held));
         p.session->Advance(1000);
@@ -378,6 +379,7 @@ TEST(ESIProbeAdjust, ExitAsksOnlyWhenUnsavedAndYesSendsTheProbeBackFirst)
 TEST(ESIProbeAdjust, StepSizesFromTheHostAndTheOperator)
 {
     Panel p;
+    EXPECT_EQ(p.checkedRadios(), std::vector<UINT>{IDC_STEP_SIZE_FIFTY}); // made with its own default
     p.open(2000, 7); // not a step size of the panel: 50
     EXPECT_EQ(p.dlg->GetStepSize(), 50);
     EXPECT_EQ(p.checkedRadios(), std::vector<UINT>{IDC_STEP_SIZE_FIFTY});

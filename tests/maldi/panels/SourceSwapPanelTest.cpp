@@ -46,6 +46,7 @@ TEST(SourceSwapPanel, OpensTopmostAndContractedWithTheStepButtonsDisabled)
     EXPECT_TRUE(b.a.IsEnabled(b.a.Find(b.wnd, kThermometer)));
     EXPECT_EQ(b.a.CheckState(b.a.Find(b.wnd, kExpand)), BST_UNCHECKED);
     EXPECT_EQ(b.panel->Frame().ExpandState(), ToolWindowFrame::kContracted);
+    EXPECT_EQ(b.a.ProgressRange(b.a.Find(b.wnd, kIndicator)), std::make_pair(0, 100));
 
     ExpectNoBlankOrUnnamedPictureButton(b.a, b.wnd);
 

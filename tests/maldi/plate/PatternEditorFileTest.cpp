@@ -91,6 +91,8 @@ TEST_F(PatternEditorTest, OpenCopiesThePointsIntoTheDrawingAreaInPixels)
         {"a laser-off last point after laser-on ones", 100,
          {{0.1, 0.1, 1, 16}, {0.2, 0.2, 1, 16}, {0.3, 0.3, 0, 8}},
          {{10, 10, TRUE, 16}, {20, 20, TRUE, 16}, {30, 30, FALSE, 8}}, false, "8"},
+        {"8 units in the last place below 29 pixels are no rounding error of 29", 100,
+         {{0.2899999999999997, 0.1, 0, 4}}, {{28, 10, FALSE, 4}}, false, "4"},
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
@@ -122,9 +124,9 @@ TEST_F(PatternEditorTest, OpenCopiesThePointsIntoTheDrawingAreaInPixels)
 // Saved and opened again, a pattern comes back as it was drawn at any scale, also where the well
 // coordinate cannot be exact: -29 pixels at 100 a unit are saved as -0.29, and 100 x -0.29 is
 // -28.999..., which a plain truncation would open as -28.
-TEST_F(PatternEditorTest, SavedPixelsDoNotLoseOneToRoundingWhenOpened)
+TEST_F(PatternEditorTest, SavedPixelsDoNotLoseOneToRoundingWhenOpenedAtAnyScaleOneIncluded)
 {
-    for (long scale : {4L, 100L, 7L}) {
+    for (long scale : {4L, 100L, 7L, 1L}) {
         SCOPED_TRACE(scale);
         const CString path = Path("round.ptn");
         std::vector<Point> drawn;

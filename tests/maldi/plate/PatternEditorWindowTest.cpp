@@ -14,6 +14,7 @@ TEST_F(PatternEditorTest, OpensWithAnEmptyPatternTheWidthListAndNoCloseBox)
 {
     Run([&](Automation& a, HWND dlg) {
         EXPECT_EQ(a.Text(dlg), "PatternEditor");
+        EXPECT_EQ(a.FocusWindow(), a.Find(dlg, static_cast<int>(IDC_PATTERN_FILE_NAME)));
         ExpectNoBlankOrUnnamedPictureButton(a, dlg);
         EXPECT_EQ(a.ComboItems(a.Find(dlg, static_cast<int>(IDC_PATTERN_LASER_WIDTH))),
                   (std::vector<CString>{"1", "2", "4", "6", "8", "10", "12", "14", "16", "18", "20"}));

@@ -5,8 +5,10 @@
 #include "ProbeSheetTestSupport.h"
 
 #include <climits>
+#include <cmath>
 #include <fstream>
 
+#include "maldi/plate/CProbeGeometryView.h"
 #include "platform/framework/CRuntimeClass.h"
 #include "tests/support/SaveFaults.h"
 
@@ -91,7 +93,7 @@ TEST_F(ProbeSheetFileTest, AnExistingFileIsShownOnBothPagesWithTheCurrentCalibra
     EXPECT_TRUE(automation->MessageBoxes().empty()) << "showing a plate is no change";
 }
 
-TEST_F(ProbeSheetFileTest, OkWithChangesSavesUnderTheChosenNameWithTheExtensionAddedOnlyWhenMissing)
+TEST_F(ProbeSheetFileTest, OkWithChangesSavesUnderTheChosenNameWithTheExtensionAddedOnlyWhenMissingAndOnce)
 {
     struct Case {
         const char* chosen;
@@ -129,6 +131,9 @@ TEST_F(ProbeSheetFileTest, OkWithChangesSavesUnderTheChosenNameWithTheExtensionA
         EXPECT_EQ(sheet.Plate(), saved);
         EXPECT_EQ(ReadPlate(original).m_nWellsPerColumn, CMaldiPlate().m_nWellsPerColumn)
             << "the file the sheet opened is left alone";
+        const size_t boxes = automation->MessageBoxes().size();
+        Run(sheet, [&](Automation& a, HWND h) { PressOk(a, h); });
+        EXPECT_EQ(automation->MessageBoxes().size(), boxes) << "saved: nothing left to ask about";
     }
 }
 
@@ -153,6 +158,14 @@ TEST_F(ProbeSheetFileTest, ValuesThePagesAcceptButThePlateRefusedOnLoadLoadAgain
     EXPECT_EQ(saved.m_nSearchDelay, INT_MIN);
     EXPECT_EQ(saved.m_nWellsPerRow, 100);
     EXPECT_EQ(saved.m_fWellDiameter, 0.001f);
+}
+
+TEST_F(ProbeSheetFileTest, APlateTheModelWouldRefuseToLoadIsNeverWritten)
+{
+    CMaldiPlate bad;
+    bad.m_fWellPitch = std::nanf("");
+    EXPECT_FALSE(CMaldiProbeSheet::WritePlateFile(Path("bad.mtp"), bad));
+    EXPECT_FALSE(Exists(Path("bad.mtp")));
 }
 
 TEST_F(ProbeSheetFileTest, DecliningTheFileDialogKeepsTheSheetOpenAndModifiedAndNoEndsWithCancel)
@@ -295,29 +308,43 @@ TEST_F(ProbeSheetFileTest, APlateFileThatCannotBeCreatedOrIsNoPlateLeavesTheDefa
     EXPECT_EQ(std::filesystem::file_size(folder / "junk.mtp"), 21u) << "a file that is no plate is left alone";
 }
 
-TEST_F(ProbeSheetFileTest, CancelSavesNothingAndClearsTheChangesForTheNextRun)
+TEST_F(ProbeSheetFileTest, CancelSavesNothingAndClearsTheChangesForTheNextRunFromEitherPage)
 {
-    const CString path = WritePlate("plate.mtp", UnusualPlate());
-    CMaldiProbeSheet sheet(path, "Target Plate");
-    INT_PTR result = Run(sheet, [&](Automation& a, HWND h) {
-        Edit(a, h, IDC_WELLS_PER_COLUMN, "2");
-        ASSERT_TRUE(a.SelectSheetPage(h, 1));
-        Edit(a, h, IDC_SEARCH_STEP, "0.75");
-        a.Click(h, IDCANCEL);
-    });
-    EXPECT_EQ(result, IDCANCEL);
-    EXPECT_TRUE(automation->MessageBoxes().empty());
-    EXPECT_TRUE(automation->FileDialogs().empty());
-    EXPECT_EQ(ReadPlate(path), UnusualPlate());
+    for (UINT start : {0u, 1u}) { // 1: the geometry page is never made
+        SCOPED_TRACE(start);
+        const CString path = WritePlate("plate.mtp", UnusualPlate());
+        CMaldiProbeSheet sheet(path, "Target Plate", nullptr, start);
+        INT_PTR result = Run(sheet, [&](Automation& a, HWND h) {
+            if (start == 0) {
+                Edit(a, h, IDC_WELLS_PER_COLUMN, "2");
+                ASSERT_TRUE(a.SelectSheetPage(h, 1));
+            }
+            Edit(a, h, IDC_SEARCH_STEP, "0.75");
+            a.Click(h, IDCANCEL);
+        });
+        EXPECT_EQ(result, IDCANCEL);
+        EXPECT_TRUE(automation->MessageBoxes().empty());
+        EXPECT_TRUE(automation->FileDialogs().empty());
+        EXPECT_EQ(ReadPlate(path), UnusualPlate());
 
-    // The host runs the same sheet again: nothing counts as changed any more.
-    result = Run(sheet, [&](Automation& a, HWND h) { PressOk(a, h); });
-    EXPECT_EQ(result, IDOK);
-    EXPECT_TRUE(automation->MessageBoxes().empty());
+        // The host runs the same sheet again: nothing counts as changed any more.
+        result = Run(sheet, [&](Automation& a, HWND h) { PressOk(a, h); });
+        EXPECT_EQ(result, IDOK);
+        EXPECT_TRUE(automation->MessageBoxes().empty());
+    }
 }
 
-TEST_F(ProbeSheetFileTest, TheSheetAndItsPagesAreMadeByClassName)
+TEST_F(ProbeSheetFileTest, TheSheetAndItsPagesAreMadeByClassNameAndAPageWithoutAPlateIgnoresNew)
 {
+    CProbeGeometryView page; // as made by name: no plate, no sheet of its own
+    CPropertySheet bare("Bare");
+    bare.AddPage(&page);
+    automation->OnNextModal([](CWnd& d, Automation& a) {
+        EXPECT_TRUE(a.Click(d, Id(IDC_PLATE_NEW)));
+        a.Click(d, IDCANCEL);
+    }, "Bare");
+    EXPECT_EQ(bare.DoModal(), IDCANCEL);
+
     for (const char* name : {"CMaldiProbeSheet", "CProbeGeometryView", "CProbeSpatialView"}) {
         CObject* made = CRuntimeClass::CreateObject(name);
         ASSERT_NE(made, nullptr) << name;
