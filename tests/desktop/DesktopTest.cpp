@@ -25,11 +25,21 @@ void xdotool(const std::string& args)
     ASSERT_EQ(std::system(("xdotool " + args).c_str()), 0) << args;
 }
 
-// Moves the pointer to the middle of a window and clicks it.
-void clickAt(Automation& ui, HWND hwnd)
+// Moves the pointer to the middle of a window (on a desktop drawn at `scale`) and clicks it.
+void clickAt(Automation& ui, HWND hwnd, int scale = 1)
 {
     CRect r = ui.WindowRect(hwnd);
-    xdotool("mousemove " + std::to_string(r.CenterPoint().x) + " " + std::to_string(r.CenterPoint().y) + " click 1");
+    xdotool("mousemove " + std::to_string(r.CenterPoint().x * scale) + " " + std::to_string(r.CenterPoint().y * scale) +
+            " click 1");
+}
+
+// Pixels of the screen that differ from a window's render placed at its rectangle times the scale.
+int differing(const Surface& shot, const Surface& drawn, const CRect& r, int scale)
+{
+    int wrong = 0;
+    for (int y = 0; y < drawn.Height(); ++y)
+        for (int x = 0; x < drawn.Width(); ++x) wrong += shot.GetPixel(r.left * scale + x, r.top * scale + y) != Surface::ToColorRef(drawn.Row(y)[x]);
+    return wrong;
 }
 
 // The X server's picture of the screen (xwd, 24 or 32 bits a pixel) as 0x00RRGGBB pixels.
@@ -79,7 +89,12 @@ protected:
     {
         if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display (run tools/desktop-test.sh)";
         session = std::make_unique<SimSession>(options, "desktop-test", nullptr);
-        desktop = std::make_unique<Desktop>(session->Ui());
+        start(1);
+    }
+    void start(int scale)
+    {
+        desktop.reset();
+        desktop = std::make_unique<Desktop>(session->Ui(), scale);
         desktop->advanceTo = [this](ULONGLONG t) { SimReplay::StepTo(*session, t); };
         desktop->onInput = [this](const AutomationStep& step) { recording.script.steps.push_back(step); SimReplay::Say(*session, step); };
     }
@@ -122,16 +137,30 @@ TEST_F(DesktopTest, PointerClicksReachTheSwapButtonsAndTheScreenShowsWhatRenderD
     Surface drawn = ui.Render(swap());
     CRect r = ui.WindowRect(swap());
     ASSERT_FALSE(shot.IsEmpty());
-    int wrong = 0;
-    for (int y = 0; y < drawn.Height(); ++y)
-        for (int x = 0; x < drawn.Width(); ++x) wrong += shot.Row(r.top + y)[r.left + x] != drawn.Row(y)[x];
-    EXPECT_EQ(wrong, 0) << "pixels of the desktop window differ from the renderer's image";
+    EXPECT_EQ(differing(shot, drawn, r, 1), 0) << "pixels of the desktop window differ from the renderer's image";
 
     // A caption drag moves the window-system window.
     xdotool("mousemove " + std::to_string(r.left + 40) + " " + std::to_string(r.top + 10) + " mousedown 1 mousemove " +
             std::to_string(r.left + 140) + " " + std::to_string(r.top + 60) + " mouseup 1");
     frames();
     EXPECT_EQ(ui.WindowRect(swap()).TopLeft(), CPoint(r.left + 100, r.top + 50));
+}
+
+TEST_F(DesktopTest, AtScaleTwoAPointerClickHitsTheButtonUnderItAndTheScreenShowsTheScaleTwoRender)
+{
+    start(2);
+    SimStages::Find("source-swap")->open(*session);
+    frames();
+    Automation& ui = session->Ui();
+    clickAt(ui, ui.Find(swap(), kExpand), 2);
+    frames();
+    ASSERT_EQ(ui.CheckState(ui.Find(swap(), kExpand)), BST_CHECKED) << "the pointer was not divided by the scale";
+    xdotool("mousemove 1270 790");
+    frames();
+    const Surface drawn = ui.Render(swap(), 2);
+    const CRect r = ui.WindowRect(swap());
+    ASSERT_EQ(drawn.Width(), r.Width() * 2);
+    EXPECT_EQ(differing(screen(), drawn, r, 2), 0) << "the desktop window is not the renderer's scale-2 image";
 }
 
 TEST_F(DesktopTest, MessageBoxIsARealWindowAnsweredByClickAndByKey)

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 #include "platform/framework/AutomationError.h"
 #include "platform/framework/WindowManager.h"
@@ -19,9 +20,9 @@ WindowManager& wm()
 // More paint messages than this for one render means a window keeps invalidating itself.
 constexpr int kMaxPaintsPerRender = 10000;
 
-int clampSide(int side)
+int clampSide(int side, int scale)
 {
-    return std::clamp(side, 0, Surface::kMaxDimension);
+    return std::clamp(side, 0, Surface::kMaxDimension / scale);
 }
 
 } // namespace
@@ -46,6 +47,7 @@ PaintManager::PaintManager()
 void PaintManager::Reset()
 {
     m_images.clear();
+    m_scales.clear();
     m_frames.clear();
     m_owned.clear();
 }
@@ -53,6 +55,7 @@ void PaintManager::Reset()
 void PaintManager::forget(HWND hwnd)
 {
     m_images.erase(hwnd);
+    m_scales.erase(hwnd);
     m_frames.erase(hwnd);
 }
 
@@ -62,8 +65,10 @@ std::shared_ptr<Surface> PaintManager::WindowImage(HWND topLevel)
 {
     WindowRecord* rec = wm().Find(topLevel);
     if (!rec || topLevel == wm().Desktop()) return nullptr;
-    const int width = clampSide(rec->rect.Width());
-    const int height = clampSide(rec->rect.Height());
+    auto scaled = m_scales.find(topLevel);
+    const int scale = scaled == m_scales.end() ? 1 : scaled->second;
+    const int width = clampSide(rec->rect.Width(), scale) * scale;
+    const int height = clampSide(rec->rect.Height(), scale) * scale;
     std::shared_ptr<Surface>& image = m_images[topLevel];
     if (image && image->Width() == width && image->Height() == height) return image;
     image = std::make_shared<Surface>(width, height, ::GetSysColor(COLOR_WINDOWFRAME));
@@ -113,7 +118,8 @@ bool PaintManager::OpenWindowDC(CDC& dc, HWND hwnd, bool wholeWindow)
     }
     if (!shown) visible.SetRectEmpty();
     area.OffsetRect(-origin.x, -origin.y);
-    if (!dc.AttachSurface(image, area)) return false;
+    auto scaled = m_scales.find(top);
+    if (!dc.AttachSurface(image, area, scaled == m_scales.end() ? 1 : scaled->second)) return false;
     CRgn clip;
     if (visible.IsRectEmpty()) {
         clip.CreateRectRgn(0, 0, 0, 0);
@@ -301,11 +307,16 @@ void PaintManager::PaintPending(HWND topLevel)
     }
 }
 
-Surface PaintManager::Render(HWND hwnd)
+Surface PaintManager::Render(HWND hwnd, int scale)
 {
+    if (scale < 1 || scale > CDC::kMaxScale)
+        throw std::invalid_argument("render scale " + std::to_string(scale) + " is not one of 1 to " +
+                                    std::to_string(CDC::kMaxScale));
     WindowRecord* rec = wm().Find(hwnd);
     if (!rec || hwnd == wm().Desktop()) return Surface();
     const HWND top = wm().Root(hwnd);
+    if (scale == 1) m_scales.erase(top);
+    else m_scales[top] = scale;
     PaintPending(top);
     std::shared_ptr<Surface> image = WindowImage(top);
     WindowRecord* topRec = wm().Find(top);
@@ -314,6 +325,7 @@ Surface PaintManager::Render(HWND hwnd)
     if (top == hwnd) return *image;
     CRect part(rec->rect);
     part.OffsetRect(-topRec->rect.left, -topRec->rect.top);
+    part = CRect(part.left * scale, part.top * scale, part.right * scale, part.bottom * scale);
     CRect bounds = image->Bounds();
     part.IntersectRect(&part, &bounds);
     Surface out(part.Width(), part.Height());

@@ -4,7 +4,9 @@
 // describes the rules; this is the machinery behind them, one instance per process (Get).
 //
 // An image is made when a window first paints, and made again (the whole tree invalidated) when
-// the window's size changes. The frame of a window (WM_NCPAINT) is drawn again when what it shows
+// the window's size or the image's scale changes. An image is drawn at scale 1 until Render asks
+// for another (see CDC for what a scale is); it keeps the scale last asked for, so a front end
+// rendering at scale 2 repaints only what changed. The frame of a window (WM_NCPAINT) is drawn again when what it shows
 // changed since it was last drawn (text, styles, size, activation, icon, the close box's state)
 // or when a parent painted over it.
 
@@ -43,8 +45,9 @@ public:
     // sending WM_NCPAINT and WM_PAINT. A hidden top-level window is painted as if shown.
     void PaintPending(HWND topLevel);
     // A copy of a top-level window's image (of the top-level window containing `hwnd`) after
-    // PaintPending; a child window's render is its part of that image.
-    Surface Render(HWND hwnd);
+    // PaintPending, at `scale` surface pixels per screen pixel; a child window's render is its part
+    // of that image. A scale outside 1..CDC::kMaxScale throws std::invalid_argument.
+    Surface Render(HWND hwnd, int scale = 1);
 
     // Whether the frame of a window needs drawing, and marking it drawn (the default WM_NCPAINT
     // handling and PaintPending do that).
@@ -75,6 +78,7 @@ private:
     void sendPaint(HWND hwnd);
 
     std::unordered_map<HWND, std::shared_ptr<Surface>> m_images;
+    std::unordered_map<HWND, int> m_scales;  // images drawn at a scale other than 1
     std::unordered_map<HWND, FrameState> m_frames;
     std::unordered_map<HDC, std::unique_ptr<CDC>> m_owned;
     std::shared_ptr<Surface> m_screen;

@@ -117,6 +117,30 @@ TEST(ClassicLook, DialogWithEveryControlIsWrittenToPng)
     EXPECT_EQ(read.Height(), session->WindowRect(dialog).Height());
 }
 
+// Scale 2 is the scale-1 picture with every fill and edge doubled, its text drawn at the larger
+// size: a pixel-doubled scale-1 render differs from it in the labels only, and scale 1 again is
+// the picture it was.
+TEST(ClassicLook, AtScaleTwoEdgesAreDoubledAndTextIsRenderedLargerNotEnlarged)
+{
+    AutomationSession session;
+    EveryControlDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(everyControl()));
+    dialog.ShowWindow(SW_SHOW);
+    const Surface one = session->Render(dialog);
+    const Surface two = session->Render(dialog, 2);
+    ASSERT_EQ(CSize(two.Width(), two.Height()), CSize(one.Width() * 2, one.Height() * 2));
+    auto notDoubled = [&](const CRect& r) {
+        int n = 0;
+        for (int y = r.top * 2; y < r.bottom * 2; ++y)
+            for (int x = r.left * 2; x < r.right * 2; ++x) n += two.GetPixel(x, y) != one.GetPixel(x / 2, y / 2);
+        return n;
+    };
+    EXPECT_GT(notDoubled(InImage(::GetDlgItem(dialog, IDC_LABEL_LEFT))), 40) << "text enlarged pixel by pixel";
+    EXPECT_EQ(notDoubled(InImage(::GetDlgItem(dialog, IDC_ETCHED))), 0);
+    EXPECT_EQ(notDoubled(CRect(0, 30, 4, one.Height())), 0) << "the frame's edges";
+    EXPECT_EQ(session->Render(dialog), one);
+}
+
 // Leftmost and rightmost columns holding a colour (or, with `other` set, any other colour) in a
 // rectangle; (-1, -1) when none do.
 std::pair<int, int> ColumnsOf(const Surface& s, const CRect& r, COLORREF color, bool other = false)
