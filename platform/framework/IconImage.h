@@ -3,7 +3,9 @@
 // resources file can write an icon as plain data and a device context can blend it.
 
 #include <cstdint>
+#include <map>
 #include <memory>
+#include <tuple>
 #include <vector>
 
 #include "platform/framework/WinTypes.h"
@@ -25,4 +27,7 @@ struct IconImage {
 // as it does; the handle can be read directly by the painting code.
 struct HICON__ : IconImage {
     explicit HICON__(IconImage image) : IconImage(std::move(image)) {}
+    // Pictures fitted to other sizes, kept by the painting code so that a repaint does not
+    // resample them again: (from the large picture, width, height) -> pixels.
+    mutable std::map<std::tuple<bool, int, int>, std::vector<std::uint32_t>> fitted;
 };

@@ -62,6 +62,8 @@ DWORD CButtonST::SetIcon(HICON iconIn, HICON iconOut)
 {
     m_iconIn = iconIn;
     m_iconOut = iconOut;
+    m_grey.reset();
+    m_greyOf = nullptr;
     if (m_hWnd) {
         // The standard button knows its image too (BM_GETIMAGE), as after BS_ICON.
         CButton::SetIcon(iconIn);
@@ -198,8 +200,11 @@ void CButtonST::OnPaint()
         if (enabled) {
             dc.DrawIconEx(x, y, icon, cx, cy);
         } else {
-            std::unique_ptr<HICON__> grey = greyed(icon);
-            dc.DrawIconEx(x, y, grey.get(), cx, cy);
+            if (m_greyOf != icon) {
+                m_grey = greyed(icon);
+                m_greyOf = icon;
+            }
+            dc.DrawIconEx(x, y, m_grey.get(), cx, cy);
         }
     }
     if (::GetFocus() == m_hWnd) {

@@ -991,16 +991,49 @@ BOOL CDC::Ellipse(int left, int top, int right, int bottom)
     const bool brush = m_state.brush && m_state.brush->brushStyle != BS_NULL;
     if (brush)
         CountFill();
+    // The inside of each row is one run of pixels (the shape is convex). A pixel is on the edge when
+    // a neighbour is outside: the ends of its run and whatever lies beyond the runs above and below.
+    struct Run {
+        int left = 0, right = 0;  // empty when equal
+    };
+    auto runOf = [&](int y) {
+        Run run;
+        if (y < r.top || y >= r.bottom)
+            return run;
+        int left = r.left, right = r.right;
+        while (left < right && !inside(left, y))
+            ++left;
+        while (right > left && !inside(right - 1, y))
+            --right;
+        return Run{left, right};
+    };
+    auto fill = [&](int left, int right, int y, COLORREF color) {
+        if (left < right)
+            FillDevice(canvas, ToDevice(CRect(left, y, right, y + 1)), color);
+    };
+    Run above, here = runOf(r.top);
     for (int y = r.top; y < r.bottom; ++y) {
-        for (int x = r.left; x < r.right; ++x) {
-            if (!inside(x, y))
-                continue;
-            const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
-            if (edge && pen)
-                FillDevice(canvas, ToDevice(CRect(x, y, x + 1, y + 1)), m_state.pen->penColor);
-            else if (brush)
-                FillDevice(canvas, ToDevice(CRect(x, y, x + 1, y + 1)), m_state.brush->brushColor);
+        const Run below = runOf(y + 1);
+        if (here.left < here.right) {
+            const int innerLeft = std::max({here.left + 1, above.left, below.left});
+            const int innerRight = std::min({here.right - 1, above.right, below.right});
+            if (innerLeft >= innerRight) {
+                if (pen)
+                    fill(here.left, here.right, y, m_state.pen->penColor);
+                else if (brush)
+                    fill(here.left, here.right, y, m_state.brush->brushColor);
+            } else {
+                const COLORREF edge = pen ? m_state.pen->penColor : (brush ? m_state.brush->brushColor : 0);
+                if (pen || brush) {
+                    fill(here.left, innerLeft, y, edge);
+                    fill(innerRight, here.right, y, edge);
+                }
+                if (brush)
+                    fill(innerLeft, innerRight, y, m_state.brush->brushColor);
+            }
         }
+        above = here;
+        here = below;
     }
     return TRUE;
 }
@@ -1248,9 +1281,20 @@ BOOL CDC::DrawIconEx(int x, int y, HICON icon, int cx, int cy)
     }
     cx = tw;
     cy = th;
+    // A few sizes of each icon are kept (a caption's small icon, a button's); a caller drawing
+    // one at ever new sizes only makes the cache start again.
+    constexpr std::size_t kFittedSizes = 8;
+    const auto key = std::make_tuple(source != icon, cx, cy);
+    if (auto it = icon->fitted.find(key); it != icon->fitted.end()) {
+        BlendPixels(c, device, cx, cy, it->second.data());
+        return TRUE;
+    }
+    if (icon->fitted.size() >= kFittedSizes)
+        icon->fitted.clear();
     // Each target pixel averages the source pixels it covers (premultiplied, so transparent
     // pixels do not darken the edges); enlarging repeats pixels.
-    std::vector<std::uint32_t> scaled(static_cast<std::size_t>(cx) * static_cast<std::size_t>(cy));
+    std::vector<std::uint32_t>& scaled = icon->fitted[key];
+    scaled.resize(static_cast<std::size_t>(cx) * static_cast<std::size_t>(cy));
     for (int ty = 0; ty < cy; ++ty) {
         const int y0 = ty * source->height / cy;
         const int y1 = std::max(y0 + 1, (ty + 1) * source->height / cy);
