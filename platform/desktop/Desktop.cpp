@@ -3,7 +3,6 @@
 #include <SDL2/SDL.h>
 
 #include <algorithm>
-#include <string>
 #include <thread>
 
 #include "platform/framework/Automation.h"
@@ -12,7 +11,6 @@
 #include "platform/framework/DialogManager.h"
 #include "platform/framework/MessageLoop.h"
 #include "platform/framework/WindowManager.h"
-#include "platform/framework/gdi/CDC.h"
 #include "platform/framework/gdi/PaintManager.h"
 #include "platform/desktop/DesktopKeys.h"
 
@@ -51,10 +49,10 @@ WPARAM mouseKeys()
 
 Desktop::Desktop(Automation& automation, int scale) : m_ui(automation), m_scale(scale)
 {
-    if (scale < 1 || scale > CDC::kMaxScale)
-        throw std::invalid_argument("desktop scale " + std::to_string(scale) + " is not one of 1 to " +
-                                    std::to_string(CDC::kMaxScale));
+    // New windows paint at the desktop's scale from the start (a bad scale throws here).
+    PaintManager::Get().SetDefaultScale(scale);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        PaintManager::Get().SetDefaultScale(1);
         throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
     }
     SDL_StartTextInput();
@@ -77,6 +75,7 @@ Desktop::~Desktop()
     m_ui.SetModalResponder(nullptr);
     m_ui.SetMessageBoxResponder(nullptr);
     m_ui.SetFileDialogResponder(nullptr);
+    PaintManager::Get().SetDefaultScale(1);
     for (auto& [hwnd, mirror] : m_mirrors) SDL_DestroyWindow(mirror.window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }

@@ -93,6 +93,7 @@ void Automation::Reset()
     }
     VirtualClock::Get().Reset();
     MenuManager::Get().Reset();
+    PaintManager::Get().SetDefaultScale(1);
     CMenu::DeleteTempMap();
     m_resetting = false;
     m_answers.clear();

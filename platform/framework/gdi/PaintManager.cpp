@@ -47,13 +47,19 @@ PaintManager::PaintManager()
 void PaintManager::Reset()
 {
     m_images.clear();
+    m_spare.reset();
     m_scales.clear();
+    m_defaultScale = 1;
     m_frames.clear();
     m_owned.clear();
 }
 
 void PaintManager::forget(HWND hwnd)
 {
+    // The image of a closed window is kept for the next window of its size, whose image it becomes
+    // without the cost of new memory (only one; shared images are not taken).
+    auto it = m_images.find(hwnd);
+    if (it != m_images.end() && it->second && it->second.use_count() == 1) m_spare = std::move(it->second);
     m_images.erase(hwnd);
     m_scales.erase(hwnd);
     m_frames.erase(hwnd);
@@ -61,17 +67,35 @@ void PaintManager::forget(HWND hwnd)
 
 // --- images -------------------------------------------------------------------------------------------
 
+void PaintManager::SetDefaultScale(int scale)
+{
+    if (scale < 1 || scale > CDC::kMaxScale)
+        throw std::invalid_argument("default scale " + std::to_string(scale) + " is not one of 1 to " +
+                                    std::to_string(CDC::kMaxScale));
+    m_defaultScale = scale;
+}
+
+int PaintManager::scaleOf(HWND topLevel) const
+{
+    auto it = m_scales.find(topLevel);
+    return it == m_scales.end() ? m_defaultScale : it->second;
+}
+
 std::shared_ptr<Surface> PaintManager::WindowImage(HWND topLevel)
 {
     WindowRecord* rec = wm().Find(topLevel);
     if (!rec || topLevel == wm().Desktop()) return nullptr;
-    auto scaled = m_scales.find(topLevel);
-    const int scale = scaled == m_scales.end() ? 1 : scaled->second;
+    const int scale = scaleOf(topLevel);
     const int width = clampSide(rec->rect.Width(), scale) * scale;
     const int height = clampSide(rec->rect.Height(), scale) * scale;
     std::shared_ptr<Surface>& image = m_images[topLevel];
     if (image && image->Width() == width && image->Height() == height) return image;
-    image = std::make_shared<Surface>(width, height, ::GetSysColor(COLOR_WINDOWFRAME));
+    if (m_spare && m_spare->Width() == width && m_spare->Height() == height) {
+        image = std::move(m_spare);
+        image->Fill(::GetSysColor(COLOR_WINDOWFRAME));
+    } else {
+        image = std::make_shared<Surface>(width, height, ::GetSysColor(COLOR_WINDOWFRAME));
+    }
     // A new image holds nothing: the whole tree paints again, frames included.
     ::RedrawWindow(topLevel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
     std::vector<HWND> stack{topLevel};
@@ -118,8 +142,7 @@ bool PaintManager::OpenWindowDC(CDC& dc, HWND hwnd, bool wholeWindow)
     }
     if (!shown) visible.SetRectEmpty();
     area.OffsetRect(-origin.x, -origin.y);
-    auto scaled = m_scales.find(top);
-    if (!dc.AttachSurface(image, area, scaled == m_scales.end() ? 1 : scaled->second)) return false;
+    if (!dc.AttachSurface(image, area, scaleOf(top))) return false;
     CRgn clip;
     if (visible.IsRectEmpty()) {
         clip.CreateRectRgn(0, 0, 0, 0);
@@ -315,7 +338,7 @@ Surface PaintManager::Render(HWND hwnd, int scale)
     WindowRecord* rec = wm().Find(hwnd);
     if (!rec || hwnd == wm().Desktop()) return Surface();
     const HWND top = wm().Root(hwnd);
-    if (scale == 1) m_scales.erase(top);
+    if (scale == m_defaultScale) m_scales.erase(top);
     else m_scales[top] = scale;
     PaintPending(top);
     std::shared_ptr<Surface> image = WindowImage(top);
