@@ -12,6 +12,7 @@
 #include "platform/framework/Framework.h"
 #include "platform/framework/IconImage.h"
 #include "platform/framework/gdi/CDC.h"
+#include "platform/framework/gdi/PaintManager.h"
 #include "platform/framework/gdi/PngFile.h"
 #include "tests/platform/framework/paint/PaintTestSupport.h"
 
@@ -139,6 +140,21 @@ TEST(ClassicLook, AtScaleTwoEdgesAreDoubledAndTextIsRenderedLargerNotEnlarged)
     EXPECT_EQ(notDoubled(InImage(::GetDlgItem(dialog, IDC_ETCHED))), 0);
     EXPECT_EQ(notDoubled(CRect(0, 30, 4, one.Height())), 0) << "the frame's edges";
     EXPECT_EQ(session->Render(dialog), one);
+}
+
+// A front end drawing at scale 2 sets it as the default, so a new window's first paint is at that
+// scale and rendering it there paints nothing again.
+TEST(ClassicLook, ANewWindowPaintsAtTheDefaultScaleNotAtOneAndThenAgain)
+{
+    AutomationSession session;
+    PaintManager::Get().SetDefaultScale(2);
+    EveryControlDialog dialog;
+    ASSERT_TRUE(dialog.CreateIndirect(everyControl()));
+    dialog.ShowWindow(SW_SHOW);
+    PaintManager::Get().PaintPending(dialog);
+    const long long fills = CDC::GetTotalFillCount();
+    EXPECT_EQ(session->Render(dialog, 2).Width(), session->WindowRect(dialog).Width() * 2);
+    EXPECT_EQ(CDC::GetTotalFillCount(), fills) << "the window painted at scale 1 first";
 }
 
 // Leftmost and rightmost columns holding a colour (or, with `other` set, any other colour) in a
