@@ -1094,8 +1094,13 @@ void CDC::BlendPixels(const Canvas& c, CPoint device, int width, int height, con
         std::uint32_t* out = c.surface->Row(row + c.offset.y) + c.offset.x;
         const std::uint32_t* in = argb + static_cast<std::size_t>(row - d0.y) * width;
         for (int col = r.left; col < r.right; ++col) {
+            // Most pixels of an icon are clear or opaque.
             const std::uint32_t p = in[col - d0.x];
-            Blend(out[col], p, p >> 24);
+            const unsigned alpha = p >> 24;
+            if (alpha == 255)
+                out[col] = p & 0xFFFFFFu;
+            else if (alpha)
+                Blend(out[col], p, alpha);
         }
     }
 }
