@@ -33,6 +33,7 @@ int SimInteractive::Run(const std::vector<std::string>& args, std::ostream& out,
 {
     SimReplay::Recording recording;
     std::string recordPath;
+    int scale = 1;
     for (size_t i = 0; i < args.size(); ++i) {
         const std::string& arg = args[i];
         bool hasValue = i + 1 < args.size();
@@ -41,12 +42,15 @@ int SimInteractive::Run(const std::vector<std::string>& args, std::ostream& out,
         } else if (arg == "--record" && hasValue) {
             recordPath = args[++i];
         } else if (arg == "--scale" && hasValue) {
-            if (args[++i] != "1") {
-                err << "maldi-sim: --scale " << args[i] << " is not available yet (only 1)\n";
+            const std::string& value = args[++i];
+            if (value != "1" && value != "2") {
+                err << "maldi-sim: --scale " << value << ": the scale is 1 or 2\n";
                 return SimCommandLine::kExitUsage;
             }
+            scale = value == "2" ? 2 : 1;
         } else {
-            err << "maldi-sim: --interactive takes --scenario NAME, --record FILE and --scale 1, not \"" << arg << "\"\n";
+            err << "maldi-sim: --interactive takes --scenario NAME, --record FILE and --scale 1 or 2, not \"" << arg
+                << "\"\n";
             return SimCommandLine::kExitUsage;
         }
     }
@@ -62,7 +66,7 @@ int SimInteractive::Run(const std::vector<std::string>& args, std::ostream& out,
     try {
         SimOptions options;
         SimSession session(options, "interactive", &out);
-        Desktop desktop(session.Ui());
+        Desktop desktop(session.Ui(), scale);
         desktop.advanceTo = [&session](ULONGLONG t) { SimReplay::StepTo(session, t); };
         desktop.onInput = [&](const AutomationStep& step) {
             recording.script.steps.push_back(step);

@@ -146,6 +146,7 @@ void UiSessionPlayer::operate(CWnd& window, const HostOperations& operations, in
     HWND root = window.m_hWnd;
     int budget = depth == 0 ? -1 : static_cast<int>(m_input.Range(0, kMaxNestedActions));
     bool modal = depth > 0 || m_ui.ModalDepth() > 0;
+    if (depth == 0 && m_options.onShown) m_options.onShown(root);
     while (!sessionOver() && budget != 0 && ::IsWindow(root) && (!modal || window.ContinueModal())) {
         if (budget > 0) --budget;
         ++m_actions;

@@ -42,6 +42,9 @@ public:
         unsigned maxActions = 1500;   // the session ends after this many actions
         double hangSeconds = 1.0;     // one action taking longer is a finding
         bool transcript = false;      // describe every action to the world (costs time)
+        // Called with the window once it is made and shown, before the first action (benchmarks
+        // measure it there).
+        std::function<void(HWND window)> onShown;
     };
     // Something the host or the instrument does while the window is open.
     struct HostOperation {

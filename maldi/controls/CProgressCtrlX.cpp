@@ -6,6 +6,7 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <vector>
 
 #include "platform/framework/gdi/CBitmap.h"
 #include "platform/framework/gdi/CFont.h"
@@ -292,9 +293,23 @@ void CProgressCtrlX::OnPaint()
     paintDC.GetClipBox(&rcClip);
     CDC memDC;
     memDC.CreateCompatibleDC(&paintDC);
-    CBitmap bitmap;
-    bitmap.CreateCompatibleBitmap(&paintDC, rcClip.Width(), rcClip.Height());
-    CBitmap* oldBitmap = memDC.SelectObject(&bitmap);
+    // The buffer is kept from paint to paint while its size and scale fit, since the background
+    // covers all of it. A background brush may leave pixels unpainted: then a new (black) one.
+    CBitmap fresh;
+    CBitmap* bitmap = &fresh;
+    if (m_pbrBk) {
+        fresh.CreateCompatibleBitmap(&paintDC, rcClip.Width(), rcClip.Height());
+    } else {
+        const int scale = paintDC.GetDeviceScale();
+        if (!m_offscreen.m_hObject || m_offscreenSize != rcClip.Size() || m_offscreenScale != scale) {
+            m_offscreen.DeleteObject();
+            m_offscreen.CreateCompatibleBitmap(&paintDC, rcClip.Width(), rcClip.Height());
+            m_offscreenSize = rcClip.Size();
+            m_offscreenScale = scale;
+        }
+        bitmap = &m_offscreen;
+    }
+    CBitmap* oldBitmap = memDC.SelectObject(bitmap);
     memDC.SetWindowOrg(rcClip.left, rcClip.top);
     Paint(memDC, rcClient);
     paintDC.BitBlt(rcClip.left, rcClip.top, rcClip.Width(), rcClip.Height(), &memDC, rcClip.left, rcClip.top, SRCCOPY);
@@ -399,6 +414,13 @@ void CProgressCtrlX::DrawGradient(const CDrawInfo& info, const CRect& rcGrad, co
     const float bStep = static_cast<float>(db) / static_cast<float>(steps);
     const float width = static_cast<float>(rcGrad.Width()) / static_cast<float>(steps);
 
+    // Without a palette the strips go to the context in one call, which writes them a row at a time.
+    std::vector<RECT> strips;
+    std::vector<COLORREF> colors;
+    if (!palette) {
+        strips.reserve(static_cast<std::size_t>(steps));
+        colors.reserve(static_cast<std::size_t>(steps));
+    }
     for (int i = 0; i < steps; ++i) {
         const float fi = static_cast<float>(i);
         CRect step(rcGrad.left + static_cast<int>(fi * width), 0,
@@ -417,11 +439,13 @@ void CProgressCtrlX::DrawGradient(const CDrawInfo& info, const CRect& rcGrad, co
                 dc->FillRect(&real, &brush);
                 brush.DeleteObject();
             } else {
-                dc->FillSolidRect(&real, color);
+                strips.push_back(real);
+                colors.push_back(color);
             }
         }
         if (step.right >= rcDraw.right) break;
     }
+    dc->FillSolidRects(strips.data(), colors.data(), static_cast<int>(strips.size()));
 }
 
 void CProgressCtrlX::DrawText(const CDrawInfo& info, const CRect& rcFull, const CRect& rcBar)

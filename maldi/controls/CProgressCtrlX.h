@@ -24,6 +24,7 @@
 #include "platform/framework/CDWordArray.h"
 #include "platform/framework/CProgressCtrl.h"
 #include "platform/framework/CToolTipCtrl.h"
+#include "platform/framework/gdi/CBitmap.h"
 #include "platform/framework/gdi/CBrush.h"
 #include "platform/framework/gdi/CDC.h"
 
@@ -136,6 +137,9 @@ private:
     int m_nTailSize = 40;
     int m_nStep = 10;
     CRect m_rcBorders;
+    CBitmap m_offscreen;  // OnPaint's buffer, kept between paints
+    CSize m_offscreenSize;
+    int m_offscreenScale = 1;
 
     DECLARE_MESSAGE_MAP()
 };

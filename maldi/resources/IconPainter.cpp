@@ -21,26 +21,44 @@ double distanceToSegment(double px, double py, IconPainter::Point a, IconPainter
 
 } // namespace
 
-IconPainter::IconPainter(int size) : m_image(IconImage::Solid(size, size, 0)) {}
+IconPainter::IconPainter(int size)
+    : m_image(IconImage::Solid(size, size, 0)), m_large(IconImage::Solid(2 * size, 2 * size, 0))
+{
+}
+
+IconImage IconPainter::Image() const
+{
+    IconImage image = m_image;
+    image.large = std::make_shared<IconImage>(m_large);
+    return image;
+}
 
 void IconPainter::cover(double left, double top, double right, double bottom,
                         const std::function<bool(double, double)>& inside, std::uint32_t rgb)
 {
-    int x0 = std::max(0, static_cast<int>(std::floor(left)));
-    int y0 = std::max(0, static_cast<int>(std::floor(top)));
-    int x1 = std::min(m_image.width, static_cast<int>(std::ceil(right)));
-    int y1 = std::min(m_image.height, static_cast<int>(std::ceil(bottom)));
+    cover(m_image, 1, left, top, right, bottom, inside, rgb);
+    cover(m_large, 2, left, top, right, bottom, inside, rgb);
+}
+
+// Pixels of the image at `scale` pixels per icon unit; `inside` speaks icon units.
+void IconPainter::cover(IconImage& image, int scale, double left, double top, double right, double bottom,
+                        const std::function<bool(double, double)>& inside, std::uint32_t rgb)
+{
+    int x0 = std::max(0, static_cast<int>(std::floor(left * scale)));
+    int y0 = std::max(0, static_cast<int>(std::floor(top * scale)));
+    int x1 = std::min(image.width, static_cast<int>(std::ceil(right * scale)));
+    int y1 = std::min(image.height, static_cast<int>(std::ceil(bottom * scale)));
     for (int y = y0; y < y1; ++y) {
         for (int x = x0; x < x1; ++x) {
             int hits = 0;
             for (int sy = 0; sy < kSamples; ++sy) {
                 for (int sx = 0; sx < kSamples; ++sx) {
-                    if (inside(x + (sx + 0.5) / kSamples, y + (sy + 0.5) / kSamples)) ++hits;
+                    if (inside((x + (sx + 0.5) / kSamples) / scale, (y + (sy + 0.5) / kSamples) / scale)) ++hits;
                 }
             }
             if (!hits) continue;
             // Source over: the shape's coverage is its alpha.
-            std::uint32_t& dst = m_image.argb[static_cast<size_t>(y) * static_cast<size_t>(m_image.width) + static_cast<size_t>(x)];
+            std::uint32_t& dst = image.argb[static_cast<size_t>(y) * static_cast<size_t>(image.width) + static_cast<size_t>(x)];
             double a = static_cast<double>(hits) / (kSamples * kSamples);
             double da = ((dst >> 24) & 0xFF) / 255.0;
             double oa = a + da * (1 - a);

@@ -2,6 +2,10 @@
 // Draws the library's icons in code: filled and stroked shapes on a transparent square, smoothed
 // by sampling each pixel 4 x 4 times. Coordinates are pixels as doubles, (0, 0) the top-left
 // corner of the top-left pixel; colours are 0xRRGGBB, painted opaque over what is there.
+//
+// Every shape is drawn twice: into the icon and into its large picture (twice the size, the same
+// shapes at twice the coordinates, the same sampling per pixel), so that a window drawn at scale 2
+// shows crisp icons instead of enlarged pixels.
 
 #include <cstdint>
 #include <functional>
@@ -30,11 +34,15 @@ public:
     // A polygon filled, then outlined.
     void Shape(const std::vector<Point>& points, std::uint32_t fill, std::uint32_t outline, double width = 1.0);
 
-    const IconImage& Image() const { return m_image; }
+    // The icon, its large picture attached.
+    IconImage Image() const;
 
 private:
     void cover(double left, double top, double right, double bottom, const std::function<bool(double, double)>& inside,
                std::uint32_t rgb);
+    static void cover(IconImage& image, int scale, double left, double top, double right, double bottom,
+                      const std::function<bool(double, double)>& inside, std::uint32_t rgb);
 
     IconImage m_image;
+    IconImage m_large;
 };

@@ -47,9 +47,12 @@ WPARAM mouseKeys()
 
 } // namespace
 
-Desktop::Desktop(Automation& automation) : m_ui(automation)
+Desktop::Desktop(Automation& automation, int scale) : m_ui(automation), m_scale(scale)
 {
+    // New windows paint at the desktop's scale from the start (a bad scale throws here).
+    PaintManager::Get().SetDefaultScale(scale);
     if (SDL_InitSubSystem(SDL_INIT_VIDEO) != 0) {
+        PaintManager::Get().SetDefaultScale(1);
         throw std::runtime_error(std::string("cannot open the display: ") + SDL_GetError());
     }
     SDL_StartTextInput();
@@ -72,6 +75,7 @@ Desktop::~Desktop()
     m_ui.SetModalResponder(nullptr);
     m_ui.SetMessageBoxResponder(nullptr);
     m_ui.SetFileDialogResponder(nullptr);
+    PaintManager::Get().SetDefaultScale(1);
     for (auto& [hwnd, mirror] : m_mirrors) SDL_DestroyWindow(mirror.window);
     SDL_QuitSubSystem(SDL_INIT_VIDEO);
 }
@@ -119,6 +123,13 @@ void Desktop::tickClock()
     advanceTo(m_virtualStart + (wall - m_wallStart));
 }
 
+POINT Desktop::toScreen(const WindowRecord& rec, int x, int y) const
+{
+    // Floor division, so that a pixel just left of or above the window stays outside it.
+    auto down = [this](int v) { return v >= 0 ? v / m_scale : -((-v + m_scale - 1) / m_scale); };
+    return POINT{rec.rect.left + down(x), rec.rect.top + down(y)};
+}
+
 HWND Desktop::hwndOf(unsigned windowId) const
 {
     SDL_Window* window = SDL_GetWindowFromID(windowId);
@@ -148,8 +159,9 @@ void Desktop::sync()
         auto it = m_mirrors.find(hwnd);
         if (it == m_mirrors.end()) {
             Uint32 flags = SDL_WINDOW_BORDERLESS | SDL_WINDOW_SKIP_TASKBAR | (topmost ? SDL_WINDOW_ALWAYS_ON_TOP : 0);
-            SDL_Window* window = SDL_CreateWindow(rec->text.ToUtf8().c_str(), rec->rect.left, rec->rect.top,
-                                                  std::max(1, rec->rect.Width()), std::max(1, rec->rect.Height()), flags);
+            SDL_Window* window =
+                SDL_CreateWindow(rec->text.ToUtf8().c_str(), rec->rect.left * m_scale, rec->rect.top * m_scale,
+                                 std::max(1, rec->rect.Width() * m_scale), std::max(1, rec->rect.Height() * m_scale), flags);
             if (!window) throw std::runtime_error(std::string("cannot open a desktop window: ") + SDL_GetError());
             it = m_mirrors.emplace(hwnd, Mirror{window, rec->rect, topmost, Surface()}).first;
             m_order.clear(); // stack again
@@ -157,10 +169,11 @@ void Desktop::sync()
         Mirror& mirror = it->second;
         if (mirror.rect != rec->rect) {
             if (mirror.rect.Size() != rec->rect.Size()) {
-                SDL_SetWindowSize(mirror.window, std::max(1, rec->rect.Width()), std::max(1, rec->rect.Height()));
+                SDL_SetWindowSize(mirror.window, std::max(1, rec->rect.Width() * m_scale),
+                                  std::max(1, rec->rect.Height() * m_scale));
                 mirror.shown = Surface();
             }
-            SDL_SetWindowPosition(mirror.window, rec->rect.left, rec->rect.top);
+            SDL_SetWindowPosition(mirror.window, rec->rect.left * m_scale, rec->rect.top * m_scale);
             mirror.rect = rec->rect;
         }
         if (mirror.topmost != topmost) {
@@ -180,7 +193,7 @@ void Desktop::upload(Mirror& mirror, HWND hwnd)
 {
     // Render paints only what update regions and frames ask for; the desktop copy is replaced only
     // when the picture changed.
-    Surface image = PaintManager::Get().Render(hwnd);
+    Surface image = PaintManager::Get().Render(hwnd, m_scale);
     if (image == mirror.shown) return;
     SDL_Surface* target = SDL_GetWindowSurface(mirror.window);
     if (!target) return;
@@ -211,7 +224,7 @@ void Desktop::handle(const SDL_Event& event)
             int x = 0, y = 0;
             SDL_GetGlobalMouseState(&x, &y);
             wm().PostInput(target, kMouseWheel, MAKEWPARAM(static_cast<WORD>(mouseKeys()), static_cast<WORD>(event.wheel.y * 120)),
-                           pointParam(POINT{x, y}));
+                           pointParam(POINT{x / m_scale, y / m_scale}));
         }
         break;
     }
@@ -244,7 +257,7 @@ void Desktop::mouseButton(const SDL_Event& event, bool down)
     HWND mirrored = hwndOf(event.button.windowID);
     WindowRecord* rec = mirrored ? wm().Find(mirrored) : nullptr;
     if (!rec) return;
-    POINT screen{rec->rect.left + event.button.x, rec->rect.top + event.button.y};
+    const POINT screen = toScreen(*rec, event.button.x, event.button.y);
     const bool left = event.button.button == SDL_BUTTON_LEFT;
     if (!left && event.button.button != SDL_BUTTON_RIGHT) return;
 
@@ -344,7 +357,7 @@ void Desktop::mouseMove(const SDL_Event&)
     HWND mirrored = hwndOf(m_moveWindow);
     WindowRecord* rec = mirrored ? wm().Find(mirrored) : nullptr;
     if (!rec) return;
-    POINT screen{rec->rect.left + m_lastMove.x, rec->rect.top + m_lastMove.y};
+    const POINT screen = toScreen(*rec, m_lastMove.x, m_lastMove.y);
     if (m_drag) {
         if (!::IsWindow(m_drag)) {
             m_drag = nullptr;
@@ -352,7 +365,7 @@ void Desktop::mouseMove(const SDL_Event&)
         }
         int x = 0, y = 0;
         SDL_GetGlobalMouseState(&x, &y);
-        ::SetWindowPos(m_drag, nullptr, m_dragOrigin.x + x - m_dragFrom.x, m_dragOrigin.y + y - m_dragFrom.y, 0, 0,
+        ::SetWindowPos(m_drag, nullptr, m_dragOrigin.x + x / m_scale - m_dragFrom.x, m_dragOrigin.y + y / m_scale - m_dragFrom.y, 0, 0,
                        SWP_NOSIZE | SWP_NOZORDER | SWP_NOACTIVATE);
         return;
     }

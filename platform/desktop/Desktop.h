@@ -15,6 +15,10 @@
 // dialog's mnemonics; its text is not typed). The desktop windows stack as the window system's
 // z-order says (topmost band first, the active window on top of its band).
 //
+// Scale: with a scale of 2 every desktop window is twice its window's size (and at twice its
+// position), drawn by the renderer at that size; pointer positions are divided by the scale before
+// they go in, so hit-testing and everything after it work in the window system's own pixels.
+//
 // Time: the virtual clock follows the wall clock; `advanceTo` (by default Automation::Advance) is
 // given the virtual time the wall clock has reached.
 //
@@ -40,12 +44,14 @@
 
 class Automation;
 struct SDL_Window;
+struct WindowRecord;
 union SDL_Event;
 
 class Desktop {
 public:
-    // Throws std::runtime_error when no display can be opened.
-    explicit Desktop(Automation& automation);
+    // Throws std::runtime_error when no display can be opened, std::invalid_argument for a scale
+    // outside 1 to CDC::kMaxScale.
+    explicit Desktop(Automation& automation, int scale = 1);
     ~Desktop();
     Desktop(const Desktop&) = delete;
     Desktop& operator=(const Desktop&) = delete;
@@ -63,6 +69,7 @@ public:
 
     // The desktop window mirroring a top-level window (null when none).
     SDL_Window* MirrorOf(HWND topLevel) const;
+    int Scale() const { return m_scale; }
 
 private:
     struct Mirror {
@@ -92,8 +99,11 @@ private:
     // A dialog window of our own until one of its buttons ends it; the button id.
     int runDialog(HWND dialog, HWND owner);
     void tickClock();
+    // A point in a desktop window's pixels as a screen point of the window system.
+    POINT toScreen(const WindowRecord& rec, int x, int y) const;
 
     Automation& m_ui;
+    int m_scale = 1;
     std::map<HWND, Mirror> m_mirrors;
     std::vector<HWND> m_order;
     ULONGLONG m_wallStart = 0;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <string>
 #include <system_error>
 
 #include "platform/framework/CDialog.h"
@@ -17,6 +18,7 @@
 #include "platform/framework/ToolTipControl.h"
 #include "platform/framework/VirtualClock.h"
 #include "platform/framework/WindowManager.h"
+#include "platform/framework/gdi/CDC.h"
 #include "platform/framework/gdi/PaintManager.h"
 #include "platform/framework/gdi/PngFile.h"
 
@@ -91,6 +93,7 @@ void Automation::Reset()
     }
     VirtualClock::Get().Reset();
     MenuManager::Get().Reset();
+    PaintManager::Get().SetDefaultScale(1);
     CMenu::DeleteTempMap();
     m_resetting = false;
     m_answers.clear();
@@ -760,14 +763,18 @@ CString Automation::ToolTipText(HWND tooltip, HWND toolWindow, UINT_PTR id) cons
 
 // --- screenshots --------------------------------------------------------------------------------------
 
-Surface Automation::Render(HWND hwnd)
+Surface Automation::Render(HWND hwnd, int scale)
 {
-    return PaintManager::Get().Render(window(hwnd, "Render"));
+    HWND target = window(hwnd, "Render");
+    if (scale < 1 || scale > CDC::kMaxScale)
+        throw AutomationError("Render of " + describe(hwnd).str() + " at scale " + std::to_string(scale) +
+                              ": the scale is one of 1 to " + std::to_string(CDC::kMaxScale));
+    return PaintManager::Get().Render(target, scale);
 }
 
-void Automation::Screenshot(HWND hwnd, const CString& path)
+void Automation::Screenshot(HWND hwnd, const CString& path, int scale)
 {
-    const Surface image = Render(hwnd);
+    const Surface image = Render(hwnd, scale);
     std::string error;
     if (!PngFile::Write(image, path.str(), &error)) {
         throw AutomationError("Screenshot of " + describe(hwnd).str() + " to \"" + path.str() + "\": " + error);

@@ -180,10 +180,12 @@ public:
     // --- screenshots ----------------------------------------------------------------------------------
     // What the operator sees of a window: its top-level window's image after everything pending has
     // painted (frames, update regions; parents before children; hidden children not drawn; a hidden
-    // top-level window is drawn as if shown), or a child window's part of that image.
-    Surface Render(HWND window);
+    // top-level window is drawn as if shown), or a child window's part of that image. At scale 2 the
+    // image is twice the size, drawn at that size (text rendered larger, not enlarged); a scale
+    // outside 1 to 4 throws.
+    Surface Render(HWND window, int scale = 1);
     // Render written as a PNG file; a file that cannot be written throws, naming the path and why.
-    void Screenshot(HWND window, const CString& path);
+    void Screenshot(HWND window, const CString& path, int scale = 1);
 
     // --- combo boxes, list views, sliders, property sheets --------------------------------------------
     // ChooseComboItem: the operator opens the list (a press on a drop-down list, or on the button of

@@ -23,9 +23,9 @@ END_MESSAGE_MAP()
 namespace {
 
 // A disabled button's icon: its own shapes in a pale grey, a little washed out.
-std::unique_ptr<HICON__> greyed(HICON icon)
+IconImage greyed(const IconImage& icon)
 {
-    IconImage image = *icon;
+    IconImage image = icon;
     for (std::uint32_t& p : image.argb) {
         std::uint32_t r = (p >> 16) & 0xFF, g = (p >> 8) & 0xFF, b = p & 0xFF;
         std::uint32_t luma = (r * 299 + g * 587 + b * 114) / 1000;
@@ -33,7 +33,13 @@ std::unique_ptr<HICON__> greyed(HICON icon)
         std::uint32_t alpha = ((p >> 24) & 0xFF) * 3 / 4;
         p = (alpha << 24) | (grey << 16) | (grey << 8) | grey;
     }
-    return std::make_unique<HICON__>(std::move(image));
+    if (icon.large) image.large = std::make_shared<IconImage>(greyed(*icon.large));
+    return image;
+}
+
+std::unique_ptr<HICON__> greyed(HICON icon)
+{
+    return std::make_unique<HICON__>(greyed(static_cast<const IconImage&>(*icon)));
 }
 
 } // namespace
@@ -56,6 +62,8 @@ DWORD CButtonST::SetIcon(HICON iconIn, HICON iconOut)
 {
     m_iconIn = iconIn;
     m_iconOut = iconOut;
+    m_grey.reset();
+    m_greyOf = nullptr;
     if (m_hWnd) {
         // The standard button knows its image too (BM_GETIMAGE), as after BS_ICON.
         CButton::SetIcon(iconIn);
@@ -192,8 +200,11 @@ void CButtonST::OnPaint()
         if (enabled) {
             dc.DrawIconEx(x, y, icon, cx, cy);
         } else {
-            std::unique_ptr<HICON__> grey = greyed(icon);
-            dc.DrawIconEx(x, y, grey.get(), cx, cy);
+            if (m_greyOf != icon) {
+                m_grey = greyed(icon);
+                m_greyOf = icon;
+            }
+            dc.DrawIconEx(x, y, m_grey.get(), cx, cy);
         }
     }
     if (::GetFocus() == m_hWnd) {

@@ -17,8 +17,11 @@
 //                       window takes no input), so its owner calls ClearButtonPressed.
 // Disabled, it paints its icon greyed.
 
+#include <memory>
+
 #include "platform/framework/CButton.h"
 #include "platform/framework/CToolTipCtrl.h"
+#include "platform/framework/IconImage.h"
 
 class CButtonST : public CButton {
     DECLARE_DYNAMIC(CButtonST)
@@ -68,6 +71,8 @@ private:
 
     HICON m_iconIn = nullptr;
     HICON m_iconOut = nullptr;
+    std::unique_ptr<HICON__> m_grey;  // the disabled look of m_greyOf, made once
+    HICON m_greyOf = nullptr;
     int m_check = BST_UNCHECKED;
     BOOL m_pressed = FALSE;
     CString m_tooltipText;

@@ -26,14 +26,16 @@ void xdotool(const std::string& args)
     ASSERT_EQ(std::system(("xdotool " + args).c_str()), 0) << args;
 }
 
-// Moves the pointer to a screen point (by default the middle of a window) and clicks there.
+// Moves the pointer to a screen point (by default the middle of a window, on a desktop drawn at
+// `scale`) and clicks there.
 void clickAt(CPoint p)
 {
     xdotool("mousemove " + std::to_string(p.x) + " " + std::to_string(p.y) + " click 1");
 }
-void clickAt(Automation& ui, HWND hwnd)
+void clickAt(Automation& ui, HWND hwnd, int scale = 1)
 {
-    clickAt(ui.WindowRect(hwnd).CenterPoint());
+    const CPoint centre = ui.WindowRect(hwnd).CenterPoint();
+    clickAt(CPoint(centre.x * scale, centre.y * scale));
 }
 
 // The X server's picture of the screen (xwd, 24 or 32 bits a pixel) as 0x00RRGGBB pixels.
@@ -70,15 +72,18 @@ Surface screen()
     return s;
 }
 
-// Pixels of the window on the screen that are not the renderer's.
-int differing(const Surface& shot, Automation& ui, HWND hwnd)
+// Pixels of the screen that differ from a window's render (at `scale`) placed at its rectangle
+// times the scale; an empty screen picture counts as a difference.
+int differing(const Surface& shot, const Surface& drawn, const CRect& r, int scale)
 {
-    Surface drawn = ui.Render(hwnd);
-    CRect r = ui.WindowRect(hwnd);
     int wrong = shot.IsEmpty() ? 1 : 0;
     for (int y = 0; y < drawn.Height() && !shot.IsEmpty(); ++y)
-        for (int x = 0; x < drawn.Width(); ++x) wrong += shot.Row(r.top + y)[r.left + x] != drawn.Row(y)[x];
+        for (int x = 0; x < drawn.Width(); ++x) wrong += shot.Row(r.top * scale + y)[r.left * scale + x] != drawn.Row(y)[x];
     return wrong;
+}
+int differing(const Surface& shot, Automation& ui, HWND hwnd)
+{
+    return differing(shot, ui.Render(hwnd), ui.WindowRect(hwnd), 1);
 }
 
 bool transcriptHas(SimSession& s, const std::string& part)
@@ -94,7 +99,12 @@ protected:
     {
         if (!std::getenv("DISPLAY")) GTEST_SKIP() << "no X display (run tools/desktop-test.sh)";
         session = std::make_unique<SimSession>(options, "desktop-test", nullptr);
-        desktop = std::make_unique<Desktop>(session->Ui());
+        start(1);
+    }
+    void start(int scale)
+    {
+        desktop.reset();
+        desktop = std::make_unique<Desktop>(session->Ui(), scale);
         desktop->advanceTo = [this](ULONGLONG t) { SimReplay::StepTo(*session, t); };
         desktop->onInput = [this](const AutomationStep& step) { recording.script.steps.push_back(step); SimReplay::Say(*session, step); };
     }
@@ -201,6 +211,23 @@ TEST_F(DesktopTest, ATopmostWindowStaysAboveOneActivatedAfterItOtherwiseTheClick
     Surface shot = screen();
     EXPECT_EQ(differing(shot, ui, panel), 0) << "the clicked window did not come to the top";
     EXPECT_GT(differing(shot, ui, swap()), 0);
+}
+
+TEST_F(DesktopTest, AtScaleTwoAPointerClickHitsTheButtonUnderItAndTheScreenShowsTheScaleTwoRender)
+{
+    start(2);
+    SimStages::Find("source-swap")->open(*session);
+    frames();
+    Automation& ui = session->Ui();
+    clickAt(ui, ui.Find(swap(), kExpand), 2);
+    frames();
+    ASSERT_EQ(ui.CheckState(ui.Find(swap(), kExpand)), BST_CHECKED) << "the pointer was not divided by the scale";
+    xdotool("mousemove 1270 790");
+    frames();
+    const Surface drawn = ui.Render(swap(), 2);
+    const CRect r = ui.WindowRect(swap());
+    ASSERT_EQ(drawn.Width(), r.Width() * 2);
+    EXPECT_EQ(differing(screen(), drawn, r, 2), 0) << "the desktop window is not the renderer's scale-2 image";
 }
 
 TEST_F(DesktopTest, MessageBoxIsARealWindowAnsweredByClickAndByKey)

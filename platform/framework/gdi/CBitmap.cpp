@@ -1,13 +1,19 @@
 #include "platform/framework/gdi/CBitmap.h"
 
-BOOL CBitmap::CreateCompatibleBitmap(CDC* /*dc*/, int width, int height)
+#include "platform/framework/gdi/CDC.h"
+
+BOOL CBitmap::CreateCompatibleBitmap(CDC* dc, int width, int height)
 {
-    if (m_hObject || width < 0 || height < 0 || width > Surface::kMaxDimension ||
-        height > Surface::kMaxDimension)
+    const int scale = dc ? dc->GetDeviceScale() : 1;
+    if (m_hObject || width < 0 || height < 0 || static_cast<long long>(width) * scale > Surface::kMaxDimension ||
+        static_cast<long long>(height) * scale > Surface::kMaxDimension)
         return FALSE;
     if (width == 0 || height == 0)
         width = height = 1;
-    return CreateFromSurface(std::make_shared<Surface>(width, height));
+    auto d = std::make_shared<GdiObjectData>(GdiObjectKind::Bitmap);
+    d->surface = std::make_shared<Surface>(width * scale, height * scale);
+    d->scale = scale;
+    return CreateFromData(std::move(d));
 }
 
 BOOL CBitmap::CreateFromSurface(std::shared_ptr<Surface> surface)
@@ -25,9 +31,10 @@ int CBitmap::GetBitmap(BITMAP* info) const
     if (!s || !info)
         return 0;
     info->bmType = 0;
-    info->bmWidth = s->Width();
-    info->bmHeight = s->Height();
-    info->bmWidthBytes = s->Width() * 4;
+    const int scale = Data()->scale;
+    info->bmWidth = s->Width() / scale;
+    info->bmHeight = s->Height() / scale;
+    info->bmWidthBytes = info->bmWidth * 4;
     info->bmPlanes = 1;
     info->bmBitsPixel = 32;
     info->bmBits = nullptr;
@@ -37,7 +44,7 @@ int CBitmap::GetBitmap(BITMAP* info) const
 CSize CBitmap::GetSize() const
 {
     std::shared_ptr<Surface> s = GetSurface();
-    return s ? CSize(s->Width(), s->Height()) : CSize(0, 0);
+    return s ? CSize(s->Width() / Data()->scale, s->Height() / Data()->scale) : CSize(0, 0);
 }
 
 std::shared_ptr<Surface> CBitmap::GetSurface() const

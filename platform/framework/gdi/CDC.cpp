@@ -87,15 +87,16 @@ BOOL CDC::CreateCompatibleDC(CDC* dc)
     // The one-pixel default bitmap is private to the context, so painting before a bitmap is
     // selected touches nothing shared.
     auto d = std::make_shared<GdiObjectData>(GdiObjectKind::Bitmap);
-    d->surface = std::make_shared<Surface>(1, 1);
+    d->scale = dc ? dc->GetDeviceScale() : 1;
+    d->surface = std::make_shared<Surface>(d->scale, d->scale);
     m_state.bitmap = d;
     m_state.bitmapHandle = m_defaultBitmap = GdiHandleTable::Add(d, nullptr);
     return TRUE;
 }
 
-BOOL CDC::AttachSurface(std::shared_ptr<Surface> surface, const CRect& area)
+BOOL CDC::AttachSurface(std::shared_ptr<Surface> surface, const CRect& area, int scale)
 {
-    if (IsCreated() || !surface)
+    if (IsCreated() || !surface || scale < 1 || scale > kMaxScale)
         return FALSE;
     RegisterHandle();
     InitState();
@@ -103,6 +104,7 @@ BOOL CDC::AttachSurface(std::shared_ptr<Surface> surface, const CRect& area)
     m_attached = std::move(surface);
     m_area = area;
     m_area.NormalizeRect();
+    m_scale = scale;
     m_format = TheRegistry().screen;
     return TRUE;
 }
@@ -122,6 +124,7 @@ BOOL CDC::DeleteDC()
     m_saved.clear();
     m_attached.reset();
     m_memory = false;
+    m_scale = 1;
     return TRUE;
 }
 
@@ -132,6 +135,15 @@ std::shared_ptr<Surface> CDC::GetSurface() const
     if (m_memory)
         return m_state.bitmap ? m_state.bitmap->surface : nullptr;
     return m_attached;
+}
+
+int CDC::GetDeviceScale() const
+{
+    if (!IsCreated())
+        return 1;
+    if (m_memory)
+        return m_state.bitmap ? m_state.bitmap->scale : 1;
+    return m_scale;
 }
 
 // --- capabilities ---------------------------------------------------------------------------------
@@ -375,17 +387,26 @@ CRect CDC::DeviceBounds() const
 {
     if (!IsCreated())
         return CRect();
+    const int scale = GetDeviceScale();
     if (m_memory) {
         Surface* s = m_state.bitmap ? m_state.bitmap->surface.get() : nullptr;
-        return s ? s->Bounds() : CRect();
+        return s ? CRect(0, 0, s->Width() / scale, s->Height() / scale) : CRect();
     }
     if (!m_attached)
         return CRect();
     CRect visible;
-    const CRect surface = m_attached->Bounds();
+    const CRect surface(0, 0, m_attached->Width() / scale, m_attached->Height() / scale);
     visible.IntersectRect(&m_area, &surface);
     visible.OffsetRect(-m_area.left, -m_area.top);
     return visible;
+}
+
+CRect CDC::VisibleDevice() const
+{
+    CRect clip = DeviceBounds();
+    if (m_state.hasClip)
+        clip.IntersectRect(&clip, &m_state.clip);
+    return clip;
 }
 
 CDC::Canvas CDC::GetCanvas() const
@@ -394,11 +415,11 @@ CDC::Canvas CDC::GetCanvas() const
     if (!IsCreated())
         return c;
     c.surface = m_memory ? (m_state.bitmap ? m_state.bitmap->surface.get() : nullptr) : m_attached.get();
+    c.scale = GetDeviceScale();
     if (!m_memory)
-        c.offset = m_area.TopLeft();
-    c.clip = DeviceBounds();
-    if (m_state.hasClip)
-        c.clip.IntersectRect(&c.clip, &m_state.clip);
+        c.offset = CPoint(m_area.left * c.scale, m_area.top * c.scale);
+    const CRect clip = VisibleDevice();
+    c.clip = CRect(clip.left * c.scale, clip.top * c.scale, clip.right * c.scale, clip.bottom * c.scale);
     return c;
 }
 
@@ -415,7 +436,7 @@ int CDC::SelectClipRgn(CRgn* region)
         m_state.hasClip = true;
         m_state.clip = d->rect;
     }
-    return GetCanvas().clip.IsRectEmpty() ? NULLREGION : SIMPLEREGION;
+    return VisibleDevice().IsRectEmpty() ? NULLREGION : SIMPLEREGION;
 }
 
 int CDC::IntersectClipRect(int left, int top, int right, int bottom)
@@ -434,7 +455,7 @@ int CDC::IntersectClipRect(int left, int top, int right, int bottom)
         m_state.clip.IntersectRect(&bounds, &r);
         m_state.hasClip = true;
     }
-    return GetCanvas().clip.IsRectEmpty() ? NULLREGION : SIMPLEREGION;
+    return VisibleDevice().IsRectEmpty() ? NULLREGION : SIMPLEREGION;
 }
 
 int CDC::IntersectClipRect(LPCRECT rect)
@@ -446,7 +467,7 @@ int CDC::GetClipBox(LPRECT rect) const
 {
     if (!IsCreated())
         return RGN_ERROR;
-    CRect box = GetCanvas().clip;
+    CRect box = VisibleDevice();
     if (box.IsRectEmpty())
         box.SetRectEmpty();
     else
@@ -456,7 +477,7 @@ int CDC::GetClipBox(LPRECT rect) const
     return box.IsRectEmpty() ? NULLREGION : SIMPLEREGION;
 }
 
-BOOL CDC::PtVisible(int x, int y) const { return GetCanvas().clip.PtInRect(ToDevice(x, y)); }
+BOOL CDC::PtVisible(int x, int y) const { return VisibleDevice().PtInRect(ToDevice(x, y)); }
 
 BOOL CDC::RectVisible(LPCRECT rect) const
 {
@@ -465,7 +486,7 @@ BOOL CDC::RectVisible(LPCRECT rect) const
     CRect r(*rect);
     r.NormalizeRect();
     r = ToDevice(r);
-    CRect clip = GetCanvas().clip;
+    CRect clip = VisibleDevice();
     return CRect().IntersectRect(&r, &clip);
 }
 
@@ -507,10 +528,10 @@ UINT CDC::GetTextAlign() const { return m_state.textAlign; }
 
 // --- filling --------------------------------------------------------------------------------------
 
-void CDC::CountFill()
+void CDC::CountFill(int fills)
 {
-    ++m_fillCount;
-    ++TheRegistry().totalFills;
+    m_fillCount += fills;
+    TheRegistry().totalFills += fills;
 }
 
 long long CDC::GetTotalFillCount() { return TheRegistry().totalFills; }
@@ -519,11 +540,13 @@ void CDC::FillDevice(const Canvas& canvas, CRect r, COLORREF color)
 {
     if (!canvas.surface)
         return;
-    // The rectangle normalised and clipped, written out here: a gradient makes hundreds of fills.
-    const LONG left = std::max(std::min(r.left, r.right), canvas.clip.left);
-    const LONG right = std::min(std::max(r.left, r.right), canvas.clip.right);
-    const LONG top = std::max(std::min(r.top, r.bottom), canvas.clip.top);
-    const LONG bottom = std::min(std::max(r.top, r.bottom), canvas.clip.bottom);
+    // The rectangle normalised, scaled and clipped, written out here: a gradient makes hundreds of
+    // fills.
+    const LONG s = canvas.scale;
+    const LONG left = std::max(std::min(r.left, r.right) * s, canvas.clip.left);
+    const LONG right = std::min(std::max(r.left, r.right) * s, canvas.clip.right);
+    const LONG top = std::max(std::min(r.top, r.bottom) * s, canvas.clip.top);
+    const LONG bottom = std::min(std::max(r.top, r.bottom) * s, canvas.clip.bottom);
     if (left >= right || top >= bottom)
         return;
     const std::uint32_t p = Surface::ToPixel(color);
@@ -565,6 +588,52 @@ void CDC::FillSolidRect(int x, int y, int cx, int cy, COLORREF color)
 {
     const CRect r(x, y, x + cx, y + cy);
     FillSolidRect(&r, color);
+}
+
+void CDC::FillSolidRects(const RECT* rects, const COLORREF* colors, int count)
+{
+    if (!rects || !colors || count <= 0)
+        return;
+    m_state.bkColor = colors[count - 1] & 0xFFFFFF;
+    CountFill(count);
+    const Canvas canvas = GetCanvas();
+    if (!canvas.surface)
+        return;
+    // While the strips cover the same rows without a gap, each is written into the first of those
+    // rows only; the row is copied to the others at the end, or as soon as a strip of another shape
+    // comes, from which on each is filled whole.
+    const CPoint o = ToDevice(0, 0);
+    const CRect clip = canvas.clip;
+    const LONG s = canvas.scale;
+    LONG top = 0, bottom = 0, left = 0, right = 0;
+    std::uint32_t* row = nullptr;
+    int i = 0;
+    for (; i < count; ++i) {
+        const RECT& d = rects[i];
+        const LONG l = std::max((std::min(d.left, d.right) + o.x) * s, clip.left);
+        const LONG r = std::min((std::max(d.left, d.right) + o.x) * s, clip.right);
+        const LONG t = std::max((std::min(d.top, d.bottom) + o.y) * s, clip.top);
+        const LONG b = std::min((std::max(d.top, d.bottom) + o.y) * s, clip.bottom);
+        if (l >= r || t >= b)
+            continue;  // nothing of it shows
+        if (!row) {
+            top = t, bottom = b, left = l, right = r;
+            row = canvas.surface->Row(static_cast<int>(top + canvas.offset.y)) + canvas.offset.x;
+        } else if (t != top || b != bottom || l > right || r < left) {
+            break;
+        }
+        left = std::min(left, l);
+        right = std::max(right, r);
+        std::fill(row + l, row + r, Surface::ToPixel(colors[i]));
+    }
+    if (row) {
+        const std::size_t bytes = static_cast<std::size_t>(right - left) * sizeof(std::uint32_t);
+        for (LONG y = top + 1; y < bottom; ++y)
+            std::memcpy(canvas.surface->Row(static_cast<int>(y + canvas.offset.y)) + canvas.offset.x + left, row + left,
+                        bytes);
+    }
+    for (; i < count; ++i)
+        FillDevice(canvas, ToDevice(rects[i]), colors[i]);
 }
 
 void CDC::FillRect(LPCRECT rect, CBrush* brush)
@@ -700,8 +769,10 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
                        rop == BLACKNESS ? RGB(0, 0, 0) : RGB(255, 255, 255));
         } else {
             CRect r = ToDevice(CRect(x, y, x + width, y + height));
-            if (!r.IntersectRect(&r, &dst.clip))
+            const CRect visible = VisibleDevice();
+            if (!r.IntersectRect(&r, &visible))
                 return TRUE;
+            r = CRect(r.left * dst.scale, r.top * dst.scale, r.right * dst.scale, r.bottom * dst.scale);
             r.OffsetRect(dst.offset);
             for (int row = r.top; row < r.bottom; ++row)
                 for (int col = r.left; col < r.right; ++col)
@@ -720,10 +791,16 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
     CRect r(d0.x, d0.y, d0.x + width, d0.y + height);
     CRect fromSource(srcBounds);
     fromSource.OffsetRect(d0.x - s0.x, d0.y - s0.y);
-    if (!r.IntersectRect(&r, &fromSource) || !r.IntersectRect(&r, &dst.clip))
+    const CRect visible = VisibleDevice();
+    if (!r.IntersectRect(&r, &fromSource) || !r.IntersectRect(&r, &visible))
         return TRUE;
-    const int dx = s0.x - d0.x + src.offset.x;
-    const int dy = s0.y - d0.y + src.offset.y;
+    if (src.scale != dst.scale)
+        return CopyScaled(dst, r, src, CPoint(s0.x - d0.x, s0.y - d0.y), rop);
+    // From here on in surface pixels.
+    const int scale = dst.scale;
+    const int dx = (s0.x - d0.x) * scale + src.offset.x;
+    const int dy = (s0.y - d0.y) * scale + src.offset.y;
+    r = CRect(r.left * scale, r.top * scale, r.right * scale, r.bottom * scale);
     const int w = r.Width();
     const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(std::uint32_t);
     auto sourceRow = [&](int row) { return src.surface->Row(row + dy) + r.left + dx; };
@@ -752,13 +829,41 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
     return TRUE;
 }
 
+BOOL CDC::CopyScaled(const Canvas& dst, const CRect& r, const Canvas& src, CPoint shift, DWORD rop)
+{
+    // Each destination pixel takes the source pixel under it (nearest neighbour). A surface shared
+    // by both sides is read from a copy.
+    Surface copy;
+    const Surface* from = src.surface;
+    if (src.surface == dst.surface) {
+        copy = *src.surface;
+        from = &copy;
+    }
+    const int ds = dst.scale, ss = src.scale;
+    for (int py = r.top * ds; py < r.bottom * ds; ++py) {
+        const int sy = (py / ds + shift.y) * ss + (py % ds) * ss / ds + src.offset.y;
+        std::uint32_t* out = dst.surface->Row(py + dst.offset.y) + dst.offset.x;
+        const std::uint32_t* in = from->Row(sy);
+        for (int px = r.left * ds; px < r.right * ds; ++px) {
+            const std::uint32_t p = in[(px / ds + shift.x) * ss + (px % ds) * ss / ds + src.offset.x];
+            switch (rop) {
+            case SRCCOPY: out[px] = p; break;
+            case SRCPAINT: out[px] |= p; break;
+            case SRCAND: out[px] &= p; break;
+            default: out[px] ^= p; break;
+            }
+        }
+    }
+    return TRUE;
+}
+
 COLORREF CDC::SetPixel(int x, int y, COLORREF color)
 {
     const Canvas c = GetCanvas();
     const CPoint d = ToDevice(x, y);
-    if (!c.surface || !c.clip.PtInRect(d))
+    if (!c.surface || !VisibleDevice().PtInRect(d))
         return CLR_INVALID;
-    c.surface->SetPixel(d.x + c.offset.x, d.y + c.offset.y, color);
+    FillDevice(c, CRect(d.x, d.y, d.x + 1, d.y + 1), color);
     return color & 0xFFFFFF;
 }
 
@@ -766,9 +871,9 @@ COLORREF CDC::GetPixel(int x, int y) const
 {
     const Canvas c = GetCanvas();
     const CPoint d = ToDevice(x, y);
-    if (!c.surface || !c.clip.PtInRect(d))
+    if (!c.surface || !VisibleDevice().PtInRect(d))
         return CLR_INVALID;
-    return c.surface->GetPixel(d.x + c.offset.x, d.y + c.offset.y);
+    return c.surface->GetPixel(d.x * c.scale + c.offset.x, d.y * c.scale + c.offset.y);
 }
 
 // --- lines and shapes -----------------------------------------------------------------------------
@@ -886,16 +991,49 @@ BOOL CDC::Ellipse(int left, int top, int right, int bottom)
     const bool brush = m_state.brush && m_state.brush->brushStyle != BS_NULL;
     if (brush)
         CountFill();
+    // The inside of each row is one run of pixels (the shape is convex). A pixel is on the edge when
+    // a neighbour is outside: the ends of its run and whatever lies beyond the runs above and below.
+    struct Run {
+        int left = 0, right = 0;  // empty when equal
+    };
+    auto runOf = [&](int y) {
+        Run run;
+        if (y < r.top || y >= r.bottom)
+            return run;
+        int left = r.left, right = r.right;
+        while (left < right && !inside(left, y))
+            ++left;
+        while (right > left && !inside(right - 1, y))
+            --right;
+        return Run{left, right};
+    };
+    auto fill = [&](int left, int right, int y, COLORREF color) {
+        if (left < right)
+            FillDevice(canvas, ToDevice(CRect(left, y, right, y + 1)), color);
+    };
+    Run above, here = runOf(r.top);
     for (int y = r.top; y < r.bottom; ++y) {
-        for (int x = r.left; x < r.right; ++x) {
-            if (!inside(x, y))
-                continue;
-            const bool edge = !inside(x - 1, y) || !inside(x + 1, y) || !inside(x, y - 1) || !inside(x, y + 1);
-            if (edge && pen)
-                FillDevice(canvas, ToDevice(CRect(x, y, x + 1, y + 1)), m_state.pen->penColor);
-            else if (brush)
-                FillDevice(canvas, ToDevice(CRect(x, y, x + 1, y + 1)), m_state.brush->brushColor);
+        const Run below = runOf(y + 1);
+        if (here.left < here.right) {
+            const int innerLeft = std::max({here.left + 1, above.left, below.left});
+            const int innerRight = std::min({here.right - 1, above.right, below.right});
+            if (innerLeft >= innerRight) {
+                if (pen)
+                    fill(here.left, here.right, y, m_state.pen->penColor);
+                else if (brush)
+                    fill(here.left, here.right, y, m_state.brush->brushColor);
+            } else {
+                const COLORREF edge = pen ? m_state.pen->penColor : (brush ? m_state.brush->brushColor : 0);
+                if (pen || brush) {
+                    fill(here.left, innerLeft, y, edge);
+                    fill(innerRight, here.right, y, edge);
+                }
+                if (brush)
+                    fill(innerLeft, innerRight, y, m_state.brush->brushColor);
+            }
         }
+        above = here;
+        here = below;
     }
     return TRUE;
 }
@@ -930,30 +1068,52 @@ BOOL CDC::DrawIconImage(int x, int y, int width, int height, const std::uint32_t
     const Canvas c = GetCanvas();
     if (!c.surface)
         return FALSE;
-    const CPoint d0 = ToDevice(x, y);
+    if (c.scale == 1) {
+        BlendPixels(c, ToDevice(x, y), width, height, argb);
+        return TRUE;
+    }
+    if (static_cast<long long>(width) * c.scale > Surface::kMaxDimension ||
+        static_cast<long long>(height) * c.scale > Surface::kMaxDimension)
+        return FALSE;
+    std::vector<std::uint32_t> enlarged(static_cast<std::size_t>(width) * height * c.scale * c.scale);
+    std::uint32_t* out = enlarged.data();
+    for (int row = 0; row < height * c.scale; ++row)
+        for (int col = 0; col < width * c.scale; ++col)
+            *out++ = argb[static_cast<std::size_t>(row / c.scale) * width + col / c.scale];
+    BlendPixels(c, ToDevice(x, y), width * c.scale, height * c.scale, enlarged.data());
+    return TRUE;
+}
+
+void CDC::BlendPixels(const Canvas& c, CPoint device, int width, int height, const std::uint32_t* argb)
+{
+    const CPoint d0(device.x * c.scale, device.y * c.scale);
     CRect r(d0.x, d0.y, d0.x + width, d0.y + height);
     if (!r.IntersectRect(&r, &c.clip))
-        return TRUE;
+        return;
     for (int row = r.top; row < r.bottom; ++row) {
         std::uint32_t* out = c.surface->Row(row + c.offset.y) + c.offset.x;
         const std::uint32_t* in = argb + static_cast<std::size_t>(row - d0.y) * width;
         for (int col = r.left; col < r.right; ++col) {
+            // Most pixels of an icon are clear or opaque.
             const std::uint32_t p = in[col - d0.x];
-            Blend(out[col], p, p >> 24);
+            const unsigned alpha = p >> 24;
+            if (alpha == 255)
+                out[col] = p & 0xFFFFFFu;
+            else if (alpha)
+                Blend(out[col], p, alpha);
         }
     }
-    return TRUE;
 }
 
 // --- text -----------------------------------------------------------------------------------------
 
-FontInstance& CDC::CurrentFontInstance() const
+FontInstance& CDC::CurrentFontInstance(int scale) const
 {
     if (m_state.font)
-        return FontEngine::Get().Instance(m_state.font->logFont);
+        return FontEngine::Get().Instance(m_state.font->logFont, scale);
     LOGFONT lf;
     CFont::DefaultLogFont(lf);
-    return FontEngine::Get().Instance(lf);
+    return FontEngine::Get().Instance(lf, scale);
 }
 
 CSize CDC::GetTextExtent(LPCTSTR text, int count) const
@@ -1035,17 +1195,17 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int count)
         m_state.currentPos.y += du[turns][1] * advance;
     }
 
-    // A text-space pixel (u, v) lands on this device pixel.
-    auto devicePixel = [&](int u, int v) {
+    // A text-space pixel (u, v) lands on this pixel, for a reference point in the same units.
+    auto devicePixel = [&](CPoint at, int u, int v) {
         switch (turns) {
-        case 1: return CPoint(ref.x + v, ref.y - u - 1);
-        case 2: return CPoint(ref.x - u - 1, ref.y - v - 1);
-        case 3: return CPoint(ref.x - v - 1, ref.y + u);
-        default: return CPoint(ref.x + u, ref.y + v);
+        case 1: return CPoint(at.x + v, at.y - u - 1);
+        case 2: return CPoint(at.x - u - 1, at.y - v - 1);
+        case 3: return CPoint(at.x - v - 1, at.y + u);
+        default: return CPoint(at.x + u, at.y + v);
         }
     };
-    auto deviceRect = [&](int ua, int va, int ub, int vb) {
-        CPoint a = devicePixel(ua, va), b = devicePixel(ub - 1, vb - 1);
+    auto deviceRect = [&](CPoint at, int ua, int va, int ub, int vb) {
+        CPoint a = devicePixel(at, ua, va), b = devicePixel(at, ub - 1, vb - 1);
         CRect r(std::min(a.x, b.x), std::min(a.y, b.y), std::max(a.x, b.x) + 1, std::max(a.y, b.y) + 1);
         return r;
     };
@@ -1054,17 +1214,23 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int count)
     if (!canvas.surface)
         return FALSE;
     if (m_state.bkMode == OPAQUE && width > 0 && height > 0)
-        FillDevice(canvas, deviceRect(u0, v0, u0 + width, v0 + height), m_state.bkColor);
+        FillDevice(canvas, deviceRect(ref, u0, v0, u0 + width, v0 + height), m_state.bkColor);
 
+    // Glyphs are drawn in surface pixels: at a larger scale from the font at scale times the size,
+    // each one at its scale-1 pen position and baseline enlarged.
+    const int scale = canvas.scale;
+    FontInstance& drawn = scale == 1 ? font : CurrentFontInstance(scale);
+    const CPoint at(ref.x * scale, ref.y * scale);
     const std::uint32_t color = Surface::ToPixel(m_state.textColor);
     int pen = u0;
     for (int i = 0; i < n; ++i) {
-        const GlyphImage& g = font.Glyph(CString::CodePointOf(static_cast<unsigned char>(text[i])));
+        const char32_t code = CString::CodePointOf(static_cast<unsigned char>(text[i]));
+        const GlyphImage& g = drawn.Glyph(code);
         if (g.width > 0) {
-            const int gu = pen + g.left;
-            const int gv = v0 + ascent - g.top;
+            const int gu = pen * scale + g.left;
+            const int gv = (v0 + ascent) * scale - g.top;
             // Skip glyphs wholly outside the clip.
-            CRect box = deviceRect(gu, gv, gu + g.width, gv + g.rows);
+            CRect box = deviceRect(at, gu, gv, gu + g.width, gv + g.rows);
             CRect visible;
             if (visible.IntersectRect(&box, &canvas.clip)) {
                 for (int row = 0; row < g.rows; ++row) {
@@ -1072,7 +1238,7 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int count)
                     for (int col = 0; col < g.width; ++col) {
                         if (!cov[col])
                             continue;
-                        const CPoint p = devicePixel(gu + col, gv + row);
+                        const CPoint p = devicePixel(at, gu + col, gv + row);
                         if (!canvas.clip.PtInRect(p))
                             continue;
                         Blend(canvas.surface->Row(p.y + canvas.offset.y)[p.x + canvas.offset.x], color, cov[col]);
@@ -1080,7 +1246,7 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int count)
                 }
             }
         }
-        pen += g.advance;
+        pen += scale == 1 ? g.advance : font.Advance(code);
     }
     return TRUE;
 }
@@ -1101,23 +1267,49 @@ BOOL CDC::DrawIconEx(int x, int y, HICON icon, int cx, int cy)
         cx = icon->width;
     if (cy <= 0)
         cy = icon->height;
-    if (cx == icon->width && cy == icon->height)
-        return DrawIconImage(x, y, cx, cy, icon->argb.data());
-    if (cx > Surface::kMaxDimension || cy > Surface::kMaxDimension)
+    const Canvas c = GetCanvas();
+    if (!IsCreated() || !c.surface)
         return FALSE;
+    if (static_cast<long long>(cx) * c.scale > Surface::kMaxDimension ||
+        static_cast<long long>(cy) * c.scale > Surface::kMaxDimension)
+        return FALSE;
+    const CPoint device = ToDevice(x, y);
+    // At a larger scale the icon's large picture, if it has one, is what gets fitted.
+    const IconImage* source = icon;
+    if (c.scale > 1 && icon->large && icon->large->width > 0 && icon->large->height > 0 &&
+        icon->large->argb.size() >= static_cast<std::size_t>(icon->large->width) * icon->large->height)
+        source = icon->large.get();
+    const int tw = cx * c.scale, th = cy * c.scale;
+    if (tw == source->width && th == source->height) {
+        BlendPixels(c, device, tw, th, source->argb.data());
+        return TRUE;
+    }
+    cx = tw;
+    cy = th;
+    // A few sizes of each icon are kept (a caption's small icon, a button's); a caller drawing
+    // one at ever new sizes only makes the cache start again.
+    constexpr std::size_t kFittedSizes = 8;
+    const auto key = std::make_tuple(source != icon, cx, cy);
+    if (auto it = icon->fitted.find(key); it != icon->fitted.end()) {
+        BlendPixels(c, device, cx, cy, it->second.data());
+        return TRUE;
+    }
+    if (icon->fitted.size() >= kFittedSizes)
+        icon->fitted.clear();
     // Each target pixel averages the source pixels it covers (premultiplied, so transparent
     // pixels do not darken the edges); enlarging repeats pixels.
-    std::vector<std::uint32_t> scaled(static_cast<std::size_t>(cx) * static_cast<std::size_t>(cy));
+    std::vector<std::uint32_t>& scaled = icon->fitted[key];
+    scaled.resize(static_cast<std::size_t>(cx) * static_cast<std::size_t>(cy));
     for (int ty = 0; ty < cy; ++ty) {
-        const int y0 = ty * icon->height / cy;
-        const int y1 = std::max(y0 + 1, (ty + 1) * icon->height / cy);
+        const int y0 = ty * source->height / cy;
+        const int y1 = std::max(y0 + 1, (ty + 1) * source->height / cy);
         for (int tx = 0; tx < cx; ++tx) {
-            const int x0 = tx * icon->width / cx;
-            const int x1 = std::max(x0 + 1, (tx + 1) * icon->width / cx);
+            const int x0 = tx * source->width / cx;
+            const int x1 = std::max(x0 + 1, (tx + 1) * source->width / cx);
             unsigned long long a = 0, r = 0, g = 0, b = 0, n = 0;
             for (int sy = y0; sy < y1; ++sy) {
                 for (int sx = x0; sx < x1; ++sx) {
-                    const std::uint32_t p = icon->Pixel(sx, sy);
+                    const std::uint32_t p = source->Pixel(sx, sy);
                     const unsigned pa = p >> 24;
                     a += pa;
                     r += ((p >> 16) & 0xFFu) * pa;
@@ -1135,7 +1327,8 @@ BOOL CDC::DrawIconEx(int x, int y, HICON icon, int cx, int cy)
             scaled[static_cast<std::size_t>(ty) * cx + tx] = out;
         }
     }
-    return DrawIconImage(x, y, cx, cy, scaled.data());
+    BlendPixels(c, device, cx, cy, scaled.data());
+    return TRUE;
 }
 
 void CDC::DrawFocusRect(LPCRECT rect)

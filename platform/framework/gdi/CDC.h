@@ -7,7 +7,19 @@
 // area's top-left corner and nothing is ever drawn outside the area.
 //
 // Coordinates: logical -> device = logical - window origin + viewport origin (no scaling). Clip
-// regions are rectangles in device units and are not moved by either origin. All painting state
+// regions are rectangles in device units and are not moved by either origin.
+//
+// Device scale: a context may paint into a surface that has `scale` pixels (1 to 4) for each device
+// unit along each side (a window drawn at twice its size for a high-density screen). Everything a
+// caller sees stays in device units (sizes, clip boxes, capabilities, text metrics, GetPixel of the
+// block's top-left pixel), so the layout is the same at every scale; only the pixels are finer.
+// Fills, frames, edges, pen widths and the blocks of lines and ellipses grow by the scale (an
+// exact enlargement of the scale-1 picture); text is rendered by FreeType at scale times the pixel
+// size, each glyph placed at its scale-1 pen position and baseline times the scale, so it stays
+// crisp and ends where the scale-1 text ends. Icons with a `large` picture are drawn from it; other
+// icons and bitmaps of a smaller scale are enlarged pixel by pixel (nearest neighbour). A memory
+// context draws at the scale of its bitmap; CreateCompatibleDC and CreateCompatibleBitmap take the
+// scale of the context they are compatible with. All painting state
 // (origins, clip, selected objects, colours, modes, alignment, current position) lives in one record
 // that SaveDC pushes and RestoreDC pops (DCStateSaver does both around a scope).
 //
@@ -72,12 +84,17 @@ public:
     // A memory context with the other context's colour format (the screen's when null).
     // FALSE when this context already exists.
     BOOL CreateCompatibleDC(CDC* dc);
-    // A context painting into an area of a surface (clipped to the surface).
-    BOOL AttachSurface(std::shared_ptr<Surface> surface, const CRect& area);
+    // A context painting into an area of a surface (clipped to the surface). The area is in device
+    // units: at a scale above 1 the surface has `scale` pixels per unit (see above); scales outside
+    // 1..kMaxScale are refused (FALSE).
+    static constexpr int kMaxScale = 4;
+    BOOL AttachSurface(std::shared_ptr<Surface> surface, const CRect& area, int scale = 1);
     // Back to the state of a new, uncreated context. TRUE when there was one.
     BOOL DeleteDC();
     // The surface painted into (the selected bitmap's for a memory context); may be null.
     std::shared_ptr<Surface> GetSurface() const;
+    // Surface pixels per device unit along each side (1 for an uncreated context).
+    int GetDeviceScale() const;
 
     // --- capabilities -----------------------------------------------------------------------------
     int GetDeviceCaps(int index) const;
@@ -149,6 +166,10 @@ public:
     // --- filling and drawing (logical units) ------------------------------------------------------
     void FillSolidRect(LPCRECT rect, COLORREF color);
     void FillSolidRect(int x, int y, int cx, int cy, COLORREF color);
+    // Each rectangle filled with its colour, in order: the pixels, the fill count and the background
+    // colour left behind are those of as many FillSolidRect calls. Strips side by side that cover
+    // the same rows without a gap (a gradient) are written one row at a time, then that row copied.
+    void FillSolidRects(const RECT* rects, const COLORREF* colors, int count);
     void FillRect(LPCRECT rect, CBrush* brush);
     void FrameRect(LPCRECT rect, CBrush* brush);
     void Draw3dRect(LPCRECT rect, COLORREF topLeft, COLORREF bottomRight);
@@ -228,24 +249,31 @@ private:
         CPoint currentPos;  // logical
     };
     // Where painting lands: device (0, 0) is surface (offset); clip is the visible area in device units.
+    // Offset and clip are in surface pixels; scale is the surface's pixels per device unit.
     struct Canvas {
         Surface* surface = nullptr;
         CPoint offset;
         CRect clip;
+        int scale = 1;
     };
 
     bool IsCreated() const { return m_hDC != nullptr; }
     void InitState();
     void RegisterHandle();
     Canvas GetCanvas() const;
+    // The visible area in device units.
+    CRect VisibleDevice() const;
     CRect DeviceBounds() const;
     CPoint ToDevice(int x, int y) const;
     CRect ToDevice(const RECT& logical) const;
     void FillDevice(const Canvas& canvas, CRect deviceRect, COLORREF color);
-    void CountFill();
+    // Blends an image of surface pixels (width x height) with its top-left corner at a device point.
+    void BlendPixels(const Canvas& canvas, CPoint device, int width, int height, const std::uint32_t* argb);
+    BOOL CopyScaled(const Canvas& dst, const CRect& deviceRect, const Canvas& src, CPoint sourceShift, DWORD rop);
+    void CountFill(int fills = 1);
     void PlotPen(const Canvas& canvas, int x, int y, COLORREF color, int width);
     static void Blend(std::uint32_t& pixel, std::uint32_t color, unsigned alpha);
-    FontInstance& CurrentFontInstance() const;
+    FontInstance& CurrentFontInstance(int scale = 1) const;
     HGDIOBJ Select(GdiObjectKind kind, HGDIOBJ handle);
 
     State m_state;
@@ -253,7 +281,8 @@ private:
     bool m_memory = false;
     HGDIOBJ m_defaultBitmap = nullptr;
     std::shared_ptr<Surface> m_attached;
-    CRect m_area;  // surface contexts: the area of the surface
+    CRect m_area;  // surface contexts: the area of the surface, in device units
+    int m_scale = 1;  // surface contexts
     ColorFormat m_format;
     long m_fillCount = 0;
 };

@@ -1,5 +1,6 @@
 #include "platform/framework/gdi/FontEngine.h"
 
+#include <algorithm>
 #include <cstring>
 #include <strings.h>
 
@@ -84,7 +85,7 @@ FT_FaceRec_* FontEngine::Face(const std::string& fileName)
     return face;
 }
 
-FontInstance& FontEngine::Instance(const LOGFONT& logFont)
+FontInstance& FontEngine::Instance(const LOGFONT& logFont, int scale)
 {
     const std::string file = FileNameFor(logFont);
     long long h = logFont.lfHeight;
@@ -96,6 +97,7 @@ FontInstance& FontEngine::Instance(const LOGFONT& logFont)
         kind = FontInstance::SizeKind::CellHeight;
         pixels = static_cast<int>(h > kMaxPixels ? kMaxPixels : h);
     }
+    pixels *= std::max(scale, 1);
     const int widthPercent = IsDialogFace(logFont) ? kDialogWidthPercent : 100;
     const auto key = std::make_tuple(file, static_cast<int>(kind), pixels, widthPercent);
     auto it = m_instances.find(key);

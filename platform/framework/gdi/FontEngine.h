@@ -44,8 +44,9 @@ public:
 
     // The file name (without folder) a font is drawn with.
     static std::string FileNameFor(const LOGFONT& logFont);
-    // The realised font; throws FontError when its file is missing or unreadable.
-    FontInstance& Instance(const LOGFONT& logFont);
+    // The realised font, at `scale` times its pixel size for contexts that draw at a larger scale;
+    // throws FontError when its file is missing or unreadable.
+    FontInstance& Instance(const LOGFONT& logFont, int scale = 1);
 
     ~FontEngine();
     FontEngine(const FontEngine&) = delete;

@@ -26,6 +26,7 @@ struct GdiObjectData {
     COLORREF brushColor = 0;
     LOGFONT logFont;                   // fonts
     std::shared_ptr<Surface> surface;  // bitmaps: the pixels, shared by every context that selects it
+    int scale = 1;                     // bitmaps: surface pixels per logical pixel, along each side
     CRect rect;                        // regions, in device units
 };
 using GdiObjectRef = std::shared_ptr<GdiObjectData>;

@@ -2,6 +2,7 @@
 
 #include <algorithm>
 #include <stdexcept>
+#include <string>
 
 #include "platform/framework/AutomationError.h"
 #include "platform/framework/WindowManager.h"
@@ -19,9 +20,9 @@ WindowManager& wm()
 // More paint messages than this for one render means a window keeps invalidating itself.
 constexpr int kMaxPaintsPerRender = 10000;
 
-int clampSide(int side)
+int clampSide(int side, int scale)
 {
-    return std::clamp(side, 0, Surface::kMaxDimension);
+    return std::clamp(side, 0, Surface::kMaxDimension / scale);
 }
 
 } // namespace
@@ -46,27 +47,55 @@ PaintManager::PaintManager()
 void PaintManager::Reset()
 {
     m_images.clear();
+    m_spare.reset();
+    m_scales.clear();
+    m_defaultScale = 1;
     m_frames.clear();
     m_owned.clear();
 }
 
 void PaintManager::forget(HWND hwnd)
 {
+    // The image of a closed window is kept for the next window of its size, whose image it becomes
+    // without the cost of new memory (only one; shared images are not taken).
+    auto it = m_images.find(hwnd);
+    if (it != m_images.end() && it->second && it->second.use_count() == 1) m_spare = std::move(it->second);
     m_images.erase(hwnd);
+    m_scales.erase(hwnd);
     m_frames.erase(hwnd);
 }
 
 // --- images -------------------------------------------------------------------------------------------
 
+void PaintManager::SetDefaultScale(int scale)
+{
+    if (scale < 1 || scale > CDC::kMaxScale)
+        throw std::invalid_argument("default scale " + std::to_string(scale) + " is not one of 1 to " +
+                                    std::to_string(CDC::kMaxScale));
+    m_defaultScale = scale;
+}
+
+int PaintManager::scaleOf(HWND topLevel) const
+{
+    auto it = m_scales.find(topLevel);
+    return it == m_scales.end() ? m_defaultScale : it->second;
+}
+
 std::shared_ptr<Surface> PaintManager::WindowImage(HWND topLevel)
 {
     WindowRecord* rec = wm().Find(topLevel);
     if (!rec || topLevel == wm().Desktop()) return nullptr;
-    const int width = clampSide(rec->rect.Width());
-    const int height = clampSide(rec->rect.Height());
+    const int scale = scaleOf(topLevel);
+    const int width = clampSide(rec->rect.Width(), scale) * scale;
+    const int height = clampSide(rec->rect.Height(), scale) * scale;
     std::shared_ptr<Surface>& image = m_images[topLevel];
     if (image && image->Width() == width && image->Height() == height) return image;
-    image = std::make_shared<Surface>(width, height, ::GetSysColor(COLOR_WINDOWFRAME));
+    if (m_spare && m_spare->Width() == width && m_spare->Height() == height) {
+        image = std::move(m_spare);
+        image->Fill(::GetSysColor(COLOR_WINDOWFRAME));
+    } else {
+        image = std::make_shared<Surface>(width, height, ::GetSysColor(COLOR_WINDOWFRAME));
+    }
     // A new image holds nothing: the whole tree paints again, frames included.
     ::RedrawWindow(topLevel, nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN | RDW_FRAME);
     std::vector<HWND> stack{topLevel};
@@ -113,7 +142,7 @@ bool PaintManager::OpenWindowDC(CDC& dc, HWND hwnd, bool wholeWindow)
     }
     if (!shown) visible.SetRectEmpty();
     area.OffsetRect(-origin.x, -origin.y);
-    if (!dc.AttachSurface(image, area)) return false;
+    if (!dc.AttachSurface(image, area, scaleOf(top))) return false;
     CRgn clip;
     if (visible.IsRectEmpty()) {
         clip.CreateRectRgn(0, 0, 0, 0);
@@ -302,11 +331,16 @@ void PaintManager::PaintPending(HWND topLevel)
     }
 }
 
-Surface PaintManager::Render(HWND hwnd)
+Surface PaintManager::Render(HWND hwnd, int scale)
 {
+    if (scale < 1 || scale > CDC::kMaxScale)
+        throw std::invalid_argument("render scale " + std::to_string(scale) + " is not one of 1 to " +
+                                    std::to_string(CDC::kMaxScale));
     WindowRecord* rec = wm().Find(hwnd);
     if (!rec || hwnd == wm().Desktop()) return Surface();
     const HWND top = wm().Root(hwnd);
+    if (scale == m_defaultScale) m_scales.erase(top);
+    else m_scales[top] = scale;
     PaintPending(top);
     std::shared_ptr<Surface> image = WindowImage(top);
     WindowRecord* topRec = wm().Find(top);
@@ -315,6 +349,7 @@ Surface PaintManager::Render(HWND hwnd)
     if (top == hwnd) return *image;
     CRect part(rec->rect);
     part.OffsetRect(-topRec->rect.left, -topRec->rect.top);
+    part = CRect(part.left * scale, part.top * scale, part.right * scale, part.bottom * scale);
     CRect bounds = image->Bounds();
     part.IntersectRect(&part, &bounds);
     Surface out(part.Width(), part.Height());

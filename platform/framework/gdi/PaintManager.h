@@ -4,9 +4,11 @@
 // describes the rules; this is the machinery behind them, one instance per process (Get).
 //
 // An image is made when a window first paints, and made again (the whole tree invalidated) when
-// the window's size changes. The frame of a window (WM_NCPAINT) is drawn again when what it shows
-// changed since it was last drawn (text, styles, size, activation, icon, the close box's state)
-// or when a parent painted over it.
+// the window's size or the image's scale changes. An image is drawn at the default scale (1) until
+// Render asks for another (see CDC for what a scale is); it keeps the scale last asked for, so a
+// front end rendering at scale 2 repaints only what changed. The frame of a window (WM_NCPAINT) is
+// drawn again when what it shows changed since it was last drawn (text, styles, size, activation,
+// icon, the close box's state) or when a parent painted over it.
 
 #include <map>
 #include <memory>
@@ -43,14 +45,21 @@ public:
     // sending WM_NCPAINT and WM_PAINT. A hidden top-level window is painted as if shown.
     void PaintPending(HWND topLevel);
     // A copy of a top-level window's image (of the top-level window containing `hwnd`) after
-    // PaintPending; a child window's render is its part of that image.
-    Surface Render(HWND hwnd);
+    // PaintPending, at `scale` surface pixels per screen pixel; a child window's render is its part
+    // of that image. A scale outside 1..CDC::kMaxScale throws std::invalid_argument.
+    Surface Render(HWND hwnd, int scale = 1);
 
     // Whether the frame of a window needs drawing, and marking it drawn (the default WM_NCPAINT
     // handling and PaintPending do that).
     bool FrameNeedsPaint(HWND hwnd) const;
     void FramePainted(HWND hwnd);
     void InvalidateFrame(HWND hwnd);
+
+    // The scale a window's image is drawn at until Render asks for another (1 unless a front end
+    // drawing at a larger scale sets it, so that new windows paint at its scale from the start);
+    // a scale outside 1..CDC::kMaxScale throws std::invalid_argument.
+    void SetDefaultScale(int scale);
+    int DefaultScale() const { return m_defaultScale; }
 
     // Forgets every image and context record (window system reset).
     void Reset();
@@ -75,6 +84,11 @@ private:
     void sendPaint(HWND hwnd);
 
     std::unordered_map<HWND, std::shared_ptr<Surface>> m_images;
+    int scaleOf(HWND topLevel) const;
+
+    std::unordered_map<HWND, int> m_scales;  // images drawn at a scale other than the default
+    int m_defaultScale = 1;
+    std::shared_ptr<Surface> m_spare;  // a closed window's image, for the next window of its size
     std::unordered_map<HWND, FrameState> m_frames;
     std::unordered_map<HDC, std::unique_ptr<CDC>> m_owned;
     std::shared_ptr<Surface> m_screen;
