@@ -164,20 +164,6 @@ TEST_F(ExperimentPagesTest, SettingUpAgainReplacesThePagesInsteadOfAddingMore)
     EXPECT_EQ(sheet.GetPageCount(), 4);
 }
 
-TEST_F(ExperimentPagesTest, ListPagesShowTheirCaptionsAndKeepTheirLines)
-{
-    sheet.SetUpPages();
-    sheet.Include().m_strEntries = "500.25";
-    Run(2, [&](CWnd& d, Automation& a) {
-        EXPECT_EQ(a.SheetTabs(d.GetSafeHwnd()),
-                  (std::vector<CString>{"Switch", "Template", "Include", "Collision Energy"}));
-        EXPECT_EQ(a.Text(d, CQuadFSListPage::IDC_ENTRIES), "500.25");
-        a.ReplaceText(d, CQuadFSListPage::IDC_ENTRIES, "500.25\r\n622.1");
-        a.Click(d, IDOK);
-    });
-    EXPECT_EQ(sheet.Include().m_strEntries, "500.25\r\n622.1");
-}
-
 TEST_F(ExperimentPagesTest, AfterTimeButtonReachesTheDerivedPagesHandler)
 {
     sheet.SetUpPages();

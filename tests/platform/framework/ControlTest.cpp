@@ -17,7 +17,6 @@ namespace {
 
 constexpr int IDC_PUSH = 2001;
 constexpr int IDC_CHECK = 2002;
-constexpr int IDC_TRI = 2003;
 constexpr int IDC_R1 = 2004;
 constexpr int IDC_R2 = 2005;
 constexpr int IDC_R3 = 2006;
@@ -36,7 +35,6 @@ DialogTemplate controlsTemplate()
                           {
                               {IDC_PUSH, "Button", "Push", kButton, 0, 5, 5, 40, 14},
                               {IDC_CHECK, "Button", "Check", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 5, 25, 60, 10},
-                              {IDC_TRI, "Button", "Tri", child | WS_TABSTOP | BS_AUTO3STATE, 0, 5, 37, 60, 10},
                               {IDC_GROUP, "Button", "Step Size", child | BS_GROUPBOX, 0, 70, 5, 60, 50},
                               {IDC_R1, "Button", "1", child | WS_GROUP | BS_AUTORADIOBUTTON, 0, 75, 15, 30, 10},
                               {IDC_R2, "Button", "5", child | BS_AUTORADIOBUTTON, 0, 75, 27, 30, 10},
@@ -200,16 +198,11 @@ TEST(Buttons, ADisabledWindowTakesNoMouseOrKeyboardInput)
 TEST(Buttons, CheckBoxesToggleAndRadioButtonsStayExclusiveInTheirGroup)
 {
     Fixture f;
-    HWND check = f.item(IDC_CHECK), tri = f.item(IDC_TRI);
+    HWND check = f.item(IDC_CHECK);
     f.a.Click(check);
     EXPECT_EQ(f.a.CheckState(check), BST_CHECKED);
     f.a.Click(check);
     EXPECT_EQ(f.a.CheckState(check), BST_UNCHECKED);
-    f.a.Click(tri);
-    f.a.Click(tri);
-    EXPECT_EQ(f.a.CheckState(tri), BST_INDETERMINATE);
-    f.a.Click(tri);
-    EXPECT_EQ(f.a.CheckState(tri), BST_UNCHECKED);
     EXPECT_TRUE(f.a.SetChecked(check, true));
     EXPECT_TRUE(f.a.SetChecked(check, true)); // already: no click
     EXPECT_EQ(f.dialog.count(IDC_CHECK, BN_CLICKED), 3);

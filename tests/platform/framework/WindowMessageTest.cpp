@@ -1,5 +1,5 @@
 // Windows and messages: routing through chained message maps, sent against posted order,
-// subclassing and reflection, geometry and z-order, destruction.
+// subclassing, notifications, geometry and z-order, destruction.
 
 #include <gtest/gtest.h>
 
@@ -46,7 +46,6 @@ public:
         if (id == 2) BaseWnd::OnTimer(id);
     }
     void OnAction() override { g_log.push_back("derived action"); }
-    afx_msg void OnRange(UINT id) { g_log.push_back("range " + std::to_string(id)); }
 
 protected:
     DECLARE_MESSAGE_MAP()
@@ -54,7 +53,6 @@ protected:
 
 BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
     ON_WM_TIMER()
-    ON_COMMAND_RANGE(200, 209, &DerivedWnd::OnRange)
 END_MESSAGE_MAP()
 
 HWND makePopup(CWnd& wnd, DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU)
@@ -76,10 +74,8 @@ TEST(MessageMaps, DerivedHandlerWinsAndBaseEntriesAreStillReached)
     wnd.SendMessage(WM_TIMER, 2);
     EXPECT_EQ(wnd.SendMessage(WM_BASEONLY, 41), 42);
     wnd.SendMessage(WM_COMMAND, MAKEWPARAM(100, 0), 0);
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(205, 0), 0);
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(210, 0), 0); // outside the range: nobody
     EXPECT_EQ(g_log, (std::vector<std::string>{"derived timer 1", "derived timer 2", "base timer 2", "base only",
-                                               "derived action", "range 205"}));
+                                               "derived action"}));
 }
 
 TEST(Messages, SentMessagesRunAtOncePostedOnesWhenPumped)
@@ -172,17 +168,10 @@ namespace {
 class ButtonSpy : public CButton {
 public:
     int presses = 0;
-    bool eatClicks = false;
-    int reflected = 0;
     afx_msg void OnLButtonDown(UINT flags, CPoint point)
     {
         ++presses;
         CButton::OnLButtonDown(flags, point);
-    }
-    afx_msg BOOL OnReflectedClick()
-    {
-        ++reflected;
-        return eatClicks ? TRUE : FALSE;
     }
 
 protected:
@@ -191,7 +180,6 @@ protected:
 
 BEGIN_MESSAGE_MAP(ButtonSpy, CButton)
     ON_WM_LBUTTONDOWN()
-    ON_CONTROL_REFLECT_EX(BN_CLICKED, &ButtonSpy::OnReflectedClick)
 END_MESSAGE_MAP()
 
 class ClickCounter : public CWnd {
@@ -223,18 +211,12 @@ TEST(Windows, SubclassingSeesMessagesFirstAndKeepsTheControlWorking)
 
     EXPECT_TRUE(session->Click(button));
     EXPECT_EQ(spy.presses, 1);
-    EXPECT_EQ(spy.reflected, 1);
-    EXPECT_EQ(parent.clicks, 1); // the reflected handler let it through
-
-    spy.eatClicks = true;
-    session->Click(button);
-    EXPECT_EQ(spy.reflected, 2);
-    EXPECT_EQ(parent.clicks, 1); // consumed by the control itself
+    EXPECT_EQ(parent.clicks, 1);
 
     // Back to the plain button: nobody spies any more.
     EXPECT_EQ(spy.UnsubclassWindow(), button);
     session->Click(button);
-    EXPECT_EQ(spy.presses, 2);
+    EXPECT_EQ(spy.presses, 1);
     EXPECT_EQ(parent.clicks, 2);
     EXPECT_NE(CWnd::FromHandle(button), &spy);
     EXPECT_NE(dynamic_cast<CButton*>(CWnd::FromHandle(button)), nullptr); // temporary of the right type
@@ -285,23 +267,6 @@ namespace {
 
 constexpr int IDC_SLIDER = 37316;
 
-class SliderSpy : public CWnd {
-public:
-    int reflected = 0;
-    afx_msg void OnCustomDraw(NMHDR*, LRESULT* result)
-    {
-        ++reflected;
-        *result = 5;
-    }
-
-protected:
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(SliderSpy, CWnd)
-    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, &SliderSpy::OnCustomDraw)
-END_MESSAGE_MAP()
-
 class NotifyParent : public CWnd {
 public:
     std::vector<std::string> seen;
@@ -315,11 +280,6 @@ public:
         seen.push_back("hscroll " + std::to_string(code) + "," + std::to_string(pos) + "," +
                        std::to_string(bar ? bar->GetDlgCtrlID() : 0));
     }
-    afx_msg HBRUSH OnCtlColor(CDC*, CWnd* control, UINT kind)
-    {
-        seen.push_back("ctlcolor " + std::to_string(kind) + "," + std::to_string(control->GetDlgCtrlID()));
-        return reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(0x1234));
-    }
 
 protected:
     DECLARE_MESSAGE_MAP()
@@ -328,12 +288,11 @@ protected:
 BEGIN_MESSAGE_MAP(NotifyParent, CWnd)
     ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_SLIDER, &NotifyParent::OnReleasedCapture)
     ON_WM_HSCROLL()
-    ON_WM_CTLCOLOR()
 END_MESSAGE_MAP()
 
 } // namespace
 
-TEST(MessageMaps, NotificationsReachTheParentOrAReflectingControl)
+TEST(MessageMaps, NotificationsAndScrollsReachTheParentWithTheControlsId)
 {
     AutomationSession session;
     NotifyParent parent;
@@ -343,13 +302,5 @@ TEST(MessageMaps, NotificationsReachTheParentOrAReflectingControl)
     NMHDR hdr{slider, IDC_SLIDER, NM_RELEASEDCAPTURE};
     EXPECT_EQ(parent.SendMessage(WM_NOTIFY, IDC_SLIDER, reinterpret_cast<LPARAM>(&hdr)), 0);
     parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 3), reinterpret_cast<LPARAM>(slider));
-    EXPECT_EQ(parent.SendMessage(WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(slider)), 0x1234);
-
-    // Reflected: the control answers its own notification and the parent never sees it.
-    SliderSpy spy;
-    spy.SubclassWindow(slider);
-    NMHDR draw{slider, IDC_SLIDER, NM_CUSTOMDRAW};
-    EXPECT_EQ(parent.SendMessage(WM_NOTIFY, IDC_SLIDER, reinterpret_cast<LPARAM>(&draw)), 5);
-    EXPECT_EQ(spy.reflected, 1);
-    EXPECT_EQ(parent.seen, (std::vector<std::string>{"released 37316", "hscroll 5,3,37316", "ctlcolor 6,37316"}));
+    EXPECT_EQ(parent.seen, (std::vector<std::string>{"released 37316", "hscroll 5,3,37316"}));
 }
