@@ -1,5 +1,6 @@
-// Fills, clipping, overlapping block transfers and handle lifetimes of the device context, checked
-// pixel by pixel on tiny bitmaps. How windows look is checked by the golden images.
+// Clipping, fills off the bitmap, overlapping block transfers and handle lifetimes of the device
+// context, checked pixel by pixel on tiny bitmaps. How windows look (and so how fills cover their
+// rectangles) is checked by the golden images.
 
 #include <gtest/gtest.h>
 
@@ -14,7 +15,6 @@
 
 namespace {
 
-constexpr COLORREF kWhite = RGB(255, 255, 255);
 constexpr COLORREF kRed = RGB(255, 0, 0);
 constexpr COLORREF kGreen = RGB(0, 160, 0);
 constexpr COLORREF kBlue = RGB(0, 0, 255);
@@ -36,29 +36,6 @@ CRect PaintedBox(const Surface& s, COLORREF color)
 }
 
 }  // namespace
-
-TEST(DeviceContext, FillsCoverExactlyTheRectangleWithRightAndBottomExcluded)
-{
-    MemoryCanvas c(8, 6);
-    c.dc.FillSolidRect(CRect(1, 2, 4, 5), kRed);
-    EXPECT_EQ(CRect(1, 2, 4, 5), PaintedBox(c.surface(), kRed));
-    EXPECT_EQ(kRed, c.dc.GetBkColor()) << "solid fills leave the background colour set";
-
-    CBrush blue(kBlue);
-    c.dc.FillRect(CRect(5, 0, 7, 1), &blue);
-    EXPECT_EQ(CRect(5, 0, 7, 1), PaintedBox(c.surface(), kBlue));
-
-    // Inverted rectangles fill nothing with a brush; a null brush fills nothing at all.
-    c.dc.FillRect(CRect(7, 5, 6, 4), &blue);
-    CBrush hollow;
-    hollow.CreateStockObject(NULL_BRUSH);
-    c.dc.FillRect(CRect(0, 0, 8, 6), &hollow);
-    EXPECT_EQ(CRect(5, 0, 7, 1), PaintedBox(c.surface(), kBlue));
-
-    // Fills off the bitmap are cut, not wrapped or out of bounds.
-    c.dc.FillSolidRect(-100, -100, 102, 101, kGreen);
-    EXPECT_EQ(CRect(0, 0, 2, 1), PaintedBox(c.surface(), kGreen));
-}
 
 TEST(DeviceContext, ClipRegionsAreInDeviceUnitsWhateverTheOrigins)
 {
@@ -98,6 +75,13 @@ TEST(DeviceContext, ClipRegionsAreInDeviceUnitsWhateverTheOrigins)
     EXPECT_EQ(NULLREGION, c.dc.GetClipBox(&box));
     c.dc.FillSolidRect(-50, -50, 100, 100, kGreen);
     EXPECT_TRUE(PaintedBox(c.surface(), kGreen).IsRectEmpty());
+
+    // Without a clip, fills off the bitmap are cut, not wrapped or written out of bounds.
+    c.dc.SelectClipRgn(nullptr);
+    c.dc.SetWindowOrg(0, 0);
+    c.dc.SetViewportOrg(0, 0);
+    c.dc.FillSolidRect(-100, -100, 102, 101, kGreen);
+    EXPECT_EQ(CRect(0, 0, 2, 1), PaintedBox(c.surface(), kGreen));
 }
 
 TEST(DeviceContext, BitBltWithinOneBitmapHandlesOverlap)

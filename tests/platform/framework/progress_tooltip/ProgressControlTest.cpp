@@ -58,21 +58,3 @@ TEST(ProgressControl, PositionsClampAndReturnThePreviousPosition)
     EXPECT_EQ(f.a.ProgressPosition(f.bar), 0);
 }
 
-TEST(ProgressControl, StepItStartsOverPastEitherEnd)
-{
-    Fixture f;
-    f.send(PBM_SETRANGE32, 0, 25);
-    EXPECT_EQ(f.send(PBM_STEPIT), 0);
-    EXPECT_EQ(f.send(PBM_STEPIT), 10);
-    EXPECT_EQ(f.send(PBM_STEPIT), 20);
-    EXPECT_EQ(f.a.ProgressPosition(f.bar), 0); // 30 is past 25: back to the lower limit
-    f.send(PBM_SETRANGE32, 0, 20);
-    f.send(PBM_SETPOS, 10);
-    f.send(PBM_STEPIT);
-    EXPECT_EQ(f.a.ProgressPosition(f.bar), 20); // reaching the limit exactly is not past it
-    f.send(PBM_SETSTEP, static_cast<WPARAM>(-15));
-    f.send(PBM_STEPIT);
-    EXPECT_EQ(f.a.ProgressPosition(f.bar), 5);
-    f.send(PBM_STEPIT);
-    EXPECT_EQ(f.a.ProgressPosition(f.bar), 20); // below the lower limit: over at the top
-}
