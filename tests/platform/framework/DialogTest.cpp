@@ -3,6 +3,7 @@
 
 #include <gtest/gtest.h>
 
+#include <stdexcept>
 #include <string>
 #include <vector>
 
@@ -118,7 +119,8 @@ TEST(ModalDialogs, UnscriptedOrUnfinishedRunsFailWithAClearMessage)
     EXPECT_TRUE(session->TopLevelWindows().empty());
     EXPECT_EQ(session->MessageBoxes().back().text, "Please enter an integer.");
 
-    // An owner disabled by a failed run is enabled again.
+    // An owner disabled by a failed run is enabled again, whatever the script threw; the next run
+    // is unaffected.
     CDialog owner;
     DialogTemplate t = settingsTemplate("Owner", 501);
     t.style |= WS_VISIBLE;
@@ -126,6 +128,12 @@ TEST(ModalDialogs, UnscriptedOrUnfinishedRunsFailWithAClearMessage)
     SettingsDialog child(&owner);
     EXPECT_THROW(child.DoModal(), AutomationError);
     EXPECT_TRUE(owner.IsWindowEnabled());
+    session->OnNextModal([](CWnd&, Automation&) { throw std::logic_error("the test's own check failed"); });
+    EXPECT_THROW(child.DoModal(), std::logic_error);
+    EXPECT_EQ(child.m_hWnd, nullptr);
+    EXPECT_TRUE(owner.IsWindowEnabled());
+    session->OnNextModal([](CWnd& d, Automation& a) { a.Click(d, IDOK); });
+    EXPECT_EQ(child.DoModal(), IDOK);
 }
 
 // The desktop message box moves its default button, the panels remove theirs.
