@@ -4,17 +4,68 @@
 
 #include <gtest/gtest.h>
 
-#include "WidgetTestSupport.h"
+#include <stdexcept>
+
 #include "platform/framework/AutomationSession.h"
+#include "platform/framework/Framework.h"
+#include "platform/widgets/CButtonST.h"
 
-using namespace widgets_test;
+namespace {
 
-namespace widgets_test {
+constexpr UINT IDD_BUTTONS = 700;
+constexpr int IDC_FIRE = 7001, IDC_STEP = 7002, IDC_OTHER = 7004;
+constexpr UINT IDS_STEP = 7102;
+
+// A host dialog with two push buttons and a plain one, a tooltip text and an icon.
+class ButtonResources {
+    static constexpr DWORD kPush = WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON;
+    ResourceModule m_module{"widget test host",
+                            {{IDD_BUTTONS, "Icon buttons", DS_SETFONT | DS_MODALFRAME | WS_POPUP | WS_VISIBLE | WS_CAPTION,
+                              0, 20, 20, 150, 60, "MS Sans Serif", 8,
+                              {{IDC_FIRE, "Button", "", kPush, 0, 7, 7, 29, 26},
+                               {IDC_STEP, "Button", "", kPush, 0, 40, 7, 29, 26},
+                               {IDC_OTHER, "Button", "Other", kPush, 0, 95, 7, 40, 14}}}},
+                            {{IDS_STEP, "Next Step"}},
+                            {{IDC_STEP, IconImage::Solid(32, 32, 0xFF2040C0)}}};
+    ResourceRegistrar m_registrar{m_module};
+};
+
+// The host dialog: its buttons are icon buttons from initialisation on. Clicks are counted.
+class ButtonsDialog : public CDialog {
+public:
+    ButtonsDialog() : CDialog(IDD_BUTTONS) {}
+    CButtonST fire, step;
+    int fireClicks = 0, stepClicks = 0;
+
+    BOOL OnInitDialog() override
+    {
+        CDialog::OnInitDialog();
+        fire.SubclassDlgItem(IDC_FIRE, this);
+        step.SubclassDlgItem(IDC_STEP, this);
+        return TRUE;
+    }
+    afx_msg void OnFire() { ++fireClicks; }
+    afx_msg void OnStep() { ++stepClicks; }
+    DECLARE_MESSAGE_MAP()
+};
+
 BEGIN_MESSAGE_MAP(ButtonsDialog, CDialog)
     ON_BN_CLICKED(IDC_FIRE, &ButtonsDialog::OnFire)
     ON_BN_CLICKED(IDC_STEP, &ButtonsDialog::OnStep)
 END_MESSAGE_MAP()
-} // namespace widgets_test
+
+struct Fixture {
+    AutomationSession session;
+    ButtonResources resources;
+    ButtonsDialog dialog;
+    Fixture()
+    {
+        if (!dialog.Create(IDD_BUTTONS)) throw std::runtime_error("the test dialog could not be made");
+    }
+    HWND control(int id) const { return session->Find(dialog.m_hWnd, id); }
+};
+
+} // namespace
 
 TEST(CButtonST, SettingsMadeBeforeTheButtonHasAWindowApplyWhenItGetsOne)
 {
