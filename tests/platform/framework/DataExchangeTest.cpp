@@ -182,24 +182,6 @@ TEST(DataExchange, ValuesThatDoNotParseOrLeaveTheirRangeArePromptedOnceNamingThe
     EXPECT_EQ(f.a.MessageBoxes().back().text, "Please enter no more than 8 characters.");
 }
 
-TEST(DataExchange, OkDoesNotCloseUntilEveryValueReads)
-{
-    AutomationSession session;
-    CWinApp app("Test Host");
-    ExchangeDialog dialog;
-    session->OnNextModal([](CWnd& d, Automation& a) {
-        a.ReplaceText(d, IDC_COUNT, "x");
-        a.AnswerMessageBox(IDOK);
-        a.Click(d, IDOK);
-        EXPECT_TRUE(a.IsVisible(d));
-        a.ReplaceText(d, IDC_COUNT, "8");
-        a.Click(d, IDOK);
-    });
-    EXPECT_EQ(dialog.DoModalIndirect(exchangeTemplate()), IDOK);
-    EXPECT_EQ(dialog.count, 8);
-    EXPECT_EQ(session->MessageBoxes().size(), 1u);
-}
-
 TEST(DataExchange, ControlNotificationsAreIgnoredWhileExchanging)
 {
     Fixture f;
