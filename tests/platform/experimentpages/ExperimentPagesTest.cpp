@@ -63,7 +63,6 @@ public:
     }
     SwitchPage& Switch() { return *static_cast<SwitchPage*>(m_pMSMSToMSPage); }
     CQuadMSMSTemplatePage& Template() { return *m_pTemplatePage; }
-    CQuadFSIncludePage& Include() { return *m_pIncludePage; }
 };
 
 class ExperimentPagesTest : public ::testing::Test {
