@@ -60,27 +60,6 @@ TEST_F(PatternControlTest, DrawnPointsTakeTheLaserStateAndWidthSetForNewPoints)
     }
 }
 
-TEST_F(PatternControlTest, SettersChangeOnePointAndAddOnlyAtTheNextIndex)
-{
-    pattern.SetLaserState(TRUE);
-    pattern.SetLaserWidth(6);
-    EXPECT_FALSE(pattern.SetPointX(1, 50)) << "a gap";
-    EXPECT_TRUE(pattern.SetPointX(0, 50));
-    EXPECT_FALSE(pattern.SetPointY(1, 9)) << "y never adds";
-    EXPECT_TRUE(pattern.SetPointY(0, -9));
-    EXPECT_TRUE(pattern.SetPointX(1, 70));
-    EXPECT_TRUE(pattern.SetPointLaserState(0, 0));
-    EXPECT_TRUE(pattern.SetPointLaserWidth(1, 12));
-    EXPECT_TRUE(pattern.SetPointX(0, 55));
-    EXPECT_FALSE(pattern.SetPointLaserWidth(2, 3));
-    EXPECT_FALSE(pattern.SetPointX(-1, 3));
-
-    using P = PatternControl::Point;
-    EXPECT_EQ(Points(), (std::vector<P>{{55, -9, FALSE, 6}, {70, 0, TRUE, 12}}));
-    EXPECT_TRUE(pattern.SetAllLaserWidths(4));
-    EXPECT_EQ(Points(), (std::vector<P>{{55, -9, FALSE, 4}, {70, 0, TRUE, 4}}));
-}
-
 TEST_F(PatternControlTest, ModifiedFollowsEveryChangeOfThePointsUntilReset)
 {
     EXPECT_FALSE(pattern.IsPatternModified());
