@@ -67,22 +67,21 @@ public:
 
 class ExperimentPagesTest : public ::testing::Test {
 protected:
-    ExperimentPagesTest()
-        : module("test pages",
-                 {pageTemplate(IDD_TEST_SWITCH, "Switch",
-                               {{IDC_INTENSITY_THRESHOLD, "Edit", "", kEdit, 0, 7, 7, 60, 14},
-                                {IDC_AFTER_TIME, "Button", "After Time (sec)",
-                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_AUTORADIOBUTTON, 0, 7, 27, 80, 10},
-                                {IDC_SWITCH_BACK_TIME, "Edit", "", kEdit, 0, 90, 25, 60, 14}}),
-                  pageTemplate(IDD_TEST_TEMPLATE, "Template",
-                               {{IDC_TEMPLATE_PARAMETER_FILE, "Edit", "", kEdit, 0, 7, 7, 120, 14},
-                                {IDC_TEMPLATE_BROWSE, "Button", "&Browse",
-                                 WS_CHILD | WS_VISIBLE | WS_TABSTOP | BS_PUSHBUTTON, 0, 130, 7, 40, 14},
-                                {IDC_TEMPLATE_COLLISION_ENERGY, "Edit", "", kEdit, 0, 7, 27, 60, 14}})},
-                 {}, {}),
-          registrar(module)
-    {
-    }
+    static constexpr DWORD kButton = WS_CHILD | WS_VISIBLE | WS_TABSTOP;
+    AutomationSession automation;
+    ResourceModule module{"test pages",
+                          {pageTemplate(IDD_TEST_SWITCH, "Switch",
+                                        {{IDC_INTENSITY_THRESHOLD, "Edit", "", kEdit, 0, 7, 7, 60, 14},
+                                         {IDC_AFTER_TIME, "Button", "After Time (sec)", kButton | BS_AUTORADIOBUTTON, 0, 7, 27, 80, 10},
+                                         {IDC_SWITCH_BACK_TIME, "Edit", "", kEdit, 0, 90, 25, 60, 14}}),
+                           pageTemplate(IDD_TEST_TEMPLATE, "Template",
+                                        {{IDC_TEMPLATE_PARAMETER_FILE, "Edit", "", kEdit, 0, 7, 7, 120, 14},
+                                         {IDC_TEMPLATE_BROWSE, "Button", "&Browse", kButton | BS_PUSHBUTTON, 0, 130, 7, 40, 14},
+                                         {IDC_TEMPLATE_COLLISION_ENERGY, "Edit", "", kEdit, 0, 7, 27, 60, 14}})},
+                          {},
+                          {}};
+    ResourceRegistrar registrar{module};
+    TestSheet sheet;
 
     INT_PTR Run(int first, Automation::ModalScript script)
     {
@@ -90,11 +89,6 @@ protected:
         automation->OnNextModal(std::move(script), "Experiment");
         return sheet.DoModal();
     }
-
-    AutomationSession automation;
-    ResourceModule module;
-    ResourceRegistrar registrar;
-    TestSheet sheet;
 };
 
 } // namespace

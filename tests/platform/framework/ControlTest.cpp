@@ -240,19 +240,6 @@ TEST(Edits, TypingNotifiesPerCharacterAndRespectsTheStyle)
     EXPECT_EQ(f.a.Text(single), "45\xB0" "C");
 }
 
-TEST(Edits, SettingTextNotifiesOnlySingleLineEdits)
-{
-    Fixture f;
-    ::SetWindowText(f.item(IDC_SINGLE), "a");
-    ::SetWindowText(f.item(IDC_LOG), "b");
-    EXPECT_EQ(f.dialog.count(IDC_SINGLE, EN_CHANGE), 1);
-    EXPECT_EQ(f.dialog.count(IDC_LOG, EN_CHANGE), 0);
-    CEdit* log = static_cast<CEdit*>(CWnd::FromHandle(f.item(IDC_LOG)));
-    log->SetSel(1, 1);
-    log->ReplaceSel(" appended");
-    EXPECT_EQ(f.dialog.count(IDC_LOG, EN_CHANGE), 1);
-}
-
 TEST(Automation, AddressingWindowsThatDoNotExistIsAnError)
 {
     Fixture f;

@@ -5,11 +5,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "TestDialogs.h"
 #include "platform/framework/AutomationSession.h"
+#include "platform/framework/Framework.h"
 #include "platform/framework/WindowManager.h"
-
-using namespace test;
 
 namespace {
 
