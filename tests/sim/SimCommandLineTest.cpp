@@ -58,26 +58,6 @@ TEST(SimCommandLine, TheSameMonkeySeedPlaysTheSameTranscriptAndAnotherSeedAnothe
     EXPECT_NE(first.out.find("monkey    window C"), std::string::npos) << first.out;
 }
 
-TEST(SimCommandLine, ParsesEveryOptionInBothSpellings)
-{
-    ASSERT_FALSE(SimScenarios::All().empty());
-    std::string name = SimScenarios::All().front().name;
-    SimOptions options;
-    std::string error;
-    ASSERT_TRUE(SimCommandLine::Parse({"--scenario", name, "--out=/tmp/x", "--pace", "realtime", "--quiet"}, options, error))
-        << error;
-    EXPECT_EQ(options.scenarios, std::vector<std::string>{name});
-    EXPECT_EQ(options.outDir, "/tmp/x");
-    EXPECT_EQ(options.pace, SimOptions::Pace::Realtime);
-    EXPECT_TRUE(options.quiet);
-
-    SimOptions defaults;
-    ASSERT_TRUE(SimCommandLine::Parse({}, defaults, error));
-    EXPECT_TRUE(defaults.scenarios.empty());
-    EXPECT_EQ(defaults.outDir, "sim-output");
-    EXPECT_EQ(defaults.pace, SimOptions::Pace::Fast);
-}
-
 TEST(SimCommandLine, ListAndHelpNameEveryScenarioAndRunNothing)
 {
     Result list = RunCommand({"--list"});
@@ -98,7 +78,7 @@ TEST(SimCommandLine, QuietRunPrintsOnlyTheSummaryAndNamesTheOutputFolder)
     const char* root = std::getenv("MALDI_TEST_OUTPUT");
     std::string folder = std::string(root ? root : "test-output") + "/sim-quiet";
     std::string name = SimScenarios::All().back().name;
-    Result result = RunCommand({"--scenario", name, "--quiet", "--out", folder});
+    Result result = RunCommand({"--scenario", name, "--quiet", "--out=" + folder});
     EXPECT_EQ(result.code, 0) << result.err;
     EXPECT_TRUE(result.err.empty()) << result.err;
     EXPECT_NE(result.out.find("=== " + name), std::string::npos);

@@ -1,12 +1,9 @@
 // The scenarios of the dialogs, sheets and editors run in-process: each story's essential events in
 // order (what the host set, what the operator did, what the instrument heard, what the host read
-// back), then its end state.
+// back, and the files it wrote).
 #include <gtest/gtest.h>
 
-#include <filesystem>
-
 #include "SimTestSupport.h"
-#include "platform/tuning/CPatternFile.h"
 #include "sim/SimScenarios.h"
 #include "sim/SimSession.h"
 
@@ -78,22 +75,4 @@ TEST(SimWindowScenario, EachStoryShowsItsEventsInOrderAndOpensEveryScriptedModal
         EXPECT_TRUE(InOrder(session.Transcript(), story.events));
         EXPECT_EQ(session.Ui().PendingModalScripts(), 0u) << "every modal run the story scripted was opened";
     }
-}
-
-TEST(SimWindowScenario, FilesLeftBehindHoldWhatTheOperatorMade)
-{
-    SimOptions options = simtest::TestOptions();
-    for (const char* name : {"pattern-editor", "target-plate", "maldi-settings"}) {
-        SimSession session(options, name, nullptr);
-        SimScenarios::Find(name)->run(session);
-        if (std::string(name) == "maldi-settings") {
-            EXPECT_EQ(session.Instrument().LaserFrequency(), 5) << "the last OK set the laser";
-        }
-    }
-    CPatternFile square;
-    ASSERT_TRUE(square.Read(CString((std::filesystem::path(options.outDir) / "patterns" / "square.ptn").string().c_str())));
-    ASSERT_EQ(square.GetNumberOfEntries(), 6) << "the undone point is not saved";
-    EXPECT_DOUBLE_EQ(square.GetXCoordinate(1), 0.6);
-    EXPECT_EQ(square.GetLaserState(5), 0);
-    EXPECT_TRUE(std::filesystem::exists(std::filesystem::path(options.outDir) / "plates" / "small-wells.mtp"));
 }

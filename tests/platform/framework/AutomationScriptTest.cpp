@@ -69,18 +69,8 @@ class ScriptPlayerTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        DialogTemplate t;
-        t.caption = "Asker";
-        t.style = WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE;
-        t.cx = 100;
-        t.cy = 40;
-        DialogItem b;
-        b.id = 10;
-        b.className = "Button";
-        b.text = "Ask";
-        b.style = WS_VISIBLE | WS_TABSTOP;
-        b.x = 5, b.y = 5, b.cx = 50, b.cy = 14;
-        t.items.push_back(b);
+        DialogTemplate t{{}, "Asker", WS_POPUP | WS_CAPTION | WS_SYSMENU | WS_VISIBLE, 0, 0, 0, 100, 40, "MS Sans Serif", 8,
+                         {{10, "Button", "Ask", WS_VISIBLE | WS_TABSTOP, 0, 5, 5, 50, 14}}};
         dialog = ::CreateDialogIndirectParam(nullptr, &t, nullptr, askingProc, 0);
         ASSERT_NE(dialog, nullptr);
     }

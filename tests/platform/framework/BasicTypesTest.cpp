@@ -4,24 +4,6 @@
 #include "platform/framework/CRect.h"
 #include "platform/framework/CString.h"
 
-TEST(CStringTest, FormatFollowsPrintf)
-{
-    CString s;
-    s.Format("%s: %d of %d", "A1", 4, 5);
-    EXPECT_EQ(s, "A1: 4 of 5");
-    s.Format("%f,%d", 500.25, 1);
-    EXPECT_EQ(s, "500.250000,1");
-    s.Format("%5.1f%%", 25.04);
-    EXPECT_EQ(s, " 25.0%");
-    // Longer than any fixed buffer a naive implementation might use.
-    s.Format("%s", std::string(5000, 'x').c_str());
-    EXPECT_EQ(s.GetLength(), 5000);
-    s.AppendFormat("-%03d", 7);
-    EXPECT_EQ(s.Right(4), "-007");
-    s.Format(nullptr);
-    EXPECT_TRUE(s.IsEmpty());
-}
-
 TEST(CStringTest, Windows1252ConvertsToUtf8AndBack)
 {
     CString deg("45\xB0"

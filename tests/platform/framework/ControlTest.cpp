@@ -17,7 +17,6 @@ namespace {
 
 constexpr int IDC_PUSH = 2001;
 constexpr int IDC_CHECK = 2002;
-constexpr int IDC_TRI = 2003;
 constexpr int IDC_R1 = 2004;
 constexpr int IDC_R2 = 2005;
 constexpr int IDC_R3 = 2006;
@@ -36,7 +35,6 @@ DialogTemplate controlsTemplate()
                           {
                               {IDC_PUSH, "Button", "Push", kButton, 0, 5, 5, 40, 14},
                               {IDC_CHECK, "Button", "Check", child | WS_TABSTOP | BS_AUTOCHECKBOX, 0, 5, 25, 60, 10},
-                              {IDC_TRI, "Button", "Tri", child | WS_TABSTOP | BS_AUTO3STATE, 0, 5, 37, 60, 10},
                               {IDC_GROUP, "Button", "Step Size", child | BS_GROUPBOX, 0, 70, 5, 60, 50},
                               {IDC_R1, "Button", "1", child | WS_GROUP | BS_AUTORADIOBUTTON, 0, 75, 15, 30, 10},
                               {IDC_R2, "Button", "5", child | BS_AUTORADIOBUTTON, 0, 75, 27, 30, 10},
@@ -93,29 +91,17 @@ struct Fixture {
 
 } // namespace
 
-TEST(Buttons, ClicksNotifyAndDisabledOrHiddenButtonsIgnoreTheOperator)
+// The library's window tests click greyed and hidden buttons in vain throughout; a program's
+// BM_CLICK is refused as well, and only real buttons and notifying statics report clicks.
+TEST(Buttons, ClicksNotifyAndTakeTheFocusButNotOnADisabledButtonOrAGroupBox)
 {
     Fixture f;
     EXPECT_TRUE(f.a.Click(f.item(IDC_PUSH)));
     EXPECT_EQ(f.dialog.count(IDC_PUSH, BN_CLICKED), 1);
-    EXPECT_EQ(f.a.FocusWindow(), f.item(IDC_PUSH)); // a pressed button takes the focus
-
+    EXPECT_EQ(f.a.FocusWindow(), f.item(IDC_PUSH));
     ::EnableWindow(f.item(IDC_PUSH), FALSE);
-    EXPECT_FALSE(f.a.Click(f.item(IDC_PUSH)));
     ::SendMessage(f.item(IDC_PUSH), BM_CLICK, 0, 0);
     EXPECT_EQ(f.dialog.count(IDC_PUSH, BN_CLICKED), 1);
-    ::EnableWindow(f.item(IDC_PUSH), TRUE);
-
-    ::ShowWindow(f.item(IDC_PUSH), SW_HIDE);
-    EXPECT_FALSE(f.a.Click(f.item(IDC_PUSH)));
-    ::ShowWindow(f.item(IDC_PUSH), SW_SHOW);
-    f.dialog.EnableWindow(FALSE); // a disabled dialog disables all it holds for the operator
-    EXPECT_FALSE(f.a.Click(f.item(IDC_PUSH)));
-    f.dialog.EnableWindow(TRUE);
-    EXPECT_TRUE(f.a.Click(f.item(IDC_PUSH)));
-    EXPECT_EQ(f.dialog.count(IDC_PUSH, BN_CLICKED), 2);
-
-    // Group boxes and plain statics are not buttons to press.
     f.a.Click(f.item(IDC_GROUP));
     EXPECT_EQ(f.dialog.count(IDC_GROUP, BN_CLICKED), 0);
     f.a.Click(f.item(IDC_LABEL));
@@ -200,16 +186,11 @@ TEST(Buttons, ADisabledWindowTakesNoMouseOrKeyboardInput)
 TEST(Buttons, CheckBoxesToggleAndRadioButtonsStayExclusiveInTheirGroup)
 {
     Fixture f;
-    HWND check = f.item(IDC_CHECK), tri = f.item(IDC_TRI);
+    HWND check = f.item(IDC_CHECK);
     f.a.Click(check);
     EXPECT_EQ(f.a.CheckState(check), BST_CHECKED);
     f.a.Click(check);
     EXPECT_EQ(f.a.CheckState(check), BST_UNCHECKED);
-    f.a.Click(tri);
-    f.a.Click(tri);
-    EXPECT_EQ(f.a.CheckState(tri), BST_INDETERMINATE);
-    f.a.Click(tri);
-    EXPECT_EQ(f.a.CheckState(tri), BST_UNCHECKED);
     EXPECT_TRUE(f.a.SetChecked(check, true));
     EXPECT_TRUE(f.a.SetChecked(check, true)); // already: no click
     EXPECT_EQ(f.dialog.count(IDC_CHECK, BN_CLICKED), 3);
@@ -257,19 +238,6 @@ TEST(Edits, TypingNotifiesPerCharacterAndRespectsTheStyle)
     HWND single = f.item(IDC_SINGLE);
     f.a.Type(single, "45\xB0" "C");
     EXPECT_EQ(f.a.Text(single), "45\xB0" "C");
-}
-
-TEST(Edits, SettingTextNotifiesOnlySingleLineEdits)
-{
-    Fixture f;
-    ::SetWindowText(f.item(IDC_SINGLE), "a");
-    ::SetWindowText(f.item(IDC_LOG), "b");
-    EXPECT_EQ(f.dialog.count(IDC_SINGLE, EN_CHANGE), 1);
-    EXPECT_EQ(f.dialog.count(IDC_LOG, EN_CHANGE), 0);
-    CEdit* log = static_cast<CEdit*>(CWnd::FromHandle(f.item(IDC_LOG)));
-    log->SetSel(1, 1);
-    log->ReplaceSel(" appended");
-    EXPECT_EQ(f.dialog.count(IDC_LOG, EN_CHANGE), 1);
 }
 
 TEST(Automation, AddressingWindowsThatDoNotExistIsAnError)

@@ -5,11 +5,9 @@
 #include <stdexcept>
 #include <string>
 
-#include "TestDialogs.h"
 #include "platform/framework/AutomationSession.h"
+#include "platform/framework/Framework.h"
 #include "platform/framework/WindowManager.h"
-
-using namespace test;
 
 namespace {
 
@@ -45,25 +43,6 @@ TEST(EdgeCases, ACreationRefusedOrFailingInItsHandlerLeavesNoWindow)
     EXPECT_THROW(exploding.CreateEx(0, nullptr, "", WS_POPUP, 0, 0, 10, 10, nullptr, nullptr), std::runtime_error);
     EXPECT_EQ(exploding.m_hWnd, nullptr);
     EXPECT_TRUE(session->TopLevelWindows().empty());
-}
-
-TEST(EdgeCases, AnExceptionFromAModalScriptClosesTheDialogAndReachesTheTest)
-{
-    AutomationSession session;
-    TestResources resources;
-    CDialog owner;
-    DialogTemplate t = settingsTemplate("Owner", 560);
-    t.style |= WS_VISIBLE;
-    ASSERT_TRUE(owner.CreateIndirect(t, nullptr));
-    CDialog dialog(IDD_SETTINGS, &owner);
-    session->OnNextModal([](CWnd&, Automation&) { throw std::logic_error("the test's own check failed"); });
-    EXPECT_THROW(dialog.DoModal(), std::logic_error);
-    EXPECT_EQ(dialog.m_hWnd, nullptr);
-    EXPECT_TRUE(owner.IsWindowEnabled());
-    EXPECT_EQ(session->TopLevelWindows().size(), 1u);
-    // The next run is unaffected.
-    session->OnNextModal([](CWnd& d, Automation& a) { a.Click(d, IDOK); });
-    EXPECT_EQ(dialog.DoModal(), IDOK);
 }
 
 namespace {

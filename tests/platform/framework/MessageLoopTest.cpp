@@ -1,5 +1,5 @@
-// The host loop: the PreTranslateMessage chain, key translation, and what happens when messages
-// never stop coming.
+// The host loop: the PreTranslateMessage chain innermost first, key translation, and what happens
+// when messages never stop coming. What a tool window's filter swallows is the library's test.
 
 #include <gtest/gtest.h>
 
@@ -21,11 +21,10 @@ std::vector<std::string> g_trail;
 // An edit that notes the keys it is offered before they are handled, and those it gets.
 class TracingEdit : public CEdit {
 public:
-    bool swallow = false;
     BOOL PreTranslateMessage(MSG* msg) override
     {
         if (msg->message == WM_KEYDOWN) g_trail.push_back("edit pre " + std::to_string(msg->wParam));
-        return swallow && msg->message == WM_KEYDOWN;
+        return FALSE;
     }
     afx_msg void OnChar(UINT ch, UINT repeat, UINT flags)
     {
@@ -69,19 +68,7 @@ TEST(MessageLoop, KeysAreOfferedInnermostFirstThenHandledByTheDialog)
     session->PressKey(VK_RETURN);
     EXPECT_EQ(g_trail, (std::vector<std::string>{"edit pre 81", "dialog pre 81", "edit char Q", "edit pre 13",
                                                  "dialog pre 13", "ok"}));
-    g_trail.clear();
-    // The innermost object can stop a key before the dialog sees it: Enter, Escape and Tab do
-    // nothing, the focus stays.
-    dialog.edit.swallow = true;
-    session->PressKey(VK_RETURN);
-    session->PressKey(VK_ESCAPE);
-    session->PressKey(VK_TAB);
-    session->PressKey('A', Automation::Control); // swallowed anyway; and Control keys type nothing
-    EXPECT_EQ(g_trail, (std::vector<std::string>{"edit pre 13", "edit pre 27", "edit pre 9", "edit pre 65"}));
-    EXPECT_TRUE(session->IsVisible(dialog));
-    EXPECT_EQ(session->FocusWindow(), dialog.edit.m_hWnd);
-    dialog.edit.swallow = false;
-    session->PressKey('A', Automation::Control);
+    session->PressKey('A', Automation::Control); // Control keys type nothing
     EXPECT_EQ(session->Text(dialog, IDC_NAME), "Q");
 }
 

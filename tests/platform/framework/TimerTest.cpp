@@ -54,21 +54,6 @@ void create(TimerWnd& wnd)
 
 } // namespace
 
-TEST(VirtualClock, TwoHundredMillisecondTimerTicksFiveTimesInOneSecond)
-{
-    AutomationSession session;
-    TimerWnd wnd;
-    create(wnd);
-    EXPECT_EQ(wnd.SetTimer(5, 200), 5u);
-    EXPECT_EQ(session->Now(), 0u);
-    session->Advance(199);
-    EXPECT_TRUE(wnd.ticks.empty());
-    session->Advance(801);
-    EXPECT_EQ(wnd.ticks, (std::vector<Tick>{{5, 200}, {5, 400}, {5, 600}, {5, 800}, {5, 1000}}));
-    EXPECT_EQ(session->Now(), 1000u);
-    EXPECT_EQ(::GetTickCount(), 1000u);
-}
-
 TEST(VirtualClock, TimersFireInTimeOrderAndTiesInRegistrationOrder)
 {
     AutomationSession session;

@@ -1,5 +1,6 @@
-// Windows and messages: routing through chained message maps, sent against posted order,
-// subclassing and reflection, geometry and z-order, destruction.
+// Windows and messages: sent against posted order, geometry and z-order, destruction. The library's
+// windows, sheets and widgets route everything else through chained maps, notifications and
+// subclassed controls.
 
 #include <gtest/gtest.h>
 
@@ -14,46 +15,19 @@
 namespace {
 
 constexpr UINT WM_PING = WM_APP + 1;
-constexpr UINT WM_BASEONLY = WM_APP + 2;
 
 std::vector<std::string> g_log;
 
-class BaseWnd : public CWnd {
+class PingWnd : public CWnd {
 public:
-    afx_msg void OnTimer(UINT_PTR id) { g_log.push_back("base timer " + std::to_string(id)); }
-    afx_msg LRESULT OnBaseOnly(WPARAM w, LPARAM) { g_log.push_back("base only"); return static_cast<LRESULT>(w) + 1; }
     afx_msg LRESULT OnPing(WPARAM w, LPARAM) { g_log.push_back("ping " + std::to_string(w)); return 0; }
-    // Virtual: the map entry of the base reaches the derived override.
-    afx_msg virtual void OnAction() { g_log.push_back("base action"); }
 
 protected:
     DECLARE_MESSAGE_MAP()
 };
 
-BEGIN_MESSAGE_MAP(BaseWnd, CWnd)
-    ON_WM_TIMER()
-    ON_MESSAGE(WM_BASEONLY, &BaseWnd::OnBaseOnly)
-    ON_MESSAGE(WM_PING, &BaseWnd::OnPing)
-    ON_COMMAND(100, &BaseWnd::OnAction)
-END_MESSAGE_MAP()
-
-class DerivedWnd : public BaseWnd {
-public:
-    afx_msg void OnTimer(UINT_PTR id)
-    {
-        g_log.push_back("derived timer " + std::to_string(id));
-        if (id == 2) BaseWnd::OnTimer(id);
-    }
-    void OnAction() override { g_log.push_back("derived action"); }
-    afx_msg void OnRange(UINT id) { g_log.push_back("range " + std::to_string(id)); }
-
-protected:
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(DerivedWnd, BaseWnd)
-    ON_WM_TIMER()
-    ON_COMMAND_RANGE(200, 209, &DerivedWnd::OnRange)
+BEGIN_MESSAGE_MAP(PingWnd, CWnd)
+    ON_MESSAGE(WM_PING, &PingWnd::OnPing)
 END_MESSAGE_MAP()
 
 HWND makePopup(CWnd& wnd, DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU)
@@ -64,28 +38,11 @@ HWND makePopup(CWnd& wnd, DWORD style = WS_POPUP | WS_CAPTION | WS_SYSMENU)
 
 } // namespace
 
-TEST(MessageMaps, DerivedHandlerWinsAndBaseEntriesAreStillReached)
-{
-    AutomationSession session;
-    g_log.clear();
-    DerivedWnd wnd;
-    makePopup(wnd);
-
-    wnd.SendMessage(WM_TIMER, 1);
-    wnd.SendMessage(WM_TIMER, 2);
-    EXPECT_EQ(wnd.SendMessage(WM_BASEONLY, 41), 42);
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(100, 0), 0);
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(205, 0), 0);
-    wnd.SendMessage(WM_COMMAND, MAKEWPARAM(210, 0), 0); // outside the range: nobody
-    EXPECT_EQ(g_log, (std::vector<std::string>{"derived timer 1", "derived timer 2", "base timer 2", "base only",
-                                               "derived action", "range 205"}));
-}
-
 TEST(Messages, SentMessagesRunAtOncePostedOnesWhenPumped)
 {
     AutomationSession session;
     g_log.clear();
-    BaseWnd wnd;
+    PingWnd wnd;
     makePopup(wnd);
     wnd.PostMessage(WM_PING, 1);
     wnd.PostMessage(WM_PING, 2);
@@ -165,80 +122,6 @@ TEST(Windows, DestructionReachesParentThenChildrenAndDetachesObjects)
     EXPECT_EQ(attached.m_hWnd, nullptr);
 }
 
-namespace {
-
-// Spies on a button it subclasses: sees the mouse first, then lets the button work.
-class ButtonSpy : public CButton {
-public:
-    int presses = 0;
-    bool eatClicks = false;
-    int reflected = 0;
-    afx_msg void OnLButtonDown(UINT flags, CPoint point)
-    {
-        ++presses;
-        CButton::OnLButtonDown(flags, point);
-    }
-    afx_msg BOOL OnReflectedClick()
-    {
-        ++reflected;
-        return eatClicks ? TRUE : FALSE;
-    }
-
-protected:
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(ButtonSpy, CButton)
-    ON_WM_LBUTTONDOWN()
-    ON_CONTROL_REFLECT_EX(BN_CLICKED, &ButtonSpy::OnReflectedClick)
-END_MESSAGE_MAP()
-
-class ClickCounter : public CWnd {
-public:
-    int clicks = 0;
-    afx_msg void OnButton() { ++clicks; }
-
-protected:
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(ClickCounter, CWnd)
-    ON_BN_CLICKED(7, &ClickCounter::OnButton)
-END_MESSAGE_MAP()
-
-} // namespace
-
-TEST(Windows, SubclassingSeesMessagesFirstAndKeepsTheControlWorking)
-{
-    AutomationSession session;
-    ClickCounter parent;
-    makePopup(parent, WS_POPUP | WS_VISIBLE);
-    HWND button = ::CreateWindowEx(0, "Button", "Go", WS_CHILD | WS_VISIBLE | BS_PUSHBUTTON, 10, 10, 60, 20,
-                                   parent, reinterpret_cast<HMENU>(7), nullptr, nullptr);
-    ButtonSpy spy;
-    ASSERT_TRUE(spy.SubclassDlgItem(7, &parent));
-    EXPECT_EQ(CWnd::FromHandle(button), &spy);
-    EXPECT_FALSE(ButtonSpy().SubclassWindow(button)); // one object per window
-
-    EXPECT_TRUE(session->Click(button));
-    EXPECT_EQ(spy.presses, 1);
-    EXPECT_EQ(spy.reflected, 1);
-    EXPECT_EQ(parent.clicks, 1); // the reflected handler let it through
-
-    spy.eatClicks = true;
-    session->Click(button);
-    EXPECT_EQ(spy.reflected, 2);
-    EXPECT_EQ(parent.clicks, 1); // consumed by the control itself
-
-    // Back to the plain button: nobody spies any more.
-    EXPECT_EQ(spy.UnsubclassWindow(), button);
-    session->Click(button);
-    EXPECT_EQ(spy.presses, 2);
-    EXPECT_EQ(parent.clicks, 2);
-    EXPECT_NE(CWnd::FromHandle(button), &spy);
-    EXPECT_NE(dynamic_cast<CButton*>(CWnd::FromHandle(button)), nullptr); // temporary of the right type
-}
-
 TEST(Windows, SetWindowPosHonoursItsFlags)
 {
     AutomationSession session;
@@ -278,77 +161,4 @@ TEST(Windows, SetWindowPosHonoursItsFlags)
     session->Pump();
     EXPECT_EQ(WindowManager::Get().Find(a)->paintCount, before + 1);
     EXPECT_FALSE(::GetUpdateRect(a, nullptr, FALSE));
-}
-
-namespace {
-
-constexpr int IDC_SLIDER = 37316;
-
-class SliderSpy : public CWnd {
-public:
-    int reflected = 0;
-    afx_msg void OnCustomDraw(NMHDR*, LRESULT* result)
-    {
-        ++reflected;
-        *result = 5;
-    }
-
-protected:
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(SliderSpy, CWnd)
-    ON_NOTIFY_REFLECT(NM_CUSTOMDRAW, &SliderSpy::OnCustomDraw)
-END_MESSAGE_MAP()
-
-class NotifyParent : public CWnd {
-public:
-    std::vector<std::string> seen;
-    afx_msg void OnReleasedCapture(NMHDR* hdr, LRESULT* result)
-    {
-        seen.push_back("released " + std::to_string(hdr->idFrom));
-        *result = 0;
-    }
-    afx_msg void OnHScroll(UINT code, UINT pos, CScrollBar* bar)
-    {
-        seen.push_back("hscroll " + std::to_string(code) + "," + std::to_string(pos) + "," +
-                       std::to_string(bar ? bar->GetDlgCtrlID() : 0));
-    }
-    afx_msg HBRUSH OnCtlColor(CDC*, CWnd* control, UINT kind)
-    {
-        seen.push_back("ctlcolor " + std::to_string(kind) + "," + std::to_string(control->GetDlgCtrlID()));
-        return reinterpret_cast<HBRUSH>(static_cast<ULONG_PTR>(0x1234));
-    }
-
-protected:
-    DECLARE_MESSAGE_MAP()
-};
-
-BEGIN_MESSAGE_MAP(NotifyParent, CWnd)
-    ON_NOTIFY(NM_RELEASEDCAPTURE, IDC_SLIDER, &NotifyParent::OnReleasedCapture)
-    ON_WM_HSCROLL()
-    ON_WM_CTLCOLOR()
-END_MESSAGE_MAP()
-
-} // namespace
-
-TEST(MessageMaps, NotificationsReachTheParentOrAReflectingControl)
-{
-    AutomationSession session;
-    NotifyParent parent;
-    makePopup(parent, WS_POPUP);
-    HWND slider = ::CreateWindowEx(0, "msctls_trackbar32", "", WS_CHILD | WS_VISIBLE, 0, 0, 100, 20, parent,
-                                   reinterpret_cast<HMENU>(IDC_SLIDER), nullptr, nullptr);
-    NMHDR hdr{slider, IDC_SLIDER, NM_RELEASEDCAPTURE};
-    EXPECT_EQ(parent.SendMessage(WM_NOTIFY, IDC_SLIDER, reinterpret_cast<LPARAM>(&hdr)), 0);
-    parent.SendMessage(WM_HSCROLL, MAKEWPARAM(SB_THUMBTRACK, 3), reinterpret_cast<LPARAM>(slider));
-    EXPECT_EQ(parent.SendMessage(WM_CTLCOLORSTATIC, 0, reinterpret_cast<LPARAM>(slider)), 0x1234);
-
-    // Reflected: the control answers its own notification and the parent never sees it.
-    SliderSpy spy;
-    spy.SubclassWindow(slider);
-    NMHDR draw{slider, IDC_SLIDER, NM_CUSTOMDRAW};
-    EXPECT_EQ(parent.SendMessage(WM_NOTIFY, IDC_SLIDER, reinterpret_cast<LPARAM>(&draw)), 5);
-    EXPECT_EQ(spy.reflected, 1);
-    EXPECT_EQ(parent.seen, (std::vector<std::string>{"released 37316", "hscroll 5,3,37316", "ctlcolor 6,37316"}));
 }

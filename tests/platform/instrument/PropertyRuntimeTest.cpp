@@ -54,34 +54,6 @@ TEST_F(PropertyRuntime, RemovedSymbolsAreUnknownUntilAddedOrReset)
     EXPECT_EQ(table.Symbols().size(), 10u);
 }
 
-// What a write does to the last-transfer value is the instrument boundary's test.
-TEST_F(PropertyRuntime, WritesAreLoggedInOrder)
-{
-    CInstCtlClient client;
-    VEXPropertyTag* setPoint = getPropertyHandleFromSymbol("SOURCE_TEMPERATURE_SETTING");
-    client.VexSettingPropertyWriteRemote(setPoint, 30.0);
-    client.VexCommandPropertyWriteRemote(getPropertyHandleFromSymbol("UNLOAD_PROBE_COMMAND"));
-    EXPECT_EQ(client.SetMaldiControl(6, 20), 0);
-
-    const auto& writes = client.Writes();
-    ASSERT_EQ(writes.size(), 3u);
-    EXPECT_EQ(writes[0].kind, CInstCtlClient::WriteKind::Setting);
-    EXPECT_EQ(writes[0].symbol, "SOURCE_TEMPERATURE_SETTING");
-    EXPECT_EQ(writes[0].value, 30.0);
-    EXPECT_EQ(writes[1].kind, CInstCtlClient::WriteKind::Command);
-    EXPECT_EQ(writes[2].control, 6);
-    EXPECT_EQ(writes[2].order, 3);
-    EXPECT_EQ(client.WriteLog(),
-              "Setting SOURCE_TEMPERATURE_SETTING = 30\n"
-              "Command UNLOAD_PROBE_COMMAND\n"
-              "MaldiControl 6 = 20\n");
-
-    client.ClearWrites();
-    client.VexSettingPropertyWriteRemote(setPoint, 2.5);
-    EXPECT_EQ(client.Writes().at(0).order, 1);
-    EXPECT_EQ(client.Writes().at(0).Text(), "Setting SOURCE_TEMPERATURE_SETTING = 2.5");
-}
-
 TEST_F(PropertyRuntime, HookLetsASimulatedInstrumentAnswerWrites)
 {
     CInstCtlClient client;

@@ -8,7 +8,6 @@
 #include "platform/framework/CFile.h"
 #include "platform/framework/CObject.h"
 #include "platform/platemodel/CMaldiPlate.h"
-#include "platform/platemodel/TargetPlate.h"
 #include "tests/platform/framework/archive/TempFolder.h"
 
 namespace {
@@ -88,19 +87,6 @@ TEST(CMaldiPlate, WellNamesFollowTheNamingAndTheRows)
         EXPECT_EQ(plate.ConvertWellReference(c.well, name), *c.name != '\0') << c.perRow << " per row, well " << c.well;
         EXPECT_EQ(name, c.name) << c.perRow << " per row, well " << c.well;
     }
-}
-
-TEST(TargetPlate, HostSetsAndClearsTheCurrentPlate)
-{
-    EXPECT_EQ(TargetPlate(), nullptr);
-    CMaldiPlate first, second;
-    EXPECT_EQ(SetTargetPlate(&first), nullptr);
-    TargetPlate()->m_fSearchStep = 0.5f;  // windows change the host's plate itself
-    EXPECT_EQ(first.m_fSearchStep, 0.5f);
-    EXPECT_EQ(SetTargetPlate(&second), &first);
-    EXPECT_EQ(TargetPlate(), &second);
-    EXPECT_EQ(SetTargetPlate(nullptr), &second);
-    EXPECT_EQ(TargetPlate(), nullptr);
 }
 
 TEST_F(PlateFileTest, EveryFieldSurvivesAStoreAndLoad)

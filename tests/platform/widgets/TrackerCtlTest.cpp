@@ -163,10 +163,6 @@ TEST(CTrackerCtl, ProgramChangesNotifyNobodyAndStayWithinTheLimits)
     EXPECT_EQ(t.GetLimits(), CRect(-20, 0, 20, 50));
     EXPECT_EQ(f.value().x, 20) << "new limits take the cross with them";
     EXPECT_EQ(f.value().y, 0);
-    t.SetCircleLimits(-10, 10, 0, 40);
-    t.SetCircleRatio(0.8);
-    EXPECT_EQ(t.GetCircleLimits(), CRect(-10, 0, 10, 40));
-    EXPECT_DOUBLE_EQ(t.GetCircleRatio(), 0.8);
     t.SetCircleRatio(3.0);
     EXPECT_DOUBLE_EQ(t.GetCircleRatio(), 1.0);
     EXPECT_TRUE(f.dialog.notes.empty());

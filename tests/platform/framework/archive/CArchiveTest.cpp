@@ -46,30 +46,20 @@ std::string Bytes(std::initializer_list<int> values)
     return s;
 }
 
-TEST_F(CArchiveTest, NumbersAreLittleEndianInTheFrameworksSizes)
+// The plate file's numbers: a symmetric mistake in the byte order would read back fine and still
+// break every plate file written before.
+TEST_F(CArchiveTest, ThePlateFilesNumbersAreLittleEndianInTheFrameworksSizes)
 {
-    std::string bytes = Stored([](CArchive& ar) {
-        ar << BYTE(0xAB) << 'z' << WORD(0x1234) << short(-2) << 0x01020304 << 0xFFFFFFFEu << 1.0f << -2.5
-           << 0x0102030405060708LL << TRUE;
-    });
-    EXPECT_EQ(bytes, Bytes({0xAB, 'z', 0x34, 0x12, 0xFE, 0xFF, 0x04, 0x03, 0x02, 0x01, 0xFE, 0xFF, 0xFF, 0xFF,
-                            0x00, 0x00, 0x80, 0x3F, 0, 0, 0, 0, 0, 0, 0x04, 0xC0, 8, 7, 6, 5, 4, 3, 2, 1, 1, 0, 0,
-                            0}));
-    BYTE b = 0;
-    char c = 0;
+    std::string bytes = Stored([](CArchive& ar) { ar << WORD(0x1234) << 0x01020304 << -2.5f << TRUE; });
+    EXPECT_EQ(bytes, Bytes({0x34, 0x12, 0x04, 0x03, 0x02, 0x01, 0x00, 0x00, 0x20, 0xC0, 1, 0, 0, 0}));
     WORD w = 0;
-    short s = 0;
     int i = 0;
-    unsigned u = 0;
     float f = 0;
-    double d = 0;
-    long long ll = 0;
     BOOL flag = FALSE;
     CArchive& ar = Loading(bytes);
-    ar >> b >> c >> w >> s >> i >> u >> f >> d >> ll >> flag;
+    ar >> w >> i >> f >> flag;
     EXPECT_FALSE(ar.IsFailed());
-    EXPECT_TRUE(b == 0xAB && c == 'z' && w == 0x1234 && s == -2 && i == 0x01020304 && u == 0xFFFFFFFEu);
-    EXPECT_TRUE(f == 1.0f && d == -2.5 && ll == 0x0102030405060708LL && flag == TRUE);
+    EXPECT_TRUE(w == 0x1234 && i == 0x01020304 && f == -2.5f && flag == TRUE);
 }
 
 TEST_F(CArchiveTest, StringLengthPrefixGrowsAtEachBoundary)

@@ -1,7 +1,6 @@
 #pragma once
 // A modeless dialog holding the controls under test, a spy on the notifications its controls send
-// (WM_COMMAND codes, WM_NOTIFY codes, WM_HSCROLL / WM_VSCROLL codes with positions), and the
-// automation session that drives them.
+// (WM_COMMAND and WM_NOTIFY codes), and the automation session that drives them.
 
 #include <functional>
 #include <stdexcept>
@@ -21,8 +20,7 @@ constexpr DWORD kDialogStyle = DS_MODALFRAME | DS_SETFONT | WS_POPUP | WS_CAPTIO
 struct Event {
     int id;
     UINT code;
-    int position; // WM_HSCROLL / WM_VSCROLL: the position word; WM_NOTIFY: the item when there is one
-    std::string kind; // "command", "notify", "hscroll", "vscroll"
+    std::string kind; // "command", "notify"
 };
 
 class SpyDialog : public CDialog {
@@ -30,7 +28,6 @@ public:
     std::vector<Event> events;
     // Called on each notification, after it is recorded (to react as a Part's handler would).
     std::function<void(const Event&)> onEvent;
-    LRESULT notifyResult = 0;
 
     int count(int id, UINT code, const char* kind = nullptr) const
     {
@@ -59,29 +56,15 @@ public:
 protected:
     BOOL OnCommand(WPARAM wParam, LPARAM lParam) override
     {
-        if (lParam) record(Event{LOWORD(wParam), HIWORD(wParam), 0, "command"});
+        if (lParam) record(Event{LOWORD(wParam), HIWORD(wParam), "command"});
         return CDialog::OnCommand(wParam, lParam);
     }
     BOOL OnNotify(WPARAM, LPARAM lParam, LRESULT* result) override
     {
         auto* hdr = reinterpret_cast<NMHDR*>(lParam);
-        int item = -1;
-        if (hdr->code == NM_CLICK || hdr->code == NM_DBLCLK || hdr->code == LVN_ITEMACTIVATE) {
-            item = reinterpret_cast<NMITEMACTIVATE*>(lParam)->iItem;
-        } else if (hdr->code == LVN_ITEMCHANGED || hdr->code == LVN_ITEMCHANGING) {
-            item = reinterpret_cast<NMLISTVIEW*>(lParam)->iItem;
-        }
-        record(Event{static_cast<int>(hdr->idFrom), hdr->code, item, "notify"});
-        if (result) *result = notifyResult;
+        record(Event{static_cast<int>(hdr->idFrom), hdr->code, "notify"});
+        if (result) *result = 0;
         return TRUE;
-    }
-    LRESULT WindowProc(UINT message, WPARAM wParam, LPARAM lParam) override
-    {
-        if ((message == WM_HSCROLL || message == WM_VSCROLL) && lParam) {
-            record(Event{::GetDlgCtrlID(reinterpret_cast<HWND>(lParam)), LOWORD(wParam),
-                         static_cast<SHORT>(HIWORD(wParam)), message == WM_HSCROLL ? "hscroll" : "vscroll"});
-        }
-        return CDialog::WindowProc(message, wParam, lParam);
     }
 
 private:

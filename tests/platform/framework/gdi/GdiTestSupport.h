@@ -64,9 +64,3 @@ inline void PrintTo(const CRect& r, std::ostream* os)
 }
 inline void PrintTo(const CPoint& p, std::ostream* os) { *os << "(" << p.x << ", " << p.y << ")"; }
 inline void PrintTo(const CSize& s, std::ostream* os) { *os << s.cx << " x " << s.cy; }
-
-inline std::string RectText(const RECT& r)
-{
-    return "(" + std::to_string(r.left) + ", " + std::to_string(r.top) + ", " + std::to_string(r.right) + ", " +
-           std::to_string(r.bottom) + ")";
-}

@@ -55,31 +55,6 @@ CSize Extent(const char* text, const LOGFONT& lf)
 
 }  // namespace
 
-TEST(Text, ExtentsAreDeterministicAdditiveAndProportional)
-{
-    const LOGFONT lf = Arial(-11);
-    const CSize hello = Extent("Hello", lf);
-    EXPECT_EQ(hello, Extent("Hello", lf));
-    EXPECT_GT(hello.cx, 0);
-    // No kerning: a pair measures as the sum of its letters.
-    EXPECT_EQ(Extent("A", lf).cx + Extent("V", lf).cx, Extent("AV", lf).cx);
-    EXPECT_EQ(Extent("To", lf).cx, Extent("T", lf).cx + Extent("o", lf).cx);
-    EXPECT_LT(Extent("iiii", lf).cx, Extent("WWWW", lf).cx);
-    EXPECT_GT(Extent("Hello", Arial(-11, FW_BOLD)).cx, hello.cx) << "bold is wider";
-    EXPECT_EQ(0, Extent("", lf).cx);
-    EXPECT_EQ(hello.cy, Extent("", lf).cy) << "the height is the font's, whatever the text";
-
-    // Twice the size measures about twice as wide (hinting rounds each advance).
-    const CSize big = Extent("Hello world", Arial(-22));
-    const CSize small = Extent("Hello world", lf);
-    EXPECT_NEAR(2.0, static_cast<double>(big.cx) / small.cx, 0.2);
-
-    // A positive height asks for the cell; the default (0) is the 8-point dialog size.
-    EXPECT_NEAR(20, Extent("x", Arial(20)).cy, 1);
-    EXPECT_EQ(Extent("Hello", Arial(-11)), Extent("Hello", Arial(0)));
-    EXPECT_EQ(13, Extent("x", Arial(0)).cy);
-}
-
 TEST(Text, Windows1252BytesDrawTheirUnicodeCharacters)
 {
     const LOGFONT lf = Arial(-16);

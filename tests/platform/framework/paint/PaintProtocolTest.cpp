@@ -1,5 +1,5 @@
 // The paint protocol as windows see it: when WM_PAINT comes, what BeginPaint hands over, the order
-// of parents and children, and painting that never settles. Pixels are read back through the
+// of parents and children on a resize, and painting that never settles. Pixels are read back through the
 // automation interface's Render; how windows look is checked by the golden images.
 
 #include <gtest/gtest.h>
@@ -115,35 +115,6 @@ TEST(PaintProtocol, InvalidationWaitsForTheQueueUpdateWindowPaintsAtOnce)
     scene.child.UpdateWindow();
     EXPECT_TRUE(scene.child.lastErase);
     EXPECT_TRUE(scene.child.eraseHadContext) << "WM_ERASEBKGND carries the paint context";
-}
-
-TEST(PaintProtocol, ParentsPaintFirstAndChildrenStayClippedToTheirRectangle)
-{
-    AutomationSession session;
-    Scene scene;
-    Surface image = session->Render(scene.top);
-    EXPECT_EQ(g_log, (std::vector<std::string>{"top erase", "top paint", "child erase", "child paint"}));
-    ASSERT_EQ(image.Width(), 200);
-    ASSERT_EQ(image.Height(), 150);
-    // The child's fill far past its rectangle lands only inside it.
-    EXPECT_EQ(CountColor(image, CRect(20, 10, 60, 40), kBlue), 40 * 30);
-    EXPECT_EQ(CountColor(image, image.Bounds(), kBlue), 40 * 30);
-    EXPECT_EQ(CountColor(image, image.Bounds(), kRed), 200 * 150 - 40 * 30);
-
-    // Repainting the parent over the child makes the child paint again after it.
-    g_log.clear();
-    scene.top.Invalidate();
-    session->Pump();
-    EXPECT_EQ(g_log, (std::vector<std::string>{"top erase", "top paint", "child erase", "child paint"}));
-    image = session->Render(scene.top);
-    EXPECT_EQ(CountColor(image, image.Bounds(), kBlue), 40 * 30);
-
-    // A parent repainting elsewhere leaves the child alone.
-    g_log.clear();
-    scene.top.InvalidateRect(CRect(100, 100, 120, 120), FALSE);
-    image = session->Render(scene.top);
-    EXPECT_EQ(g_log, (std::vector<std::string>{"top paint"}));
-    EXPECT_EQ(CountColor(image, image.Bounds(), kBlue), 40 * 30);
 }
 
 TEST(PaintProtocol, PaintingThatNeverSettlesIsReportedNotLoopedOn)

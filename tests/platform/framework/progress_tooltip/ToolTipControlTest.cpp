@@ -14,8 +14,6 @@ namespace {
 
 constexpr int IDC_LABEL = 3101;
 constexpr int IDC_OTHER = 3102;
-constexpr int IDC_ASKED = 3103;
-constexpr UINT IDS_TIP = 3200;
 
 DialogTemplate tipTemplate()
 {
@@ -25,40 +23,24 @@ DialogTemplate tipTemplate()
                           {
                               {IDC_LABEL, "Static", "label", child | SS_NOTIFY, 0, 5, 5, 60, 10},
                               {IDC_OTHER, "Static", "other", child | SS_NOTIFY, 0, 5, 25, 60, 10},
-                              {IDC_ASKED, "Static", "asked", child | SS_NOTIFY, 0, 5, 45, 60, 10},
                           }};
 }
 
-// A dialog that relays its mouse messages to its tooltip, as hosts do, and answers the tooltip's
-// questions for the tool whose text is a callback.
+// A dialog that relays its mouse messages to its tooltip, as hosts do.
 class TipDialog : public CDialog {
 public:
     CToolTipCtrl tip;
-    CString answer = "asked text";
-    int questions = 0;
 
     BOOL PreTranslateMessage(MSG* msg) override
     {
         if (tip.GetSafeHwnd()) tip.RelayEvent(msg);
         return CDialog::PreTranslateMessage(msg);
     }
-    BOOL OnNotify(WPARAM wParam, LPARAM lParam, LRESULT* result) override
-    {
-        auto* hdr = reinterpret_cast<NMHDR*>(lParam);
-        if (hdr->code == TTN_GETDISPINFO) {
-            ++questions;
-            reinterpret_cast<NMTTDISPINFO*>(lParam)->lpszText = const_cast<LPSTR>(answer.GetString());
-            return TRUE;
-        }
-        return CDialog::OnNotify(wParam, lParam, result);
-    }
 };
 
 struct Fixture {
     AutomationSession session;
     Automation& a = *session;
-    ResourceModule strings{"tip strings", {}, {{IDS_TIP, "Tip from the string table"}}, {}};
-    ResourceRegistrar registrar{strings};
     TipDialog dialog;
     Fixture()
     {
