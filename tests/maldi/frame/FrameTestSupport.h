@@ -2,10 +2,15 @@
 // A small tool window of the tests' own, made from a template of the tests' own, with the
 // description records of the real windows' kinds.
 
+#include <gtest/gtest.h>
+
+#include <memory>
+#include <stdexcept>
 #include <string>
 
 #include "maldi/frame/CToolWindow.h"
 #include "maldi/resources/MaldiResourceIds.h"
+#include "platform/framework/AutomationSession.h"
 #include "platform/framework/Framework.h"
 
 namespace frame_test {
@@ -42,12 +47,8 @@ inline DialogTemplate toolTemplate(UINT id, short cy, int expandId, DWORD style 
     return t;
 }
 
-inline IconImage windowIcon()
-{
-    return IconImage::Solid(32, 32, kWindowIconColour);
-}
-
-// The host's module: the test templates and the window icon it hands to CreateUI.
+// The host's module: the test templates and the window icon it hands to CreateUI; and a window of
+// a kind made as the host makes it.
 class FrameResources {
 public:
     FrameResources()
@@ -58,11 +59,19 @@ public:
                                  (kToolStyle & ~(WS_VISIBLE | WS_MINIMIZEBOX))),
                     toolTemplate(IDD_TOOL_NO_EXPAND, 150, 0),
                     toolTemplate(IDD_TOOL_TALL, 240, maldi::res::IDI_EXPAND_DIALOG)},
-                   {}, {{IDI_WINDOW, windowIcon()}}),
+                   {}, {{IDI_WINDOW, IconImage::Solid(32, 32, kWindowIconColour)}}),
           m_registrar(m_module)
     {
     }
     HICON WindowIcon() const { return m_module.FindIcon(IDI_WINDOW); }
+    template <class Window>
+    std::unique_ptr<Window> Open(const ToolWindowInfo& info) const
+    {
+        auto w = std::make_unique<Window>(info);
+        w->CreateUI(WindowIcon());
+        if (!w->Create()) throw std::runtime_error("the tool window could not be made");
+        return w;
+    }
 
 private:
     ResourceModule m_module;
@@ -121,12 +130,8 @@ public:
     }
     BOOL OnCmdMsg(UINT id, int code, void* extra, AFX_CMDHANDLERINFO* handlerInfo) override
     {
-        if (!handlerInfo && code == 0 && id == static_cast<UINT>(IDC_GO)) {
-            ++goClicks;
-            return TRUE;
-        }
-        if (!handlerInfo && code == 0 && id == static_cast<UINT>(IDC_LOWER)) {
-            ++lowerClicks;
+        if (!handlerInfo && code == 0 && (id == static_cast<UINT>(IDC_GO) || id == static_cast<UINT>(IDC_LOWER))) {
+            ++(id == static_cast<UINT>(IDC_GO) ? goClicks : lowerClicks);
             return TRUE;
         }
         return CToolWindow<Base>::OnCmdMsg(id, code, extra, handlerInfo);

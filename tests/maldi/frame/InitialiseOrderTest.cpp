@@ -1,12 +1,9 @@
 // The frame's one initialisation order (CToolWindow::InitialiseFrame) and its icon buttons.
 
-#include <gtest/gtest.h>
-
 #include <string>
 #include <vector>
 
 #include "FrameTestSupport.h"
-#include "platform/framework/AutomationSession.h"
 
 using namespace frame_test;
 
@@ -59,17 +56,14 @@ TEST(InitialiseOrder, BaseRunsWhereTheDescriptionSaysAndTheWindowContractsBetwee
         FrameResources resources;
         ToolWindowInfo info = acquisitionKind();
         info.baseInitialisation = base;
-        OrderedWindow w(info);
-        w.CreateUI(resources.WindowIcon());
-        ASSERT_TRUE(w.Create());
-
-        const int full = session->WindowRect(w.m_hWnd).Height() + kContract;
+        auto w = resources.Open<OrderedWindow>(info);
+        const int full = session->WindowRect(w->m_hWnd).Height() + kContract;
         const std::string h = std::to_string(full), contracted = std::to_string(full - kContract);
         std::vector<std::string> expected = {"buttons " + h, "controls " + h, "opened " + contracted};
         expected.insert(base == BaseInitialisation::First ? expected.begin() : expected.begin() + 1, "exchange");
-        EXPECT_EQ(w.log, expected);
+        EXPECT_EQ(w->log, expected);
 
-        EXPECT_NE(w.go.m_hWnd, nullptr); // a button of the template is attached
+        EXPECT_NE(w->go.m_hWnd, nullptr); // a button of the template is attached
         bool reported = false;
         for (const CString& d : session->Diagnostics()) reported = reported || d.Find("button 8999") >= 0;
         EXPECT_TRUE(reported) << "a button missing from the template is reported";

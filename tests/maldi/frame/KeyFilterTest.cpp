@@ -1,12 +1,9 @@
 // Keys the operator presses in a tool window: what each kind of window swallows, what reaches the
 // dialog, and the values moved into the members before filtering.
 
-#include <gtest/gtest.h>
-
 #include <memory>
 
 #include "FrameTestSupport.h"
-#include "platform/framework/AutomationSession.h"
 
 using namespace frame_test;
 
@@ -32,11 +29,8 @@ struct Window {
     std::unique_ptr<TestToolWindow<>> w;
     HWND hwnd = nullptr;
 
-    explicit Window(const ToolWindowInfo& info) : w(std::make_unique<TestToolWindow<>>(info))
+    explicit Window(const ToolWindowInfo& info) : w(resources.Open<TestToolWindow<>>(info)), hwnd(w->m_hWnd)
     {
-        w->CreateUI(resources.WindowIcon());
-        if (!w->Create()) throw std::runtime_error("the tool window could not be made");
-        hwnd = w->m_hWnd;
         w->DisplayWindow();
     }
     HWND control(int id) const { return session->Find(hwnd, id); }

@@ -1,10 +1,7 @@
 // The frame over a dialog base with its own initialisation, key handling and message map, as the
 // acquisition panels' property-page base has: the base keeps all of it.
 
-#include <gtest/gtest.h>
-
 #include "FrameTestSupport.h"
-#include "platform/framework/AutomationSession.h"
 
 using namespace frame_test;
 
@@ -45,9 +42,8 @@ TEST(ToolWindowFrameOnAnotherBase, TheBaseKeepsItsInitialisationKeysAndMessageMa
 {
     AutomationSession session;
     FrameResources resources;
-    TestToolWindow<PageLikeBase> w(acquisitionKind());
-    w.CreateUI(resources.WindowIcon());
-    ASSERT_TRUE(w.Create());
+    auto window = resources.Open<TestToolWindow<PageLikeBase>>(acquisitionKind());
+    auto& w = *window;
     HWND hwnd = w.m_hWnd;
 
     EXPECT_EQ(w.baseInits, 1);

@@ -1,13 +1,10 @@
 // The tool window frame on a test window driven as the operator and the host drive the real ones:
 // creation, contracting and expanding, the expand button, the greyed close box and key filtering.
 
-#include <gtest/gtest.h>
-
 #include <memory>
 
 #include "FrameTestSupport.h"
 #include "maldi/resources/MaldiResources.h"
-#include "platform/framework/AutomationSession.h"
 
 using namespace frame_test;
 using namespace maldi::res;
@@ -28,20 +25,10 @@ struct Fixture {
         return r;
     }
 
-    template <class Window = TestToolWindow<>>
-    std::unique_ptr<Window> open(const ToolWindowInfo& info)
-    {
-        auto w = std::make_unique<Window>(info);
-        w->CreateUI(resources.WindowIcon());
-        if (!w->Create()) throw std::runtime_error("the tool window could not be made");
-        return w;
-    }
+    std::unique_ptr<TestToolWindow<>> open(const ToolWindowInfo& info) { return resources.Open<TestToolWindow<>>(info); }
 };
 
-HICON libraryIcon(UINT id)
-{
-    return MaldiResources::Module().FindIcon(id);
-}
+HICON libraryIcon(UINT id) { return MaldiResources::Module().FindIcon(id); }
 
 } // namespace
 
