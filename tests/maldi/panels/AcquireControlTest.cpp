@@ -2,60 +2,18 @@
 // and progress reports, the 500 ms tick that shows them, the operator's buttons, prompt and speed
 // slider, with a current plate, without one, and without a host.
 
-#include <gtest/gtest.h>
-
 #include <array>
 #include <climits>
 #include <cmath>
-#include <memory>
-#include <string>
 #include <tuple>
-#include <vector>
 
-#include "tests/maldi/PictureButtonChecks.h"
+#include "AcquirePanelSupport.h"
 #include "maldi/panels/CMaldiAcquireControlDlg.h"
-#include "maldi/resources/MaldiResourceIds.h"
-#include "platform/framework/AutomationSession.h"
-#include "platform/framework/ResourceModule.h"
-#include "platform/instrument/CInstMonClient.h"
-#include "platform/instrument/VEXPropertyTable.h"
-#include "platform/platemodel/CMaldiPlate.h"
-#include "platform/platemodel/TargetPlate.h"
-#include "tests/support/RecordingAppInterface.h"
-
-using namespace maldi::res;
-using Texts = std::vector<std::string>;
 
 namespace {
 
-struct Panel {
-    AutomationSession session;
-    ResourceModule hostModule{"acquisition test host", {}, {}, {{1, IconImage::Solid(32, 32, 0xFF2060A0)}}};
-    RecordingAppInterface host;
-    CInstMonClient monitor;
-    CMaldiPlate plate;
-    std::unique_ptr<CMaldiAcquireControlDlg> dlg;
-    HWND hwnd = nullptr;
-
-    explicit Panel(bool withHost = true, bool withPlate = true)
-    {
-        VEXPropertyTable::Instance().Reset();
-        SetTargetPlate(withPlate ? &plate : nullptr);
-        dlg = std::make_unique<CMaldiAcquireControlDlg>(withHost ? &host : nullptr, &monitor);
-        dlg->CreateUI(hostModule.FindIcon(1), PolarityDependentInstParam{"CE_POS", "CE_NEG"}, "CE", "V", "%.1f");
-        if (!dlg->Create()) throw std::runtime_error("the acquisition panel could not be made");
-        hwnd = dlg->m_hWnd;
-        dlg->DisplayWindow();
-    }
-    ~Panel()
-    {
-        dlg.reset();
-        SetTargetPlate(nullptr);
-    }
-
-    HWND item(UINT id) const { return session->Find(hwnd, static_cast<int>(id)); }
-    bool enabled(UINT id) const { return session->IsEnabled(item(id)); }
-    bool checked(UINT id) const { return session->CheckState(item(id)) == BST_CHECKED; }
+struct Panel : AcquirePanel<CMaldiAcquireControlDlg> {
+    explicit Panel(bool withHost = true, bool withPlate = true) : AcquirePanel(withHost, withPlate, "%.1f") {}
     CString barText() const { return session->Text(item(IDC_PLATE_SPOT_PROGRESS)); }
     void tick() { session->Advance(CMaldiAcquireControlDlg::kProgressInterval); }
     // The bar's colours: text over the bar, text beside it, gradient start and end.

@@ -3,30 +3,15 @@
 // button, pause, the host's calls and the 500 ms refresh tick; with a current plate, without one,
 // and without a host.
 
-#include <gtest/gtest.h>
-
 #include <cfloat>
 #include <climits>
 #include <cmath>
-#include <memory>
-#include <string>
 #include <utility>
-#include <vector>
 
-#include "tests/maldi/PictureButtonChecks.h"
+#include "AcquirePanelSupport.h"
 #include "maldi/panels/CMaldiCrossAcquireControlDlg.h"
-#include "maldi/resources/MaldiResourceIds.h"
-#include "platform/framework/AutomationSession.h"
-#include "platform/framework/ResourceModule.h"
 #include "platform/framework/WindowManager.h"
-#include "platform/instrument/CInstMonClient.h"
-#include "platform/instrument/VEXPropertyTable.h"
-#include "platform/platemodel/CMaldiPlate.h"
-#include "platform/platemodel/TargetPlate.h"
-#include "tests/support/RecordingAppInterface.h"
 
-using namespace maldi::res;
-using Texts = std::vector<std::string>;
 using Positions = std::vector<std::pair<double, double>>;
 using Values = std::vector<std::pair<int, int>>;
 
@@ -35,37 +20,13 @@ namespace {
 // 2.0 mm x the single-precision 0.005 x 100.
 constexpr double kEdge2mm = 0.9999999776482582;
 
-struct CrossPanel {
-    AutomationSession session;
-    ResourceModule hostModule{"crosshair test host", {}, {}, {{1, IconImage::Solid(32, 32, 0xFF2060A0)}}};
-    RecordingAppInterface host;
-    CInstMonClient monitor;
-    CMaldiPlate plate;
-    std::unique_ptr<CMaldiCrossAcquireControlDlg> dlg;
-    HWND hwnd = nullptr;
-    HWND tracker = nullptr;
+struct CrossPanel : AcquirePanel<CMaldiCrossAcquireControlDlg> {
+    HWND tracker = item(IDC_TRACKER);
 
     explicit CrossPanel(bool withHost = true, bool withPlate = true, float wellDiameter = 2.0f)
+        : AcquirePanel(withHost, withPlate, "%.2f", wellDiameter)
     {
-        VEXPropertyTable::Instance().Reset();
-        plate.m_fWellDiameter = wellDiameter;
-        SetTargetPlate(withPlate ? &plate : nullptr);
-        dlg = std::make_unique<CMaldiCrossAcquireControlDlg>(withHost ? &host : nullptr, &monitor);
-        dlg->CreateUI(hostModule.FindIcon(1), PolarityDependentInstParam{"CE_POS", "CE_NEG"}, "CE", "V", "%.2f");
-        if (!dlg->Create()) throw std::runtime_error("the crosshair panel could not be made");
-        hwnd = dlg->m_hWnd;
-        tracker = item(IDC_TRACKER);
-        dlg->DisplayWindow();
     }
-    ~CrossPanel()
-    {
-        dlg.reset();
-        SetTargetPlate(nullptr);
-    }
-
-    HWND item(UINT id) const { return session->Find(hwnd, static_cast<int>(id)); }
-    bool enabled(UINT id) const { return session->IsEnabled(item(id)); }
-    bool checked(UINT id) const { return session->CheckState(item(id)) == BST_CHECKED; }
     void tick() { session->Advance(CMaldiCrossAcquireControlDlg::kRefreshInterval); }
 
     // The operator presses the cross at the first value, moves through the others and lets go at
@@ -104,10 +65,7 @@ struct CrossPanel {
     }
 };
 
-TrackerSpot laserSpot(int x, int y)
-{
-    return TrackerSpot{x, y, 2, 255};
-}
+TrackerSpot laserSpot(int x, int y) { return TrackerSpot{x, y, 2, 255}; }
 
 TEST(CrossAcquireControl, OpensContractedWithTheTrackerCentredOnTheWell)
 {

@@ -33,10 +33,7 @@ struct Write {
     bool operator==(const Write&) const = default;
 };
 
-std::ostream& operator<<(std::ostream& out, const Write& w)
-{
-    return out << w.position << "@" << w.time;
-}
+std::ostream& operator<<(std::ostream& out, const Write& w) { return out << w.position << "@" << w.time; }
 
 // The host's side: its icon, its callback object and its control client, and the panel made the
 // way the host makes it.
@@ -100,23 +97,16 @@ struct Panel {
     bool timerRunning() const { return VirtualClock::Get().FindTimer(hwnd, CESIProbeControlDlg::kRepeatTimer); }
 };
 
-// The template's own window height: the same template made by a plain dialog.
-int templateHeight()
-{
-    CDialog plain(IDD_ESI_PROBE_CONTROL);
-    if (!plain.Create(IDD_ESI_PROBE_CONTROL, CWnd::GetDesktopWindow())) throw std::runtime_error("no template");
-    int height = Automation::Get().WindowRect(plain.m_hWnd).Height();
-    plain.DestroyWindow();
-    return height;
-}
-
 } // namespace
 
-TEST(ESIProbeAdjust, OpensContractedWithOnlyTheStepSizeGroupFoldedAway)
+TEST(ESIProbeAdjust, OpensContractedWithOnlyTheStepSizeGroupFoldedAwayAndOnlyTheMovesEnabled)
 {
     Panel p;
     p.open(2000, 50);
-    const int fullHeight = templateHeight();
+    CDialog plain(IDD_ESI_PROBE_CONTROL); // the template's own height
+    ASSERT_TRUE(plain.Create(IDD_ESI_PROBE_CONTROL, CWnd::GetDesktopWindow()));
+    const int fullHeight = p.session->WindowRect(plain.m_hWnd).Height();
+    plain.DestroyWindow();
     const CRect window = p.session->WindowRect(p.hwnd);
     EXPECT_EQ(p.session->Text(p.hwnd), "ESI Probe Adjust");
     EXPECT_EQ(window.Height(), fullHeight - 60);
@@ -132,20 +122,13 @@ TEST(ESIProbeAdjust, OpensContractedWithOnlyTheStepSizeGroupFoldedAway)
     ASSERT_TRUE(p.click(IDI_EXPAND_DIALOG));
     EXPECT_EQ(p.session->WindowRect(p.hwnd).Height(), fullHeight);
     for (HWND child : folded) EXPECT_TRUE(p.session->IsOnScreen(child));
-}
 
-TEST(ESIProbeAdjust, OpeningEnablesOnlyTheMovesAndShowsThePositionOnTheBar)
-{
-    Panel p;
-    p.open(2000, 50);
     ExpectNoBlankOrUnnamedPictureButton(*p.session, p.hwnd);
     // Nothing to save or go back to; stop is never available; both moves are.
-    EXPECT_FALSE(p.enabled(IDI_HOME));
-    EXPECT_FALSE(p.enabled(IDI_SAVE_POSITION));
-    EXPECT_TRUE(p.enabled(IDI_EXIT));
-    EXPECT_FALSE(p.enabled(IDI_STOP));
-    EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
-    EXPECT_TRUE(p.enabled(IDI_NEXT));
+    for (auto [id, on] : {std::pair{IDI_HOME, false}, {IDI_SAVE_POSITION, false}, {IDI_EXIT, true}, {IDI_STOP, false},
+                          {IDI_PREVIOUS, true}, {IDI_NEXT, true}}) {
+        EXPECT_EQ(p.enabled(id), on) << id;
+    }
     EXPECT_FALSE(p.click(IDI_STOP));
 
     HWND bar = p.item(IDC_SOURCE_POSITION);
