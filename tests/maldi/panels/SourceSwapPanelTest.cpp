@@ -41,8 +41,7 @@ TEST(SourceSwapPanel, OpensTopmostAndContractedWithTheStepButtonsDisabled)
     EXPECT_TRUE(b.a.IsTopmost(b.wnd));
     EXPECT_EQ(b.a.Icon(b.wnd, true), icon);
     EXPECT_EQ(b.a.Icon(b.wnd, false), icon);
-    EXPECT_FALSE(b.PrevEnabled());
-    EXPECT_FALSE(b.NextEnabled());
+    EXPECT_EQ(b.StepButtons(), std::pair(false, false));
     EXPECT_TRUE(b.a.IsEnabled(b.a.Find(b.wnd, kThermometer)));
     EXPECT_EQ(b.a.CheckState(b.a.Find(b.wnd, kExpand)), BST_UNCHECKED);
     EXPECT_EQ(b.panel->Frame().ExpandState(), ToolWindowFrame::kContracted);

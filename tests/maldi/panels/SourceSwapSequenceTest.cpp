@@ -6,6 +6,7 @@
 #include <gtest/gtest.h>
 
 #include <string>
+#include <tuple>
 #include <utility>
 
 #include "SourceSwapTestSupport.h"
@@ -60,18 +61,14 @@ TEST(SourceSwapSequence, CompleteSwapsBothWays)
         b.host.SetSourceMode(c.hostMode);
         b.instrument.FitCover(c.oldCover);
         b.Open(); // a cool source, closed, the probe at MALDI
-        EXPECT_FALSE(b.PrevEnabled());
-        EXPECT_FALSE(b.NextEnabled());
+        EXPECT_EQ(b.StepButtons(), std::pair(false, false));
 
         ASSERT_TRUE(PlaySwap(b, 15, c.newCover, 3)); // each wait is kept 3 ticks
-        EXPECT_TRUE(b.PrevEnabled());
-        EXPECT_TRUE(b.NextEnabled());
+        EXPECT_EQ(b.StepButtons(), std::pair(true, true));
         ASSERT_TRUE(b.Click(kNextStep));
-        EXPECT_FALSE(b.PrevEnabled());
-        EXPECT_FALSE(b.NextEnabled());
+        EXPECT_EQ(b.StepButtons(), std::pair(false, false));
         ASSERT_TRUE(PlaySwap(b, 24, c.newCover, 3));
-        EXPECT_FALSE(b.PrevEnabled());
-        EXPECT_TRUE(b.NextEnabled());
+        EXPECT_EQ(b.StepButtons(), std::pair(false, true));
         EXPECT_EQ(b.HostCalls(), Strings{"GetSourceMode()"});
 
         ASSERT_TRUE(b.Click(kNextStep));
@@ -111,24 +108,18 @@ TEST(SourceSwapSequence, CoverAgainstSoftwareMode)
         EXPECT_EQ(b.Writes(), (Strings{"Command UNLOAD_PROBE_COMMAND", "Command LOAD_PROBE_COMMAND"}));
         EXPECT_EQ(b.HostCalls(), (Strings{"GetSourceMode()", "SourceSwapComplete(2)"}));
     }
-    {
-        SCOPED_TRACE("API cone, host in MALDI mode: confirm API at once");
+    // The API cone with the host in MALDI mode confirms API at once; with no cover the source is
+    // opened without asking the host.
+    for (auto [cover, steps, title, calls] : {std::tuple{kApiCone, Steps{0, 2, 3, 14, 15}, "Confirm API", 1u},
+                                              {0, Steps{0, 2, 4, 5}, "Open Source", 0u}}) {
+        SCOPED_TRACE(title);
         Bench b;
-        b.instrument.FitCover(kApiCone);
+        b.instrument.FitCover(cover);
         b.Open();
-        b.Tick(4);
-        EXPECT_EQ(b.steps, (Steps{0, 2, 3, 14, 15}));
-        EXPECT_EQ(b.Title(), "Confirm API");
-    }
-    {
-        SCOPED_TRACE("no cover: open the source without asking the host");
-        Bench b;
-        b.instrument.RemoveCover();
-        b.Open();
-        b.Tick(3);
-        EXPECT_EQ(b.steps, (Steps{0, 2, 4, 5}));
-        EXPECT_TRUE(b.HostCalls().empty());
-        EXPECT_EQ(b.Title(), "Open Source");
+        b.Tick(static_cast<int>(steps.size()) - 1);
+        EXPECT_EQ(b.steps, steps);
+        EXPECT_EQ(b.HostCalls().size(), calls);
+        EXPECT_EQ(b.Title(), title);
     }
 }
 
@@ -293,8 +284,7 @@ TEST(SourceSwapSequence, StepCommandsAtFifteenAndElsewhere)
     ASSERT_TRUE(PlaySwap(b, 15, kApiCone));
     ASSERT_TRUE(b.Click(kPrevStep));
     EXPECT_EQ(b.Step(), 4);
-    EXPECT_FALSE(b.PrevEnabled());
-    EXPECT_FALSE(b.NextEnabled());
+    EXPECT_EQ(b.StepButtons(), std::pair(false, false));
     b.Tick();
     EXPECT_EQ(b.LogCount(kOpenSource), 2);
 

@@ -162,6 +162,7 @@ struct Bench {
     }
     bool PrevEnabled() const { return a.IsEnabled(a.Find(wnd, kPrevStep)); }
     bool NextEnabled() const { return a.IsEnabled(a.Find(wnd, kNextStep)); }
+    std::pair<bool, bool> StepButtons() const { return {PrevEnabled(), NextEnabled()}; } // Prev, Next enabled
     std::pair<int, int> Indicator() const // position, upper limit
     {
         HWND bar = a.Find(wnd, kIndicator);
