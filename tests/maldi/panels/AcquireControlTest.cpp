@@ -6,6 +6,7 @@
 #include <climits>
 #include <cmath>
 #include <tuple>
+#include <utility>
 
 #include "AcquirePanelSupport.h"
 #include "maldi/panels/CMaldiAcquireControlDlg.h"
@@ -16,6 +17,15 @@ struct Panel : AcquirePanel<CMaldiAcquireControlDlg> {
     explicit Panel(bool withHost = true, bool withPlate = true) : AcquirePanel(withHost, withPlate, "%.1f") {}
     CString barText() const { return session->Text(item(IDC_PLATE_SPOT_PROGRESS)); }
     void tick() { session->Advance(CMaldiAcquireControlDlg::kProgressInterval); }
+    // A new run at the third of five spots, shown; the host's record starts from there.
+    void atThirdSpot()
+    {
+        dlg->InitialiseDialog(30.0);
+        dlg->UpdateProgressIndicator(5, 2, 0, 3);
+        tick();
+        host.Clear();
+    }
+    std::pair<bool, bool> moves() const { return {enabled(IDI_PREVIOUS), enabled(IDI_NEXT)}; } // enabled
     // The bar's colours: text over the bar, text beside it, gradient start and end.
     std::array<COLORREF, 4> colours() const
     {
@@ -39,9 +49,9 @@ TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
     // Contracted by 108 pixels: the "Control" group is folded away until the operator expands.
     CRect window = p.session->WindowRect(p.hwnd);
     EXPECT_FALSE(p.session->IsOnScreen(p.item(IDC_SPEED_SLIDER)));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_EXPAND_DIALOG));
+    ASSERT_TRUE(p.click(IDI_EXPAND_DIALOG));
     EXPECT_EQ(p.session->WindowRect(p.hwnd).Height(), window.Height() + 108);
-    EXPECT_TRUE(p.session->Click(p.hwnd, IDC_COLLISION_ENERGY));
+    EXPECT_TRUE(p.click(IDC_COLLISION_ENERGY));
 
     // The box shows the collision energy, bound to the instrument as the host described it; the
     // slider the default speed index 1, speed 2.
@@ -82,8 +92,7 @@ TEST(AcquireControl, ProgressIsShownAtTheNextTickOnlyAndAMoveIsReleasedAtThePlat
 {
     Panel p;
     p.dlg->InitialiseDialog(30.0);
-    EXPECT_FALSE(p.enabled(IDI_PREVIOUS));
-    EXPECT_FALSE(p.enabled(IDI_NEXT));
+    EXPECT_EQ(p.moves(), std::make_pair(false, false));
     EXPECT_FALSE(p.checked(IDI_NEXT));
     EXPECT_EQ(p.barText(), "");
     p.tick(); // the previous values are -1, so the first tick writes the text
@@ -95,8 +104,7 @@ TEST(AcquireControl, ProgressIsShownAtTheNextTickOnlyAndAMoveIsReleasedAtThePlat
     EXPECT_EQ(p.barText(), "A7: 3 of 5");
     EXPECT_EQ(p.session->ProgressRange(p.item(IDC_PLATE_SPOT_PROGRESS)), std::make_pair(0, 5));
     EXPECT_EQ(p.session->ProgressPosition(p.item(IDC_PLATE_SPOT_PROGRESS)), 3);
-    EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
-    EXPECT_TRUE(p.enabled(IDI_NEXT));
+    EXPECT_EQ(p.moves(), std::make_pair(true, true));
 
     // The same report again does not rewrite the text.
     p.dlg->GetProgressBar().SetTextFormat("unchanged", 0x0300);
@@ -105,20 +113,18 @@ TEST(AcquireControl, ProgressIsShownAtTheNextTickOnlyAndAMoveIsReleasedAtThePlat
     EXPECT_EQ(p.barText(), "unchanged");
 
     // A move running into the end of the plate is released there.
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_NEXT));
+    ASSERT_TRUE(p.click(IDI_NEXT));
     p.dlg->UpdateProgressIndicator(5, 4, 0, 13);
     p.tick();
     EXPECT_EQ(p.barText(), "B1: 5 of 5");
-    EXPECT_FALSE(p.enabled(IDI_NEXT));
+    EXPECT_EQ(p.moves(), std::make_pair(true, false));
     EXPECT_FALSE(p.checked(IDI_NEXT));
-    EXPECT_TRUE(p.enabled(IDI_PREVIOUS));
 
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PREVIOUS));
+    ASSERT_TRUE(p.click(IDI_PREVIOUS));
     p.dlg->UpdateProgressIndicator(5, 0, 0, 1);
     p.tick();
-    EXPECT_FALSE(p.enabled(IDI_PREVIOUS));
+    EXPECT_EQ(p.moves(), std::make_pair(false, true));
     EXPECT_FALSE(p.checked(IDI_PREVIOUS));
-    EXPECT_TRUE(p.enabled(IDI_NEXT));
 
     // The reference spot is named "Ref" and coloured as the reference.
     p.dlg->UpdateProgressIndicator(5, 1, 1, 90);
@@ -151,30 +157,25 @@ TEST(AcquireControl, ReferenceFlagWithoutASpotRecoloursButKeepsTheText)
 TEST(AcquireControl, PlateButtonsSendTheirCommandsAndToggle)
 {
     Panel p;
-    p.dlg->InitialiseDialog(30.0);
-    p.dlg->UpdateProgressIndicator(5, 2, 0, 3);
-    p.tick();
-    p.host.Clear();
+    p.atThirdSpot();
 
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_NEXT));
+    ASSERT_TRUE(p.click(IDI_NEXT));
     EXPECT_TRUE(p.checked(IDI_NEXT));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PREVIOUS)); // previous takes over from next
+    ASSERT_TRUE(p.click(IDI_PREVIOUS)); // previous takes over from next
     EXPECT_FALSE(p.checked(IDI_NEXT));
     EXPECT_TRUE(p.checked(IDI_PREVIOUS));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PREVIOUS));
+    ASSERT_TRUE(p.click(IDI_PREVIOUS));
     EXPECT_FALSE(p.checked(IDI_PREVIOUS));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_NEXT));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_STOP));
+    ASSERT_TRUE(p.click(IDI_NEXT));
+    ASSERT_TRUE(p.click(IDI_STOP));
     EXPECT_FALSE(p.checked(IDI_NEXT));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
+    ASSERT_TRUE(p.click(IDI_FIRE_LASER));
     EXPECT_TRUE(p.checked(IDI_FIRE_LASER));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_NEXT));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_LOCK_MASS)); // going to the lock-mass well releases the moves too
+    for (UINT id : {IDI_FIRE_LASER, IDI_FIRE_LASER, IDI_NEXT}) ASSERT_TRUE(p.click(id));
+    ASSERT_TRUE(p.click(IDI_LOCK_MASS)); // going to the lock-mass well releases the moves too
     EXPECT_FALSE(p.checked(IDI_FIRE_LASER));
     EXPECT_FALSE(p.checked(IDI_NEXT));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_LOCK_MASS));
+    ASSERT_TRUE(p.click(IDI_LOCK_MASS));
 
     EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(2,3)", "SendPlateCommand(2,2)", "SendPlateCommand(2,1)",
                                      "SendPlateCommand(2,3)", "SendPlateCommand(2,1)", "SendPlateCommand(1,1)",
@@ -182,11 +183,11 @@ TEST(AcquireControl, PlateButtonsSendTheirCommandsAndToggle)
                                      "GoToLockMassWell(0,\"\",1)", "GoToLockMassWell(1,\"\",1)"}));
 
     // A new run releases every button, ends a pause and resets the lock-mass toggle.
-    for (UINT id : {IDI_LOCK_MASS, IDI_FIRE_LASER, IDI_NEXT, IDI_PAUSE}) ASSERT_TRUE(p.session->Click(p.hwnd, id));
+    for (UINT id : {IDI_LOCK_MASS, IDI_FIRE_LASER, IDI_NEXT, IDI_PAUSE}) ASSERT_TRUE(p.click(id));
     p.dlg->InitialiseDialog(30.0);
     for (UINT id : {IDI_FIRE_LASER, IDI_NEXT, IDI_PAUSE}) EXPECT_FALSE(p.checked(id)) << id;
     EXPECT_TRUE(p.enabled(IDI_FIRE_LASER));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_LOCK_MASS));
+    ASSERT_TRUE(p.click(IDI_LOCK_MASS));
     EXPECT_EQ(p.host.Texts().back(), "GoToLockMassWell(0,\"\",1)");
 }
 
@@ -195,10 +196,10 @@ TEST(AcquireControl, StopAsksFirstAndOnlyYesRequestsTheStop)
     Panel p;
     p.host.Clear();
     p.session->AnswerMessageBox(IDNO, "Really stop the acquisition ?");
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_STOP_ACQUISITION));
+    ASSERT_TRUE(p.click(IDI_STOP_ACQUISITION));
     EXPECT_TRUE(p.host.Texts().empty());
     p.session->AnswerMessageBox(IDYES);
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_STOP_ACQUISITION));
+    ASSERT_TRUE(p.click(IDI_STOP_ACQUISITION));
     EXPECT_EQ(p.host.Texts(), (Texts{"RequestStopAcquisition()"}));
 
     ASSERT_EQ(p.session->MessageBoxes().size(), 2u);
@@ -218,12 +219,9 @@ TEST(AcquireControl, StopAsksFirstAndOnlyYesRequestsTheStop)
 TEST(AcquireControl, PauseDisablesTheMovesUntilContinued)
 {
     Panel p;
-    p.dlg->InitialiseDialog(30.0);
-    p.dlg->UpdateProgressIndicator(5, 2, 0, 3);
-    p.tick();
-    p.host.Clear();
+    p.atThirdSpot();
 
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PAUSE));
+    ASSERT_TRUE(p.click(IDI_PAUSE));
     EXPECT_TRUE(p.checked(IDI_PAUSE));
     EXPECT_TRUE(p.dlg->IsPaused());
     for (UINT id : {IDI_NEXT, IDI_PREVIOUS, IDI_FIRE_LASER, IDI_STOP, IDI_LOCK_MASS}) EXPECT_FALSE(p.enabled(id)) << id;
@@ -231,9 +229,9 @@ TEST(AcquireControl, PauseDisablesTheMovesUntilContinued)
     p.dlg->UpdateProgressIndicator(5, 3, 0, 4);
     p.tick();
     EXPECT_FALSE(p.enabled(IDI_NEXT));
-    EXPECT_FALSE(p.session->Click(p.hwnd, IDI_NEXT));
+    EXPECT_FALSE(p.click(IDI_NEXT));
 
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PAUSE));
+    ASSERT_TRUE(p.click(IDI_PAUSE));
     for (UINT id : {IDI_NEXT, IDI_PREVIOUS, IDI_FIRE_LASER, IDI_STOP, IDI_LOCK_MASS}) EXPECT_TRUE(p.enabled(id)) << id;
     EXPECT_EQ(p.host.Texts(), (Texts{"RequestPauseAcquisition()", "RequestContinueAcquisition()"}));
 
@@ -298,15 +296,13 @@ TEST(AcquireControl, LockMassButtonFollowsThePlate)
 TEST(AcquireControl, WithoutAHostTheButtonsOnlyChangeThePanel)
 {
     Panel p(false);
-    p.dlg->InitialiseDialog(30.0);
-    p.dlg->UpdateProgressIndicator(5, 2, 0, 3);
-    p.tick();
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_NEXT));
+    p.atThirdSpot();
+    ASSERT_TRUE(p.click(IDI_NEXT));
     EXPECT_TRUE(p.checked(IDI_NEXT));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PAUSE));
+    ASSERT_TRUE(p.click(IDI_PAUSE));
     EXPECT_FALSE(p.enabled(IDI_NEXT));
     p.session->AnswerMessageBox(IDYES);
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_STOP_ACQUISITION));
+    ASSERT_TRUE(p.click(IDI_STOP_ACQUISITION));
     EXPECT_EQ(p.session->MessageBoxes().size(), 1u);
     EXPECT_TRUE(p.host.Texts().empty());
 }
@@ -315,7 +311,7 @@ TEST(AcquireControl, EscapeAndTabAreSwallowedAndEnterPressesNoButton)
 {
     Panel p;
     p.dlg->SetExpandDialog();
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDC_COLLISION_ENERGY)); // the operator is in the CE box
+    ASSERT_TRUE(p.click(IDC_COLLISION_ENERGY)); // the operator is in the CE box
     p.host.Clear();
     for (UINT key : {static_cast<UINT>(VK_ESCAPE), static_cast<UINT>(VK_TAB), static_cast<UINT>(VK_RETURN)}) {
         p.session->PressKey(key);
@@ -350,8 +346,7 @@ TEST(AcquireControl, ProgressAtTheEndsOfTheIntRangeDoesNotOverflow)
         p.dlg->InitialiseDialog(c.currentSpot < 0 ? -HUGE_VAL : HUGE_VAL);
         p.dlg->UpdateProgressIndicator(c.spotCount, c.currentSpot, c.reference, c.well);
         p.dlg->SetButtonStates();
-        EXPECT_EQ(p.enabled(IDI_NEXT), c.next);
-        EXPECT_EQ(p.enabled(IDI_PREVIOUS), c.previous);
+        EXPECT_EQ(p.moves(), std::make_pair(c.previous, c.next));
         p.tick();
         EXPECT_EQ(p.barText(), c.text);
         EXPECT_EQ(p.enabled(IDI_NEXT), c.next);

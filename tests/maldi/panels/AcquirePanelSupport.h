@@ -54,4 +54,5 @@ struct AcquirePanel {
     HWND item(UINT id) const { return session->Find(hwnd, static_cast<int>(id)); }
     bool enabled(UINT id) const { return session->IsEnabled(item(id)); }
     bool checked(UINT id) const { return session->CheckState(item(id)) == BST_CHECKED; }
+    bool click(UINT id) { return session->Click(hwnd, static_cast<int>(id)); }
 };

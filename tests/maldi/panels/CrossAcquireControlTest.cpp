@@ -95,7 +95,7 @@ TEST(CrossAcquireControl, OpensContractedWithTheTrackerCentredOnTheWell)
     // Contracted by 73 pixels: the "Control" group with the collision energy is folded away.
     CRect window = p.session->WindowRect(p.hwnd);
     EXPECT_FALSE(p.session->IsOnScreen(p.item(IDC_CROSS_COLLISION_ENERGY)));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_EXPAND_DIALOG));
+    ASSERT_TRUE(p.click(IDI_EXPAND_DIALOG));
     EXPECT_EQ(p.session->WindowRect(p.hwnd).Height(), window.Height() + 73);
     EXPECT_EQ(p.session->Text(p.hwnd, IDC_CROSS_COLLISION_ENERGY), "30.00") << "in the host's format";
 
@@ -141,7 +141,7 @@ TEST(CrossAcquireControl, WhileTheLaserFiresEveryPositionSentIsMarked)
     p.host.Clear();
 
     // Turning the laser on sends (1, 1), then the cross's position, which is marked.
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
+    ASSERT_TRUE(p.click(IDI_FIRE_LASER));
     EXPECT_TRUE(p.checked(IDI_FIRE_LASER));
     EXPECT_EQ(p.host.Texts().front(), "SendPlateCommand(1,1)");
     EXPECT_EQ(p.moves(), (Positions{{-kEdge2mm, -kEdge2mm}}));
@@ -156,7 +156,7 @@ TEST(CrossAcquireControl, WhileTheLaserFiresEveryPositionSentIsMarked)
 
     // Off again: (1, 2), no position, no mark; later moves are not marked.
     p.host.Clear();
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
+    ASSERT_TRUE(p.click(IDI_FIRE_LASER));
     EXPECT_FALSE(p.checked(IDI_FIRE_LASER));
     EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(1,2)"}));
     p.drag({{0, 0}});
@@ -167,7 +167,7 @@ TEST(CrossAcquireControl, WhileTheLaserFiresEveryPositionSentIsMarked)
 TEST(CrossAcquireControl, ANewRunAndTheLockMassWellClearTheSpotsAndCentreTheCrossSilently)
 {
     CrossPanel p;
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
+    ASSERT_TRUE(p.click(IDI_FIRE_LASER));
     p.drag({{100, 100}, {-100, 100}});
     ASSERT_FALSE(p.spots().empty());
 
@@ -180,15 +180,15 @@ TEST(CrossAcquireControl, ANewRunAndTheLockMassWellClearTheSpotsAndCentreTheCros
 
     // The lock-mass button: to the well (the toggle starts on, so the first press turns it off),
     // laser off, spots gone, cross centred, no position sent.
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
+    ASSERT_TRUE(p.click(IDI_FIRE_LASER));
     p.drag({{-100, -100}});
     p.host.Clear();
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_LOCK_MASS));
+    ASSERT_TRUE(p.click(IDI_LOCK_MASS));
     EXPECT_EQ(p.host.Texts(), (Texts{"GoToLockMassWell(0,\"\",1)"}));
     EXPECT_TRUE(p.spots().empty());
     EXPECT_EQ(p.cross(), std::make_pair(0, 0));
     EXPECT_FALSE(p.checked(IDI_FIRE_LASER));
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_LOCK_MASS));
+    ASSERT_TRUE(p.click(IDI_LOCK_MASS));
     EXPECT_EQ(p.host.Texts().back(), "GoToLockMassWell(1,\"\",1)");
 }
 
@@ -209,16 +209,16 @@ TEST(CrossAcquireControl, PauseDisablesTheLaserAndLockMassUntilContinued)
 {
     CrossPanel p;
     p.host.Clear();
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PAUSE));
+    ASSERT_TRUE(p.click(IDI_PAUSE));
     EXPECT_EQ(p.host.Texts(), (Texts{"RequestPauseAcquisition()"}));
     EXPECT_TRUE(p.checked(IDI_PAUSE));
     EXPECT_FALSE(p.enabled(IDI_FIRE_LASER));
     EXPECT_FALSE(p.enabled(IDI_LOCK_MASS));
     p.dlg->SetButtonStates(); // the host's refresh while paused changes nothing
     EXPECT_FALSE(p.enabled(IDI_FIRE_LASER));
-    EXPECT_FALSE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
+    EXPECT_FALSE(p.click(IDI_FIRE_LASER));
 
-    ASSERT_TRUE(p.session->Click(p.hwnd, IDI_PAUSE));
+    ASSERT_TRUE(p.click(IDI_PAUSE));
     EXPECT_EQ(p.host.Texts().back(), "RequestContinueAcquisition()");
     EXPECT_TRUE(p.enabled(IDI_FIRE_LASER));
     EXPECT_TRUE(p.enabled(IDI_LOCK_MASS));
@@ -275,7 +275,7 @@ TEST(CrossAcquireControl, WithoutAPlateOrAHostTheCrossStillMovesAndMarks)
         SCOPED_TRACE("no current plate: no well to map onto");
         CrossPanel p(true, false);
         p.host.Clear();
-        ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
+        ASSERT_TRUE(p.click(IDI_FIRE_LASER));
         p.drag({{100, 100}});
         EXPECT_EQ(p.cross(), std::make_pair(100, 100));
         EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(1,1)"}));
@@ -284,9 +284,9 @@ TEST(CrossAcquireControl, WithoutAPlateOrAHostTheCrossStillMovesAndMarks)
     {
         SCOPED_TRACE("no host");
         CrossPanel p(false, true);
-        ASSERT_TRUE(p.session->Click(p.hwnd, IDI_FIRE_LASER));
+        ASSERT_TRUE(p.click(IDI_FIRE_LASER));
         p.drag({{-100, 100}});
-        ASSERT_TRUE(p.session->Click(p.hwnd, IDI_LOCK_MASS));
+        ASSERT_TRUE(p.click(IDI_LOCK_MASS));
         EXPECT_TRUE(p.spots().empty());
         EXPECT_FALSE(p.checked(IDI_FIRE_LASER));
         EXPECT_TRUE(p.host.calls.empty());
