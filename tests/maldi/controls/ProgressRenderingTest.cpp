@@ -4,6 +4,7 @@
 #include "ControlsTestSupport.h"
 
 #include <string>
+#include <tuple>
 
 #include "platform/framework/gdi/CFont.h"
 
@@ -236,14 +237,10 @@ TEST(ProgressRendering, TurnedTextIsAnchoredByItsTurnedBox)
         EXPECT_EQ(f.bar.texts.size(), 1u);
         return std::make_pair(f.bar.texts.empty() ? CPoint() : f.bar.texts[0].viewportOrg, extent);
     };
-    auto [at0, e0] = anchorAt(0);
-    EXPECT_EQ(at0, CPoint(50, (60 + e0.cy) / 2));
-    auto [at90, e90] = anchorAt(900);
-    EXPECT_EQ(at90, CPoint((100 + e90.cy) / 2, 30));
-    auto [at180, e180] = anchorAt(1800);
-    EXPECT_EQ(at180, CPoint(50, (60 - e180.cy) / 2));
-    auto [at270, e270] = anchorAt(2700);
-    EXPECT_EQ(at270, CPoint((100 - e270.cy) / 2, 30));
-    auto [at45, e45] = anchorAt(450);
-    EXPECT_EQ(at45, CPoint(50, 30)); // other angles: no extents
+    // The anchor is the centre moved by half the text's height along x or y (dx, dy); other
+    // angles have no extents.
+    for (auto [escapement, dx, dy] : {std::tuple{0, 0, 1}, {900, 1, 0}, {1800, 0, -1}, {2700, -1, 0}, {450, 0, 0}}) {
+        auto [at, extent] = anchorAt(escapement);
+        EXPECT_EQ(at, CPoint((100 + dx * extent.cy) / 2, (60 + dy * extent.cy) / 2)) << escapement;
+    }
 }

@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <memory>
 #include <string>
 #include <utility>
 #include <vector>
@@ -145,10 +146,7 @@ TEST(SourceSwapPanel, EachLogEntryFillsElevenLinesWithItsTagOnTheLast)
     n.instrument.Temperature(60.0);
     n.Open();
     HWND narrow = n.a.Find(n.wnd, kLog);
-    CRect r = n.a.WindowRect(narrow);
-    CPoint topLeft = r.TopLeft();
-    ::ScreenToClient(n.wnd, &topLeft);
-    ::MoveWindow(narrow, topLeft.x, topLeft.y, 40, r.Height(), TRUE);
+    ::SetWindowPos(narrow, nullptr, 0, 0, 40, n.a.WindowRect(narrow).Height(), SWP_NOMOVE | SWP_NOZORDER);
     n.Tick();
     const std::string text = n.Log().str();
     const std::string tail = kTemperatureHot + "\r\n\r\n(P:0 S:0  E:0)";
@@ -171,25 +169,26 @@ TEST(SourceSwapPanel, IndicatorShowsHowFarTheProbeIsFromItsWorkingPosition)
     for (int l = 0; l <= 5; ++l) rows.push_back({8, l, 5 - l, 6});
     rows.push_back({8, 6, 6, 6});
     rows.push_back({8, 7, 6, 6}); // 7 of 6: the control keeps its position within the range
+    // With no cover the run goes straight to "Open Source", which reads the probe.
+    auto openSource = [](int state, int subStep) {
+        auto b = std::make_unique<Bench>();
+        b->instrument.RemoveCover();
+        b->instrument.Probe(state, subStep);
+        b->Open();
+        b->Tick(3);
+        EXPECT_EQ(b->Title(), "Open Source");
+        return b;
+    };
     for (const Row& row : rows) {
         SCOPED_TRACE("probe " + std::to_string(row.state) + "," + std::to_string(row.subStep));
-        Bench b;
-        b.instrument.RemoveCover(); // straight to "Open Source", which reads the probe
-        b.instrument.Probe(row.state, row.subStep);
-        b.Open();
-        b.Tick(3);
-        ASSERT_EQ(b.Title(), "Open Source");
-        EXPECT_EQ(b.Indicator(), std::make_pair(row.position, row.upper));
+        EXPECT_EQ(openSource(row.state, row.subStep)->Indicator(), std::make_pair(row.position, row.upper));
     }
 
     // Pairs not in the table leave the indicator as it was; the title still changes.
     for (std::pair<int, int> other : {std::pair{3, 1}, {4, 4}, {1, 9}, {8, 8}, {2, 0}, {15, 15}}) {
         SCOPED_TRACE("probe " + std::to_string(other.first) + "," + std::to_string(other.second));
-        Bench b;
-        b.instrument.RemoveCover();
-        b.instrument.Probe(4, 2);
-        b.Open();
-        b.Tick(3);
+        auto bench = openSource(4, 2);
+        Bench& b = *bench;
         ASSERT_EQ(b.Indicator(), std::make_pair(3, 5));
         b.instrument.Probe(other.first, other.second);
         b.instrument.OpenSource();
