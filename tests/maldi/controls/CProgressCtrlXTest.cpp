@@ -41,14 +41,9 @@ TEST(ProgressCtrlX, BarAndBackgroundColourMessagesSetTheGradientAndAnswerDefault
 {
     BarFixture<> f;
     EXPECT_EQ(static_cast<COLORREF>(::SendMessage(f.bar, PBM_SETBARCOLOR, 0, RGB(10, 20, 30))), CLR_DEFAULT);
-    COLORREF start = 0, end = 0;
-    f.bar.GetGradientColors(start, end);
-    EXPECT_EQ(start, RGB(10, 20, 30));
-    EXPECT_EQ(end, RGB(10, 20, 30)); // wParam 0: a solid bar
+    EXPECT_EQ(gradientOf(f.bar), std::make_pair(RGB(10, 20, 30), RGB(10, 20, 30))); // wParam 0: a solid bar
     ::SendMessage(f.bar, PBM_SETBARCOLOR, RGB(1, 2, 3), RGB(4, 5, 6));
-    f.bar.GetGradientColors(start, end);
-    EXPECT_EQ(start, RGB(4, 5, 6));
-    EXPECT_EQ(end, RGB(1, 2, 3));
+    EXPECT_EQ(gradientOf(f.bar), std::make_pair(RGB(4, 5, 6), RGB(1, 2, 3)));
     EXPECT_EQ(f.bar.GetGradientColorsX().GetSize(), 2);
 
     EXPECT_EQ(static_cast<COLORREF>(::SendMessage(f.bar, PBM_SETBKCOLOR, 0, RGB(7, 8, 9))), CLR_DEFAULT);
@@ -58,10 +53,7 @@ TEST(ProgressCtrlX, BarAndBackgroundColourMessagesSetTheGradientAndAnswerDefault
 TEST(ProgressCtrlX, DefaultsAndAShortGradientList)
 {
     BarFixture<> f;
-    COLORREF start = 0, end = 0;
-    f.bar.GetGradientColors(start, end);
-    EXPECT_EQ(start, ::GetSysColor(COLOR_ACTIVECAPTION));
-    EXPECT_EQ(end, ::GetSysColor(COLOR_ACTIVECAPTION));
+    EXPECT_EQ(gradientOf(f.bar), std::make_pair(::GetSysColor(COLOR_ACTIVECAPTION), ::GetSysColor(COLOR_ACTIVECAPTION)));
     EXPECT_EQ(f.bar.GetBkColor(), ::GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(f.bar.GetTextColor(), ::GetSysColor(COLOR_CAPTIONTEXT));
     EXPECT_EQ(f.bar.GetTextColorOnBk(), ::GetSysColor(COLOR_BTNTEXT));

@@ -14,8 +14,7 @@ struct Gauge : BarFixture<TestGauge> {
     Gauge() : BarFixture<TestGauge>(180, 16) { bar.Initialise(); }
     COLORREF barColour()
     {
-        COLORREF start = 0, end = 0;
-        bar.GetGradientColors(start, end);
+        auto [start, end] = gradientOf(bar);
         EXPECT_EQ(start, end); // always a solid bar
         return start;
     }
@@ -96,7 +95,5 @@ TEST(TemperatureGauge, SettingsBeforeTheWindowExistsAreKept)
     gauge.SetTemperatureLimits(0, 100);
     gauge.SetTemperature(300);
     gauge.SetHotTemperature(40);
-    COLORREF start = 0, end = 0;
-    gauge.GetGradientColors(start, end);
-    EXPECT_EQ(start, kRed);
+    EXPECT_EQ(gradientOf(gauge).first, kRed);
 }

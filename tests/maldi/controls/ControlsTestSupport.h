@@ -8,6 +8,7 @@
 #include <algorithm>
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "maldi/controls/CProgressCtrlX.h"
@@ -94,6 +95,14 @@ public:
         DDX_Control(dx, IDC_BAR, bar);
     }
 };
+
+// The bar's gradient colours: start, end.
+inline std::pair<COLORREF, COLORREF> gradientOf(const CProgressCtrlX& bar)
+{
+    COLORREF start = 0, end = 0;
+    bar.GetGradientColors(start, end);
+    return {start, end};
+}
 
 // A memory context over a bitmap; the surface starts white.
 struct Canvas {
