@@ -53,7 +53,8 @@ TEST(ProgressCtrlX, BarAndBackgroundColourMessagesSetTheGradientAndAnswerDefault
 TEST(ProgressCtrlX, DefaultsAndAShortGradientList)
 {
     BarFixture<> f;
-    EXPECT_EQ(gradientOf(f.bar), std::make_pair(::GetSysColor(COLOR_ACTIVECAPTION), ::GetSysColor(COLOR_ACTIVECAPTION)));
+    const COLORREF caption = ::GetSysColor(COLOR_ACTIVECAPTION);
+    EXPECT_EQ(gradientOf(f.bar), std::make_pair(caption, caption));
     EXPECT_EQ(f.bar.GetBkColor(), ::GetSysColor(COLOR_BTNFACE));
     EXPECT_EQ(f.bar.GetTextColor(), ::GetSysColor(COLOR_CAPTIONTEXT));
     EXPECT_EQ(f.bar.GetTextColorOnBk(), ::GetSysColor(COLOR_BTNTEXT));

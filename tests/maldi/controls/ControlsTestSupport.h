@@ -47,20 +47,14 @@ public:
         COLORREF color;
         CPoint viewportOrg;  // the anchor
     };
-    struct GradientCall {
-        CRect gradient;
-        CRect draw;
-        COLORREF start;
-        COLORREF end;
-    };
     std::vector<TextCall> texts;
-    std::vector<GradientCall> gradients;
+    int gradients = 0; // gradient parts drawn
 
     // Paints the whole control into a context, as OnPaint paints into its buffer.
     void PaintInto(CDC& dc)
     {
         texts.clear();
-        gradients.clear();
+        gradients = 0;
         CRect client;
         this->GetClientRect(&client);
         this->Paint(dc, client);
@@ -71,7 +65,7 @@ protected:
     void DrawGradient(const CDrawInfo& info, const CRect& rcGrad, const CRect& rcDraw, COLORREF start,
                       COLORREF end) override
     {
-        gradients.push_back({rcGrad, rcDraw, start, end});
+        ++gradients;
         Base::DrawGradient(info, rcGrad, rcDraw, start, end);
     }
     void DrawClippedText(const CDrawInfo& info, const CRect& rcClip, const CString& text,

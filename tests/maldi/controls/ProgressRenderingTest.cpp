@@ -62,7 +62,7 @@ TEST(ProgressRendering, BrushesBordersAndTheSnakeSpanWithNoGradientPartDrawnOuts
     EXPECT_EQ(boxOf(*c, RGB(0, 0, 128)), CRect(10, 2, 50, 17)); // half of the 80 pixels inside
     EXPECT_EQ(c->at(0, 0), RGB(0, 128, 0));
     EXPECT_EQ(c->at(99, 19), RGB(0, 128, 0));
-    EXPECT_TRUE(f.bar.gradients.empty());
+    EXPECT_EQ(f.bar.gradients, 0);
 
     f.bar.SetBarBrush(nullptr);
     f.bar.SetBkBrush(nullptr);
@@ -73,7 +73,7 @@ TEST(ProgressRendering, BrushesBordersAndTheSnakeSpanWithNoGradientPartDrawnOuts
     f.bar.SetRubberBar(FALSE); // the gradient spans the whole bar: its first of three parts ends before the tail
     f.bar.SetGradientColorsX(4, kBlack, kBlack, kBlack, kBlack);
     f.Paint();
-    EXPECT_EQ(f.bar.gradients.size(), 2u) << "only the parts under the snake are drawn";
+    EXPECT_EQ(f.bar.gradients, 2) << "only the parts under the snake are drawn";
 
     // Borders that leave no room inside show the background only, text and all.
     f.bar.SetBorders(CRect(60, 2, 60, 3));

@@ -25,7 +25,7 @@ struct Fixture {
         return r;
     }
 
-    std::unique_ptr<TestToolWindow<>> open(const ToolWindowInfo& info) { return resources.Open<TestToolWindow<>>(info); }
+    auto open(const ToolWindowInfo& info) { return resources.Open<TestToolWindow<>>(info); }
 };
 
 HICON libraryIcon(UINT id) { return MaldiResources::Module().FindIcon(id); }
