@@ -3,7 +3,6 @@
 
 #include "MSDialogTestSupport.h"
 
-
 #include "maldi/dialogs/CMaldiMSMSAcqFunctionSetupDialog.h"
 #include "maldi/dialogs/MaldiPatternFile.h"
 

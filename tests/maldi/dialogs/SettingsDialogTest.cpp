@@ -3,7 +3,6 @@
 
 #include "MSDialogTestSupport.h"
 
-
 #include "maldi/dialogs/CMaldiSettingsDialog.h"
 #include "maldi/dialogs/MaldiPatternFile.h"
 #include "platform/instrument/CInstCtlClient.h"

@@ -1,15 +1,20 @@
 #pragma once
 // What the MS/MS switch page tests share: a clean window system with the host's resources, a host
-// window, and the template, lock mass and scan conditions pages in a sheet the operator drives.
+// window, and the template, lock mass and scan conditions pages in a sheet the operator drives;
+// or one list page alone with a folder for its list files.
 
 #include <gtest/gtest.h>
 
+#include <filesystem>
+#include <fstream>
+#include <unistd.h>
 #include <vector>
 
 #include "maldi/experiments/CMaldiMSMSSwitchLockMassPage.h"
 #include "maldi/experiments/CMaldiMSMSSwitchScanConditionsPage.h"
 #include "maldi/experiments/CMaldiMSMSSwitchTemplatePage.h"
 #include "maldi/resources/MaldiResourceIds.h"
+#include "platform/experimentpages/CQuadFSBasePropPage.h"
 #include "platform/framework/AutomationSession.h"
 #include "platform/framework/CPropertySheet.h"
 #include "platform/framework/CommCtrl.h"
@@ -51,6 +56,40 @@ protected:
     CMaldiMSMSSwitchLockMassPage lockMass;
     CMaldiMSMSSwitchScanConditionsPage scan;
     CPropertySheet sheet{"MS/MS Switch", &host};
+};
+
+template <class PageType, UINT dialogId, UINT titleId>
+class ListPageTest : public ::testing::Test {
+protected:
+    using Page = CQuadFSBasePropPage;
+
+    void SetUp() override
+    {
+        ASSERT_TRUE(host.CreateEx(0, "Static", "Host", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 800, 600, nullptr, 0));
+        sheet.AddPage(&page);
+        dir = std::filesystem::temp_directory_path() / ("switch-list-" + std::to_string(::getpid()));
+        std::filesystem::create_directories(dir);
+    }
+    void TearDown() override { std::filesystem::remove_all(dir); }
+
+    INT_PTR Run(Automation::ModalScript script)
+    {
+        automation->OnNextModal(std::move(script), "Switch");
+        return sheet.DoModal();
+    }
+    CString WriteFile(const char* name, const char* text)
+    {
+        std::ofstream(dir / name) << text;
+        return CString((dir / name).string().c_str());
+    }
+    static HWND List(CWnd& d, Automation& a) { return a.Find(d, Page::IDC_FILE_LIST); }
+
+    AutomationSession automation;
+    HostResources hostResources;
+    CWnd host;
+    PageType page{dialogId, titleId};
+    CPropertySheet sheet{"Switch", &host};
+    std::filesystem::path dir;
 };
 
 } // namespace switchtest

@@ -3,6 +3,7 @@
 #include <gtest/gtest.h>
 
 #include <functional>
+#include <tuple>
 
 #include "maldi/dialogs/MaldiPatternFile.h"
 #include "maldi/experiments/CMaldiSurveyPropertySheet.h"
@@ -190,16 +191,12 @@ TEST_F(SurveySheetTest, SwitchCriteriaTravelWithTheFieldsOfThePagesAndTheBase)
     MSMStoMSInfo outMs;
     ASSERT_EQ(sheet.GetMSToMSMSPage(&outMsms), 1);
     ASSERT_EQ(sheet.GetMSMSToMSPage(&outMs), 1);
-    EXPECT_EQ(outMsms.nPeaksToSwitchOn, 15);
-    EXPECT_DOUBLE_EQ(outMsms.dTICSumThreshold, 800.0);
-    EXPECT_DOUBLE_EQ(outMsms.dRetentionTimeWindow, 45.0);
-    EXPECT_EQ(outMsms.bEverything, FALSE);
-    EXPECT_EQ(outMsms.bIncludedMassesPriority, TRUE);
-    EXPECT_DOUBLE_EQ(outMs.dMonitorWindow, 8.0);
-    EXPECT_EQ(outMs.bMonitorWindow, TRUE);
-    EXPECT_EQ(outMs.bAfterTime, FALSE);
-    EXPECT_DOUBLE_EQ(outMs.dIntensityThreshold, 3000.0);
-    EXPECT_DOUBLE_EQ(outMs.dSwitchBackTime, 4.0);
+    EXPECT_EQ(std::tie(outMsms.nPeaksToSwitchOn, outMsms.dTICSumThreshold, outMsms.dRetentionTimeWindow,
+                       outMsms.bEverything, outMsms.bIncludedMassesPriority),
+              std::make_tuple(15, 800.0, 45.0, FALSE, TRUE));
+    EXPECT_EQ(std::tie(outMs.dMonitorWindow, outMs.bMonitorWindow, outMs.bAfterTime, outMs.dIntensityThreshold,
+                       outMs.dSwitchBackTime),
+              std::make_tuple(8.0, TRUE, FALSE, 3000.0, 4.0));
 }
 
 TEST_F(SurveySheetTest, TemplateEndMassIsAHundredAboveTheStartAndTheLibraryFieldsAreLeftAlone)
@@ -224,19 +221,13 @@ TEST_F(SurveySheetTest, TemplateEndMassIsAHundredAboveTheStartAndTheLibraryField
     out.dCERampHigh = 88;
     CString first, second;
     ASSERT_EQ(sheet.GetTemplatePage(&out, first, second), 1);
-    EXPECT_DOUBLE_EQ(out.dEndMass, 400.0);
-    EXPECT_DOUBLE_EQ(out.dSetMassOffset, 40.0);
-    EXPECT_DOUBLE_EQ(out.dCarried, 1.25);
-    EXPECT_EQ(out.nCarriedFirst, 3);
-    EXPECT_EQ(out.nCarriedSecond, 4);
-    EXPECT_DOUBLE_EQ(out.dCollisionEnergy, 45.0);
-    EXPECT_EQ(out.bUseTunePageCE, TRUE);
+    EXPECT_EQ(std::tie(out.dEndMass, out.dSetMassOffset, out.dCarried, out.nCarriedFirst, out.nCarriedSecond,
+                       out.dCollisionEnergy, out.bUseTunePageCE),
+              std::make_tuple(400.0, 40.0, 1.25, 3, 4, 45.0, TRUE));
     EXPECT_EQ(first, "first");
     EXPECT_EQ(second, "second");
     // Not this sheet's to read or write.
-    EXPECT_EQ(out.bCERamp, FALSE);
-    EXPECT_DOUBLE_EQ(out.dCERampLow, 77.0);
-    EXPECT_DOUBLE_EQ(out.dCERampHigh, 88.0);
+    EXPECT_EQ(std::tie(out.bCERamp, out.dCERampLow, out.dCERampHigh), std::make_tuple(FALSE, 77.0, 88.0));
 }
 
 TEST_F(SurveySheetTest, OKGivesTheTemplateTheSurveyParameterFileUnlessItUsesItsOwn)
@@ -302,15 +293,10 @@ TEST_F(SurveySheetTest, LaserSettingsTravelWholeAndTheMaldiEsiModelKeepsItsPatte
         s.DoModal();
         MaldiLaserInfo out{};
         ASSERT_EQ(s.GetLaserPage(&out), 1);
-        EXPECT_EQ(out.nLaserType, 3u);
-        EXPECT_EQ(out.nLaserFiringRate, 500);
-        EXPECT_EQ(out.nPlateSpeed, 4);
+        EXPECT_EQ(std::tie(out.nLaserType, out.nLaserFiringRate, out.nPlateSpeed, out.nFirstDiffWidth,
+                           out.nSecondDiffWidth, out.nMinPointsInPeak, out.nMinPeakHeight, out.bUsePeakArea),
+                  std::make_tuple(3u, 500, 4, 3, 4, 5, 6, FALSE));
         EXPECT_EQ(out.strLaserPatternFilename,
                   maldiEsi ? MaldiPatternFile::DefaultName() : CString("/data/patterns/spiral.ptn"));
-        EXPECT_EQ(out.nFirstDiffWidth, 3);
-        EXPECT_EQ(out.nSecondDiffWidth, 4);
-        EXPECT_EQ(out.nMinPointsInPeak, 5);
-        EXPECT_EQ(out.nMinPeakHeight, 6);
-        EXPECT_EQ(out.bUsePeakArea, FALSE);
     }
 }

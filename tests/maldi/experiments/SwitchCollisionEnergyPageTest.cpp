@@ -1,19 +1,14 @@
 // The "Collision Energy" page and its range dialog under the operator's hands: the energy mode
 // radios and the profile list group, the profile file, and the dialog's energy chain.
 
-#include <gtest/gtest.h>
+#include "MSMSSwitchPagesTestSupport.h"
 
-#include <filesystem>
 #include <fstream>
 
 #include "maldi/experiments/CMaldiCERangeDialog.h"
 #include "maldi/experiments/CMaldiMSMSSwitchCollisionEnergyPage.h"
 #include "maldi/experiments/MaldiListFile.h"
-#include "maldi/resources/MaldiResourceIds.h"
 #include "maldi/resources/MaldiSwitchMassIds.h"
-#include "platform/framework/AutomationSession.h"
-#include "platform/framework/CPropertySheet.h"
-#include "tests/support/HostResources.h"
 #include "tests/support/SaveFaults.h"
 
 using namespace maldi::res;
@@ -24,37 +19,8 @@ using Page = CQuadFSBasePropPage;
 constexpr int kListGroup[] = {Page::IDC_FILE_NAME, Page::IDC_BROWSE, Page::IDC_FILE_LIST, Page::IDC_NEW,
                               Page::IDC_ADD,       Page::IDC_DELETE};
 
-class SwitchCEPageTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(host.CreateEx(0, "Static", "Host", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 800, 600, nullptr, 0));
-        sheet.AddPage(&page);
-        dir = std::filesystem::temp_directory_path() / ("switch-ce-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    INT_PTR Run(Automation::ModalScript script)
-    {
-        automation->OnNextModal(std::move(script), "Switch");
-        return sheet.DoModal();
-    }
-    CString WriteFile(const char* name, const char* text)
-    {
-        std::ofstream(dir / name) << text;
-        return CString((dir / name).string().c_str());
-    }
-
-    AutomationSession automation;
-    HostResources hostResources;
-    CWnd host;
-    CMaldiMSMSSwitchCollisionEnergyPage page{IDD_MSMS_SWITCH_CE_PAGE, IDS_COLLISION_ENERGY};
-    CPropertySheet sheet{"Switch", &host};
-    std::filesystem::path dir;
-};
-
-HWND List(CWnd& d, Automation& a) { return a.Find(d, Page::IDC_FILE_LIST); }
+using SwitchCEPageTest =
+    switchtest::ListPageTest<CMaldiMSMSSwitchCollisionEnergyPage, IDD_MSMS_SWITCH_CE_PAGE, IDS_COLLISION_ENERGY>;
 
 void ExpectListGroup(CWnd& d, Automation& a, bool enabled, bool saveEnabled)
 {

@@ -1,19 +1,14 @@
 // The "MS/MS Mass" page and its "Set Mass" dialog under the operator's hands: the source radios,
 // adding, editing, deleting and saving rows of the mass switch list, and the dialog's value rules.
 
-#include <gtest/gtest.h>
+#include "MSMSSwitchPagesTestSupport.h"
 
-#include <filesystem>
 #include <fstream>
 #include <sstream>
 
 #include "maldi/experiments/CMaldiMSMSSwitchMassPage.h"
 #include "maldi/experiments/MaldiListFile.h"
-#include "maldi/resources/MaldiResourceIds.h"
 #include "maldi/resources/MaldiSwitchMassIds.h"
-#include "platform/framework/AutomationSession.h"
-#include "platform/framework/CPropertySheet.h"
-#include "tests/support/HostResources.h"
 #include "tests/support/SaveFaults.h"
 
 using namespace maldi::res;
@@ -24,40 +19,10 @@ using Page = CQuadFSBasePropPage;
 constexpr int kListControls[] = {Page::IDC_FILE_NAME, Page::IDC_BROWSE, Page::IDC_FILE_LIST,
                                  Page::IDC_NEW,       Page::IDC_ADD,    Page::IDC_DELETE};
 
-class SwitchMassPageTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        ASSERT_TRUE(host.CreateEx(0, "Static", "Host", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 800, 600, nullptr, 0));
-        sheet.AddPage(&page);
-        dir = std::filesystem::temp_directory_path() / ("switch-mass-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override { std::filesystem::remove_all(dir); }
+using SwitchMassPageTest = switchtest::ListPageTest<CMaldiMSMSSwitchMassPage, IDD_MSMS_SWITCH_MASS_PAGE, IDS_MSMS_MASS>;
 
-    INT_PTR Run(Automation::ModalScript script)
-    {
-        automation->OnNextModal(std::move(script), "Switch");
-        return sheet.DoModal();
-    }
-    // The Set Mass dialog the next click opens, with the operator's script.
-    void NextSetMass(Automation::ModalScript script) { automation->OnNextModal(std::move(script), "Set Mass"); }
-
-    CString WriteFile(const char* name, const char* text)
-    {
-        std::ofstream(dir / name) << text;
-        return CString((dir / name).string().c_str());
-    }
-
-    AutomationSession automation;
-    HostResources hostResources;
-    CWnd host;
-    CMaldiMSMSSwitchMassPage page{IDD_MSMS_SWITCH_MASS_PAGE, IDS_MSMS_MASS};
-    CPropertySheet sheet{"Switch", &host};
-    std::filesystem::path dir;
-};
-
-HWND List(CWnd& d, Automation& a) { return a.Find(d, Page::IDC_FILE_LIST); }
+// The Set Mass dialog the next click opens, with the operator's script.
+void NextSetMass(Automation::ModalScript script) { Automation::Get().OnNextModal(std::move(script), "Set Mass"); }
 
 const char* kFiveRows = "100.000000,0,-1,-1,-1,-1,-1,-1,-1,-1,-1,0\n"
                         "200.000000,0,-1,-1,-1,-1,-1,-1,-1,-1,-1,0\n"

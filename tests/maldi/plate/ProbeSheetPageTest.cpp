@@ -4,7 +4,6 @@
 
 #include "ProbeSheetTestSupport.h"
 
-
 using namespace probesheet;
 
 namespace {
