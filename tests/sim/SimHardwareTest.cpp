@@ -1,9 +1,11 @@
-// The simulated source on its own: the probe's states as the swap panel reads them, and its refusal
-// to drive into an open source. The scenarios cover the rest of the hardware end to end.
+// The simulated hardware on its own: the probe's states as the swap panel reads them, its refusal to
+// drive into an open source, and the calibration search's failure, which no scenario meets. The
+// scenarios cover the rest of the hardware end to end.
 #include <gtest/gtest.h>
 
 #include "maldi/boundary/InstrumentProperty.h"
 #include "platform/instrument/VEXPropertyTable.h"
+#include "sim/SimCalibrationSearch.h"
 #include "sim/SimSourceHardware.h"
 
 namespace {
@@ -55,3 +57,25 @@ TEST_F(SourceFixture, ProbeRefusesToDriveIntoAnOpenSourceAndIsNotReadyBeforeItsL
     EXPECT_EQ(Status(InstrumentProperty::ProbeStateStatus), 0x85);
 }
 
+TEST(SimCalibrationSearch, AMissedHoleEndsAsFailedNotCompletedAndBadSettingsAreRefused)
+{
+    using Search = SimCalibrationSearch;
+    Search search;
+    std::vector<Search::Result> ends;
+    search.SetEndListener([&](const Search::Result& r) { ends.push_back(r); });
+    Search::Settings tiny; // one aim per hole, at the expected position: hole 2 lies beyond the radius
+    tiny.window = 1;
+    tiny.delayPerRow = 0;
+    ASSERT_TRUE(search.Start(tiny));
+    search.Advance(Search::kMinAimMs * 3);
+    ASSERT_EQ(ends.size(), 1u);
+    EXPECT_EQ(ends[0].end, Search::End::Failed);
+    EXPECT_FALSE(search.Running());
+
+    Search::Settings bad;
+    bad.window = 0;
+    EXPECT_FALSE(search.Start(bad));
+    bad.window = 3;
+    bad.step = -0.1;
+    EXPECT_FALSE(search.Start(bad));
+}

@@ -3,10 +3,9 @@
 #include <gtest/gtest.h>
 
 #include <chrono>
-#include <cstdlib>
-#include <filesystem>
 
 #include "SimTestSupport.h"
+#include "sim/SimCalibrationSearch.h"
 #include "sim/SimScenarios.h"
 #include "sim/SimSession.h"
 
@@ -14,7 +13,6 @@ using simtest::InOrder;
 using simtest::TestOptions;
 
 namespace {
-
 
 // Runs the scenario by name; fails the test when it is not in the list.
 bool RunScenario(SimSession& session, const char* name)
@@ -124,6 +122,50 @@ TEST(SimScenario, AcquisitionShowsEachSpotPausesAndStopsOnlyWhenConfirmed)
 
     const SimPlateStage& stage = session.Instrument().Stage();
     EXPECT_TRUE(!stage.Running() && !stage.LaserOn() && stage.Speed() == 2 && stage.WellName() == "A4");
+}
+
+TEST(SimScenario, CrosshairDragWithTheLaserFiringLeavesOneMarkPerPositionSent)
+{
+    SimSession session(TestOptions(), "crosshair", nullptr);
+    ASSERT_TRUE(RunScenario(session, "crosshair"));
+    const SimTranscript& t = session.Transcript();
+
+    EXPECT_TRUE(InOrder(t, {"crosshair panel: CreateUI, Create", "InitialiseDialog(35.0) -> crosshair panel",
+                            "SendPlateCommand(1,1)", "laser on", "laser fires at (+0.000, +0.000) mm",
+                            "laser fires at (-0.560, +0.420) mm from the centre of well A1",
+                            "cross at (-40, 30), 2 laser marks", "SendPlateCommand(1,2)", "laser off",
+                            "cross at (0, 0), 9 laser marks", "GoToLockMassWell(0,\"\",1)",
+                            "cross at (0, 0), 0 laser marks", "StopAcquisition() -> crosshair panel",
+                            "(window closed)"}));
+    // Every position sent while the laser fired is one mark; none after it stopped.
+    const int firing = t.Count("laser fires at", "host");
+    EXPECT_EQ(firing, 9);
+    EXPECT_GT(session.Host().Count(RecordingAppInterface::Operation::MovePlateToPosition), firing);
+    EXPECT_FALSE(session.Instrument().Stage().LaserOn());
+    HWND panel = session.Host().CrosshairWindow();
+    EXPECT_TRUE(!panel || !session.Ui().IsVisible(panel));
+}
+
+TEST(SimScenario, CalibrationSearchesToTheEndThenOneIsAborted)
+{
+    using Search = SimCalibrationSearch;
+    SimSession session(TestOptions(), "calibration", nullptr);
+    ASSERT_TRUE(RunScenario(session, "calibration"));
+    const SimTranscript& t = session.Transcript();
+
+    EXPECT_TRUE(InOrder(
+        t, {"StartPlateCalibration(1)", "calibration search: 5 x 5 aims, 0.050 mm apart, 3000 ms a row",
+            "\"Searching calibration hole 1\"; \"&Abort\" enabled, Close greyed", "\"Searching calibration hole 2\"",
+            "hole 1 list 25 lines, hole 2 list 25 lines", "Calibration complete: hole 1 at", "StartPlateCalibration(0)",
+            "Cannot exit while calibration is in progress", "AbortPlateCalibration()",
+            "status \"Calibration Aborted\"; \"&Start\" enabled, Close enabled", "(window closed)"}));
+    // Every aim of the completed run was reported, and the found holes became the plate's calibration.
+    EXPECT_GE(t.Count("UpdateCalibrationDlg(", "host"), 50);
+    const CMaldiPlate& plate = session.Host().Plate();
+    EXPECT_NEAR(plate.m_fCurrentHole1X, plate.m_fHole1X + Search::kHole1Offset[0], 0.05);
+    EXPECT_NEAR(plate.m_fCurrentHole2Y, plate.m_fHole2Y + Search::kHole2Offset[1], 0.05);
+    EXPECT_FALSE(session.Instrument().Calibration().Running());
+    EXPECT_EQ(session.Host().CalibrationWindow(), nullptr);
 }
 
 TEST(SimScenario, RealtimePaceTakesWallClockTime)
