@@ -1,22 +1,12 @@
-#include <gtest/gtest.h>
-
 #include <cerrno>
-#include <filesystem>
-#include <string>
 
 #include <sys/stat.h>
-#include <unistd.h>
 
 #include "platform/auditfile/AuditFile.h"
-#include "tests/platform/auditfile/FileTestSupport.h"
+#include "tests/platform/framework/archive/TempFolder.h"
 
 namespace fs = std::filesystem;
-
-namespace {
-
-class AuditFileTest : public ScratchFolder {};
-
-}  // namespace
+using AuditFileTest = TempFolder;
 
 TEST_F(AuditFileTest, SaveReplacesTheFileOnlyWhenClosed)
 {
@@ -36,7 +26,6 @@ TEST_F(AuditFileTest, SaveReplacesTheFileOnlyWhenClosed)
     EXPECT_EQ(FilesInFolder(), 1u) << "the temporary file must not stay behind";
 }
 
-// Saves through a symbolic link are the safe-save helper's own test.
 TEST_F(AuditFileTest, SaveKeepsPermissions)
 {
     std::string path = PathOf("list.txt");
@@ -68,7 +57,7 @@ TEST_F(AuditFileTest, FailedWriteKeepsThePreviousFile)
     std::string path = PathOf("list.txt");
     Put(path, "the user's previous list");
     {
-        FileSizeLimit limit(4096);
+        DiskFull limit(4096);
         FILE* f = fopenS(path.c_str(), "w");
         ASSERT_NE(f, nullptr);
         std::string line(100, 'x');

@@ -8,7 +8,6 @@
 #include "platform/calibrationgrid/CCalibrationGrid.h"
 #include "platform/calibrationgrid/CalibrationGridControl.h"
 #include "platform/framework/AutomationSession.h"
-#include "platform/framework/CRect.h"
 #include "platform/framework/CWnd.h"
 
 namespace {
@@ -27,15 +26,6 @@ protected:
         ASSERT_TRUE(grid.SubclassWindow(hwnd));
     }
     CalibrationGridControl& Control() { return *CalibrationGridControl::FromHandle(grid.m_hWnd); }
-    // A pixel of the grid, in its client coordinates, as the operator sees it.
-    COLORREF Pixel(int x, int y)
-    {
-        Surface s = automation->Render(host.m_hWnd);
-        POINT p{x, y};
-        ::ClientToScreen(grid.m_hWnd, &p);
-        const CRect window = automation->WindowRect(host.m_hWnd);
-        return s.GetPixel(p.x - window.left, p.y - window.top);
-    }
 
     AutomationSession automation;
     CWnd host;

@@ -106,6 +106,8 @@ TEST_F(ExperimentPagesTest, TransfersRefuseWithoutPageOrRecordAndMoveOnlyTheLibr
     EXPECT_EQ(sheet.GetTemplatePage(&templ, a, b), 0);
 
     sheet.SetUpPages();
+    sheet.SetUpPages(); // again: the pages are replaced, not added to
+    EXPECT_EQ(sheet.GetPageCount(), 4);
     EXPECT_EQ(sheet.SetupMSToMSMSPage(nullptr), 0);
     EXPECT_EQ(sheet.GetTemplatePage(nullptr, a, b), 0);
 
@@ -140,13 +142,6 @@ TEST_F(ExperimentPagesTest, TransfersRefuseWithoutPageOrRecordAndMoveOnlyTheLibr
     EXPECT_DOUBLE_EQ(outMs.dMonitorWindow, -1.0);
     EXPECT_EQ(outMs.bMonitorWindow, -1);
     EXPECT_DOUBLE_EQ(outTempl.dSetMassOffset, -1.0);
-}
-
-TEST_F(ExperimentPagesTest, SettingUpAgainReplacesThePagesInsteadOfAddingMore)
-{
-    sheet.SetUpPages();
-    sheet.SetUpPages();
-    EXPECT_EQ(sheet.GetPageCount(), 4);
 }
 
 TEST_F(ExperimentPagesTest, AfterTimeButtonReachesTheDerivedPagesHandler)

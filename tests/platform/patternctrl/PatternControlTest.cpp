@@ -4,7 +4,6 @@
 #include <gtest/gtest.h>
 
 #include <functional>
-#include <tuple>
 
 #include "platform/framework/AutomationSession.h"
 #include "platform/framework/CWnd.h"

@@ -3,26 +3,15 @@
 
 #include <gtest/gtest.h>
 
-
 #include "platform/framework/AutomationSession.h"
 #include "platform/framework/CommDlg.h"
-
-namespace {
-
-FileDialogRecord openPattern()
-{
-    FileDialogRecord d;
-    d.open = true;
-    d.filter = "Pattern File(*.ptn) | *.ptn||";
-    return d;
-}
-
-} // namespace
 
 TEST(FileDialogAutomation, UnansweredDialogsFailClearlyAndAreLogged)
 {
     AutomationSession automation;
-    FileDialogRecord d = openPattern();
+    FileDialogRecord d;
+    d.open = true;
+    d.filter = "Pattern File(*.ptn) | *.ptn||";
     try {
         automation->ShowFileDialog(d);
         FAIL() << "an unscripted file dialog must fail";
