@@ -1,7 +1,7 @@
 // Property sheets as the experiment and plate sheets use them: pages added before the run, made when
 // first shown, exchanging their data when left (and staying when that fails), OK and Cancel routed
 // to the sheet's and the pages' handlers, Ctrl+Tab. The library's sheet tests cover sheets with
-// their own OK handler and pages that refill their lists.
+// their own OK handler and pages that refill their lists when shown.
 
 #include <gtest/gtest.h>
 
@@ -37,7 +37,7 @@ DialogTemplate laserTemplate()
 {
     return DialogTemplate{IDD_LASER, "Laser", kPage, 0, 0, 0, 180, 120, "MS Sans Serif", 8,
                           {
-                              {IDC_RATE, "ComboBox", "", kChild | WS_TABSTOP | CBS_DROPDOWNLIST | WS_VSCROLL, 0, 60, 7, 50, 80},
+                              {IDC_RATE, "Edit", "", kChild | WS_BORDER | WS_TABSTOP, 0, 60, 7, 50, 14},
                               {IDC_WIDTH, "Edit", "", kChild | WS_BORDER | WS_TABSTOP | ES_NUMBER, 0, 60, 30, 40, 14},
                           }};
 }
@@ -90,7 +90,6 @@ public:
     void OnCancel() override { g_log.push_back("mass:cancel"); }
 };
 
-// Fills its firing-rate list every time it is shown, as the laser pages do.
 class LaserPage : public CPropertyPage {
 public:
     UINT rate = 5;
@@ -104,16 +103,7 @@ public:
     BOOL OnSetActive() override
     {
         g_log.push_back("laser:set");
-        BOOL result = CPropertyPage::OnSetActive();
-        auto* list = static_cast<CComboBox*>(GetDlgItem(IDC_RATE));
-        list->ResetContent();
-        for (const char* r : {"1", "5", "10"}) list->AddString(r);
-        CString wanted;
-        wanted.Format("%u", rate);
-        int at = list->FindStringExact(-1, wanted);
-        list->SetCurSel(at < 0 ? 0 : at);
-        UpdateData(FALSE);
-        return result;
+        return CPropertyPage::OnSetActive();
     }
     BOOL OnKillActive() override
     {
