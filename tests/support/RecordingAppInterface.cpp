@@ -6,21 +6,15 @@
 
 const char* RecordingAppInterface::OperationName(Operation operation)
 {
-    switch (operation) {
-    case Operation::MovePlateToPosition: return "MovePlateToPosition";
-    case Operation::GoToLockMassWell: return "GoToLockMassWell";
-    case Operation::SendPlateCommand: return "SendPlateCommand";
-    case Operation::RequestStopAcquisition: return "RequestStopAcquisition";
-    case Operation::RequestContinueAcquisition: return "RequestContinueAcquisition";
-    case Operation::RequestPauseAcquisition: return "RequestPauseAcquisition";
-    case Operation::SaveESIProbePosition: return "SaveESIProbePosition";
-    case Operation::ESIProbeWindowClosed: return "ESIProbeWindowClosed";
-    case Operation::StartPlateCalibration: return "StartPlateCalibration";
-    case Operation::AbortPlateCalibration: return "AbortPlateCalibration";
-    case Operation::GetSourceMode: return "GetSourceMode";
-    case Operation::SourceSwapComplete: return "SourceSwapComplete";
-    }
-    return "?";
+    // In the order of Operation.
+    static const char* const names[] = {"MovePlateToPosition",        "GoToLockMassWell",        "SendPlateCommand",
+                                        "RequestStopAcquisition",     "RequestContinueAcquisition",
+                                        "RequestPauseAcquisition",    "SaveESIProbePosition",    "ESIProbeWindowClosed",
+                                        "StartPlateCalibration",      "AbortPlateCalibration",   "GetSourceMode",
+                                        "SourceSwapComplete"};
+    static_assert(std::size(names) == static_cast<std::size_t>(Operation::SourceSwapComplete) + 1);
+    const auto index = static_cast<std::size_t>(operation);
+    return index < std::size(names) ? names[index] : "?";
 }
 
 std::string RecordingAppInterface::Call::Text() const
@@ -37,67 +31,6 @@ std::string RecordingAppInterface::Call::Text() const
     }
     text += ')';
     return text;
-}
-
-void RecordingAppInterface::MovePlateToPosition(double x, double y)
-{
-    Log(Operation::MovePlateToPosition, {x, y});
-}
-
-void RecordingAppInterface::GoToLockMassWell(bool on, CString& well, int value)
-{
-    Log(Operation::GoToLockMassWell, {on ? 1.0 : 0.0, static_cast<double>(value)}, well);
-}
-
-void RecordingAppInterface::SendPlateCommand(int command, int value)
-{
-    Log(Operation::SendPlateCommand, {static_cast<double>(command), static_cast<double>(value)});
-}
-
-void RecordingAppInterface::RequestStopAcquisition()
-{
-    Log(Operation::RequestStopAcquisition, {});
-}
-
-void RecordingAppInterface::RequestContinueAcquisition()
-{
-    Log(Operation::RequestContinueAcquisition, {});
-}
-
-void RecordingAppInterface::RequestPauseAcquisition()
-{
-    Log(Operation::RequestPauseAcquisition, {});
-}
-
-void RecordingAppInterface::SaveESIProbePosition(int position)
-{
-    Log(Operation::SaveESIProbePosition, {static_cast<double>(position)});
-}
-
-void RecordingAppInterface::ESIProbeWindowClosed(int stepSize)
-{
-    Log(Operation::ESIProbeWindowClosed, {static_cast<double>(stepSize)});
-}
-
-void RecordingAppInterface::StartPlateCalibration(BOOL useInitialConditions)
-{
-    Log(Operation::StartPlateCalibration, {useInitialConditions ? 1.0 : 0.0});
-}
-
-void RecordingAppInterface::AbortPlateCalibration()
-{
-    Log(Operation::AbortPlateCalibration, {});
-}
-
-int RecordingAppInterface::GetSourceMode()
-{
-    Log(Operation::GetSourceMode, {});
-    return sourceMode;
-}
-
-void RecordingAppInterface::SourceSwapComplete(int mode)
-{
-    Log(Operation::SourceSwapComplete, {static_cast<double>(mode)});
 }
 
 std::vector<std::string> RecordingAppInterface::Texts() const
@@ -120,9 +53,4 @@ int RecordingAppInterface::Count(Operation operation) const
 {
     return static_cast<int>(std::count_if(calls.begin(), calls.end(),
                                           [operation](const Call& call) { return call.operation == operation; }));
-}
-
-void RecordingAppInterface::Log(Operation operation, std::vector<double> args, CString well)
-{
-    calls.push_back(Call{operation, std::move(args), std::move(well)});
 }

@@ -5,6 +5,7 @@
 // base to keep the record.
 
 #include <string>
+#include <utility>
 #include <vector>
 
 #include "maldi/boundary/CMaldiAppInterface.h"
@@ -40,18 +41,31 @@ public:
 
     static const char* OperationName(Operation operation);
 
-    void MovePlateToPosition(double x, double y) override;
-    void GoToLockMassWell(bool on, CString& well, int value) override;
-    void SendPlateCommand(int command, int value) override;
-    void RequestStopAcquisition() override;
-    void RequestContinueAcquisition() override;
-    void RequestPauseAcquisition() override;
-    void SaveESIProbePosition(int position) override;
-    void ESIProbeWindowClosed(int stepSize) override;
-    void StartPlateCalibration(BOOL useInitialConditions) override;
-    void AbortPlateCalibration() override;
-    int GetSourceMode() override;
-    void SourceSwapComplete(int mode) override;
+    void MovePlateToPosition(double x, double y) override { Log(Operation::MovePlateToPosition, {x, y}); }
+    void GoToLockMassWell(bool on, CString& well, int value) override
+    {
+        Log(Operation::GoToLockMassWell, {on ? 1.0 : 0.0, static_cast<double>(value)}, well);
+    }
+    void SendPlateCommand(int command, int value) override
+    {
+        Log(Operation::SendPlateCommand, {static_cast<double>(command), static_cast<double>(value)});
+    }
+    void RequestStopAcquisition() override { Log(Operation::RequestStopAcquisition, {}); }
+    void RequestContinueAcquisition() override { Log(Operation::RequestContinueAcquisition, {}); }
+    void RequestPauseAcquisition() override { Log(Operation::RequestPauseAcquisition, {}); }
+    void SaveESIProbePosition(int position) override { Log(Operation::SaveESIProbePosition, {static_cast<double>(position)}); }
+    void ESIProbeWindowClosed(int stepSize) override { Log(Operation::ESIProbeWindowClosed, {static_cast<double>(stepSize)}); }
+    void StartPlateCalibration(BOOL useInitialConditions) override
+    {
+        Log(Operation::StartPlateCalibration, {useInitialConditions ? 1.0 : 0.0});
+    }
+    void AbortPlateCalibration() override { Log(Operation::AbortPlateCalibration, {}); }
+    int GetSourceMode() override
+    {
+        Log(Operation::GetSourceMode, {});
+        return sourceMode;
+    }
+    void SourceSwapComplete(int mode) override { Log(Operation::SourceSwapComplete, {static_cast<double>(mode)}); }
 
     // What GetSourceMode answers from now on.
     void SetSourceMode(int mode) { sourceMode = mode; }
@@ -67,5 +81,8 @@ public:
     int sourceMode = SourceModeMaldi;
 
 protected:
-    void Log(Operation operation, std::vector<double> args, CString well = CString());
+    void Log(Operation operation, std::vector<double> args, CString well = CString())
+    {
+        calls.push_back(Call{operation, std::move(args), std::move(well)});
+    }
 };
