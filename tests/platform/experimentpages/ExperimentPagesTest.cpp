@@ -1,5 +1,5 @@
-// The experiment-page library as instrument sheets use it: the base sheet's record transfers and
-// page slots, the list pages, the virtual "After Time" handler and the template page's browse.
+// The experiment-page library as instrument sheets use it: the base sheet's record transfers, the
+// virtual "After Time" handler and the template page's browse.
 
 #include <gtest/gtest.h>
 
@@ -40,11 +40,6 @@ protected:
     }
 };
 
-class TemplatePage : public CQuadMSMSTemplatePage {
-public:
-    TemplatePage() : CQuadMSMSTemplatePage(IDD_TEST_TEMPLATE) {}
-};
-
 class TestSheet : public CQuadFSPropertySheet {
 public:
     TestSheet() : CQuadFSPropertySheet("Experiment") {}
@@ -52,7 +47,7 @@ public:
     {
         InitialiseFunctionSwitchInfo();
         m_pMSMSToMSPage = new SwitchPage;
-        m_pTemplatePage = new TemplatePage;
+        m_pTemplatePage = new CQuadMSMSTemplatePage(IDD_TEST_TEMPLATE);
         m_pMSToMSMSPage = new CQuadMSToMSMSPage(IDD_TEST_SWITCH);
         m_pIncludePage = new CQuadFSIncludePage(QuadFSResources::IDD_INCLUDE_PAGE, QuadFSResources::IDS_INCLUDE_CAPTION);
         m_pCollisionEnergyPage = new CQuadCollisionEnergyPage;
