@@ -1,11 +1,11 @@
 // The maldi-sim command line: options, usage and exit codes, run in-process.
 #include <gtest/gtest.h>
 
-#include <cstdlib>
 #include <filesystem>
 #include <fstream>
 #include <sstream>
 
+#include "SimTestSupport.h"
 #include "sim/SimCommandLine.h"
 #include "sim/SimScenarios.h"
 
@@ -75,8 +75,7 @@ TEST(SimCommandLine, ListAndHelpNameEveryScenarioAndRunNothing)
 TEST(SimCommandLine, QuietRunPrintsOnlyTheSummaryAndNamesTheOutputFolder)
 {
     ASSERT_FALSE(SimScenarios::All().empty());
-    const char* root = std::getenv("MALDI_TEST_OUTPUT");
-    std::string folder = std::string(root ? root : "test-output") + "/sim-quiet";
+    std::string folder = (simtest::OutputRoot() / "sim-quiet").string();
     std::string name = SimScenarios::All().back().name;
     Result result = RunCommand({"--scenario", name, "--quiet", "--out=" + folder});
     EXPECT_EQ(result.code, 0) << result.err;
@@ -89,8 +88,7 @@ TEST(SimCommandLine, QuietRunPrintsOnlyTheSummaryAndNamesTheOutputFolder)
 
 TEST(SimCommandLine, AnOutputFolderThatCannotBeMadeFailsTheScenarioWithExitCodeOne)
 {
-    const char* root = std::getenv("MALDI_TEST_OUTPUT");
-    std::filesystem::path blocker = std::filesystem::path(root ? root : "test-output") / "sim-blocker";
+    std::filesystem::path blocker = simtest::OutputRoot() / "sim-blocker";
     std::filesystem::create_directories(blocker.parent_path());
     { std::ofstream file(blocker); file << "a file where the folder should go"; }
     Result result = RunCommand({"--scenario", "esi-probe", "--quiet", "--out", (blocker / "shots").string()});

@@ -12,13 +12,18 @@
 
 namespace simtest {
 
+// The build's test output folder.
+inline std::filesystem::path OutputRoot()
+{
+    const char* root = std::getenv("MALDI_TEST_OUTPUT");
+    return root ? root : "test-output";
+}
+
 // Each test its own folder: tests run in parallel and would otherwise write the same files.
 inline SimOptions TestOptions()
 {
     SimOptions options;
-    const char* root = std::getenv("MALDI_TEST_OUTPUT");
-    const char* test = ::testing::UnitTest::GetInstance()->current_test_info()->name();
-    options.outDir = (std::filesystem::path(root ? root : "test-output") / "sim" / test).string();
+    options.outDir = (OutputRoot() / "sim" / ::testing::UnitTest::GetInstance()->current_test_info()->name()).string();
     return options;
 }
 
