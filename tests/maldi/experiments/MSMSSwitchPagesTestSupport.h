@@ -1,7 +1,5 @@
 #pragma once
-// What the MS/MS switch page tests share: a clean window system with the host's resources, a host
-// window, and the template, lock mass and scan conditions pages in a sheet the operator drives;
-// or one list page alone with a folder for its list files.
+// The MS/MS switch page tests' host: three pages in a sheet, or one list page alone with a folder.
 
 #include <gtest/gtest.h>
 

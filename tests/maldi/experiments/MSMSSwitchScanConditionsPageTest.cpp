@@ -1,6 +1,4 @@
-// The "Scan Conditions" page under the operator's hands: the three modes and the values in effect
-// they give, the data format deciding the MCA edit, the firing-rate list of the laser type, the
-// fixed pattern of the MALDI/ESI model.
+// The "Scan Conditions" page under the operator's hands.
 
 #include "MSMSSwitchPagesTestSupport.h"
 
@@ -8,14 +6,7 @@
 
 using namespace switchtest;
 
-namespace {
-std::vector<CString> Strings(std::initializer_list<const char*> texts)
-{
-    std::vector<CString> out;
-    for (const char* t : texts) out.emplace_back(t);
-    return out;
-}
-} // namespace
+using Strings = std::vector<CString>;
 
 TEST_F(MSMSSwitchPagesTest, ScanConditionsManualModesUseWhatWasEnteredAndMCAFollowsTheDataFormat)
 {

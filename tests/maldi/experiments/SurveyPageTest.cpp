@@ -1,5 +1,4 @@
-// The "Survey" and "MS to MSMS " pages under the operator's hands: the acquisition time
-// bookkeeping and every field reaching its value (the number prompt: see the sheet tests).
+// The "Survey" and "MS to MSMS " pages under the operator's hands (the number prompt: the sheet tests).
 
 #include "SurveyPagesTestSupport.h"
 

@@ -1,6 +1,5 @@
 #pragma once
-// What the survey page tests share: a clean window system with the host's resources, a host
-// window, and the five MALDI pages in a sheet that the operator's script drives.
+// The survey page tests' host: a host window and the five MALDI pages in a sheet the operator drives.
 
 #include <gtest/gtest.h>
 
@@ -60,11 +59,6 @@ protected:
     CPropertySheet sheet{"Survey Experiment", &host};
 };
 
-inline std::vector<CString> Strings(std::initializer_list<const char*> texts)
-{
-    std::vector<CString> out;
-    for (const char* t : texts) out.emplace_back(t);
-    return out;
-}
+using Strings = std::vector<CString>;
 
 } // namespace surveytest

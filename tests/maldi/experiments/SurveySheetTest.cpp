@@ -115,20 +115,6 @@ TEST_F(SurveySheetTest, EveryTransferRefusesBeforeThePagesExistOrWithoutARecord)
     for (const auto& [name, transfer] : transfers) EXPECT_EQ(transfer(false), 1) << name << " after SetUpPages";
 }
 
-TEST_F(SurveySheetTest, PagesComeInTheirTabOrder)
-{
-    sheet.SetUpPages();
-    ASSERT_EQ(sheet.GetPageCount(), 9);
-    Run(0, [&](CWnd& d, Automation& a) {
-        std::vector<CString> expected{"Survey",  "MS to MSMS ", "MSMS Switch", "MSMS Template",   "Include",
-                                      "Exclude", "Laser",       "Adducts",     "Collision Energy"};
-        EXPECT_EQ(a.SheetTabs(d.GetSafeHwnd()), expected);
-        a.Click(d, IDCANCEL);
-    });
-    EXPECT_STREQ(sheet.GetRuntimeClass()->m_lpszClassName, "CMaldiSurveyPropertySheet");
-    EXPECT_TRUE(sheet.IsKindOf(RUNTIME_CLASS(CQuadFSPropertySheet)));
-}
-
 #ifdef MALDI_HAS_VIRTUAL_SLOT
 TEST(SurveySheetSlots, OKHasTheSlotAfterGetMSMSToMSPageAndTheLaserTransfersFollow)
 {

@@ -1,5 +1,4 @@
-// The "Collision Energy" page and its range dialog under the operator's hands: the energy mode
-// radios and the profile list group, the profile file, and the dialog's energy chain.
+// The "Collision Energy" page and its range dialog under the operator's hands.
 
 #include "MSMSSwitchPagesTestSupport.h"
 

@@ -1,5 +1,4 @@
-// The "MS/MS Mass" page and its "Set Mass" dialog under the operator's hands: the source radios,
-// adding, editing, deleting and saving rows of the mass switch list, and the dialog's value rules.
+// The "MS/MS Mass" page and its "Set Mass" dialog under the operator's hands.
 
 #include "MSMSSwitchPagesTestSupport.h"
 

@@ -1,5 +1,4 @@
-// The MS/MS switch sheet as the host uses it: pages set up once, five records in, a modal run,
-// records out; and OK guarding list changes that were not saved.
+// The MS/MS switch sheet as the host uses it, and OK guarding list changes that were not saved.
 
 #include <gtest/gtest.h>
 
