@@ -1,6 +1,5 @@
 #pragma once
-// What the scan function and settings dialog tests share: a clean window system with the host's
-// resources, a host window to own the dialog, and the operator's moves on the dialog's lists.
+// The dialog tests' host: a MALDI instrument, the host's resources and window, the list moves.
 
 #include <gtest/gtest.h>
 
@@ -61,11 +60,6 @@ inline bool Choose(Automation& a, HWND dialog, int id, LPCTSTR text)
     return a.ChooseComboItem(a.Find(dialog, id), text);
 }
 
-inline std::vector<CString> Strings(std::initializer_list<const char*> texts)
-{
-    std::vector<CString> out;
-    for (const char* t : texts) out.emplace_back(t);
-    return out;
-}
+using Strings = std::vector<CString>;
 
 } // namespace msdlg

@@ -1,5 +1,4 @@
-// The MS/MS scan function dialog as host and operator use it: what differs from the MS dialog
-// (set mass, collision energy, the start time kept on opening, fields read only by some handlers).
+// The MS/MS scan function dialog: what differs from the MS dialog.
 
 #include "MSDialogTestSupport.h"
 

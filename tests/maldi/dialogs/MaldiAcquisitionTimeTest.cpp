@@ -1,5 +1,4 @@
-// The time bookkeeping shared by the scan function dialogs and the survey page, on its own: the
-// MS/MS variant of opening, which keeps the start time, and the limits.
+// The time bookkeeping the scan function dialogs and the survey page share, on its own.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// The two MALDI settings dialogs as host and operator use them: the lists, the laser frequency
-// sent on OK only, the pattern file name each leaves behind, the probe motion choice.
+// The two MALDI settings dialogs as host and operator use them.
 
 #include "MSDialogTestSupport.h"
 
