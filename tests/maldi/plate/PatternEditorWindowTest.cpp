@@ -1,5 +1,4 @@
-// The editor as it opens and its drawing buttons: laser on and off, the width for new points and
-// for all points, undo.
+// The editor as it opens and its drawing buttons.
 
 #include "tests/maldi/plate/PatternEditorTestSupport.h"
 

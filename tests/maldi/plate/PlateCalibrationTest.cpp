@@ -1,6 +1,4 @@
-// The plate spatial calibration window, driven as the host and the operator drive it: the window
-// as opened, starting with the search handed to the host through the current plate, the host's
-// reports listed on timer 6, abort, the end statuses and closing.
+// The plate spatial calibration window, driven as the host and the operator drive it.
 
 #include <gtest/gtest.h>
 

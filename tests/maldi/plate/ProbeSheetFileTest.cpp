@@ -1,6 +1,4 @@
-// The target plate sheet and its file: the plate loaded (or the file created) when the sheet is
-// made, saved from OK or Save under the name the operator chose, opened with Browse, and the
-// prompts and file dialogs the operator sees on the way.
+// The target plate sheet and its file: loaded or created, saved, browsed, and the prompts on the way.
 
 #include "ProbeSheetTestSupport.h"
 
