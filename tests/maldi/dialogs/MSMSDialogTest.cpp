@@ -35,7 +35,6 @@ TEST_F(MSMSDialogTest, OpensWithItsDefaultsAndKeepsTheStartTimeWithoutLockMass)
         for (const auto& [id, text] : shown) EXPECT_EQ(a.Text(d, id), text) << id;
         EXPECT_EQ(a.Text(d, IDC_MSMS_PATTERN_FILE), MaldiPatternFile::DefaultName());
         EXPECT_EQ(Items(a.Find(d, IDC_LASER_FIRING_RATE)), Strings({"1", "5", "10"}));
-        EXPECT_EQ(Items(a.Find(d, IDC_MSMS_DATA_FORMAT)), Strings({"Centroid", "Continuum", "MCA"}));
         EXPECT_EQ(a.CheckState(a.Find(d, IDC_MSMS_USE_TUNE_PAGE_CE)), BST_UNCHECKED);
         EXPECT_TRUE(a.IsEnabled(a.Find(d, IDC_MSMS_COLLISION_ENERGY)));
         EXPECT_FALSE(a.IsEnabled(a.Find(d, IDC_MSMS_SCANS_TO_SUM)));
