@@ -99,7 +99,6 @@ TEST(ESIProbeAdjust, OpensContractedWithOnlyTheStepSizeGroupFoldedAwayAndOnlyThe
 {
     Panel p;
     p.open(2000, 50);
-    EXPECT_EQ(p.session->Text(p.hwnd), "ESI Probe Adjust");
     EXPECT_TRUE(p.session->IsTopmost(p.hwnd));
     EXPECT_FALSE(p.session->CloseBoxEnabled(p.hwnd));
     EXPECT_EQ(p.session->Icon(p.hwnd, true), p.hostModule.FindIcon(1));

@@ -30,7 +30,6 @@ TEST(SourceSwapPanel, OpensTopmostAndContractedWithTheStepButtonsDisabled)
     ASSERT_TRUE(b.panel->Create());
     b.wnd = b.panel->m_hWnd;
 
-    EXPECT_EQ(b.a.Text(b.wnd), "Swap Source");
     EXPECT_TRUE(b.a.IsTopmost(b.wnd));
     EXPECT_EQ(b.a.Icon(b.wnd, true), icon);
     EXPECT_EQ(b.a.Icon(b.wnd, false), icon);
