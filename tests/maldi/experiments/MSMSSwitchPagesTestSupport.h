@@ -4,11 +4,11 @@
 #include <fstream>
 #include <vector>
 
-#include "SheetHostTest.h"
 #include "maldi/experiments/CMaldiMSMSSwitchLockMassPage.h"
 #include "maldi/experiments/CMaldiMSMSSwitchScanConditionsPage.h"
 #include "maldi/experiments/CMaldiMSMSSwitchTemplatePage.h"
 #include "platform/experimentpages/CQuadFSBasePropPage.h"
+#include "tests/maldi/MaldiHostTest.h"
 
 namespace switchtest {
 
@@ -17,11 +17,11 @@ using namespace maldi::res;
 // Tab order of the pages in the test sheet.
 enum PageIndex { kTemplate, kLockMass, kScanConditions };
 
-class MSMSSwitchPagesTest : public SheetHostTest {
+class MSMSSwitchPagesTest : public MaldiHostTest {
 protected:
     void SetUp() override
     {
-        SheetHostTest::SetUp();
+        MaldiHostTest::SetUp();
         sheet.AddPage(&templ);
         sheet.AddPage(&lockMass);
         sheet.AddPage(&scan);
@@ -38,13 +38,13 @@ protected:
 };
 
 template <class PageType, UINT dialogId, UINT titleId>
-class ListPageTest : public SheetHostTest {
+class ListPageTest : public MaldiHostTest {
 protected:
     using Page = CQuadFSBasePropPage;
 
     void SetUp() override
     {
-        SheetHostTest::SetUp();
+        MaldiHostTest::SetUp();
         sheet.AddPage(&page);
     }
     INT_PTR Run(Automation::ModalScript script) { return RunSheet(sheet, 0, "Switch", std::move(script)); }

@@ -3,12 +3,12 @@
 
 #include <vector>
 
-#include "SheetHostTest.h"
 #include "maldi/experiments/CMaldiSurveyLaserPage.h"
 #include "maldi/experiments/CMaldiSurveyMSMSToMSPage.h"
 #include "maldi/experiments/CMaldiSurveyMSToMSMSPage.h"
 #include "maldi/experiments/CMaldiSurveyPage.h"
 #include "maldi/experiments/CMaldiSurveyTemplatePage.h"
+#include "tests/maldi/MaldiHostTest.h"
 
 namespace surveytest {
 
@@ -17,11 +17,11 @@ using namespace maldi::res;
 // Tab order of the pages in the test sheet.
 enum PageIndex { kSurvey, kMSToMSMS, kMSMSToMS, kTemplate, kLaser };
 
-class SurveyPagesTest : public SheetHostTest {
+class SurveyPagesTest : public MaldiHostTest {
 protected:
     void SetUp() override
     {
-        SheetHostTest::SetUp();
+        MaldiHostTest::SetUp();
         sheet.AddPage(&survey);
         sheet.AddPage(&msToMsms);
         sheet.AddPage(&msmsToMs);

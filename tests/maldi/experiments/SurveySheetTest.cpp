@@ -3,9 +3,9 @@
 #include <functional>
 #include <tuple>
 
-#include "SheetHostTest.h"
 #include "maldi/dialogs/MaldiPatternFile.h"
 #include "maldi/experiments/CMaldiSurveyPropertySheet.h"
+#include "tests/maldi/MaldiHostTest.h"
 #include "tests/support/VirtualSlot.h"
 
 using namespace maldi::res;
@@ -42,7 +42,7 @@ char GetSurvey(CMaldiSurveyPropertySheet& s, SurveyValues& v)
 const SurveyValues kSurvey{200, 2000, 150, 1500, 11, 250, 2500, 12, 7, 60, 2.5, 0.05, 10, 1, 0x5A, "LDI-", "MCA",
                            "/data/survey.ipr"};
 
-class SurveySheetTest : public SheetHostTest {
+class SurveySheetTest : public MaldiHostTest {
 protected:
     INT_PTR Run(int first, Automation::ModalScript script)
     {

@@ -2,7 +2,6 @@
 
 #include "MSMSSwitchPagesTestSupport.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "maldi/experiments/CMaldiMSMSSwitchMassPage.h"

@@ -3,11 +3,11 @@
 #include <functional>
 #include <new>
 
-#include "SheetHostTest.h"
 #include "maldi/dialogs/MaldiPatternFile.h"
 #include "maldi/experiments/CMaldiMSMSSwitchPropertySheet.h"
 #include "maldi/resources/MaldiSwitchMassIds.h"
 #include "platform/experimentpages/CQuadFSBasePropPage.h"
+#include "tests/maldi/MaldiHostTest.h"
 
 using namespace maldi::res;
 
@@ -33,7 +33,7 @@ namespace {
 
 enum Tab { kMass, kTemplate, kScan, kLockMass, kEnergy };
 
-class SwitchSheetTest : public SheetHostTest {
+class SwitchSheetTest : public MaldiHostTest {
 protected:
     INT_PTR Run(Tab first, Automation::ModalScript script)
     {

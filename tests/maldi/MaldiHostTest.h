@@ -1,7 +1,7 @@
 #pragma once
-// What every sheet test of this folder has: a MALDI instrument (where the operator chooses the laser
-// pattern), the host's resources and window, a scratch folder, and the sheet run modally on a page
-// with the operator's script, which ends it.
+// What the dialog and sheet tests have: a MALDI instrument (the table starts as the MALDI/ESI model,
+// where the laser pattern is fixed), the host's resources and window, a scratch folder, and a sheet
+// run modally on a page with the operator's script, which ends it.
 
 #include <gtest/gtest.h>
 
@@ -16,7 +16,7 @@
 #include "platform/instrument/VEXPropertyTable.h"
 #include "tests/support/HostResources.h"
 
-class SheetHostTest : public ::testing::Test {
+class MaldiHostTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
