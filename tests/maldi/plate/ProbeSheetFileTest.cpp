@@ -37,7 +37,6 @@ TEST_F(ProbeSheetFileTest, AMissingFileIsCreatedWithTheDefaultPlateAndOkWithoutC
     EXPECT_TRUE(loaded);
 
     INT_PTR result = Run(sheet, [&](Automation& a, HWND h) {
-        EXPECT_EQ(a.SheetTabs(h), (std::vector<CString>{"Plate Geometry", "Spatial Calibration"}));
         EXPECT_EQ(a.Text(h, Id(IDC_PLATE_FILE_NAME)), path);
         EXPECT_EQ(a.Text(h, Id(IDC_WELLS_PER_COLUMN)), "8");
         EXPECT_EQ(a.Text(h, Id(IDC_WELLS_PER_ROW)), "12");
