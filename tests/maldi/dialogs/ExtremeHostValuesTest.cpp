@@ -1,6 +1,4 @@
-// Host values at the ends of their range, in every dialog: the time bookkeeping stays defined (the
-// sanitizer build checks it) and a firing rate or plate speed that no list holds reads back as the
-// list's first entry.
+// Host values at the ends of their range, in every dialog (the sanitizer build checks the arithmetic).
 
 #include <climits>
 

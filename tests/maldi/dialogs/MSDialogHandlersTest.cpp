@@ -1,5 +1,4 @@
-// The MS scan function dialog under the operator's hands: the acquisition time handlers, the data
-// format rule, the number prompt, the pattern browse.
+// The MS scan function dialog under the operator's hands.
 
 #include "MSDialogTestSupport.h"
 

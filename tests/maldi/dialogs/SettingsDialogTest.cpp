@@ -1,5 +1,4 @@
-// The two MALDI settings dialogs as host and operator use them: the lists, the laser frequency
-// sent on OK only, the pattern file name each leaves behind, the probe motion choice.
+// The two MALDI settings dialogs as host and operator use them.
 
 #include "MSDialogTestSupport.h"
 
@@ -62,15 +61,13 @@ TEST_F(SettingsDialogTest, OKSendsTheChosenFiringRateOnceAndCancelNothing)
     }
 }
 
-TEST_F(SettingsDialogTest, SimpleFormShowsTheFixedPatternAndSkipsANullClient)
+TEST_F(SettingsDialogTest, SimpleFormKeepsTheFixedPatternAndSkipsANullClient)
 {
     CMaldiESISettingsDialog dialog(nullptr, &host);
     dialog.SetLaserType(3);
     dialog.SetLaserFiringRate(1000);
     dialog.SetPlateSpeed(12);
     EXPECT_EQ(Run(dialog, [&](CWnd& d, Automation& a) {
-        EXPECT_EQ(a.Text(d, IDC_LASER_PATTERN_TYPE), "Straight Line");
-        EXPECT_FALSE(a.IsEnabled(a.Find(d, IDC_LASER_PATTERN_TYPE)));
         EXPECT_EQ(Items(a.Find(d, IDC_LASER_FIRING_RATE)), Strings({"1", "5", "10", "20", "500", "1000"}));
         EXPECT_EQ(a.Text(d, IDC_LASER_FIRING_RATE), "1000");
         EXPECT_EQ(a.Text(d, IDC_PLATE_SPEED), "1"); // not in the list: the first item

@@ -1,25 +1,14 @@
 #pragma once
-// What the MS/MS switch page tests share: a clean window system with the host's resources, a host
-// window, and the template, lock mass and scan conditions pages in a sheet the operator drives;
-// or one list page alone with a folder for its list files.
+// The MS/MS switch page tests' host: three pages in a sheet, or one list page alone with a folder.
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
 #include <fstream>
-#include <unistd.h>
 #include <vector>
 
 #include "maldi/experiments/CMaldiMSMSSwitchLockMassPage.h"
 #include "maldi/experiments/CMaldiMSMSSwitchScanConditionsPage.h"
 #include "maldi/experiments/CMaldiMSMSSwitchTemplatePage.h"
-#include "maldi/resources/MaldiResourceIds.h"
 #include "platform/experimentpages/CQuadFSBasePropPage.h"
-#include "platform/framework/AutomationSession.h"
-#include "platform/framework/CPropertySheet.h"
-#include "platform/framework/CommCtrl.h"
-#include "platform/instrument/VEXPropertyTable.h"
-#include "tests/support/HostResources.h"
+#include "tests/maldi/MaldiHostTest.h"
 
 namespace switchtest {
 
@@ -28,30 +17,20 @@ using namespace maldi::res;
 // Tab order of the pages in the test sheet.
 enum PageIndex { kTemplate, kLockMass, kScanConditions };
 
-class MSMSSwitchPagesTest : public ::testing::Test {
+class MSMSSwitchPagesTest : public MaldiHostTest {
 protected:
     void SetUp() override
     {
-        VEXPropertyTable::Instance().Reset();
-        VEXPropertyTable::Instance().SetMaldiEsiModel(false);
-        ASSERT_TRUE(host.CreateEx(0, "Static", "Host", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 800, 600, nullptr, 0));
+        MaldiHostTest::SetUp();
         sheet.AddPage(&templ);
         sheet.AddPage(&lockMass);
         sheet.AddPage(&scan);
     }
-    void TearDown() override { VEXPropertyTable::Instance().Reset(); }
-
-    // Runs the sheet on the given page with the operator's script; the script ends it.
     INT_PTR Run(PageIndex first, Automation::ModalScript script)
     {
-        sheet.SetActivePage(first);
-        automation->OnNextModal(std::move(script), "MS/MS Switch");
-        return sheet.DoModal();
+        return RunSheet(sheet, first, "MS/MS Switch", std::move(script));
     }
 
-    AutomationSession automation;
-    HostResources hostResources;
-    CWnd host;
     CMaldiMSMSSwitchTemplatePage templ;
     CMaldiMSMSSwitchLockMassPage lockMass;
     CMaldiMSMSSwitchScanConditionsPage scan;
@@ -59,24 +38,16 @@ protected:
 };
 
 template <class PageType, UINT dialogId, UINT titleId>
-class ListPageTest : public ::testing::Test {
+class ListPageTest : public MaldiHostTest {
 protected:
     using Page = CQuadFSBasePropPage;
 
     void SetUp() override
     {
-        ASSERT_TRUE(host.CreateEx(0, "Static", "Host", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 800, 600, nullptr, 0));
+        MaldiHostTest::SetUp();
         sheet.AddPage(&page);
-        dir = std::filesystem::temp_directory_path() / ("switch-list-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
     }
-    void TearDown() override { std::filesystem::remove_all(dir); }
-
-    INT_PTR Run(Automation::ModalScript script)
-    {
-        automation->OnNextModal(std::move(script), "Switch");
-        return sheet.DoModal();
-    }
+    INT_PTR Run(Automation::ModalScript script) { return RunSheet(sheet, 0, "Switch", std::move(script)); }
     CString WriteFile(const char* name, const char* text)
     {
         std::ofstream(dir / name) << text;
@@ -84,12 +55,8 @@ protected:
     }
     static HWND List(CWnd& d, Automation& a) { return a.Find(d, Page::IDC_FILE_LIST); }
 
-    AutomationSession automation;
-    HostResources hostResources;
-    CWnd host;
     PageType page{dialogId, titleId};
     CPropertySheet sheet{"Switch", &host};
-    std::filesystem::path dir;
 };
 
 } // namespace switchtest

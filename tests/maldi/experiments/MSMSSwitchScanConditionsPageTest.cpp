@@ -1,6 +1,4 @@
-// The "Scan Conditions" page under the operator's hands: the three modes and the values in effect
-// they give, the data format deciding the MCA edit, the firing-rate list of the laser type, the
-// fixed pattern of the MALDI/ESI model.
+// The "Scan Conditions" page under the operator's hands.
 
 #include "MSMSSwitchPagesTestSupport.h"
 
@@ -8,14 +6,7 @@
 
 using namespace switchtest;
 
-namespace {
-std::vector<CString> Strings(std::initializer_list<const char*> texts)
-{
-    std::vector<CString> out;
-    for (const char* t : texts) out.emplace_back(t);
-    return out;
-}
-} // namespace
+using Strings = std::vector<CString>;
 
 TEST_F(MSMSSwitchPagesTest, ScanConditionsManualModesUseWhatWasEnteredAndMCAFollowsTheDataFormat)
 {
@@ -23,8 +14,6 @@ TEST_F(MSMSSwitchPagesTest, ScanConditionsManualModesUseWhatWasEnteredAndMCAFoll
         HWND format = a.Find(d, IDC_SC_DATA_FORMAT);
         HWND ion = a.Find(d, IDC_SC_ION_MODE);
         HWND mca = a.Find(d, IDC_SC_MCA_SCANS);
-        EXPECT_EQ(a.ComboItems(format), Strings({"Centroid", "Continuum", "MCA"}));
-        EXPECT_EQ(a.ComboItems(ion), Strings({"LDI+", "LDI-"}));
         EXPECT_EQ(a.Text(format), "Continuum");
         for (UINT id : {IDC_SC_SCAN_TIME, IDC_SC_INTER_SCAN_DELAY, IDC_SC_ION_MODE, IDC_SC_DATA_FORMAT,
                         IDC_SC_MCA_SCANS})
@@ -83,9 +72,7 @@ TEST_F(MSMSSwitchPagesTest, ScanConditionsOffersTheFiringRatesOfTheLaserTypeInEf
     };
     const Case cases[] = {
         {3, 500, 8, Strings({"1", "5", "10", "20", "500", "1000"}), "500", "8"},
-        {2, 20, 4, Strings({"1", "5", "10", "20"}), "20", "4"},
-        {1, 20, 9, Strings({"1", "5", "10"}), "1", "1"},   // not in the lists: the first entries
-        {7, 5, 3, Strings({"1", "5", "10"}), "5", "3"},    // an unknown type in effect is taken as 1
+        {7, 20, 9, Strings({"1", "5", "10"}), "1", "1"}, // an unknown type in effect is taken as 1
     };
     for (const Case& c : cases) {
         SCOPED_TRACE(c.laserType);

@@ -1,5 +1,4 @@
-// The "Acqusition Template" and "Lock Mass" pages under the operator's hands: which controls each
-// mode enables, and the values in effect each mode gives the experiment.
+// The "Acqusition Template" and "Lock Mass" pages under the operator's hands.
 
 #include "MSMSSwitchPagesTestSupport.h"
 

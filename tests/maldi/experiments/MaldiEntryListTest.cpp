@@ -1,5 +1,4 @@
-// The mass and profile lists the pages keep: growth, removal, replacement and copying, for both
-// kinds of entry, with a list that is missing and with memory that runs out.
+// The mass and profile lists the pages keep, for both kinds of entry, missing or out of memory.
 
 #include <gtest/gtest.h>
 

@@ -1,8 +1,5 @@
 #pragma once
-// What the survey page tests share: a clean window system with the host's resources, a host
-// window, and the five MALDI pages in a sheet that the operator's script drives.
-
-#include <gtest/gtest.h>
+// The survey page tests' host: a host window and the five MALDI pages in a sheet the operator drives.
 
 #include <vector>
 
@@ -11,12 +8,7 @@
 #include "maldi/experiments/CMaldiSurveyMSToMSMSPage.h"
 #include "maldi/experiments/CMaldiSurveyPage.h"
 #include "maldi/experiments/CMaldiSurveyTemplatePage.h"
-#include "maldi/resources/MaldiResourceIds.h"
-#include "platform/framework/AutomationSession.h"
-#include "platform/framework/CPropertySheet.h"
-#include "platform/framework/CommCtrl.h"
-#include "platform/instrument/VEXPropertyTable.h"
-#include "tests/support/HostResources.h"
+#include "tests/maldi/MaldiHostTest.h"
 
 namespace surveytest {
 
@@ -25,33 +17,22 @@ using namespace maldi::res;
 // Tab order of the pages in the test sheet.
 enum PageIndex { kSurvey, kMSToMSMS, kMSMSToMS, kTemplate, kLaser };
 
-class SurveyPagesTest : public ::testing::Test {
+class SurveyPagesTest : public MaldiHostTest {
 protected:
     void SetUp() override
     {
-        // A MALDI instrument, where the operator chooses the laser pattern.
-        VEXPropertyTable::Instance().Reset();
-        VEXPropertyTable::Instance().SetMaldiEsiModel(false);
-        ASSERT_TRUE(host.CreateEx(0, "Static", "Host", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 800, 600, nullptr, 0));
+        MaldiHostTest::SetUp();
         sheet.AddPage(&survey);
         sheet.AddPage(&msToMsms);
         sheet.AddPage(&msmsToMs);
         sheet.AddPage(&templ);
         sheet.AddPage(&laser);
     }
-    void TearDown() override { VEXPropertyTable::Instance().Reset(); }
-
-    // Runs the sheet on the given page with the operator's script; the script ends it.
     INT_PTR Run(PageIndex first, Automation::ModalScript script)
     {
-        sheet.SetActivePage(first);
-        automation->OnNextModal(std::move(script), "Survey Experiment");
-        return sheet.DoModal();
+        return RunSheet(sheet, first, "Survey Experiment", std::move(script));
     }
 
-    AutomationSession automation;
-    HostResources hostResources;
-    CWnd host;
     CMaldiSurveyPage survey;
     CMaldiSurveyMSToMSMSPage msToMsms;
     CMaldiSurveyMSMSToMSPage msmsToMs;
@@ -60,11 +41,6 @@ protected:
     CPropertySheet sheet{"Survey Experiment", &host};
 };
 
-inline std::vector<CString> Strings(std::initializer_list<const char*> texts)
-{
-    std::vector<CString> out;
-    for (const char* t : texts) out.emplace_back(t);
-    return out;
-}
+using Strings = std::vector<CString>;
 
 } // namespace surveytest

@@ -1,17 +1,11 @@
 // The survey sheet as the host uses it: pages set up once, records in, a modal run, records out.
 
-#include <gtest/gtest.h>
-
 #include <functional>
 #include <tuple>
 
 #include "maldi/dialogs/MaldiPatternFile.h"
 #include "maldi/experiments/CMaldiSurveyPropertySheet.h"
-#include "maldi/resources/MaldiResourceIds.h"
-#include "platform/framework/AutomationSession.h"
-#include "platform/framework/CommCtrl.h"
-#include "platform/instrument/VEXPropertyTable.h"
-#include "tests/support/HostResources.h"
+#include "tests/maldi/MaldiHostTest.h"
 #include "tests/support/VirtualSlot.h"
 
 using namespace maldi::res;
@@ -48,26 +42,12 @@ char GetSurvey(CMaldiSurveyPropertySheet& s, SurveyValues& v)
 const SurveyValues kSurvey{200, 2000, 150, 1500, 11, 250, 2500, 12, 7, 60, 2.5, 0.05, 10, 1, 0x5A, "LDI-", "MCA",
                            "/data/survey.ipr"};
 
-class SurveySheetTest : public ::testing::Test {
+class SurveySheetTest : public MaldiHostTest {
 protected:
-    void SetUp() override
-    {
-        VEXPropertyTable::Instance().Reset();
-        VEXPropertyTable::Instance().SetMaldiEsiModel(false);
-        ASSERT_TRUE(host.CreateEx(0, "Static", "Host", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 800, 600, nullptr, 0));
-    }
-    void TearDown() override { VEXPropertyTable::Instance().Reset(); }
-
     INT_PTR Run(int first, Automation::ModalScript script)
     {
-        sheet.SetActivePage(first);
-        automation->OnNextModal(std::move(script), "Survey");
-        return sheet.DoModal();
+        return RunSheet(sheet, first, "Survey", std::move(script));
     }
-
-    AutomationSession automation;
-    HostResources hostResources;
-    CWnd host;
     CMaldiSurveyPropertySheet sheet{"Survey", &host, 0};
 };
 
@@ -113,20 +93,6 @@ TEST_F(SurveySheetTest, EveryTransferRefusesBeforeThePagesExistOrWithoutARecord)
     }
     EXPECT_EQ(first, "a");
     for (const auto& [name, transfer] : transfers) EXPECT_EQ(transfer(false), 1) << name << " after SetUpPages";
-}
-
-TEST_F(SurveySheetTest, PagesComeInTheirTabOrder)
-{
-    sheet.SetUpPages();
-    ASSERT_EQ(sheet.GetPageCount(), 9);
-    Run(0, [&](CWnd& d, Automation& a) {
-        std::vector<CString> expected{"Survey",  "MS to MSMS ", "MSMS Switch", "MSMS Template",   "Include",
-                                      "Exclude", "Laser",       "Adducts",     "Collision Energy"};
-        EXPECT_EQ(a.SheetTabs(d.GetSafeHwnd()), expected);
-        a.Click(d, IDCANCEL);
-    });
-    EXPECT_STREQ(sheet.GetRuntimeClass()->m_lpszClassName, "CMaldiSurveyPropertySheet");
-    EXPECT_TRUE(sheet.IsKindOf(RUNTIME_CLASS(CQuadFSPropertySheet)));
 }
 
 #ifdef MALDI_HAS_VIRTUAL_SLOT

@@ -1,6 +1,4 @@
-// The "MSMS Switch", "MSMS Template" and "Laser" pages under the operator's hands: their enable
-// rules, the computed end mass, the lists refilled for the laser type,
-// the browses and the fixed pattern of the MALDI/ESI model.
+// The "MSMS Switch", "MSMS Template" and "Laser" pages under the operator's hands.
 
 #include "SurveyPagesTestSupport.h"
 

@@ -1,15 +1,11 @@
-// The "Collision Energy" page and its range dialog under the operator's hands: the energy mode
-// radios and the profile list group, the profile file, and the dialog's energy chain.
+// The "Collision Energy" page and its range dialog under the operator's hands.
 
 #include "MSMSSwitchPagesTestSupport.h"
-
-#include <fstream>
 
 #include "maldi/experiments/CMaldiCERangeDialog.h"
 #include "maldi/experiments/CMaldiMSMSSwitchCollisionEnergyPage.h"
 #include "maldi/experiments/MaldiListFile.h"
 #include "maldi/resources/MaldiSwitchMassIds.h"
-#include "tests/support/SaveFaults.h"
 
 using namespace maldi::res;
 
@@ -148,30 +144,4 @@ TEST_F(SwitchCEPageTest, AddWithoutAListCreatesOneAndSaveWithoutANameAsksForIt)
     });
     EXPECT_TRUE(std::filesystem::exists(path.GetString()));
     EXPECT_EQ(page.GetLastEntry().wFlags, 1);
-}
-
-// A save failing at any step (the disk full part way included) tells the operator, keeps the
-// previous profile byte for byte with no temporary file left, and the changes stay pending.
-TEST_F(SwitchCEPageTest, SaveFailingAtAnyStepKeepsThePreviousProfileAndTheChangesPending)
-{
-    std::string rows = "100,200,-1,-1,20,-1,40,-1,-1,5";  // a row for each fault, and more
-    for (int mass = 200; mass < 1000; mass += 100) rows += "\n" + std::to_string(mass) + "," + std::to_string(mass + 100) + ",-1,-1,30,35,-1,-1,-1,3";
-    page.m_strFileName = WriteFile("profile.txt", rows.c_str());
-    const std::string before = savefaults::Bytes(page.m_strFileName.GetString());
-    Run([&](CWnd& d, Automation& a) {
-        a.Click(d, IDC_CE_USE_PROFILE);
-        for (const savefaults::Fault& f : savefaults::All()) {
-            SCOPED_TRACE(f.name);
-            a.ClickListItem(List(d, a), 0);
-            a.Click(d, Page::IDC_DELETE);
-            SafeSaveFault fault(f.step, f.error, f.room);
-            a.AnswerMessageBox(IDOK, "could not be written");
-            a.Click(d, Page::IDC_SAVE);
-            EXPECT_EQ(fault.Hits(), 1);
-            EXPECT_TRUE(page.m_bChangesPending);
-            EXPECT_EQ(savefaults::Bytes(page.m_strFileName.GetString()), before);
-            EXPECT_EQ(savefaults::Temporaries(dir), std::vector<std::string>{});
-        }
-        a.Click(d, IDCANCEL);
-    });
 }

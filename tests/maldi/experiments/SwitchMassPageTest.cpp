@@ -1,9 +1,7 @@
-// The "MS/MS Mass" page and its "Set Mass" dialog under the operator's hands: the source radios,
-// adding, editing, deleting and saving rows of the mass switch list, and the dialog's value rules.
+// The "MS/MS Mass" page and its "Set Mass" dialog under the operator's hands.
 
 #include "MSMSSwitchPagesTestSupport.h"
 
-#include <fstream>
 #include <sstream>
 
 #include "maldi/experiments/CMaldiMSMSSwitchMassPage.h"
@@ -20,6 +18,12 @@ constexpr int kListControls[] = {Page::IDC_FILE_NAME, Page::IDC_BROWSE, Page::ID
                                  Page::IDC_NEW,       Page::IDC_ADD,    Page::IDC_DELETE};
 
 using SwitchMassPageTest = switchtest::ListPageTest<CMaldiMSMSSwitchMassPage, IDD_MSMS_SWITCH_MASS_PAGE, IDS_MSMS_MASS>;
+
+// The operator has chosen the list below: the list controls are live.
+class SwitchMassListTest : public SwitchMassPageTest {
+protected:
+    SwitchMassListTest() { page.m_bUseSingleMass = FALSE; page.m_bUseListBelow = TRUE; }
+};
 
 // The Set Mass dialog the next click opens, with the operator's script.
 void NextSetMass(Automation::ModalScript script) { Automation::Get().OnNextModal(std::move(script), "Set Mass"); }
@@ -74,10 +78,8 @@ TEST_F(SwitchMassPageTest, RadiosEnableTheirControlsWithoutReadingTheMassEdit)
     EXPECT_DOUBLE_EQ(page.m_dSingleMass, 612.5);
 }
 
-TEST_F(SwitchMassPageTest, AddShowsTheRowAndTheNextAddStartsFromIt)
+TEST_F(SwitchMassListTest, AddShowsTheRowAndTheNextAddStartsFromIt)
 {
-    page.m_bUseSingleMass = FALSE;
-    page.m_bUseListBelow = TRUE;
     Run([&](CWnd& d, Automation& a) {
         NextSetMass([&](CWnd& s, Automation& b) {
             EXPECT_EQ(b.FocusWindow(), b.Find(s, IDC_SM_SET_MASS)); // the operator types the mass at once
@@ -115,10 +117,8 @@ TEST_F(SwitchMassPageTest, AddShowsTheRowAndTheNextAddStartsFromIt)
     EXPECT_DOUBLE_EQ(e.dCollisionEnergy[0], 20.0);
 }
 
-TEST_F(SwitchMassPageTest, DeletingTheLastTwoOfFiveRowsSelectsRowTwoAndSaveWritesTheFile)
+TEST_F(SwitchMassListTest, DeletingTheLastTwoOfFiveRowsSelectsRowTwoAndSaveWritesTheFile)
 {
-    page.m_bUseSingleMass = FALSE;
-    page.m_bUseListBelow = TRUE;
     page.m_strFileName = WriteFile("five.txt", kFiveRows);
     Run([&](CWnd& d, Automation& a) {
         EXPECT_EQ(a.Text(d, Page::IDC_FILE_NAME), page.m_strFileName);
@@ -142,10 +142,8 @@ TEST_F(SwitchMassPageTest, DeletingTheLastTwoOfFiveRowsSelectsRowTwoAndSaveWrite
     MaldiSwitchMassList::Destroy(saved);
 }
 
-TEST_F(SwitchMassPageTest, SaveWithoutAFileNameAsksForOneAndSaveOrDeleteWithoutAListDoNothing)
+TEST_F(SwitchMassListTest, SaveWithoutAFileNameAsksForOneAndSaveOrDeleteWithoutAListDoNothing)
 {
-    page.m_bUseSingleMass = FALSE;
-    page.m_bUseListBelow = TRUE;
     const CString path((dir / "new.txt").string().c_str());
     Run([&](CWnd& d, Automation& a) {
         a.Click(d, Page::IDC_DELETE);
@@ -175,10 +173,8 @@ TEST_F(SwitchMassPageTest, SaveWithoutAFileNameAsksForOneAndSaveOrDeleteWithoutA
     EXPECT_EQ(text.str().rfind("1000.000000,", 0), 0u) << text.str();
 }
 
-TEST_F(SwitchMassPageTest, SetMassDialogKeepsEnergiesInOrderAndRemembersUncheckedValues)
+TEST_F(SwitchMassListTest, SetMassDialogKeepsEnergiesInOrderAndRemembersUncheckedValues)
 {
-    page.m_bUseSingleMass = FALSE;
-    page.m_bUseListBelow = TRUE;
     // Energy 2 given without energy 1, as a file may hold it.
     page.m_strFileName = WriteFile("gap.txt", "700.000000,0,-1,-1,-1,-1,-1,35,-1,-1,-1,32");
     Run([&](CWnd& d, Automation& a) {
@@ -238,10 +234,8 @@ TEST_F(SwitchMassPageTest, UnreadableListLeavesThePageWithoutAListWithoutAMessag
     EXPECT_EQ(page.GetMassList(), nullptr);
 }
 
-TEST_F(SwitchMassPageTest, BrowseReadsTheChosenListAndACancelledEditChangesNothing)
+TEST_F(SwitchMassListTest, BrowseReadsTheChosenListAndACancelledEditChangesNothing)
 {
-    page.m_bUseSingleMass = FALSE;
-    page.m_bUseListBelow = TRUE;
     const CString path = WriteFile("browse.txt", "455.123400,0,2.5,3,10,5000,25,30,-1,-1,-1,63\n812.000000,0,-1,-1,-1,"
                                                  "-1,-1,-1,-1,-1,-1,0");
     Run([&](CWnd& d, Automation& a) {
@@ -261,10 +255,8 @@ TEST_F(SwitchMassPageTest, BrowseReadsTheChosenListAndACancelledEditChangesNothi
     });
 }
 
-TEST_F(SwitchMassPageTest, SaveAsThatCannotWriteTellsTheOperatorAndTheBoxShowsThePagesFileName)
+TEST_F(SwitchMassListTest, SaveAsThatCannotWriteTellsTheOperatorAndTheBoxShowsThePagesFileName)
 {
-    page.m_bUseSingleMass = FALSE;
-    page.m_bUseListBelow = TRUE;
     const CString path((dir / "no-such-folder" / "list.txt").string().c_str());
     Run([&](CWnd& d, Automation& a) {
         NextSetMass([&](CWnd& s, Automation& b) {
@@ -285,10 +277,8 @@ TEST_F(SwitchMassPageTest, SaveAsThatCannotWriteTellsTheOperatorAndTheBoxShowsTh
 
 // A save failing at any step (the disk full part way included) tells the operator, keeps the
 // previous list byte for byte with no temporary file left, and the changes stay pending.
-TEST_F(SwitchMassPageTest, SaveFailingAtAnyStepKeepsThePreviousListAndTheChangesPending)
+TEST_F(SwitchMassListTest, SaveFailingAtAnyStepKeepsThePreviousListAndTheChangesPending)
 {
-    page.m_bUseSingleMass = FALSE;
-    page.m_bUseListBelow = TRUE;
     const std::string rows = std::string(kFiveRows) + "\n" + kFiveRows;  // a row for each fault, and more
     page.m_strFileName = WriteFile("ten.txt", rows.c_str());
     const std::string before = savefaults::Bytes(page.m_strFileName.GetString());

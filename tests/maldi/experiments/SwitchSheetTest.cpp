@@ -1,22 +1,13 @@
-// The MS/MS switch sheet as the host uses it: pages set up once, five records in, a modal run,
-// records out; and OK guarding list changes that were not saved.
+// The MS/MS switch sheet as the host uses it, and OK guarding list changes that were not saved.
 
-#include <gtest/gtest.h>
-
-#include <filesystem>
-#include <fstream>
 #include <functional>
 #include <new>
 
 #include "maldi/dialogs/MaldiPatternFile.h"
 #include "maldi/experiments/CMaldiMSMSSwitchPropertySheet.h"
-#include "maldi/resources/MaldiResourceIds.h"
 #include "maldi/resources/MaldiSwitchMassIds.h"
 #include "platform/experimentpages/CQuadFSBasePropPage.h"
-#include "platform/framework/AutomationSession.h"
-#include "platform/framework/CommCtrl.h"
-#include "platform/instrument/VEXPropertyTable.h"
-#include "tests/support/HostResources.h"
+#include "tests/maldi/MaldiHostTest.h"
 
 using namespace maldi::res;
 
@@ -42,26 +33,11 @@ namespace {
 
 enum Tab { kMass, kTemplate, kScan, kLockMass, kEnergy };
 
-class SwitchSheetTest : public ::testing::Test {
+class SwitchSheetTest : public MaldiHostTest {
 protected:
-    void SetUp() override
-    {
-        VEXPropertyTable::Instance().Reset();
-        VEXPropertyTable::Instance().SetMaldiEsiModel(false);
-        ASSERT_TRUE(host.CreateEx(0, "Static", "Host", WS_POPUP | WS_VISIBLE | WS_CAPTION, 0, 0, 800, 600, nullptr, 0));
-        dir = std::filesystem::temp_directory_path() / ("switch-sheet-" + std::to_string(::getpid()));
-        std::filesystem::create_directories(dir);
-    }
-    void TearDown() override
-    {
-        VEXPropertyTable::Instance().Reset();
-        std::filesystem::remove_all(dir);
-    }
     INT_PTR Run(Tab first, Automation::ModalScript script)
     {
-        sheet.SetActivePage(first);
-        automation->OnNextModal(std::move(script), "MS/MS Switch");
-        return sheet.DoModal();
+        return RunSheet(sheet, first, "MS/MS Switch", std::move(script));
     }
     // Adds one row to the mass list the operator has chosen, so the page holds unsaved changes.
     void AddMass(CWnd& d, Automation& a, const char* mass)
@@ -74,11 +50,7 @@ protected:
         a.Click(d, CQuadFSBasePropPage::IDC_ADD);
     }
 
-    AutomationSession automation;
-    HostResources hostResources;
-    CWnd host;
     CMaldiMSMSSwitchPropertySheet sheet{"MS/MS Switch", &host, 0};
-    std::filesystem::path dir;
     MaldiMSMSSwitchMassInfo mass{FALSE, 612.5, FALSE, TRUE, FALSE, "/data/masses.txt"};
     MaldiMSMSSwitchTemplateInfo templ{51, 52, 53, 400, 25, 90, 7.25, 999, 3, 12, TRUE, TRUE, FALSE, TRUE, TRUE, TRUE};
     MaldiMSMSSwitchScanConditionsInfo scan{1.5, 0.2, 1.6, 0.3, 7, "MCA", "LDI-", 8, "Centroid", "LDI+", 20, 4, 2,

@@ -1,6 +1,4 @@
-// The acquisition control panel, driven as the host and the operator drive it: the host's calls
-// and progress reports, the 500 ms tick that shows them, the operator's buttons, prompt and speed
-// slider, with a current plate, without one, and without a host.
+// The acquisition control panel as the host and the operator drive it (its looks: the golden images).
 
 #include <array>
 #include <climits>
@@ -44,13 +42,10 @@ TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
     EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(2,14)"}));
     EXPECT_TRUE(p.session->IsTopmost(p.hwnd));
     EXPECT_FALSE(p.session->CloseBoxEnabled(p.hwnd));
-    EXPECT_EQ(p.session->Text(p.hwnd), "Maldi Acquisition");
 
-    // Contracted by 108 pixels: the "Control" group is folded away until the operator expands.
-    CRect window = p.session->WindowRect(p.hwnd);
+    // The "Control" group is folded away until the operator expands the panel.
     EXPECT_FALSE(p.session->IsOnScreen(p.item(IDC_SPEED_SLIDER)));
     ASSERT_TRUE(p.click(IDI_EXPAND_DIALOG));
-    EXPECT_EQ(p.session->WindowRect(p.hwnd).Height(), window.Height() + 108);
     EXPECT_TRUE(p.click(IDC_COLLISION_ENERGY));
 
     // The box shows the collision energy, bound to the instrument as the host described it; the
@@ -69,15 +64,11 @@ TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
     HWND bar = p.item(IDC_PLATE_SPOT_PROGRESS);
     EXPECT_EQ(p.session->ToolTipText(p.session->ToolTipOf(bar), bar, 1), "Plate Spot Position");
 
-    // Before the first tick the bar is the panel's own: 0 of 100 in bold Arial, blues on grey.
+    // Before the first tick the bar is the panel's own: 0 of 100, blues on grey.
     EXPECT_EQ(p.session->ProgressRange(bar), std::make_pair(0, 100));
     EXPECT_EQ(p.session->ProgressPosition(bar), 0);
     EXPECT_EQ(p.colours(), (std::array<COLORREF, 4>{0xFFFFFF, 0x7F0000, 0x800000, 0xFF8000}));
     EXPECT_EQ(p.dlg->GetProgressBar().GetBkColor(), 0xC0C0C0u);
-    LOGFONT font;
-    ASSERT_TRUE(CFont::FromHandle(p.session->Font(bar))->GetLogFont(&font));
-    EXPECT_STREQ(font.lfFaceName, "Arial");
-    EXPECT_EQ(std::make_tuple(font.lfWeight, font.lfHeight, font.lfStrikeOut), std::make_tuple(LONG{700}, LONG{0}, BYTE{0}));
 
     // Ticks send nothing more; only InitialiseDialog asks again.
     p.session->Advance(5000);

@@ -1,6 +1,5 @@
 #pragma once
-// An acquisition panel of either kind made and shown the way the host makes it, with or without a
-// host and a current plate, and its monitor client.
+// An acquisition panel of either kind made and shown as the host makes it, and its monitor client.
 
 #include <gtest/gtest.h>
 

@@ -1,7 +1,5 @@
-// The crosshair acquisition panel, driven as the host and the operator drive it: the cross dragged
-// and released with the mouse (through the window system's input path), the laser, the lock-mass
-// button, pause, the host's calls and the 500 ms refresh tick; with a current plate, without one,
-// and without a host.
+// The crosshair acquisition panel as the host and the operator drive it, the cross dragged with the
+// mouse through the window system's input path (its looks: the golden images).
 
 #include <utility>
 
@@ -68,7 +66,6 @@ TEST(CrossAcquireControl, OpensContractedWithTheTrackerCentredOnTheWell)
 {
     CrossPanel p;
     EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(2,14)"}));
-    EXPECT_EQ(p.session->Text(p.hwnd), "Maldi Acquisition");
     EXPECT_TRUE(p.session->IsTopmost(p.hwnd));
     EXPECT_FALSE(p.session->CloseBoxEnabled(p.hwnd));
     EXPECT_EQ(p.session->Icon(p.hwnd, true), p.hostModule.FindIcon(1));
@@ -77,23 +74,15 @@ TEST(CrossAcquireControl, OpensContractedWithTheTrackerCentredOnTheWell)
     for (UINT id : {IDI_PREVIOUS, IDI_NEXT, IDI_STOP, IDC_PLATE_SPOT_PROGRESS, IDC_SPEED_SLIDER, IDC_COLLISION_ENERGY}) {
         EXPECT_EQ(p.session->TryFind(p.hwnd, static_cast<int>(id)), nullptr) << id;
     }
-    // The tracker: -100..100 both ways, the well circle at 0.8 of it, the cross in the middle.
-    EXPECT_EQ(p.session->ClassName(p.tracker), "Tracker");
-    RECT limits{}, circle{};
-    double ratio = 0.0;
+    // The tracker: -100..100 both ways (the well circle is in the golden images), the cross in the middle.
+    RECT limits{};
     ::SendMessage(p.tracker, TRKM_GETLIMITS, 0, reinterpret_cast<LPARAM>(&limits));
-    ::SendMessage(p.tracker, TRKM_GETLIMITS, 1, reinterpret_cast<LPARAM>(&circle));
-    ::SendMessage(p.tracker, TRKM_GETCIRCLERATIO, 0, reinterpret_cast<LPARAM>(&ratio));
     EXPECT_EQ(CRect(limits), CRect(-100, -100, 100, 100));
-    EXPECT_EQ(CRect(circle), CRect(-100, -100, 100, 100));
-    EXPECT_DOUBLE_EQ(ratio, 0.8);
     EXPECT_EQ(p.cross(), std::make_pair(0, 0));
 
-    // Contracted by 73 pixels: the "Control" group with the collision energy is folded away.
-    CRect window = p.session->WindowRect(p.hwnd);
+    // The "Control" group with the collision energy is folded away.
     EXPECT_FALSE(p.session->IsOnScreen(p.item(IDC_CROSS_COLLISION_ENERGY)));
     ASSERT_TRUE(p.click(IDI_EXPAND_DIALOG));
-    EXPECT_EQ(p.session->WindowRect(p.hwnd).Height(), window.Height() + 73);
     EXPECT_EQ(p.session->Text(p.hwnd, IDC_CROSS_COLLISION_ENERGY), "30.00") << "in the host's format";
 
     ExpectNoBlankOrUnnamedPictureButton(*p.session, p.hwnd);

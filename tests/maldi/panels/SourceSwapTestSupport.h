@@ -1,8 +1,6 @@
 #pragma once
-// The source swap panel on a bench: the instrument's status properties set as the operator and the
-// hardware would set them, the recording host, the control client's write log, and the panel
-// opened as the host opens it. One tick is one step of the sequence; the bench notes each new step
-// and each new title on the indicator as they appear.
+// The source swap panel on a bench: the instrument's status properties, the host, the control client's
+// writes; one tick is one step of the sequence, and the bench notes each new step and title.
 
 #include <gtest/gtest.h>
 

@@ -1,5 +1,4 @@
-// Saving and opening pattern files: the file dialogs, copying points between the drawing area and
-// the file, and the conversion between pixels and well coordinates.
+// Saving and opening pattern files, and the conversion between pixels and well coordinates.
 
 #include "tests/maldi/plate/PatternEditorTestSupport.h"
 
@@ -209,12 +208,6 @@ TEST_F(PatternEditorTest, CancelledOpenChangesNothing)
     EXPECT_TRUE(automation->MessageBoxes().size() == 1 &&
                 automation->MessageBoxes()[0].text == "Save Changes to " + path + " ?");
 }
-
-} // namespace
-} // namespace patterned
-
-namespace patterned {
-namespace {
 
 // A save failing at any step used to clear "modified" and show the path although no file was
 // written, and Exit after "Yes" then closed over the lost drawing.

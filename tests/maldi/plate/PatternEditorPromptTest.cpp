@@ -1,5 +1,4 @@
-// The save-changes prompt that New, Ok, Exit and Browse share: when it appears, what it says, and
-// what each answer leads to.
+// The save-changes prompt that New, Ok, Exit and Browse share.
 
 #include "tests/maldi/plate/PatternEditorTestSupport.h"
 

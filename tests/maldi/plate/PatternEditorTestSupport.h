@@ -1,7 +1,5 @@
 #pragma once
-// What the pattern editor tests share: a host window and icon, a folder for pattern files, the
-// editor run modally with the operator's moves as a script, and the operator's view of the drawing
-// area (points drawn through the control's own message, read back through its dispatch calls).
+// The pattern editor tests' host: a folder for pattern files, the editor run modally, its drawing area.
 
 #include <gtest/gtest.h>
 

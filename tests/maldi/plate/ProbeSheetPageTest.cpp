@@ -1,6 +1,4 @@
-// The target plate sheet's pages as the operator works them: which boxes are enabled on which
-// instrument model, the lock-mass check, which edits count as changes, values out of range, and a
-// screenshot of each page (looked at by eye).
+// The target plate sheet's pages as the operator works them.
 
 #include "ProbeSheetTestSupport.h"
 

@@ -1,7 +1,5 @@
 #pragma once
-// What the target plate sheet tests share: a folder for plate files, plates written and read the
-// way another copy of the program would, and the sheet run modally with the operator's moves as a
-// script, as the host runs it.
+// The target plate sheet tests' host: a folder for plate files and the sheet run modally.
 
 #include <gtest/gtest.h>
 
