@@ -115,8 +115,9 @@ TEST_F(SurveySheetTest, EveryTransferRefusesBeforeThePagesExistOrWithoutARecord)
     for (const auto& [name, transfer] : transfers) EXPECT_EQ(transfer(false), 1) << name << " after SetUpPages";
 }
 
-TEST_F(SurveySheetTest, PagesComeInTheirTabOrder)
+TEST_F(SurveySheetTest, PagesComeInTheirTabOrderAndASecondSetUpLeavesNoStaleLaserPage)
 {
+    sheet.SetUpPages();
     sheet.SetUpPages();
     ASSERT_EQ(sheet.GetPageCount(), 9);
     Run(0, [&](CWnd& d, Automation& a) {

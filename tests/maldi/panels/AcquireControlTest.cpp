@@ -64,6 +64,7 @@ TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
     EXPECT_EQ(std::make_tuple(ce.nMode, ce.nDecimals, ce.nFlags), std::make_tuple(1, 2, 1));
     EXPECT_EQ(p.session->SliderPosition(p.item(IDC_SPEED_SLIDER)), 1);
     EXPECT_EQ(p.session->Text(p.hwnd, IDC_SPEED_TEXT), "2");
+    EXPECT_EQ(p.session->SliderRange(p.item(IDC_SPEED_SLIDER)), std::make_pair(0, 7)) << "the eight speeds, and no more";
 
     ExpectNoBlankOrUnnamedPictureButton(*p.session, p.hwnd);
     HWND bar = p.item(IDC_PLATE_SPOT_PROGRESS);
