@@ -87,6 +87,9 @@ TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
     EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(2,14)", "SendPlateCommand(2,14)"}));
     p.dlg->DisplayWindow(); // the new run's collision energy
     EXPECT_EQ(p.session->Text(p.hwnd, IDC_COLLISION_ENERGY), "25.0");
+    const int spot = p.session->ProgressPosition(bar);
+    p.dlg->GetProgressBar().StepIt(); // the host steps the bar it is given
+    EXPECT_EQ(p.session->ProgressPosition(bar), spot + 1) << "a step of the bar is not one spot";
 }
 
 TEST(AcquireControl, ProgressIsShownAtTheNextTickOnlyAndAMoveIsReleasedAtThePlatesEnd)
