@@ -46,6 +46,10 @@ TEST(ProgressRendering, LowColourDevicesShowTheStartColourAndPaletteDevicesUseBr
         auto truecolour = f.Paint();
         EXPECT_EQ(palette.dc.GetFillCount(), 1 + 100);
         EXPECT_EQ(palette.surface(), truecolour->surface()); // the same levels, through brushes
+        Canvas eight(client.Width(), client.Height());
+        eight.dc.SetColorFormat(8, FALSE);
+        f.bar.PaintInto(eight.dc);
+        EXPECT_EQ(eight.surface(), truecolour->surface()) << "256 colours without a palette shown as one";
     }
 }
 
@@ -125,6 +129,10 @@ TEST(ProgressRendering, TextChangesColourExactlyAtTheBarsEndAndTail)
     EXPECT_EQ(f.bar.texts[0].clip, CRect(20, 0, 60, 0));
     EXPECT_EQ(f.bar.texts[2].clip, CRect(0, 0, 20, 0));
     EXPECT_EQ(f.bar.texts[2].color, RGB(0, 0, 255));
+    ::SendMessage(f.bar, PBM_SETPOS, 41, 0); // a tail one pixel from the start
+    f.Paint();
+    ASSERT_EQ(f.bar.texts.size(), 3u) << "the text left of a tail at 1 not drawn";
+    EXPECT_EQ(f.bar.texts[2].clip, CRect(0, 0, 1, 0));
 
     // One colour: drawn once over the whole span.
     f.bar.SetTextColor(kBlack);
@@ -153,8 +161,8 @@ TEST(ProgressRendering, TextFormats)
     f.bar.SetTextFormat("%d", PBS_SHOW_POSITION);
     ::SetWindowText(f.bar, ""); // position mode with no text of its own
     EXPECT_EQ(drawn(), "33");
-    f.bar.SetTextFormat("100%%", PBS_SHOW_TEXTONLY);
-    EXPECT_EQ(drawn(), "100%");
+    f.bar.SetTextFormat("100%% done", PBS_SHOW_TEXTONLY);
+    EXPECT_EQ(drawn(), "100% done");
     f.bar.SetTextFormat("%d items", PBS_SHOW_TEXTONLY); // text only: the value is 0
     EXPECT_EQ(drawn(), "0 items");
     f.bar.SetTextFormat("%s at %n %5.2f %03d%%", PBS_SHOW_TEXTONLY); // no argument is ever read
@@ -163,6 +171,9 @@ TEST(ProgressRendering, TextFormats)
     EXPECT_EQ(drawn(), CString((std::string(255, ' ') + "0|%257d").c_str()));
     ::SetWindowText(f.bar, ""); // text only with no text: nothing
     EXPECT_EQ(drawn(), "(none)");
+    f.bar.SetShowPercent(TRUE);
+    f.bar.HideText();
+    EXPECT_EQ(drawn(), "(none)") << "hidden text still drawn";
 }
 
 TEST(ProgressRendering, APartialRepaintDrawsTheInvalidPartInPlaceNotTheBarsStart)
@@ -186,7 +197,9 @@ TEST(ProgressRendering, TiedTextTravelsWithTheBarAndIsLeftOutWhenLonger)
     f.bar.SetBkColor(kWhite);
     f.bar.SetTextColor(RGB(255, 255, 0), RGB(0, 0, 255));
     f.bar.SetTextFormat("%d%%", PBS_SHOW_PERCENT);
+    f.bar.ModifyStyle(0, PBS_SMOOTH);
     f.bar.SetTiedText(TRUE);
+    EXPECT_TRUE(f.bar.GetStyle() & PBS_SMOOTH) << "tying the text dropped another style";
     ::SendMessage(f.bar, PBM_SETPOS, 5, 0); // a 10-pixel bar: "5%" does not fit
     auto c = f.Paint();
     EXPECT_TRUE(f.bar.texts.empty());

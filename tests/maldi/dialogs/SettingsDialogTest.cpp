@@ -49,6 +49,8 @@ TEST_F(SettingsDialogTest, OKSendsTheChosenFiringRateOnceAndCancelNothing)
             EXPECT_EQ(Items(a.Find(d, IDC_LASER_FIRING_RATE)), Strings({"1", "5", "10", "20"}));
             EXPECT_EQ(a.Text(d, IDC_LASER_FIRING_RATE), "5");
             EXPECT_EQ(a.Text(d, IDC_PLATE_SPEED), "3");
+            EXPECT_EQ(::GetDlgCtrlID(a.FocusWindow()), c.withPatternChoice ? IDC_USE_CROSS_HAIRS : IDC_LASER_FIRING_RATE)
+                << "opened with the first control not focused";
             ASSERT_TRUE(Choose(a, d, IDC_LASER_FIRING_RATE, "20"));
             ASSERT_TRUE(Choose(a, d, IDC_PLATE_SPEED, "8"));
             EXPECT_EQ(dialog.GetLaserFiringRate(), 20u); // read at once

@@ -2,6 +2,8 @@
 
 #include <gtest/gtest.h>
 
+#include <malloc.h>
+
 #include <cstring>
 #include <vector>
 
@@ -78,6 +80,12 @@ TYPED_TEST(MaldiEntryListTest, AppendDoublesAFullListKeepingEveryEntryAndZeroing
     EXPECT_EQ(list->nCapacity, 4);
     EXPECT_EQ(this->Numbers(list), (std::vector<double>{0, 1, 2}));
     List::Destroy(list);
+
+    // Growing gives back the block it outgrew: the leak would be every smaller block, over 200 kB.
+    const auto inUse = [] { return static_cast<long long>(mallinfo2().uordblks + mallinfo2().hblkhd); };
+    const long long before = inUse();
+    List::Destroy(this->Filled(1, 4097));
+    EXPECT_LT(inUse() - before, 64 * 1024) << "growth leaks the outgrown blocks";
 
     list = List::Create(0); // no capacity: a list that takes nothing
     ASSERT_NE(list, nullptr);

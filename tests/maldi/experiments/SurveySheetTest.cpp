@@ -87,6 +87,8 @@ TEST_F(SurveySheetTest, EveryTransferRefusesBeforeThePagesExistOrWithoutARecord)
     EXPECT_EQ(laser.nPlateSpeed, 6);
 
     sheet.SetUpPages();
+    sheet.SetUpPages();
+    EXPECT_EQ(sheet.GetPageCount(), 9) << "a second set-up left the old laser page in";
     for (const auto& [name, transfer] : transfers) {
         if (CString(name).Find("SurveyPage") >= 0) continue; // no record to be null
         EXPECT_EQ(transfer(true), 0) << name << " with a null record";

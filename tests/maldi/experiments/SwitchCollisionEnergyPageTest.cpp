@@ -49,6 +49,8 @@ TEST_F(SwitchCEPageTest, ProfileFileIsReadWhateverTheRadioTheRadiosSwitchTheList
         a.ClickListItem(List(d, a), 1);
         a.Click(d, Page::IDC_DELETE);
         EXPECT_EQ(a.ListRows(List(d, a)).size(), 1u);
+        page.SetFileList(nullptr, 2); // no entries however many are claimed: no rows, no crash
+        EXPECT_EQ(a.ListRows(List(d, a)).size(), 1u);
         EXPECT_EQ(a.ListSelection(List(d, a)), std::vector<int>{0});
         ExpectListGroup(d, a, true, true);
 

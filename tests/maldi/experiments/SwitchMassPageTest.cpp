@@ -196,6 +196,7 @@ TEST_F(SwitchMassListTest, SetMassDialogKeepsEnergiesInOrderAndRemembersUnchecke
 
             HWND lm = b.Find(s, static_cast<int>(kSetMassChecks[0]));
             b.Click(lm);
+            EXPECT_EQ(b.Text(s, static_cast<int>(kSetMassEdits[0])), "0.000") << "the file's -1 shown for a value not given";
             b.ReplaceText(s, static_cast<int>(kSetMassEdits[0]), "7.5");
             b.Click(lm);
             EXPECT_EQ(b.Text(s, static_cast<int>(kSetMassEdits[0])), "");

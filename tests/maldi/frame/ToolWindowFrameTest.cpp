@@ -216,8 +216,11 @@ TEST(ToolWindowFrame, AMissingExpandButtonIsReportedOnlyForAKindThatHasOneAndThe
     };
     ToolWindowInfo none = acquisitionKind();
     none.expandButton = ExpandButtonKind::None;
-    f.open(none);
+    auto plain = f.open(none);
     EXPECT_FALSE(reported());
+    const CRect whole = f.session->WindowRect(plain->m_hWnd);
+    plain->SetExpandDialog(); // never contracted: nothing to restore
+    EXPECT_EQ(f.session->WindowRect(plain->m_hWnd), whole) << "expanding a window never contracted collapsed it";
     auto w = f.open(acquisitionKind(IDD_TOOL_NO_EXPAND));
     EXPECT_TRUE(reported());
     EXPECT_EQ(w->Frame().ExpandState(), ToolWindowFrame::kContracted);

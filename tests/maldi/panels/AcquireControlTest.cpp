@@ -59,6 +59,7 @@ TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
     EXPECT_EQ(std::make_tuple(ce.nMode, ce.nDecimals, ce.nFlags), std::make_tuple(1, 2, 1));
     EXPECT_EQ(p.session->SliderPosition(p.item(IDC_SPEED_SLIDER)), 1);
     EXPECT_EQ(p.session->Text(p.hwnd, IDC_SPEED_TEXT), "2");
+    EXPECT_EQ(p.session->SliderRange(p.item(IDC_SPEED_SLIDER)), std::make_pair(0, 7)) << "the eight speeds, and no more";
 
     ExpectNoBlankOrUnnamedPictureButton(*p.session, p.hwnd);
     HWND bar = p.item(IDC_PLATE_SPOT_PROGRESS);
@@ -77,6 +78,9 @@ TEST(AcquireControl, OpensContractedAndAsksForTheInitialStatesOnce)
     EXPECT_EQ(p.host.Texts(), (Texts{"SendPlateCommand(2,14)", "SendPlateCommand(2,14)"}));
     p.dlg->DisplayWindow(); // the new run's collision energy
     EXPECT_EQ(p.session->Text(p.hwnd, IDC_COLLISION_ENERGY), "25.0");
+    const int spot = p.session->ProgressPosition(bar);
+    p.dlg->GetProgressBar().StepIt(); // the host steps the bar it is given
+    EXPECT_EQ(p.session->ProgressPosition(bar), spot + 1) << "a step of the bar is not one spot";
 }
 
 TEST(AcquireControl, ProgressIsShownAtTheNextTickOnlyAndAMoveIsReleasedAtThePlatesEnd)

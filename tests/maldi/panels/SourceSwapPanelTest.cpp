@@ -83,7 +83,7 @@ TEST(SourceSwapPanel, KeysNeitherCloseTheWindowNorPressAButton)
     EXPECT_TRUE(b.host.CallsOf(RecordingAppInterface::Operation::SourceSwapComplete).empty());
 }
 
-TEST(SourceSwapPanel, RepeatedTextsAreLoggedOnceAndANewProbeStateLogsAgain)
+TEST(SourceSwapPanel, RepeatedTextsAreLoggedOnceANewProbeStateLogsAgainAndAFullLogLosesItsOldest)
 {
     // In the temperature check the bar is full and the probe is not read: the tag shows the
     // values stored so far.
@@ -109,6 +109,18 @@ TEST(SourceSwapPanel, RepeatedTextsAreLoggedOnceAndANewProbeStateLogsAgain)
     EXPECT_EQ(c.LogCount(kLoadingApi), 2);
     EXPECT_EQ(c.LogCount("(P:8 S:3  E:1A)"), 1);
     EXPECT_EQ(c.LogCount("(P:8 S:4  E:1A)"), 1);
+
+    // A full log drops its oldest entries, whole, so that the newest shows complete.
+    ::SendMessage(c.a.Find(c.wnd, kLog), EM_SETLIMITTEXT, 1000, 0);
+    for (int i = 0; i < 12; ++i) {
+        c.instrument.Probe(8, 3 + i % 2);
+        c.Tick();
+    }
+    const std::string text = c.Log().str();
+    ASSERT_GE(text.size(), 15u);
+    EXPECT_LE(text.size(), 1000u);
+    EXPECT_EQ(text.substr(text.size() - 15), "(P:8 S:4  E:1A)") << "the newest entry cut off: the log was not trimmed";
+    EXPECT_EQ(text.find("\r\n\r\n" + std::string(44, '-')), 0u) << "trimmed at an entry's rule";
 }
 
 TEST(SourceSwapPanel, EachLogEntryFillsElevenLinesWithItsTagOnTheLast)
@@ -239,6 +251,7 @@ TEST(SourceSwapPanel, DisplayWindowStartsANewRun)
         EXPECT_EQ(b.Title(), "");
         EXPECT_EQ(b.a.ProgressPosition(b.a.Find(b.wnd, kIndicator)), 0);
         EXPECT_EQ(b.Step(), 0);
+        EXPECT_EQ(b.panel->GetPressureCheckTicks(), 0) << "the last run's pressure check count kept";
         EXPECT_EQ(b.panel->GetTargetSourceMode(), 0);
         b.Tick(3);
         EXPECT_EQ(b.Title(), "Temperature!") << "the timer runs again";

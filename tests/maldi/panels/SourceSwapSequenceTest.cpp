@@ -57,7 +57,9 @@ TEST(SourceSwapSequence, CompleteSwapsBothWays)
         b.Open(); // a cool source, closed, the probe at MALDI
         EXPECT_EQ(b.StepButtons(), std::pair(false, false));
 
-        ASSERT_TRUE(PlaySwap(b, 15, c.newCover, 3)); // each wait is kept 3 ticks
+        ASSERT_TRUE(PlaySwap(b, 11, c.newCover, 3)); // each wait is kept 3 ticks
+        EXPECT_EQ(b.StepButtons(), std::pair(false, false)) << "a step button live while the cover is fitted";
+        ASSERT_TRUE(PlaySwap(b, 15, c.newCover, 3));
         EXPECT_EQ(b.StepButtons(), std::pair(true, true));
         ASSERT_TRUE(b.Click(kNextStep));
         EXPECT_EQ(b.StepButtons(), std::pair(false, false));

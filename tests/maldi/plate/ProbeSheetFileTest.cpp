@@ -221,6 +221,11 @@ TEST_F(ProbeSheetFileTest, BrowseLoadsTheChosenPlateAndIgnoresFilesThatAreMissin
     }
     CMaldiProbeSheet sheet(start, "Target Plate");
     INT_PTR result = Run(sheet, [&](Automation& a, HWND h) {
+        Edit(a, h, IDC_PLATE_FILE_NAME, "typed.mtp");
+        a.ChooseFile(Path("missing.mtp"));
+        ASSERT_TRUE(a.Click(h, Id(IDC_PLATE_BROWSE)));
+        EXPECT_EQ(a.FileDialogs().back().initialName, "typed.mtp") << "the page was not read before browsing";
+        Edit(a, h, IDC_PLATE_FILE_NAME, start);
         Edit(a, h, IDC_WELLS_PER_COLUMN, "9");
         for (const char* ignored : {"missing.mtp", "junk.mtp"}) {
             a.ChooseFile(Path(ignored));
@@ -307,16 +312,16 @@ TEST_F(ProbeSheetFileTest, APlateFileThatCannotBeCreatedOrIsNoPlateLeavesTheDefa
 
 TEST_F(ProbeSheetFileTest, CancelSavesNothingAndClearsTheChangesForTheNextRunFromEitherPage)
 {
-    for (UINT start : {0u, 1u}) { // 1: the geometry page is never made
-        SCOPED_TRACE(start);
+    for (int run : {0, 1, 2}) { // 1: the geometry page is never made, 2: the spatial page
+        SCOPED_TRACE(run);
         const CString path = WritePlate("plate.mtp", UnusualPlate());
-        CMaldiProbeSheet sheet(path, "Target Plate", nullptr, start);
+        CMaldiProbeSheet sheet(path, "Target Plate", nullptr, run == 1 ? 1 : 0);
         INT_PTR result = Run(sheet, [&](Automation& a, HWND h) {
-            if (start == 0) {
-                Edit(a, h, IDC_WELLS_PER_COLUMN, "2");
+            if (run != 1) Edit(a, h, IDC_WELLS_PER_COLUMN, "2");
+            if (run == 0) {
                 ASSERT_TRUE(a.SelectSheetPage(h, 1));
             }
-            Edit(a, h, IDC_SEARCH_STEP, "0.75");
+            if (run != 2) Edit(a, h, IDC_SEARCH_STEP, "0.75");
             a.Click(h, IDCANCEL);
         });
         EXPECT_EQ(result, IDCANCEL);
