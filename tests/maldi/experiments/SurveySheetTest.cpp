@@ -88,7 +88,8 @@ TEST_F(SurveySheetTest, EveryTransferRefusesBeforeThePagesExistOrWithoutARecord)
 
     sheet.SetUpPages();
     sheet.SetUpPages();
-    EXPECT_EQ(sheet.GetPageCount(), 9) << "a second set-up left the old laser page in";
+    ASSERT_EQ(sheet.GetPageCount(), 9);
+    EXPECT_NE(dynamic_cast<CMaldiSurveyLaserPage*>(sheet.GetPage(6)), nullptr) << "a second set-up left the old laser page in";
     for (const auto& [name, transfer] : transfers) {
         if (CString(name).Find("SurveyPage") >= 0) continue; // no record to be null
         EXPECT_EQ(transfer(true), 0) << name << " with a null record";
