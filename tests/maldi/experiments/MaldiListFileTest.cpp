@@ -8,7 +8,7 @@
 
 #include "maldi/experiments/MaldiListFile.h"
 #include "tests/maldi/experiments/AllocationLimit.h"
-#include "tests/platform/auditfile/FileTestSupport.h"
+#include "tests/platform/framework/archive/TempFolder.h"
 
 namespace {
 
@@ -67,7 +67,7 @@ long OpenFiles()
     return std::distance(std::filesystem::directory_iterator("/proc/self/fd"), {});
 }
 
-class MaldiListFileTest : public ScratchFolder {
+class MaldiListFileTest : public TempFolder {
 protected:
     // The entries read from a file of this text, or nothing when the reader gives no list.
     std::optional<std::vector<MaldiSwitchMassEntry>> ReadMass(const std::string& text)
@@ -279,7 +279,7 @@ TEST_F(MaldiListFileTest, FailedSaveKeepsThePreviousFile)
         MaldiSwitchMassList::Append(big, Mass({100.0 + i, 1, 2, 3}, 0x0007));
     bool saved = true;
     {
-        FileSizeLimit limit(8192);  // the disk fills up part-way through the save
+        DiskFull limit(8192);  // the disk fills up part-way through the save
         saved = MaldiListFile::WriteMassList(path.c_str(), big);
     }
     MaldiSwitchMassList::Destroy(big);
