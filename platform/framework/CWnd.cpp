@@ -259,6 +259,14 @@ const MSG* CWnd::GetCurrentMessage()
     return stack.empty() ? nullptr : &stack.back();
 }
 
+bool CWnd::LeavesPaintingToClass() const
+{
+    const WindowRecord* rec = wm().Find(m_hWnd);
+    if (!rec || rec->proc != &AfxWndProc) return false;
+    if (m_pfnSuper && (!rec->windowClass || m_pfnSuper != rec->windowClass->proc)) return false;
+    return !FindMessageEntry(WM_PAINT) && !FindMessageEntry(WM_ERASEBKGND) && !FindMessageEntry(WM_CTLCOLORDLG);
+}
+
 LRESULT CWnd::Default()
 {
     const MSG* msg = GetCurrentMessage();

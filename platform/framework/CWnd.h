@@ -224,6 +224,10 @@ public:
     static void HookCreatedWindow(CWnd* wnd, HWND hwnd);
     static void ForgetDestroyedWindow(CWnd* wnd, HWND hwnd);
     static void DeleteTemporary(CWnd* wnd);
+    // Whether the object leaves its painting to the window's class: no handler of WM_PAINT,
+    // WM_ERASEBKGND or WM_CTLCOLORDLG in its message map and, when it subclassed the window, the
+    // class's own procedure below it (the painting uses it to know who paints what).
+    bool LeavesPaintingToClass() const;
 
 protected:
     WNDPROC m_pfnSuper = nullptr; // original procedure of a subclassed window

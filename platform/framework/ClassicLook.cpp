@@ -1,7 +1,11 @@
 #include "platform/framework/ClassicLook.h"
 
 #include <algorithm>
+#include <vector>
 
+#include "platform/framework/CWnd.h"
+#include "platform/framework/DialogManager.h"
+#include "platform/framework/DialogState.h"
 #include "platform/framework/IconImage.h"
 #include "platform/framework/WindowManager.h"
 #include "platform/framework/gdi/CBrush.h"
@@ -55,6 +59,67 @@ void drawIconTitle(CDC& dc, const WindowRecord& rec)
     dc.SetBkMode(TRANSPARENT);
     dc.SetTextColor(::GetSysColor(active ? COLOR_CAPTIONTEXT : COLOR_HIGHLIGHTTEXT));
     dc.DrawText(rec.text, &title, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
+}
+
+// A dialog that paints every pixel of its window when it paints (see the header).
+bool coversItsWindow(const WindowRecord& rec)
+{
+    if (!rec.IsVisible() || !rec.IsChild() || !rec.dialog || rec.dialog->proc || (rec.exStyle & WS_EX_TRANSPARENT) ||
+        !rec.windowClass || rec.windowClass->name != DialogManager::kClassName ||
+        !WindowManager::NonClientInsets(rec.style, rec.exStyle).IsRectNull())
+        return false;
+    if (rec.proc == rec.windowClass->proc) return true;
+    return rec.object && rec.object->LeavesPaintingToClass();
+}
+
+// The rectangles, in the window's client coordinates, of the dialogs that cover parts of it: its
+// children and the windows above it among its siblings.
+std::vector<CRect> coveredParts(HWND hwnd)
+{
+    std::vector<CRect> parts;
+    const WindowRecord* rec = wm().Find(hwnd);
+    if (!rec) return parts;
+    const CRect client = wm().ClientRectOnScreen(hwnd);
+    auto add = [&](HWND other) {
+        const WindowRecord* r = wm().Find(other);
+        CRect part;
+        if (r && coversItsWindow(*r) && part.IntersectRect(&r->rect, &client)) {
+            part.OffsetRect(-client.left, -client.top);
+            parts.push_back(part);
+        }
+    };
+    for (HWND child : rec->children) add(child);
+    if (const WindowRecord* parent = rec->IsChild() ? wm().Find(rec->parent) : nullptr) {
+        for (HWND sibling : parent->children) {  // topmost first
+            if (sibling == hwnd) break;
+            add(sibling);
+        }
+    }
+    return parts;
+}
+
+// What of `rect` lies outside all the holes, as rectangles.
+std::vector<CRect> subtract(const CRect& rect, const std::vector<CRect>& holes)
+{
+    std::vector<CRect> pieces{rect};
+    for (const CRect& hole : holes) {
+        std::vector<CRect> next;
+        for (const CRect& p : pieces) {
+            CRect cut;
+            if (!cut.IntersectRect(&p, &hole)) {
+                next.push_back(p);
+                continue;
+            }
+            // Bands above and below the hole, then left and right of it within its rows.
+            const CRect around[] = {CRect(p.left, p.top, p.right, cut.top), CRect(p.left, cut.bottom, p.right, p.bottom),
+                                    CRect(p.left, cut.top, cut.left, cut.bottom),
+                                    CRect(cut.right, cut.top, p.right, cut.bottom)};
+            for (const CRect& a : around)
+                if (!a.IsRectEmpty()) next.push_back(a);
+        }
+        pieces = std::move(next);
+    }
+    return pieces;
 }
 
 bool closeGreyed(const WindowRecord& rec)
@@ -320,8 +385,18 @@ LRESULT ClassicLook::EraseDialog(HWND dialog, HDC hdc)
     if (!b) b = CBrush::FromHandle(::GetSysColorBrush(COLOR_3DFACE));
     CRect box;
     dc->GetClipBox(&box);
-    dc->FillRect(&box, b);
+    FillBackground(dialog, *dc, box, static_cast<HBRUSH>(b->m_hObject));
     return 1;
+}
+
+void ClassicLook::FillBackground(HWND hwnd, CDC& dc, const CRect& rect, HBRUSH brush)
+{
+    // Holes are in client coordinates; a paint context has no origins set when it erases, but
+    // the window's own painting may have moved them.
+    std::vector<CRect> holes;
+    if (PaintManager::Get().IsPaintContext(hwnd, dc.GetSafeHdc())) holes = coveredParts(hwnd);
+    for (CRect& hole : holes) dc.DPtoLP(&hole);
+    for (const CRect& piece : subtract(rect, holes)) ::FillRect(dc.GetSafeHdc(), &piece, brush);
 }
 
 bool ClassicLook::DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM lParam, LRESULT& result)
@@ -364,7 +439,7 @@ bool ClassicLook::DefWindowProc(HWND hwnd, UINT message, WPARAM wParam, LPARAM l
         if (!b) return true;
         CRect box;
         dc->GetClipBox(&box);
-        dc->FillRect(&box, b);
+        FillBackground(hwnd, *dc, box, brush);
         result = 1;
         return true;
     }

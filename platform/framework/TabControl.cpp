@@ -207,7 +207,7 @@ void TabControl::Paint(HWND hwnd, CDC& dc)
     const bool enabled = wm().IsEffectivelyEnabled(hwnd);
     const CRect client = wm().ClientRect(hwnd);
     HBRUSH brush = ClassicLook::ControlColor(hwnd, dc, WM_CTLCOLORSTATIC);
-    ::FillRect(dc.GetSafeHdc(), &client, brush);
+    ClassicLook::FillBackground(hwnd, dc, client, brush);
     ClassicLook::SelectWindowFont(hwnd, dc);
     dc.SetBkMode(TRANSPARENT);
     const COLORREF light = ::GetSysColor(COLOR_3DHIGHLIGHT), shadow = ::GetSysColor(COLOR_3DSHADOW);

@@ -52,6 +52,7 @@ void PaintManager::Reset()
     m_defaultScale = 1;
     m_frames.clear();
     m_owned.clear();
+    m_painting.clear();
 }
 
 void PaintManager::forget(HWND hwnd)
@@ -63,6 +64,7 @@ void PaintManager::forget(HWND hwnd)
     m_images.erase(hwnd);
     m_scales.erase(hwnd);
     m_frames.erase(hwnd);
+    m_painting.erase(hwnd);
 }
 
 // --- images -------------------------------------------------------------------------------------------
@@ -202,6 +204,7 @@ HDC PaintManager::BeginPaint(CDC* dc, HWND hwnd, PAINTSTRUCT& paint)
     paint.hdc = dc->GetSafeHdc();
     paint.rcPaint = update;
     if (owned) m_owned[paint.hdc] = std::move(owned);
+    m_painting[hwnd] = paint.hdc;
 
     if (!update.IsRectEmpty()) {
         CRect onScreen = update;
@@ -217,8 +220,15 @@ HDC PaintManager::BeginPaint(CDC* dc, HWND hwnd, PAINTSTRUCT& paint)
 
 BOOL PaintManager::EndPaint(HWND hwnd, const PAINTSTRUCT& paint)
 {
+    if (auto it = m_painting.find(hwnd); it != m_painting.end() && it->second == paint.hdc) m_painting.erase(it);
     ReleaseDC(hwnd, paint.hdc);
     return TRUE;
+}
+
+bool PaintManager::IsPaintContext(HWND hwnd, HDC dc) const
+{
+    auto it = m_painting.find(hwnd);
+    return dc && it != m_painting.end() && it->second == dc;
 }
 
 void PaintManager::invalidateOverlapped(HWND hwnd, const CRect& paintedOnScreen)

@@ -33,6 +33,9 @@ public:
     // one the window system owns until EndPaint.
     HDC BeginPaint(CDC* dc, HWND hwnd, PAINTSTRUCT& paint);
     BOOL EndPaint(HWND hwnd, const PAINTSTRUCT& paint);
+    // Whether the context is the one a paint cycle of the window (BeginPaint to EndPaint) opened:
+    // what it paints is followed in the same pass by every window above it that it touches.
+    bool IsPaintContext(HWND hwnd, HDC dc) const;
 
     // Contexts owned by the window system (GetDC, GetWindowDC).
     HDC GetDC(HWND hwnd, bool wholeWindow);
@@ -91,5 +94,6 @@ private:
     std::shared_ptr<Surface> m_spare;  // a closed window's image, for the next window of its size
     std::unordered_map<HWND, FrameState> m_frames;
     std::unordered_map<HDC, std::unique_ptr<CDC>> m_owned;
+    std::unordered_map<HWND, HDC> m_painting;  // open paint cycles
     std::shared_ptr<Surface> m_screen;
 };

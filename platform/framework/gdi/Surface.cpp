@@ -17,9 +17,9 @@ Surface::Surface(int width, int height, COLORREF fill)
     m_height = height;
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
     if (ToPixel(fill) == 0)
-        m_pixels.resize(count);  // zeroed in one memset: every new bitmap is black
+        m_pixels->resize(count);  // zeroed in one memset: every new bitmap is black
     else
-        m_pixels.assign(count, ToPixel(fill));
+        m_pixels->assign(count, ToPixel(fill));
 }
 
 COLORREF Surface::GetPixel(int x, int y) const
@@ -38,7 +38,10 @@ void Surface::SetPixel(int x, int y, COLORREF color)
 
 void Surface::Fill(COLORREF color)
 {
-    std::fill(m_pixels.begin(), m_pixels.end(), ToPixel(color));
+    if (m_pixels.use_count() > 1)
+        m_pixels = std::make_shared<std::vector<std::uint32_t>>(m_pixels->size(), ToPixel(color));  // nothing to copy
+    else
+        std::fill(m_pixels->begin(), m_pixels->end(), ToPixel(color));
 }
 
 void Surface::FillRect(const RECT& rect, COLORREF color)

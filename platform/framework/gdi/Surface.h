@@ -4,8 +4,14 @@
 // Pixels are stored row by row from the top, each as 0x00RRGGBB (the byte order of a PNG row once
 // the unused top byte is dropped). The painting interface speaks COLORREF (0x00BBGGRR); GetPixel and
 // SetPixel convert, Pixels() gives the raw storage for fast loops.
+//
+// Copies share their pixels until one of them is written: a screenshot of a window image costs
+// nothing unless the window paints while the screenshot is kept. Every non-const accessor (Row,
+// Pixels, SetPixel, Fill, FillRect) makes the pixels this surface's own first, so a pointer from
+// one is good for writing until the surface is copied.
 
 #include <cstdint>
+#include <memory>
 #include <vector>
 
 #include "platform/framework/CRect.h"
@@ -34,10 +40,14 @@ public:
     // Fills the part of the rectangle that lies on the surface.
     void FillRect(const RECT& rect, COLORREF color);
 
-    std::uint32_t* Row(int y) { return m_pixels.data() + static_cast<std::size_t>(y) * m_width; }
-    const std::uint32_t* Row(int y) const { return m_pixels.data() + static_cast<std::size_t>(y) * m_width; }
-    std::vector<std::uint32_t>& Pixels() { return m_pixels; }
-    const std::vector<std::uint32_t>& Pixels() const { return m_pixels; }
+    std::uint32_t* Row(int y) { return Pixels().data() + static_cast<std::size_t>(y) * m_width; }
+    const std::uint32_t* Row(int y) const { return Pixels().data() + static_cast<std::size_t>(y) * m_width; }
+    std::vector<std::uint32_t>& Pixels()
+    {
+        if (m_pixels.use_count() > 1) m_pixels = std::make_shared<std::vector<std::uint32_t>>(*m_pixels);
+        return *m_pixels;
+    }
+    const std::vector<std::uint32_t>& Pixels() const { return *m_pixels; }
 
     static constexpr std::uint32_t ToPixel(COLORREF c)
     {
@@ -50,12 +60,12 @@ public:
 
     bool operator==(const Surface& o) const
     {
-        return m_width == o.m_width && m_height == o.m_height && m_pixels == o.m_pixels;
+        return m_width == o.m_width && m_height == o.m_height && Pixels() == o.Pixels();
     }
     bool operator!=(const Surface& o) const { return !(*this == o); }
 
 private:
     int m_width = 0;
     int m_height = 0;
-    std::vector<std::uint32_t> m_pixels;
+    std::shared_ptr<std::vector<std::uint32_t>> m_pixels = std::make_shared<std::vector<std::uint32_t>>();
 };
