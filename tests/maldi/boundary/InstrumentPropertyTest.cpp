@@ -21,15 +21,6 @@ using IP = InstrumentProperty;
 
 } // namespace
 
-TEST_F(InstrumentPropertyTest, EverySymbolTheLibraryUsesIsKnownToTheInstrument)
-{
-    for (LPCTSTR symbol : {IP::ElectrosprayThrottlePositionSetting, IP::SourceTemperatureSetting,
-                           IP::SourceTemperatureReadback, IP::ProbeCoverStateStatus, IP::SourcePresentStateStatus,
-                           IP::ProbeStateStatus, IP::ProbePreviousState, IP::UnloadProbeCommand,
-                           IP::LoadProbeCommand, IP::EsProbeModeCommand})
-        EXPECT_TRUE(IP::IsKnown(symbol)) << symbol;
-}
-
 TEST_F(InstrumentPropertyTest, UnknownSymbolOrNullClientSkipsSilently)
 {
     table.Remove(IP::ProbeCoverStateStatus);

@@ -58,21 +58,6 @@ TEST(ToolWindowFrame, OpensContractedWhateverItsTemplateHeightAndFirstExpandRest
     }
 }
 
-TEST(ToolWindowFrame, ContractingFoldsTheLowerPartAwayFromTheOperator)
-{
-    Fixture f;
-    auto w = f.open(probeAdjustKind());
-    HWND lower = f.session->Find(w->m_hWnd, IDC_LOWER);
-    EXPECT_FALSE(f.session->IsOnScreen(lower));
-    EXPECT_FALSE(f.session->Click(lower));
-    EXPECT_EQ(w->lowerClicks, 0);
-
-    f.session->Click(w->m_hWnd, IDI_EXPAND_DIALOG);
-    EXPECT_TRUE(f.session->IsOnScreen(lower));
-    EXPECT_TRUE(f.session->Click(lower));
-    EXPECT_EQ(w->lowerClicks, 1);
-}
-
 TEST(ToolWindowFrame, MovingOrResizingBetweenContractAndExpandKeepsTheNewPlace)
 {
     Fixture f;
