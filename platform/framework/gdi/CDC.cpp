@@ -1051,14 +1051,18 @@ void CDC::Blend(std::uint32_t& pixel, std::uint32_t color, unsigned alpha)
     }
     if (alpha == 0)
         return;
-    std::uint32_t out = 0;
-    for (int shift = 0; shift <= 16; shift += 8) {
-        const unsigned s = (color >> shift) & 0xFFu;
-        const unsigned d = (pixel >> shift) & 0xFFu;
-        const unsigned v = (s * alpha + d * (255u - alpha) + 127u) / 255u;
-        out |= v << shift;
-    }
-    pixel = out;
+    // Each channel is (s * alpha + d * (255 - alpha) + 127) / 255, rounded to nearest. The three
+    // channels go through together in 16-bit lanes of one 64-bit word (no lane exceeds 65152, so
+    // none carries into the next), and x / 255 is (x + 1 + (x >> 8)) >> 8, exact for every x a
+    // lane can hold.
+    constexpr std::uint64_t kLanes = 0x000000FF00FF00FFull;
+    auto spread = [](std::uint32_t p) {
+        return (static_cast<std::uint64_t>(p) & 0xFFu) | (static_cast<std::uint64_t>(p) & 0xFF00u) << 8 |
+               (static_cast<std::uint64_t>(p) & 0xFF0000u) << 16;
+    };
+    std::uint64_t x = spread(color) * alpha + spread(pixel) * (255u - alpha) + 0x0000007F007F007Full;
+    x = ((x + 0x0000000100010001ull + ((x >> 8) & kLanes)) >> 8) & kLanes;
+    pixel = static_cast<std::uint32_t>((x & 0xFFu) | (x >> 8 & 0xFF00u) | (x >> 16 & 0xFF0000u));
 }
 
 BOOL CDC::DrawIconImage(int x, int y, int width, int height, const std::uint32_t* argb)
@@ -1229,10 +1233,19 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int count)
         if (g.width > 0) {
             const int gu = pen * scale + g.left;
             const int gv = (v0 + ascent) * scale - g.top;
-            // Skip glyphs wholly outside the clip.
+            // Glyphs wholly outside the clip are skipped; upright ones go row by row.
             CRect box = deviceRect(at, gu, gv, gu + g.width, gv + g.rows);
             CRect visible;
-            if (visible.IntersectRect(&box, &canvas.clip)) {
+            if (visible.IntersectRect(&box, &canvas.clip) && turns == 0) {
+                for (int y = visible.top; y < visible.bottom; ++y) {
+                    const std::uint8_t* cov =
+                        &g.coverage[static_cast<std::size_t>(y - box.top) * g.width + (visible.left - box.left)];
+                    std::uint32_t* out = canvas.surface->Row(y + canvas.offset.y) + canvas.offset.x + visible.left;
+                    for (int k = 0, w = visible.Width(); k < w; ++k)
+                        if (cov[k])
+                            Blend(out[k], color, cov[k]);
+                }
+            } else if (!visible.IsRectEmpty()) {
                 for (int row = 0; row < g.rows; ++row) {
                     const std::uint8_t* cov = &g.coverage[static_cast<std::size_t>(row) * g.width];
                     for (int col = 0; col < g.width; ++col) {
