@@ -233,7 +233,6 @@ LRESULT ButtonControl::handle(HWND hwnd, ButtonControl& state, UINT message, WPA
                 if (::GetCapture() == hwnd) ::ReleaseCapture();
             }
         }
-        wm.Invalidate(hwnd, nullptr, true);
         return 0;
     default:
         return wm.DefWindowProc(hwnd, message, wParam, lParam);
@@ -334,7 +333,7 @@ void ButtonControl::Paint(HWND hwnd, CDC& dc)
     const DWORD style = rec->style;
     const DWORD type = style & BS_TYPEMASK;
     const CString text = rec->text;
-    const bool enabled = WindowManager::Get().IsEffectivelyEnabled(hwnd);
+    const bool enabled = ::IsWindowEnabled(hwnd) != FALSE;
     const CRect client = WindowManager::Get().ClientRect(hwnd);
     ClassicLook::SelectWindowFont(hwnd, dc);
 

@@ -275,7 +275,6 @@ LRESULT ComboBoxControl::handle(HWND hwnd, ComboBoxControl& self, UINT message, 
     case WM_ENABLE:
         if (!wParam) close(hwnd, false);
         if (ComboBoxControl* s = from(hwnd); s && s->m_edit) ::EnableWindow(s->m_edit, wParam ? TRUE : FALSE);
-        wm().Invalidate(hwnd, nullptr, true);
         return 0;
 
     // --- text -------------------------------------------------------------------------------------
@@ -645,7 +644,7 @@ void ComboBoxControl::Paint(HWND hwnd, CDC& dc)
 {
     ComboBoxControl* self = from(hwnd);
     if (!self) return;
-    const bool enabled = wm().IsEffectivelyEnabled(hwnd);
+    const bool enabled = ::IsWindowEnabled(hwnd) != FALSE;
     const CRect client = wm().ClientRect(hwnd);
     HBRUSH brush = ClassicLook::ControlColor(hwnd, dc, enabled ? WM_CTLCOLOREDIT : WM_CTLCOLORSTATIC);
     ClassicLook::SelectWindowFont(hwnd, dc);

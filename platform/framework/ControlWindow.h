@@ -4,7 +4,9 @@
 //     WM_NCCREATE, deleted after WM_NCDESTROY; a message outside that life goes to the default
 //     procedure;
 //   - WM_PAINT paints the update area through BeginPaint / EndPaint, and WM_PRINTCLIENT paints into
-//     the context the caller gives, both with the control's one Paint(HWND, CDC&) function.
+//     the context the caller gives, both with the control's one Paint(HWND, CDC&) function;
+//   - WM_ENABLE invalidates the whole control before its handler sees it: a control looks enabled
+//     or greyed by its own state alone (not its parent's), and EnableWindow repaints nothing itself.
 // Everything else goes to the control's typed handler with its state. The state is made with
 // `new State` (a control that needs its window keeps the handle its handler gets with WM_NCCREATE);
 // a state class with a private constructor or Paint names ControlWindow its friend.
@@ -38,6 +40,7 @@ public:
             return DefaultProc(hwnd, message, wParam, lParam);
         }
         if (Paint(hwnd, message, wParam, &State::Paint)) return 0;
+        if (message == WM_ENABLE) ::InvalidateRect(hwnd, nullptr, TRUE);
         return handle(hwnd, *self, message, wParam, lParam);
     }
 

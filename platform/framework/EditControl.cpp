@@ -312,9 +312,6 @@ LRESULT EditControl::handle(HWND hwnd, EditControl& state, UINT message, WPARAM 
         wm.Invalidate(hwnd, nullptr, false);
         notify(hwnd, EN_KILLFOCUS);
         return 0;
-    case WM_ENABLE:
-        wm.Invalidate(hwnd, nullptr, true);
-        return 0;
     case EM_GETSEL: {
         auto a = static_cast<DWORD>(std::min(self->m_selStart, self->m_selEnd));
         auto b = static_cast<DWORD>(std::max(self->m_selStart, self->m_selEnd));
@@ -430,7 +427,7 @@ void EditControl::Paint(HWND hwnd, CDC& dc)
     WindowRecord* rec = wm.Find(hwnd);
     if (!self || !rec) return;
     const DWORD style = rec->style;
-    const bool enabled = wm.IsEffectivelyEnabled(hwnd);
+    const bool enabled = ::IsWindowEnabled(hwnd) != FALSE;
     // Read-only and disabled edits ask for the colours of a static, as documented.
     const UINT ctlColor = ((style & ES_READONLY) || !enabled) ? WM_CTLCOLORSTATIC : WM_CTLCOLOREDIT;
     HBRUSH brush = ClassicLook::ControlColor(hwnd, dc, ctlColor);

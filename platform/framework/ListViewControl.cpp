@@ -642,7 +642,7 @@ void ListViewControl::Paint(HWND hwnd, CDC& dc)
     ListViewControl* self = from(hwnd);
     if (!self) return;
     const DWORD style = styleOf(hwnd);
-    const bool enabled = wm().IsEffectivelyEnabled(hwnd);
+    const bool enabled = ::IsWindowEnabled(hwnd) != FALSE;
     const CRect client = wm().ClientRect(hwnd);
     ClassicLook::SelectWindowFont(hwnd, dc);
     dc.FillSolidRect(&client, self->m_bkColor == CLR_NONE ? ::GetSysColor(COLOR_WINDOW) : self->m_bkColor);

@@ -47,9 +47,6 @@ LRESULT StaticControl::handle(HWND hwnd, StaticControl& self, UINT message, WPAR
         wm.Invalidate(hwnd, nullptr, true);
         return reinterpret_cast<LRESULT>(old);
     }
-    case WM_ENABLE:
-        wm.Invalidate(hwnd, nullptr, true);
-        return 0;
     case STM_GETICON:
         return reinterpret_cast<LRESULT>(self.m_icon);
     case STM_GETIMAGE:
@@ -113,7 +110,7 @@ void StaticControl::Paint(HWND hwnd, CDC& dc)
         if (style & SS_CENTERIMAGE) format |= DT_VCENTER;
         if (style & SS_ENDELLIPSIS) format |= DT_END_ELLIPSIS;
         if (style & SS_NOPREFIX) format |= DT_NOPREFIX;
-        if (wm.IsEffectivelyEnabled(hwnd)) {
+        if (::IsWindowEnabled(hwnd)) {
             dc.SetBkMode(TRANSPARENT);
             dc.DrawText(rec->text, &client, format);
         } else {

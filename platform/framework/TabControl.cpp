@@ -204,7 +204,7 @@ void TabControl::Paint(HWND hwnd, CDC& dc)
 {
     TabControl* self = from(hwnd);
     if (!self) return;
-    const bool enabled = wm().IsEffectivelyEnabled(hwnd);
+    const bool enabled = ::IsWindowEnabled(hwnd) != FALSE;
     const CRect client = wm().ClientRect(hwnd);
     HBRUSH brush = ClassicLook::ControlColor(hwnd, dc, WM_CTLCOLORSTATIC);
     ClassicLook::FillBackground(hwnd, dc, client, brush);

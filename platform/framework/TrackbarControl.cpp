@@ -337,7 +337,6 @@ LRESULT TrackbarControl::handle(HWND hwnd, TrackbarControl& self, UINT message, 
         }
     case WM_ENABLE:
         if (!wParam && (self.m_tracking || self.m_paging) && ::GetCapture() == hwnd) ::ReleaseCapture();
-        wm().Invalidate(hwnd, nullptr, true);
         return 0;
     case WM_SIZE:
         wm().Invalidate(hwnd, nullptr, true);
@@ -355,7 +354,7 @@ void TrackbarControl::Paint(HWND hwnd, CDC& dc)
     if (!self) return;
     const DWORD style = static_cast<DWORD>(::GetWindowLong(hwnd, GWL_STYLE));
     const bool vertical = (style & TBS_VERT) != 0;
-    const bool enabled = wm().IsEffectivelyEnabled(hwnd);
+    const bool enabled = ::IsWindowEnabled(hwnd) != FALSE;
     const CRect client = wm().ClientRect(hwnd);
     HBRUSH brush = ClassicLook::ControlColor(hwnd, dc, WM_CTLCOLORSTATIC);
     ::FillRect(dc.GetSafeHdc(), &client, brush);

@@ -878,7 +878,7 @@ BOOL WindowManager::EnableWindow(HWND hwnd, BOOL enable)
         if (m_focus == hwnd) SetFocus(nullptr);
         if (m_capture && (m_capture == hwnd || IsDescendant(hwnd, m_capture))) ReleaseCapture();
     }
-    Invalidate(hwnd, nullptr, true);
+    // Whatever looks different when disabled repaints itself on WM_ENABLE.
     Send(hwnd, WM_ENABLE, enable ? TRUE : FALSE, 0);
     return wasDisabled;
 }

@@ -171,9 +171,13 @@ TEST(Buttons, ADisabledWindowTakesNoMouseOrKeyboardInput)
     MessageLoop::Pump();
     EXPECT_EQ(f.a.Text(edit), "");
 
-    // In a disabled dialog (a modal dialog's owner) nothing takes the click.
+    // In a disabled dialog (a modal dialog's owner) nothing takes the click, yet it looks the same:
+    // a control looks greyed by its own state only.
     ::EnableWindow(push, TRUE);
+    const Surface enabled = f.a.Render(f.dialog.m_hWnd);
     f.dialog.EnableWindow(FALSE);
+    f.dialog.RedrawWindow(nullptr, nullptr, RDW_INVALIDATE | RDW_ERASE | RDW_ALLCHILDREN);
+    EXPECT_TRUE(f.a.Render(f.dialog.m_hWnd) == enabled);
     f.dialog.mouse.clear();
     EXPECT_FALSE(wm.PostInput(push, WM_LBUTTONDOWN, MK_LBUTTON, middle));
     MessageLoop::Pump();
