@@ -172,8 +172,11 @@ const WindowClassInfo* WindowManager::FindClass(LPCTSTR name) const
 WindowRecord* WindowManager::Find(HWND hwnd) const
 {
     if (!hwnd) return nullptr;
+    if (hwnd == m_lastFound) return m_lastRecord;
     auto it = m_windows.find(hwnd);
-    return it == m_windows.end() ? nullptr : it->second.get();
+    if (it == m_windows.end()) return nullptr;
+    m_lastFound = hwnd;
+    return m_lastRecord = it->second.get();
 }
 
 std::vector<HWND> WindowManager::Children(HWND hwnd) const
@@ -447,6 +450,7 @@ void WindowManager::bury(HWND hwnd)
     if (it == m_windows.end()) return;
     m_graveyard.push_back(std::move(it->second));
     m_windows.erase(it);
+    if (m_lastFound == hwnd) m_lastFound = nullptr;
 }
 
 void WindowManager::flushGraveyard()

@@ -151,6 +151,9 @@ private:
     HWND m_desktop = nullptr;
     ULONG_PTR m_nextSerial = 0;
     std::unordered_map<HWND, std::unique_ptr<WindowRecord>> m_windows;
+    // The window Find found last: painting asks for the same few records again and again.
+    mutable HWND m_lastFound = nullptr;
+    mutable WindowRecord* m_lastRecord = nullptr;
     std::vector<std::unique_ptr<WindowRecord>> m_graveyard;
     std::vector<HWND> m_topLevel;
     std::map<CString, std::unique_ptr<WindowClassInfo>> m_classes; // key: upper-case name

@@ -20,7 +20,6 @@
 
 namespace {
 
-
 struct Registry {
     std::unordered_map<std::uintptr_t, CDC*> contexts;
     std::uintptr_t nextId = 0x10;
@@ -41,6 +40,29 @@ int QuarterTurns(LONG escapement)
 {
     const long long e = ((static_cast<long long>(escapement) % 3600) + 3600) % 3600;
     return static_cast<int>(((e + 450) / 900) % 4);
+}
+
+// A pixel covered by `color` at `alpha` (0 leaves it, 255 replaces it).
+inline void Blend(std::uint32_t& pixel, std::uint32_t color, unsigned alpha)
+{
+    if (alpha >= 255) {
+        pixel = color & 0xFFFFFFu;
+        return;
+    }
+    if (alpha == 0)
+        return;
+    // Each channel is (s * alpha + d * (255 - alpha) + 127) / 255, rounded to nearest. The three
+    // channels go through together in 16-bit lanes of one 64-bit word (no lane exceeds 65152, so
+    // none carries into the next), and x / 255 is (x + 1 + (x >> 8)) >> 8, exact for every x a
+    // lane can hold.
+    constexpr std::uint64_t kLanes = 0x000000FF00FF00FFull;
+    auto spread = [](std::uint32_t p) {
+        return (static_cast<std::uint64_t>(p) & 0xFFu) | (static_cast<std::uint64_t>(p) & 0xFF00u) << 8 |
+               (static_cast<std::uint64_t>(p) & 0xFF0000u) << 16;
+    };
+    std::uint64_t x = spread(color) * alpha + spread(pixel) * (255u - alpha) + 0x0000007F007F007Full;
+    x = ((x + 0x0000000100010001ull + ((x >> 8) & kLanes)) >> 8) & kLanes;
+    pixel = static_cast<std::uint32_t>((x & 0xFFu) | (x >> 8 & 0xFF00u) | (x >> 16 & 0xFF0000u));
 }
 
 }  // namespace
@@ -1041,28 +1063,6 @@ BOOL CDC::Ellipse(int left, int top, int right, int bottom)
 BOOL CDC::Ellipse(LPCRECT rect)
 {
     return rect ? Ellipse(rect->left, rect->top, rect->right, rect->bottom) : FALSE;
-}
-
-void CDC::Blend(std::uint32_t& pixel, std::uint32_t color, unsigned alpha)
-{
-    if (alpha >= 255) {
-        pixel = color & 0xFFFFFFu;
-        return;
-    }
-    if (alpha == 0)
-        return;
-    // Each channel is (s * alpha + d * (255 - alpha) + 127) / 255, rounded to nearest. The three
-    // channels go through together in 16-bit lanes of one 64-bit word (no lane exceeds 65152, so
-    // none carries into the next), and x / 255 is (x + 1 + (x >> 8)) >> 8, exact for every x a
-    // lane can hold.
-    constexpr std::uint64_t kLanes = 0x000000FF00FF00FFull;
-    auto spread = [](std::uint32_t p) {
-        return (static_cast<std::uint64_t>(p) & 0xFFu) | (static_cast<std::uint64_t>(p) & 0xFF00u) << 8 |
-               (static_cast<std::uint64_t>(p) & 0xFF0000u) << 16;
-    };
-    std::uint64_t x = spread(color) * alpha + spread(pixel) * (255u - alpha) + 0x0000007F007F007Full;
-    x = ((x + 0x0000000100010001ull + ((x >> 8) & kLanes)) >> 8) & kLanes;
-    pixel = static_cast<std::uint32_t>((x & 0xFFu) | (x >> 8 & 0xFF00u) | (x >> 16 & 0xFF0000u));
 }
 
 BOOL CDC::DrawIconImage(int x, int y, int width, int height, const std::uint32_t* argb)

@@ -272,7 +272,6 @@ private:
     BOOL CopyScaled(const Canvas& dst, const CRect& deviceRect, const Canvas& src, CPoint sourceShift, DWORD rop);
     void CountFill(int fills = 1);
     void PlotPen(const Canvas& canvas, int x, int y, COLORREF color, int width);
-    static void Blend(std::uint32_t& pixel, std::uint32_t color, unsigned alpha);
     FontInstance& CurrentFontInstance(int scale = 1) const;
     HGDIOBJ Select(GdiObjectKind kind, HGDIOBJ handle);
 

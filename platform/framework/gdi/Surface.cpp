@@ -16,10 +16,18 @@ Surface::Surface(int width, int height, COLORREF fill)
     m_width = width;
     m_height = height;
     const std::size_t count = static_cast<std::size_t>(width) * static_cast<std::size_t>(height);
+    m_pixels = std::make_shared<std::vector<std::uint32_t>>();
     if (ToPixel(fill) == 0)
         m_pixels->resize(count);  // zeroed in one memset: every new bitmap is black
     else
         m_pixels->assign(count, ToPixel(fill));
+}
+
+const std::shared_ptr<std::vector<std::uint32_t>>& Surface::NoPixels()
+{
+    static const auto* none = new std::shared_ptr<std::vector<std::uint32_t>>(
+        std::make_shared<std::vector<std::uint32_t>>());  // outlives static surfaces
+    return *none;
 }
 
 COLORREF Surface::GetPixel(int x, int y) const

@@ -12,6 +12,7 @@
 
 #include <cstdint>
 #include <memory>
+#include <utility>
 #include <vector>
 
 #include "platform/framework/CRect.h"
@@ -24,6 +25,19 @@ public:
     static constexpr int kMaxDimension = 16384;
 
     Surface() = default;
+    Surface(const Surface&) = default;
+    Surface& operator=(const Surface&) = default;
+    // A surface moved from is left empty (0 x 0), as a new one.
+    Surface(Surface&& other) noexcept { *this = std::move(other); }
+    Surface& operator=(Surface&& other) noexcept
+    {
+        if (this != &other) {
+            m_width = std::exchange(other.m_width, 0);
+            m_height = std::exchange(other.m_height, 0);
+            m_pixels = std::exchange(other.m_pixels, NoPixels());
+        }
+        return *this;
+    }
     // Negative sizes are taken as 0; a side above kMaxDimension throws std::length_error.
     Surface(int width, int height, COLORREF fill = 0);
 
@@ -65,7 +79,10 @@ public:
     bool operator!=(const Surface& o) const { return !(*this == o); }
 
 private:
+    // The pixels every empty surface shares (written only after a copy, as any shared pixels).
+    static const std::shared_ptr<std::vector<std::uint32_t>>& NoPixels();
+
     int m_width = 0;
     int m_height = 0;
-    std::shared_ptr<std::vector<std::uint32_t>> m_pixels = std::make_shared<std::vector<std::uint32_t>>();
+    std::shared_ptr<std::vector<std::uint32_t>> m_pixels = NoPixels();
 };

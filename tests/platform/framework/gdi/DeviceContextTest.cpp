@@ -87,3 +87,14 @@ TEST(DeviceContext, HandlesOutliveNothingAndStaleHandlesFindNothing)
     EXPECT_EQ(&again, CBrush::FromHandle(static_cast<HBRUSH>(h)));
     EXPECT_EQ(nullptr, CFont::FromHandle(static_cast<HFONT>(h))) << "a brush is not a font";
 }
+
+TEST(Surface, ACopyWrittenLeavesTheOriginalAndAMovedFromSurfaceIsEmpty)
+{
+    const Surface original(4, 3, RGB(1, 2, 3));
+    Surface copy = original;
+    copy.SetPixel(0, 0, RGB(9, 9, 9));
+    EXPECT_EQ(original.GetPixel(0, 0), RGB(1, 2, 3));
+    const Surface moved = std::move(copy);
+    EXPECT_TRUE(copy.IsEmpty() && copy.Pixels().empty() && copy.GetPixel(0, 0) == CLR_INVALID);
+    EXPECT_EQ(moved.GetPixel(0, 0), RGB(9, 9, 9));
+}
