@@ -228,11 +228,20 @@ public:
     // WM_ERASEBKGND or WM_CTLCOLORDLG in its message map and, when it subclassed the window, the
     // class's own procedure below it (the painting uses it to know who paints what).
     bool LeavesPaintingToClass() const;
+    // Whether the object's own painting covers every pixel of its client area whenever it paints,
+    // as it said with PaintsAllOfItsWindow (a widget that fills its background first).
+    bool CoversItsWindow() const { return m_coversItsWindow; }
 
 protected:
+    // Said by a control class whose painting leaves no pixel of its client area as it was: the
+    // parent's background is then not filled under it first.
+    void PaintsAllOfItsWindow() { m_coversItsWindow = true; }
+
     WNDPROC m_pfnSuper = nullptr; // original procedure of a subclassed window
 
 private:
+    bool m_coversItsWindow = false;
+
     explicit CWnd(HWND special);
     friend class CDataExchange;
 

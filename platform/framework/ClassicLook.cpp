@@ -61,18 +61,28 @@ void drawIconTitle(CDC& dc, const WindowRecord& rec)
     dc.DrawText(rec.text, &title, DT_CENTER | DT_SINGLELINE | DT_VCENTER | DT_END_ELLIPSIS | DT_NOPREFIX);
 }
 
-// A dialog that paints every pixel of its window when it paints (see the header).
+// Whether the class's own painting covers every pixel of the window: a dialog's background, a push
+// button's face.
+bool classCovers(const WindowRecord& rec)
+{
+    if (rec.windowClass->name == DialogManager::kClassName) return rec.dialog && !rec.dialog->proc;
+    const DWORD type = rec.style & BS_TYPEMASK;
+    return rec.windowClass->name == "Button" && (type == BS_PUSHBUTTON || type == BS_DEFPUSHBUTTON);
+}
+
+// A child that paints every pixel of its window when it paints (see the header).
 bool coversItsWindow(const WindowRecord& rec)
 {
-    if (!rec.IsVisible() || !rec.IsChild() || !rec.dialog || rec.dialog->proc || (rec.exStyle & WS_EX_TRANSPARENT) ||
-        !rec.windowClass || rec.windowClass->name != DialogManager::kClassName ||
+    if (!rec.IsVisible() || !rec.IsChild() || (rec.exStyle & WS_EX_TRANSPARENT) || !rec.windowClass ||
         !WindowManager::NonClientInsets(rec.style, rec.exStyle).IsRectNull())
         return false;
+    if (rec.object && rec.object->CoversItsWindow()) return true;
+    if (!classCovers(rec)) return false;
     if (rec.proc == rec.windowClass->proc) return true;
     return rec.object && rec.object->LeavesPaintingToClass();
 }
 
-// The rectangles, in the window's client coordinates, of the dialogs that cover parts of it: its
+// The rectangles, in the window's client coordinates, of the windows that cover parts of it: its
 // children and the windows above it among its siblings.
 std::vector<CRect> coveredParts(HWND hwnd)
 {

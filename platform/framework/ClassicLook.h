@@ -14,11 +14,13 @@
 //   WM_CTLCOLOR... sets black text on the background and returns the system brush: COLOR_WINDOW
 //                  for edits and list boxes, COLOR_3DFACE for the rest.
 //   WM_PRINTCLIENT erases into the given context.
-// A background fill (WM_ERASEBKGND, a tab control's body) skips what child dialogs and dialogs
-// above the window in z-order will cover when it paints in its paint cycle: such a dialog (no frame,
-// not transparent, no dialog procedure, painted by the dialog manager alone: erased with the solid
-// brush of its WM_CTLCOLORDLG, no handler of its own for WM_PAINT, WM_ERASEBKGND or that colour) paints every pixel of its window after the
-// window under it, so the fill beneath it would only be painted over; the pixels are the same.
+// A background fill (WM_ERASEBKGND, a tab control's body) skips what children and windows above
+// the window in z-order will cover when it paints in its paint cycle: windows without a frame, not
+// transparent, that paint every pixel of their window after the window under them, so the fill
+// beneath would only be painted over; the pixels are the same. Those are dialogs painted by the
+// dialog manager alone (no dialog procedure, erased with the solid brush of their WM_CTLCOLORDLG,
+// no handler of their own for WM_PAINT, WM_ERASEBKGND or that colour), push buttons painted by
+// their class, and windows whose object says it paints all of itself (CWnd::CoversItsWindow).
 // Into any other context (WM_PRINTCLIENT, a memory context) the fill is whole.
 // A minimised window shows its icon: WM_ERASEBKGND fills with the desktop colour, the default
 // WM_PAINT draws the window's big icon (else its class icon) in the client area, WM_NCPAINT the
@@ -38,7 +40,7 @@ public:
     static LRESULT EraseDialog(HWND dialog, HDC dc);
     static void DrawFrame(HWND hwnd);
     // Fills a rectangle of the window's client area (logical units of the context) with the brush,
-    // less what dialogs over it cover (above).
+    // less what the windows over it cover (above).
     static void FillBackground(HWND hwnd, CDC& dc, const CRect& rect, HBRUSH brush);
     // The brush and colours a control paints with: its parent's answer to WM_CTLCOLOR... (the
     // system's when the parent gives none). Sets the context's text and background colours.

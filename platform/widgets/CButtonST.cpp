@@ -44,7 +44,8 @@ std::unique_ptr<HICON__> greyed(HICON icon)
 
 } // namespace
 
-CButtonST::CButtonST() = default;
+// OnPaint fills the whole button before drawing on it.
+CButtonST::CButtonST() { PaintsAllOfItsWindow(); }
 
 CButtonST::~CButtonST() = default;
 
