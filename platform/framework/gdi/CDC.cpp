@@ -1352,10 +1352,16 @@ void CDC::DrawFocusRect(LPCRECT rect)
     r.NormalizeRect();
     if (r.IsRectEmpty())
         return;
+    const Canvas c = GetCanvas();
+    if (!c.surface)
+        return;
+    const CRect visible = VisibleDevice();
     auto invert = [&](int x, int y) {
-        const COLORREF c = GetPixel(x, y);
-        if (c != CLR_INVALID)
-            SetPixel(x, y, c ^ 0x00FFFFFFu);
+        const CPoint d = ToDevice(x, y);
+        if (!visible.PtInRect(d))
+            return;
+        const std::uint32_t p = c.surface->Row(d.y * c.scale + c.offset.y)[d.x * c.scale + c.offset.x];
+        FillDevice(c, CRect(d.x, d.y, d.x + 1, d.y + 1), Surface::ToColorRef(p) ^ 0x00FFFFFFu);
     };
     // Every other pixel along the outline, clockwise, so corners are never inverted twice.
     int i = 0;
