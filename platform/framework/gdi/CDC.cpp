@@ -1113,11 +1113,19 @@ void CDC::BlendPixels(const Canvas& c, CPoint device, int width, int height, con
 
 FontInstance& CDC::CurrentFontInstance(int scale) const
 {
-    if (m_state.font)
-        return FontEngine::Get().Instance(m_state.font->logFont, scale);
+    FontEngine& engine = FontEngine::Get();
+    if (m_state.font) {
+        // A font is realised once per scale: finding it by its description builds a file name.
+        if (scale < 0 || static_cast<std::size_t>(scale) >= m_state.font->realised.size())
+            return engine.Instance(m_state.font->logFont, scale);
+        GdiObjectData::Realised& kept = m_state.font->realised[static_cast<std::size_t>(scale)];
+        if (!kept.instance || kept.generation != engine.Generation())
+            kept = {engine.Generation(), &engine.Instance(m_state.font->logFont, scale)};
+        return *kept.instance;
+    }
     LOGFONT lf;
     CFont::DefaultLogFont(lf);
-    return FontEngine::Get().Instance(lf, scale);
+    return engine.Instance(lf, scale);
 }
 
 CSize CDC::GetTextExtent(LPCTSTR text, int count) const

@@ -29,6 +29,7 @@ FontEngine::~FontEngine()
 
 void FontEngine::CloseAll()
 {
+    ++m_generation;
     m_instances.clear();  // sizes belong to faces: drop them first
     for (auto& [name, face] : m_faces)
         FT_Done_Face(face);

@@ -47,6 +47,9 @@ public:
     // The realised font, at `scale` times its pixel size for contexts that draw at a larger scale;
     // throws FontError when its file is missing or unreadable.
     FontInstance& Instance(const LOGFONT& logFont, int scale = 1);
+    // Goes up each time every open face is closed (SetFontDirectory): a realised font kept from an
+    // earlier generation is gone.
+    unsigned Generation() const { return m_generation; }
 
     ~FontEngine();
     FontEngine(const FontEngine&) = delete;
@@ -58,6 +61,7 @@ private:
     void CloseAll();
 
     FT_LibraryRec_* m_library = nullptr;
+    unsigned m_generation = 1;
     std::string m_directory = kDefaultDirectory;
     std::map<std::string, struct FT_FaceRec_*> m_faces;
     std::map<std::tuple<std::string, int, int, int>, std::unique_ptr<FontInstance>> m_instances;
