@@ -245,11 +245,13 @@ void PaintManager::invalidateOverlapped(HWND hwnd, const CRect& paintedOnScreen)
             wm().Invalidate(other, &hit, true);
         }
     };
-    for (HWND child : wm().Children(hwnd)) touch(child);
+    // Invalidating changes no window's children.
     WindowRecord* rec = wm().Find(hwnd);
-    if (rec && rec->IsChild()) {
+    if (!rec) return;
+    for (HWND child : rec->children) touch(child);
+    if (WindowRecord* parent = rec->IsChild() ? wm().Find(rec->parent) : nullptr) {
         // Siblings above this one in z-order come first in the list.
-        for (HWND sibling : wm().Children(rec->parent)) {
+        for (HWND sibling : parent->children) {
             if (sibling == hwnd) break;
             touch(sibling);
         }
@@ -304,8 +306,8 @@ HWND PaintManager::nextToPaint(HWND hwnd, bool isTop) const
     if (!rec || (!isTop && !rec->IsVisible())) return nullptr;
     if (rec->invalid || FrameNeedsPaint(hwnd)) return hwnd;
     if (isTop && (rec->style & WS_MINIMIZE)) return nullptr; // an icon: its children wait
-    const std::vector<HWND> children = rec->children;
-    for (auto it = children.rbegin(); it != children.rend(); ++it) {
+    // Only looks: nothing here changes the tree.
+    for (auto it = rec->children.rbegin(); it != rec->children.rend(); ++it) {
         if (HWND found = nextToPaint(*it, false)) return found;
     }
     return nullptr;
