@@ -304,23 +304,32 @@ void drawRadio(CDC& dc, const CRect& box, bool checked, COLORREF inside, COLORRE
     const double c = (box.Width() - 1) / 2.0;
     const COLORREF shadow = ::GetSysColor(COLOR_3DSHADOW), highlight = ::GetSysColor(COLOR_3DHIGHLIGHT);
     const COLORREF dark = ::GetSysColor(COLOR_3DDKSHADOW), light = ::GetSysColor(COLOR_3DLIGHT);
+    const COLORREF background = dc.GetBkColor();  // FillSolidRect sets it
+    constexpr COLORREF kOutside = CLR_INVALID;
     for (int y = 0; y < box.Height(); ++y) {
-        for (int x = 0; x < box.Width(); ++x) {
+        // Each row drawn as runs of one colour.
+        int runStart = 0;
+        COLORREF runColor = kOutside;
+        for (int x = 0; x <= box.Width(); ++x) {
+            COLORREF color = kOutside;
             const double dx = x - c, dy = y - c;
             const double d = dx * dx + dy * dy;
             const bool upperLeft = dx + dy < 0;
-            COLORREF color;
-            if (d > (c + 0.5) * (c + 0.5))
-                continue;
-            if (d > (c - 0.5) * (c - 0.5))
+            if (x == box.Width() || d > (c + 0.5) * (c + 0.5))
+                color = kOutside;
+            else if (d > (c - 0.5) * (c - 0.5))
                 color = upperLeft ? shadow : highlight;
             else if (d > (c - 1.5) * (c - 1.5))
                 color = upperLeft ? dark : light;
             else
                 color = (checked && d <= 2.6) ? dot : inside;
-            dc.SetPixel(box.left + x, box.top + y, color);
+            if (color == runColor) continue;
+            if (runColor != kOutside) dc.FillSolidRect(box.left + runStart, box.top + y, x - runStart, 1, runColor);
+            runStart = x;
+            runColor = color;
         }
     }
+    dc.SetBkColor(background);
 }
 
 } // namespace

@@ -883,7 +883,7 @@ COLORREF CDC::SetPixel(int x, int y, COLORREF color)
 {
     const Canvas c = GetCanvas();
     const CPoint d = ToDevice(x, y);
-    if (!c.surface || !VisibleDevice().PtInRect(d))
+    if (!c.surface || !c.clip.PtInRect(CPoint(d.x * c.scale, d.y * c.scale)))
         return CLR_INVALID;
     FillDevice(c, CRect(d.x, d.y, d.x + 1, d.y + 1), color);
     return color & 0xFFFFFF;
@@ -893,7 +893,7 @@ COLORREF CDC::GetPixel(int x, int y) const
 {
     const Canvas c = GetCanvas();
     const CPoint d = ToDevice(x, y);
-    if (!c.surface || !VisibleDevice().PtInRect(d))
+    if (!c.surface || !c.clip.PtInRect(CPoint(d.x * c.scale, d.y * c.scale)))
         return CLR_INVALID;
     return c.surface->GetPixel(d.x * c.scale + c.offset.x, d.y * c.scale + c.offset.y);
 }
