@@ -594,7 +594,7 @@ void CDC::FillDevice(const Canvas& canvas, CRect r, COLORREF color)
         break;
     }
     for (int y = 0; y < h; ++y, first += stride)
-        std::fill_n(first, w, p);
+        Surface::FillRun(first, static_cast<std::size_t>(w), p);
 }
 
 void CDC::FillSolidRect(LPCRECT rect, COLORREF color)
@@ -646,7 +646,7 @@ void CDC::FillSolidRects(const RECT* rects, const COLORREF* colors, int count)
         }
         left = std::min(left, l);
         right = std::max(right, r);
-        std::fill(row + l, row + r, Surface::ToPixel(colors[i]));
+        Surface::FillRun(row + l, static_cast<std::size_t>(r - l), Surface::ToPixel(colors[i]));
     }
     if (row) {
         const std::size_t bytes = static_cast<std::size_t>(right - left) * sizeof(std::uint32_t);

@@ -49,7 +49,7 @@ void Surface::Fill(COLORREF color)
     if (m_pixels.use_count() > 1)
         m_pixels = std::make_shared<std::vector<std::uint32_t>>(m_pixels->size(), ToPixel(color));  // nothing to copy
     else
-        std::fill(m_pixels->begin(), m_pixels->end(), ToPixel(color));
+        FillRun(m_pixels->data(), m_pixels->size(), ToPixel(color));
 }
 
 void Surface::FillRect(const RECT& rect, COLORREF color)
@@ -60,5 +60,5 @@ void Surface::FillRect(const RECT& rect, COLORREF color)
         return;
     const std::uint32_t p = ToPixel(color);
     for (int y = r.top; y < r.bottom; ++y)
-        std::fill_n(Row(y) + r.left, r.Width(), p);
+        FillRun(Row(y) + r.left, static_cast<std::size_t>(r.Width()), p);
 }
