@@ -280,7 +280,8 @@ void ClassicLook::DrawFrame(HWND hwnd)
 
     const int frame = frameWidth(style, exStyle);
     if (frame == 1) {
-        dc.FillSolidRect(&r, ::GetSysColor(COLOR_WINDOWFRAME));
+        CBrush line(::GetSysColor(COLOR_WINDOWFRAME));
+        dc.FrameRect(&r, &line);  // the line only: the window's inside is its own to paint
         r.DeflateRect(1, 1);
     } else if (frame > 1) {
         dc.DrawEdge(&r, EDGE_RAISED, BF_RECT | BF_ADJUST);
