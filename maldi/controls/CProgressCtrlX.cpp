@@ -421,10 +421,11 @@ void CProgressCtrlX::DrawGradient(const CDrawInfo& info, const CRect& rcGrad, co
         strips.reserve(static_cast<std::size_t>(steps));
         colors.reserve(static_cast<std::size_t>(steps));
     }
+    int edge = rcGrad.left;  // where step i starts: where step i - 1 ended
     for (int i = 0; i < steps; ++i) {
         const float fi = static_cast<float>(i);
-        CRect step(rcGrad.left + static_cast<int>(fi * width), 0,
-                   i == steps - 1 ? rcGrad.right : rcGrad.left + static_cast<int>((fi + 1.0f) * width), 0);
+        CRect step(edge, 0, i == steps - 1 ? rcGrad.right : rcGrad.left + static_cast<int>((fi + 1.0f) * width), 0);
+        edge = step.right;
         if (step.right < rcDraw.left) continue;
         step.left = std::max(step.left, rcDraw.left);
         step.right = std::min(step.right, rcDraw.right);

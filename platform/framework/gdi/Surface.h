@@ -69,10 +69,12 @@ public:
     // (g++ -O2 makes a loop of single pixel stores of std::fill_n, four times slower.)
     static void FillRun(std::uint32_t* out, std::size_t count, std::uint32_t pixel)
     {
-        const std::uint32_t four[4] = {pixel, pixel, pixel, pixel};
         std::size_t i = 0;
-        for (; i + 4 <= count; i += 4)
-            std::memcpy(out + i, four, sizeof four);
+        if (count >= 4) {  // a gradient's strips are a pixel or two: no vector for them
+            const std::uint32_t four[4] = {pixel, pixel, pixel, pixel};
+            for (; i + 4 <= count; i += 4)
+                std::memcpy(out + i, four, sizeof four);
+        }
         for (; i < count; ++i)
             out[i] = pixel;
     }
