@@ -43,17 +43,26 @@ int TabControl::TabRowHeight(HWND hwnd)
     return TextLayout::LineHeight(TextLayout::FontOf(hwnd)) + 7;
 }
 
-CRect TabControl::TabRect(HWND hwnd, int index)
+std::vector<CRect> TabControl::TabRects(HWND hwnd)
 {
+    std::vector<CRect> rects;
     TabControl* self = from(hwnd);
-    if (!self || index < 0 || index >= static_cast<int>(self->m_tabs.size())) return CRect();
+    if (!self) return rects;
     HFONT font = TextLayout::FontOf(hwnd);
+    const int bottom = TabRowHeight(hwnd);
     int x = kMargin;
-    for (int i = 0;; ++i) {
-        int width = std::max(kMinTabWidth, TextLayout::Width(font, self->m_tabs[static_cast<size_t>(i)].text) + 2 * kPadding);
-        if (i == index) return CRect(x, kMargin, x + width, TabRowHeight(hwnd));
+    for (const Tab& tab : self->m_tabs) {
+        const int width = std::max(kMinTabWidth, TextLayout::Width(font, tab.text) + 2 * kPadding);
+        rects.emplace_back(x, kMargin, x + width, bottom);
         x += width;
     }
+    return rects;
+}
+
+CRect TabControl::TabRect(HWND hwnd, int index)
+{
+    const std::vector<CRect> rects = TabRects(hwnd);
+    return index < 0 || index >= static_cast<int>(rects.size()) ? CRect() : rects[static_cast<size_t>(index)];
 }
 
 void TabControl::operatorSelect(HWND hwnd, int index)
@@ -151,8 +160,9 @@ LRESULT TabControl::handle(HWND hwnd, TabControl& self, UINT message, WPARAM wPa
     case TCM_HITTEST: {
         auto* info = reinterpret_cast<TCHITTESTINFO*>(lParam);
         if (!info) return -1;
-        for (int i = 0; i < count; ++i) {
-            if (TabRect(hwnd, i).PtInRect(info->pt)) {
+        const std::vector<CRect> rects = TabRects(hwnd);
+        for (int i = 0; i < static_cast<int>(rects.size()); ++i) {
+            if (rects[static_cast<size_t>(i)].PtInRect(info->pt)) {
                 info->flags = TCHT_ONITEMLABEL;
                 return i;
             }
@@ -180,8 +190,9 @@ LRESULT TabControl::handle(HWND hwnd, TabControl& self, UINT message, WPARAM wPa
         return 0;
     case WM_LBUTTONDOWN: {
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        for (int i = 0; i < count; ++i) {
-            if (TabRect(hwnd, i).PtInRect(p)) {
+        const std::vector<CRect> rects = TabRects(hwnd);
+        for (int i = 0; i < static_cast<int>(rects.size()); ++i) {
+            if (rects[static_cast<size_t>(i)].PtInRect(p)) {
                 if (::GetFocus() != hwnd) ::SetFocus(hwnd);
                 operatorSelect(hwnd, i);
                 return 0;
@@ -219,11 +230,12 @@ void TabControl::Paint(HWND hwnd, CDC& dc)
     dc.DrawEdge(&frame, EDGE_RAISED, BF_RECT);
 
     // Unselected tabs first, the selected one last: a little larger, its bottom open into the frame.
+    const std::vector<CRect> rects = TabRects(hwnd);
     for (int pass = 0; pass < 2; ++pass) {
-        for (int i = 0; i < static_cast<int>(self->m_tabs.size()); ++i) {
+        for (int i = 0; i < static_cast<int>(rects.size()); ++i) {
             bool selected = i == self->m_cursel;
             if (selected != (pass == 1)) continue;
-            CRect r = TabRect(hwnd, i);
+            CRect r = rects[static_cast<size_t>(i)];
             if (selected) {
                 r.InflateRect(2, 2);
                 r.bottom += 1;

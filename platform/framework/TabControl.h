@@ -33,6 +33,8 @@ public:
 
     // Client coordinates; empty for no such tab.
     static CRect TabRect(HWND hwnd, int index);
+    // Every tab's rectangle, left to right (one measurement of each label).
+    static std::vector<CRect> TabRects(HWND hwnd);
     static int TabRowHeight(HWND hwnd);
 
 private:

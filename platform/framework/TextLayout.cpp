@@ -4,32 +4,24 @@
 
 #include "platform/framework/WinUser.h"
 #include "platform/framework/gdi/CDC.h"
-#include "platform/framework/gdi/CFont.h"
+#include "platform/framework/gdi/FontInstance.h"
 
 namespace {
 
-// A memory context with the font selected: the painting library's own measurements.
+// The painting library's own measurements of a font, each character's width looked up once.
 class Measure {
 public:
-    explicit Measure(HFONT font)
-    {
-        m_dc.CreateCompatibleDC(nullptr);
-        if (font) m_dc.SelectObject(static_cast<HGDIOBJ>(font));
-        m_widths.fill(-1);
-    }
+    explicit Measure(HFONT font) : m_font(CDC::FontInstanceOf(font)) { m_widths.fill(-1); }
     int Char(unsigned char c)
     {
         int& w = m_widths[c];
-        if (w < 0) {
-            char s = static_cast<char>(c);
-            w = m_dc.GetTextExtent(&s, 1).cx;
-        }
+        if (w < 0) w = m_font.Advance(CString::CodePointOf(c));
         return w;
     }
-    int Height() const { return m_dc.GetTextExtent("X", 1).cy; }
+    int Height() const { return m_font.Height(); }
 
 private:
-    CDC m_dc;
+    FontInstance& m_font;
     std::array<int, 256> m_widths{};
 };
 
@@ -48,15 +40,15 @@ HFONT TextLayout::FontOf(HWND hwnd)
 int TextLayout::Width(HFONT font, const char* text, int count)
 {
     if (!text || count <= 0) return 0;
-    Measure m(font);
+    FontInstance& f = CDC::FontInstanceOf(font);
     int width = 0;
-    for (int i = 0; i < count; ++i) width += m.Char(static_cast<unsigned char>(text[i]));
+    for (int i = 0; i < count; ++i) width += f.Advance(CString::CodePointOf(static_cast<unsigned char>(text[i])));
     return width;
 }
 
 int TextLayout::LineHeight(HFONT font)
 {
-    return Measure(font).Height();
+    return CDC::FontInstanceOf(font).Height();
 }
 
 std::vector<TextLayout::Line> TextLayout::Wrap(HFONT font, const CString& text, int width)

@@ -172,11 +172,12 @@ const WindowClassInfo* WindowManager::FindClass(LPCTSTR name) const
 WindowRecord* WindowManager::Find(HWND hwnd) const
 {
     if (!hwnd) return nullptr;
-    if (hwnd == m_lastFound) return m_lastRecord;
+    Found& slot = m_found[foundSlot(hwnd)];
+    if (slot.hwnd == hwnd) return slot.record;
     auto it = m_windows.find(hwnd);
     if (it == m_windows.end()) return nullptr;
-    m_lastFound = hwnd;
-    return m_lastRecord = it->second.get();
+    slot = {hwnd, it->second.get()};
+    return slot.record;
 }
 
 std::vector<HWND> WindowManager::Children(HWND hwnd) const
@@ -450,7 +451,7 @@ void WindowManager::bury(HWND hwnd)
     if (it == m_windows.end()) return;
     m_graveyard.push_back(std::move(it->second));
     m_windows.erase(it);
-    if (m_lastFound == hwnd) m_lastFound = nullptr;
+    if (Found& slot = m_found[foundSlot(hwnd)]; slot.hwnd == hwnd) slot = Found();
 }
 
 void WindowManager::flushGraveyard()

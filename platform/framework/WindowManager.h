@@ -151,9 +151,15 @@ private:
     HWND m_desktop = nullptr;
     ULONG_PTR m_nextSerial = 0;
     std::unordered_map<HWND, std::unique_ptr<WindowRecord>> m_windows;
-    // The window Find found last: painting asks for the same few records again and again.
-    mutable HWND m_lastFound = nullptr;
-    mutable WindowRecord* m_lastRecord = nullptr;
+    // Windows Find found, by the low bits of their serial numbers: painting asks for the records of
+    // one window tree again and again. A dying window leaves its slot.
+    struct Found {
+        HWND hwnd = nullptr;
+        WindowRecord* record = nullptr;
+    };
+    static constexpr size_t kFoundSlots = 64;
+    static size_t foundSlot(HWND hwnd) { return (reinterpret_cast<ULONG_PTR>(hwnd) >> 4) & (kFoundSlots - 1); }
+    mutable std::array<Found, kFoundSlots> m_found{};
     std::vector<std::unique_ptr<WindowRecord>> m_graveyard;
     std::vector<HWND> m_topLevel;
     std::map<CString, std::unique_ptr<WindowClassInfo>> m_classes; // key: upper-case name

@@ -1176,21 +1176,37 @@ void CDC::BlendPixels(const Canvas& c, CPoint device, int width, int height, con
 
 // --- text -----------------------------------------------------------------------------------------
 
-FontInstance& CDC::CurrentFontInstance(int scale) const
+namespace {
+
+FontInstance& Realise(GdiObjectData* font, int scale)
 {
     FontEngine& engine = FontEngine::Get();
-    if (m_state.font) {
+    if (font) {
         // A font is realised once per scale: finding it by its description builds a file name.
-        if (scale < 0 || static_cast<std::size_t>(scale) >= m_state.font->realised.size())
-            return engine.Instance(m_state.font->logFont, scale);
-        GdiObjectData::Realised& kept = m_state.font->realised[static_cast<std::size_t>(scale)];
+        if (scale < 0 || static_cast<std::size_t>(scale) >= font->realised.size())
+            return engine.Instance(font->logFont, scale);
+        GdiObjectData::Realised& kept = font->realised[static_cast<std::size_t>(scale)];
         if (!kept.instance || kept.generation != engine.Generation())
-            kept = {engine.Generation(), &engine.Instance(m_state.font->logFont, scale)};
+            kept = {engine.Generation(), &engine.Instance(font->logFont, scale)};
         return *kept.instance;
     }
     LOGFONT lf;
     CFont::DefaultLogFont(lf);
     return engine.Instance(lf, scale);
+}
+
+} // namespace
+
+FontInstance& CDC::CurrentFontInstance(int scale) const
+{
+    return Realise(m_state.font.get(), scale);
+}
+
+FontInstance& CDC::FontInstanceOf(HFONT font, int scale)
+{
+    GdiObjectRef data = font ? GdiHandleTable::Find(font) : nullptr;
+    if (!data || data->kind != GdiObjectKind::Font) data = GdiHandleTable::Find(GdiHandleTable::Stock(SYSTEM_FONT));
+    return Realise(data.get(), scale);
 }
 
 CSize CDC::GetTextExtent(LPCTSTR text, int count) const

@@ -217,6 +217,10 @@ public:
     CSize GetTextExtent(LPCTSTR text, int count) const;
     CSize GetTextExtent(const CString& text) const;
     BOOL GetTextMetrics(LPTEXTMETRIC metrics) const;
+    // The realised font a context measures with once the font is selected (a null or unknown
+    // handle, or one that is not a font, measures in the default font, as selecting it would fail);
+    // no context needed.
+    static FontInstance& FontInstanceOf(HFONT font, int scale = 1);
     // Text formatted in a rectangle (DT_ flags): left, centred or right; top, centred or bottom for a
     // single line; lines broken at hard breaks and, with DT_WORDBREAK, at blanks (TextLayout; with
     // DT_EDITCONTROL too long words break between characters); DT_END_ELLIPSIS shortens a line that

@@ -300,17 +300,44 @@ void PaintManager::InvalidateFrame(HWND hwnd)
 
 // --- rendering ----------------------------------------------------------------------------------------
 
+bool PaintManager::needsPaint(const WindowRecord& rec) const
+{
+    return rec.invalid || FrameNeedsPaint(rec.handle);
+}
+
 HWND PaintManager::nextToPaint(HWND hwnd, bool isTop) const
 {
     WindowRecord* rec = wm().Find(hwnd);
     if (!rec || (!isTop && !rec->IsVisible())) return nullptr;
-    if (rec->invalid || FrameNeedsPaint(hwnd)) return hwnd;
+    if (needsPaint(*rec)) return hwnd;
     if (isTop && (rec->style & WS_MINIMIZE)) return nullptr; // an icon: its children wait
     // Only looks: nothing here changes the tree.
     for (auto it = rec->children.rbegin(); it != rec->children.rend(); ++it) {
         if (HWND found = nextToPaint(*it, false)) return found;
     }
     return nullptr;
+}
+
+void PaintManager::paintOrder(HWND hwnd, bool isTop, std::vector<HWND>& order) const
+{
+    WindowRecord* rec = wm().Find(hwnd);
+    if (!rec || (!isTop && !rec->IsVisible())) return;
+    order.push_back(hwnd);
+    if (isTop && (rec->style & WS_MINIMIZE)) return;
+    for (auto it = rec->children.rbegin(); it != rec->children.rend(); ++it) paintOrder(*it, false, order);
+}
+
+bool PaintManager::stillPainted(HWND hwnd, HWND topLevel) const
+{
+    WindowRecord* rec = wm().Find(hwnd);
+    if (!rec) return false;
+    for (WindowRecord* r = rec; r->handle != topLevel;) {
+        if (!r->IsVisible() || !r->IsChild()) return false;
+        r = wm().Find(r->parent);
+        if (!r) return false;
+        if (r->handle == topLevel && (r->style & WS_MINIMIZE)) return false;
+    }
+    return true;
 }
 
 void PaintManager::sendPaint(HWND hwnd)
@@ -335,12 +362,23 @@ void PaintManager::PaintPending(HWND topLevel)
 {
     if (!WindowImage(topLevel)) return;
     int count = 0;
-    while (HWND h = nextToPaint(topLevel, true)) {
+    auto paint = [&](HWND h) {
         if (++count > kMaxPaintsPerRender) {
             throw AutomationError("painting did not settle: a window keeps invalidating itself while it paints");
         }
         sendPaint(h);
+    };
+    // One walk of the tree in paint order paints what is pending, as searching for the first window
+    // to paint again after each paint would (painting a window invalidates only windows after it in
+    // that order: its children and the siblings above it). What the walk cannot see, a window that
+    // painting invalidated behind it, shown or created, is found by the searches that follow.
+    std::vector<HWND> order;
+    paintOrder(topLevel, true, order);
+    for (HWND h : order) {
+        WindowRecord* rec = wm().Find(h);
+        if (rec && needsPaint(*rec) && stillPainted(h, topLevel)) paint(h);
     }
+    while (HWND h = nextToPaint(topLevel, true)) paint(h);
 }
 
 Surface PaintManager::Render(HWND hwnd, int scale)

@@ -13,6 +13,7 @@
 #include <map>
 #include <memory>
 #include <unordered_map>
+#include <vector>
 
 #include "platform/framework/CRect.h"
 #include "platform/framework/CString.h"
@@ -21,6 +22,7 @@
 #include "platform/framework/gdi/Surface.h"
 
 class CDC;
+struct WindowRecord;
 
 class PaintManager {
 public:
@@ -83,7 +85,13 @@ private:
     FrameState frameStateOf(HWND hwnd) const;
     void forget(HWND hwnd);
     void invalidateOverlapped(HWND hwnd, const CRect& paintedOnScreen);
+    bool needsPaint(const WindowRecord& rec) const;
     HWND nextToPaint(HWND hwnd, bool isTop) const;
+    // The windows of a tree that paint, in the order they paint: parents first, then children from
+    // the bottom of the z-order up; hidden windows and an icon's children left out.
+    void paintOrder(HWND hwnd, bool isTop, std::vector<HWND>& order) const;
+    // Whether a window is still one of the painted windows of the top-level tree.
+    bool stillPainted(HWND hwnd, HWND topLevel) const;
     void sendPaint(HWND hwnd);
 
     std::unordered_map<HWND, std::shared_ptr<Surface>> m_images;
