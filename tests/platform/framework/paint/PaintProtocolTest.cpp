@@ -4,6 +4,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <string>
 #include <vector>
 
@@ -47,6 +48,7 @@ public:
     bool eraseHadContext = false;
     BOOL eraseResult = TRUE;
     bool invalidateParentWhilePainting = false;
+    CWnd* hideWhilePainting = nullptr;
 
     afx_msg void OnPaint()
     {
@@ -57,6 +59,7 @@ public:
         dc.GetClipBox(&lastClip);
         dc.FillSolidRect(-1000, -1000, 3000, 3000, m_color);
         if (invalidateParentWhilePainting) GetParent()->Invalidate(FALSE);
+        if (hideWhilePainting) hideWhilePainting->ShowWindow(SW_HIDE);
     }
     afx_msg BOOL OnEraseBkgnd(CDC* dc)
     {
@@ -140,6 +143,20 @@ TEST(PaintProtocol, ResizingATopLevelWindowRepaintsAllOfIt)
     EXPECT_EQ(image.Height(), 200);
     EXPECT_EQ(CountColor(image, image.Bounds(), kRed), 300 * 200 - 40 * 30);
     EXPECT_EQ(CountColor(image, image.Bounds(), kBlue), 40 * 30);
+}
+
+TEST(PaintProtocol, AWindowHiddenWhileOthersPaintIsNotPainted)
+{
+    AutomationSession session;
+    Scene scene;
+    Painter above{"above", kBlue};
+    ASSERT_TRUE(above.Create(nullptr, "", WS_CHILD | WS_VISIBLE, CRect(100, 10, 140, 40), &scene.top, 2));
+    above.SetWindowPos(&CWnd::wndTop, 0, 0, 0, 0, SWP_NOMOVE | SWP_NOSIZE);
+    scene.child.hideWhilePainting = &above;
+    g_log.clear();
+    Surface image = session->Render(scene.top);
+    EXPECT_EQ(std::count(g_log.begin(), g_log.end(), "above paint"), 0);
+    EXPECT_EQ(CountColor(image, CRect(100, 10, 140, 40), kRed), 40 * 30);
 }
 
 } // namespace
