@@ -8,22 +8,6 @@ void CRect::NormalizeRect()
     if (top > bottom) std::swap(top, bottom);
 }
 
-BOOL CRect::IntersectRect(LPCRECT a, LPCRECT b)
-{
-    if (!a || !b) {
-        SetRectEmpty();
-        return FALSE;
-    }
-    CRect r(std::max(a->left, b->left), std::max(a->top, b->top), std::min(a->right, b->right),
-            std::min(a->bottom, b->bottom));
-    if (r.IsRectEmpty()) {
-        SetRectEmpty();
-        return FALSE;
-    }
-    *this = r;
-    return TRUE;
-}
-
 BOOL CRect::UnionRect(LPCRECT a, LPCRECT b)
 {
     CRect ra(a), rb(b);

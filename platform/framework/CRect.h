@@ -1,4 +1,6 @@
 #pragma once
+#include <algorithm>
+
 #include "platform/framework/CPoint.h"
 #include "platform/framework/CSize.h"
 #include "platform/framework/WinTypes.h"
@@ -40,7 +42,7 @@ public:
     void MoveToY(int y) { OffsetRect(0, y - top); }
 
     // Both return FALSE and leave an empty (null) rectangle when the result has no area.
-    BOOL IntersectRect(LPCRECT a, LPCRECT b);
+    inline BOOL IntersectRect(LPCRECT a, LPCRECT b);
     BOOL UnionRect(LPCRECT a, LPCRECT b);
 
     bool operator==(const RECT& o) const { return left == o.left && top == o.top && right == o.right && bottom == o.bottom; }
@@ -58,3 +60,20 @@ public:
     operator LPRECT() { return this; }
     operator LPCRECT() const { return this; }
 };
+
+// Inline: painting clips every rectangle it draws.
+inline BOOL CRect::IntersectRect(LPCRECT a, LPCRECT b)
+{
+    if (!a || !b) {
+        SetRectEmpty();
+        return FALSE;
+    }
+    CRect r(std::max(a->left, b->left), std::max(a->top, b->top), std::min(a->right, b->right),
+            std::min(a->bottom, b->bottom));
+    if (r.IsRectEmpty()) {
+        SetRectEmpty();
+        return FALSE;
+    }
+    *this = r;
+    return TRUE;
+}

@@ -145,14 +145,19 @@ void CDC::RegisterHandle()
 
 void CDC::InitState()
 {
-    m_state = State();
+    // Stock objects live as long as the process: looked up once.
+    static const State initial = [] {
+        State s;
+        s.penHandle = GdiHandleTable::Stock(BLACK_PEN);
+        s.pen = GdiHandleTable::Find(s.penHandle);
+        s.brushHandle = GdiHandleTable::Stock(WHITE_BRUSH);
+        s.brush = GdiHandleTable::Find(s.brushHandle);
+        s.fontHandle = GdiHandleTable::Stock(SYSTEM_FONT);
+        s.font = GdiHandleTable::Find(s.fontHandle);
+        return s;
+    }();
+    m_state = initial;
     m_saved.clear();
-    m_state.penHandle = GdiHandleTable::Stock(BLACK_PEN);
-    m_state.pen = GdiHandleTable::Find(m_state.penHandle);
-    m_state.brushHandle = GdiHandleTable::Stock(WHITE_BRUSH);
-    m_state.brush = GdiHandleTable::Find(m_state.brushHandle);
-    m_state.fontHandle = GdiHandleTable::Stock(SYSTEM_FONT);
-    m_state.font = GdiHandleTable::Find(m_state.fontHandle);
 }
 
 BOOL CDC::CreateCompatibleDC(CDC* dc)
@@ -173,7 +178,7 @@ BOOL CDC::CreateCompatibleDC(CDC* dc)
     return TRUE;
 }
 
-BOOL CDC::AttachSurface(std::shared_ptr<Surface> surface, const CRect& area, int scale)
+BOOL CDC::AttachSurface(std::shared_ptr<Surface> surface, const CRect& area, int scale, const CRect* clip)
 {
     if (IsCreated() || !surface || scale < 1 || scale > kMaxScale)
         return FALSE;
@@ -185,6 +190,11 @@ BOOL CDC::AttachSurface(std::shared_ptr<Surface> surface, const CRect& area, int
     m_area.NormalizeRect();
     m_scale = scale;
     m_format = TheRegistry().screen;
+    if (clip) {
+        m_state.hasClip = true;
+        m_state.clip = *clip;
+        m_state.clip.NormalizeRect();
+    }
     return TRUE;
 }
 

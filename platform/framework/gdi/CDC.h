@@ -86,9 +86,10 @@ public:
     BOOL CreateCompatibleDC(CDC* dc);
     // A context painting into an area of a surface (clipped to the surface). The area is in device
     // units: at a scale above 1 the surface has `scale` pixels per unit (see above); scales outside
-    // 1..kMaxScale are refused (FALSE).
+    // 1..kMaxScale are refused (FALSE). A clip (device units, relative to the area) starts the
+    // context clipped as SelectClipRgn with a region of that rectangle would.
     static constexpr int kMaxScale = 4;
-    BOOL AttachSurface(std::shared_ptr<Surface> surface, const CRect& area, int scale = 1);
+    BOOL AttachSurface(std::shared_ptr<Surface> surface, const CRect& area, int scale = 1, const CRect* clip = nullptr);
     // Back to the state of a new, uncreated context. TRUE when there was one.
     BOOL DeleteDC();
     // The surface painted into (the selected bitmap's for a memory context); may be null.

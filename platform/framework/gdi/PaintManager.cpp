@@ -7,7 +7,6 @@
 #include "platform/framework/AutomationError.h"
 #include "platform/framework/WindowManager.h"
 #include "platform/framework/gdi/CDC.h"
-#include "platform/framework/gdi/CRgn.h"
 #include "platform/framework/gdi/GdiFunctions.h"
 
 namespace {
@@ -144,15 +143,9 @@ bool PaintManager::OpenWindowDC(CDC& dc, HWND hwnd, bool wholeWindow)
     }
     if (!shown) visible.SetRectEmpty();
     area.OffsetRect(-origin.x, -origin.y);
-    if (!dc.AttachSurface(image, area, scaleOf(top))) return false;
-    CRgn clip;
-    if (visible.IsRectEmpty()) {
-        clip.CreateRectRgn(0, 0, 0, 0);
-    } else {
-        visible.OffsetRect(-origin.x - area.left, -origin.y - area.top);
-        clip.CreateRectRgnIndirect(&visible);
-    }
-    dc.SelectClipRgn(&clip);
+    if (visible.IsRectEmpty()) visible.SetRectEmpty();
+    else visible.OffsetRect(-origin.x - area.left, -origin.y - area.top);
+    if (!dc.AttachSurface(image, area, scaleOf(top), &visible)) return false;
     // The window's font is what its painting speaks in unless it selects another.
     if (HFONT font = rec->font) ::SelectObject(dc.GetSafeHdc(), font);
     return true;
