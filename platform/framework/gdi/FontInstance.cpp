@@ -49,10 +49,15 @@ FontInstance::~FontInstance()
 
 const GlyphImage& FontInstance::Glyph(char32_t codePoint)
 {
+    const GlyphImage** kept = codePoint < m_low.size() ? &m_low[codePoint] : nullptr;
+    if (kept && *kept)
+        return **kept;
     auto it = m_glyphs.find(codePoint);
-    if (it != m_glyphs.end())
-        return it->second;
-    return m_glyphs.emplace(codePoint, Render(codePoint)).first->second;
+    if (it == m_glyphs.end())
+        it = m_glyphs.emplace(codePoint, Render(codePoint)).first;
+    if (kept)
+        *kept = &it->second;  // the map's elements stay where they are as it grows
+    return it->second;
 }
 
 GlyphImage FontInstance::Render(char32_t codePoint)

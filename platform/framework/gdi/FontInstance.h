@@ -5,6 +5,7 @@
 // pixels, so text measurement is the plain sum of advances (no kerning) and depends only on the
 // font file and the FreeType build.
 
+#include <array>
 #include <cstdint>
 #include <unordered_map>
 #include <vector>
@@ -59,4 +60,5 @@ private:
     int m_averageWidth = 0;
     int m_maxWidth = 0;
     std::unordered_map<char32_t, GlyphImage> m_glyphs;
+    std::array<const GlyphImage*, 256> m_low{};  // the glyphs of the first 256 code points, found without hashing
 };
