@@ -143,6 +143,7 @@ bool PaintManager::OpenWindowDC(CDC& dc, HWND hwnd, bool wholeWindow)
     }
     if (!shown) visible.SetRectEmpty();
     area.OffsetRect(-origin.x, -origin.y);
+    // The clip, relative to the area; nothing shows through an empty one.
     if (visible.IsRectEmpty()) visible.SetRectEmpty();
     else visible.OffsetRect(-origin.x - area.left, -origin.y - area.top);
     if (!dc.AttachSurface(image, area, scaleOf(top), &visible)) return false;
