@@ -59,6 +59,14 @@ std::vector<CRect> TabControl::TabRects(HWND hwnd)
     return rects;
 }
 
+int TabControl::TabAt(HWND hwnd, POINT p)
+{
+    const std::vector<CRect> rects = TabRects(hwnd);
+    for (size_t i = 0; i < rects.size(); ++i)
+        if (rects[i].PtInRect(p)) return static_cast<int>(i);
+    return -1;
+}
+
 CRect TabControl::TabRect(HWND hwnd, int index)
 {
     const std::vector<CRect> rects = TabRects(hwnd);
@@ -160,15 +168,9 @@ LRESULT TabControl::handle(HWND hwnd, TabControl& self, UINT message, WPARAM wPa
     case TCM_HITTEST: {
         auto* info = reinterpret_cast<TCHITTESTINFO*>(lParam);
         if (!info) return -1;
-        const std::vector<CRect> rects = TabRects(hwnd);
-        for (int i = 0; i < static_cast<int>(rects.size()); ++i) {
-            if (rects[static_cast<size_t>(i)].PtInRect(info->pt)) {
-                info->flags = TCHT_ONITEMLABEL;
-                return i;
-            }
-        }
-        info->flags = TCHT_NOWHERE;
-        return -1;
+        const int i = TabAt(hwnd, info->pt);
+        info->flags = i < 0 ? TCHT_NOWHERE : TCHT_ONITEMLABEL;
+        return i;
     }
     case TCM_ADJUSTRECT: {
         auto* r = reinterpret_cast<RECT*>(lParam);
@@ -190,13 +192,9 @@ LRESULT TabControl::handle(HWND hwnd, TabControl& self, UINT message, WPARAM wPa
         return 0;
     case WM_LBUTTONDOWN: {
         POINT p{GET_X_LPARAM(lParam), GET_Y_LPARAM(lParam)};
-        const std::vector<CRect> rects = TabRects(hwnd);
-        for (int i = 0; i < static_cast<int>(rects.size()); ++i) {
-            if (rects[static_cast<size_t>(i)].PtInRect(p)) {
-                if (::GetFocus() != hwnd) ::SetFocus(hwnd);
-                operatorSelect(hwnd, i);
-                return 0;
-            }
+        if (const int i = TabAt(hwnd, p); i >= 0) {
+            if (::GetFocus() != hwnd) ::SetFocus(hwnd);
+            operatorSelect(hwnd, i);
         }
         return 0;
     }

@@ -35,6 +35,8 @@ public:
     static CRect TabRect(HWND hwnd, int index);
     // Every tab's rectangle, left to right (one measurement of each label).
     static std::vector<CRect> TabRects(HWND hwnd);
+    // The tab under a point (client coordinates), -1 for none.
+    static int TabAt(HWND hwnd, POINT p);
     static int TabRowHeight(HWND hwnd);
 
 private:

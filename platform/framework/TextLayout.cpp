@@ -40,10 +40,7 @@ HFONT TextLayout::FontOf(HWND hwnd)
 int TextLayout::Width(HFONT font, const char* text, int count)
 {
     if (!text || count <= 0) return 0;
-    FontInstance& f = CDC::FontInstanceOf(font);
-    int width = 0;
-    for (int i = 0; i < count; ++i) width += f.Advance(CString::CodePointOf(static_cast<unsigned char>(text[i])));
-    return width;
+    return CDC::FontInstanceOf(font).Width(text, count);
 }
 
 int TextLayout::LineHeight(HFONT font)

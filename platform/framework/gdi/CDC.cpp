@@ -1222,12 +1222,7 @@ FontInstance& CDC::FontInstanceOf(HFONT font, int scale)
 CSize CDC::GetTextExtent(LPCTSTR text, int count) const
 {
     FontInstance& font = CurrentFontInstance();
-    int width = 0;
-    if (text) {
-        const int n = count < 0 ? static_cast<int>(std::strlen(text)) : count;
-        for (int i = 0; i < n; ++i)
-            width += font.Advance(CString::CodePointOf(static_cast<unsigned char>(text[i])));
-    }
+    const int width = !text ? 0 : font.Width(text, count < 0 ? static_cast<int>(std::strlen(text)) : count);
     return CSize(width, font.Height());
 }
 
@@ -1270,9 +1265,7 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int count)
     const UINT align = m_state.textAlign;
     const bool updateCp = (align & TA_UPDATECP) != 0;
 
-    int width = 0;
-    for (int i = 0; i < n; ++i)
-        width += font.Advance(CString::CodePointOf(static_cast<unsigned char>(text[i])));
+    const int width = font.Width(text, n);
     const int height = font.Height();
     const int ascent = font.Ascent();
 

@@ -1,5 +1,7 @@
 #include "platform/framework/gdi/FontInstance.h"
 
+#include "platform/framework/CString.h"
+
 #include <ft2build.h>
 #include FT_FREETYPE_H
 #include FT_SIZES_H
@@ -58,6 +60,14 @@ const GlyphImage& FontInstance::Glyph(char32_t codePoint)
     if (kept)
         *kept = &it->second;  // the map's elements stay where they are as it grows
     return it->second;
+}
+
+int FontInstance::Width(const char* text, int count)
+{
+    int width = 0;
+    for (int i = 0; i < count; ++i)
+        width += Advance(CString::CodePointOf(static_cast<unsigned char>(text[i])));
+    return width;
 }
 
 GlyphImage FontInstance::Render(char32_t codePoint)

@@ -48,6 +48,8 @@ public:
     // growth).
     static long long RenderedGlyphCount();
     int Advance(char32_t codePoint) { return Glyph(codePoint).advance; }
+    // The width of a run of the window system's 8-bit characters: their advances summed.
+    int Width(const char* text, int count);
 
 private:
     GlyphImage Render(char32_t codePoint);
