@@ -64,6 +64,21 @@ CString FormatWithValue(const CString& format, int value)
     return CString(out);
 }
 
+// The rectangle of the span [a, b) along the bar (see the header's ConvertToReal).
+inline RECT ToReal(const CProgressCtrlX::CDrawInfo& info, int a, int b)
+{
+    RECT r = info.rcClient;
+    const bool reverse = (info.dwStyle & PBS_REVERSE) != 0;
+    if (info.dwStyle & PBS_VERTICAL) {
+        r.top = reverse ? info.rcClient.top + a : info.rcClient.bottom - b;
+        r.bottom = reverse ? info.rcClient.top + b : info.rcClient.bottom - a;
+    } else {
+        r.left = reverse ? info.rcClient.right - b : info.rcClient.left + a;
+        r.right = reverse ? info.rcClient.right - a : info.rcClient.left + b;
+    }
+    return r;
+}
+
 } // namespace
 
 BEGIN_MESSAGE_MAP(CProgressCtrlX, CProgressCtrl)
@@ -360,24 +375,7 @@ void CProgressCtrlX::Paint(CDC& dc, const CRect& rcClient)
 
 CRect CProgressCtrlX::ConvertToReal(const CDrawInfo& info, const CRect& span) const
 {
-    CRect r = info.rcClient;
-    const bool reverse = (info.dwStyle & PBS_REVERSE) != 0;
-    if (info.dwStyle & PBS_VERTICAL) {
-        if (reverse) {
-            r.top = info.rcClient.top + span.left;
-            r.bottom = info.rcClient.top + span.right;
-        } else {
-            r.top = info.rcClient.bottom - span.right;
-            r.bottom = info.rcClient.bottom - span.left;
-        }
-    } else if (reverse) {
-        r.left = info.rcClient.right - span.right;
-        r.right = info.rcClient.right - span.left;
-    } else {
-        r.left = info.rcClient.left + span.left;
-        r.right = info.rcClient.left + span.right;
-    }
-    return r;
+    return ToReal(info, span.left, span.right);
 }
 
 void CProgressCtrlX::DrawMultiGradient(const CDrawInfo& info, const CRect& rcGrad, const CRect& rcBar)
@@ -415,38 +413,38 @@ void CProgressCtrlX::DrawGradient(const CDrawInfo& info, const CRect& rcGrad, co
     const float width = static_cast<float>(rcGrad.Width()) / static_cast<float>(steps);
 
     // Without a palette the strips go to the context in one call, which writes them a row at a time.
-    std::vector<RECT> strips;
-    std::vector<COLORREF> colors;
-    if (!palette) {
-        strips.reserve(static_cast<std::size_t>(steps));
-        colors.reserve(static_cast<std::size_t>(steps));
-    }
+    // There are at most 255 of them: no more than the largest channel difference.
+    constexpr int kMaxSteps = 256;
+    RECT strips[kMaxSteps];
+    COLORREF colors[kMaxSteps];
+    int stripCount = 0;
     int edge = rcGrad.left;  // where step i starts: where step i - 1 ended
     for (int i = 0; i < steps; ++i) {
         const float fi = static_cast<float>(i);
-        CRect step(edge, 0, i == steps - 1 ? rcGrad.right : rcGrad.left + static_cast<int>((fi + 1.0f) * width), 0);
-        edge = step.right;
-        if (step.right < rcDraw.left) continue;
-        step.left = std::max(step.left, rcDraw.left);
-        step.right = std::min(step.right, rcDraw.right);
-        if (step.right > step.left) {
+        const int left = edge;
+        const int right = i == steps - 1 ? rcGrad.right : rcGrad.left + static_cast<int>((fi + 1.0f) * width);
+        edge = right;
+        if (right < rcDraw.left) continue;
+        const int clippedLeft = std::max(left, rcDraw.left);
+        const int clippedRight = std::min(right, rcDraw.right);
+        if (clippedRight > clippedLeft) {
             const COLORREF color = RGB(static_cast<BYTE>(r0 + static_cast<int>(fi * rStep)),
                                        static_cast<BYTE>(g0 + static_cast<int>(fi * gStep)),
                                        static_cast<BYTE>(b0 + static_cast<int>(fi * bStep)));
-            CRect real = ConvertToReal(info, step);
+            const RECT real = ToReal(info, clippedLeft, clippedRight);
             if (palette) {
                 CBrush brush;
                 brush.CreateSolidBrush(color);
                 dc->FillRect(&real, &brush);
                 brush.DeleteObject();
             } else {
-                strips.push_back(real);
-                colors.push_back(color);
+                strips[stripCount] = real;
+                colors[stripCount++] = color;
             }
         }
-        if (step.right >= rcDraw.right) break;
+        if (clippedRight >= rcDraw.right) break;
     }
-    dc->FillSolidRects(strips.data(), colors.data(), static_cast<int>(strips.size()));
+    dc->FillSolidRects(strips, colors, stripCount);
 }
 
 void CProgressCtrlX::DrawText(const CDrawInfo& info, const CRect& rcFull, const CRect& rcBar)

@@ -69,12 +69,21 @@ public:
     // (g++ -O2 makes a loop of single pixel stores of std::fill_n, four times slower.)
     static void FillRun(std::uint32_t* out, std::size_t count, std::uint32_t pixel)
     {
-        std::size_t i = 0;
-        if (count >= 4) {  // a gradient's strips are a pixel or two: no vector for them
-            const std::uint32_t four[4] = {pixel, pixel, pixel, pixel};
-            for (; i + 4 <= count; i += 4)
-                std::memcpy(out + i, four, sizeof four);
+        if (count <= 4) {
+            // A gradient's strips: one to four pixels, the count changing from strip to strip. Four
+            // stores that cover them whatever the count, so no branch depends on it.
+            if (count == 0)
+                return;
+            out[0] = pixel;
+            out[count - 1] = pixel;
+            out[count > 2] = pixel;
+            out[2 * (count > 3)] = pixel;
+            return;
         }
+        const std::uint32_t four[4] = {pixel, pixel, pixel, pixel};
+        std::size_t i = 0;
+        for (; i + 4 <= count; i += 4)
+            std::memcpy(out + i, four, sizeof four);
         for (; i < count; ++i)
             out[i] = pixel;
     }
