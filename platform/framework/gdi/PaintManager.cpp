@@ -51,6 +51,7 @@ void PaintManager::Reset()
     m_defaultScale = 1;
     m_frames.clear();
     m_owned.clear();
+    m_spareContexts.clear();
     m_painting.clear();
 }
 
@@ -63,7 +64,7 @@ void PaintManager::forget(HWND hwnd)
     m_images.erase(hwnd);
     m_scales.erase(hwnd);
     m_frames.erase(hwnd);
-    m_painting.erase(hwnd);
+    if (size_t i = paintingIndex(hwnd); i < m_painting.size()) m_painting.erase(m_painting.begin() + static_cast<long>(i));
 }
 
 // --- images -------------------------------------------------------------------------------------------
@@ -152,20 +153,34 @@ bool PaintManager::OpenWindowDC(CDC& dc, HWND hwnd, bool wholeWindow)
     return true;
 }
 
+std::unique_ptr<CDC> PaintManager::newContext()
+{
+    if (m_spareContexts.empty()) return std::make_unique<CDC>();
+    std::unique_ptr<CDC> dc = std::move(m_spareContexts.back());
+    m_spareContexts.pop_back();
+    return dc;
+}
+
 HDC PaintManager::GetDC(HWND hwnd, bool wholeWindow)
 {
-    auto dc = std::make_unique<CDC>();
-    if (!OpenWindowDC(*dc, hwnd, wholeWindow)) return nullptr;
-    HDC handle = dc->GetSafeHdc();
-    m_owned[handle] = std::move(dc);
-    return handle;
+    std::unique_ptr<CDC> dc = newContext();
+    if (!OpenWindowDC(*dc, hwnd, wholeWindow)) {
+        m_spareContexts.push_back(std::move(dc));
+        return nullptr;
+    }
+    m_owned.push_back(std::move(dc));
+    return m_owned.back()->GetSafeHdc();
 }
 
 int PaintManager::ReleaseDC(HWND, HDC dc)
 {
-    auto it = m_owned.find(dc);
+    auto it = std::find_if(m_owned.begin(), m_owned.end(),
+                           [dc](const std::unique_ptr<CDC>& owned) { return dc && owned->GetSafeHdc() == dc; });
     if (it == m_owned.end()) return 0;
+    std::unique_ptr<CDC> released = std::move(*it);
     m_owned.erase(it);
+    released->DeleteDC();  // what was selected into it is let go now, as when it was destroyed
+    if (m_spareContexts.size() < kSpareContexts) m_spareContexts.push_back(std::move(released));
     return 1;
 }
 
@@ -190,15 +205,19 @@ HDC PaintManager::BeginPaint(CDC* dc, HWND hwnd, PAINTSTRUCT& paint)
 
     std::unique_ptr<CDC> owned;
     if (!dc) {
-        owned = std::make_unique<CDC>();
+        owned = newContext();
         dc = owned.get();
     }
-    if (!OpenWindowDC(*dc, hwnd, false)) return nullptr;
+    if (!OpenWindowDC(*dc, hwnd, false)) {
+        if (owned) m_spareContexts.push_back(std::move(owned));
+        return nullptr;
+    }
     dc->IntersectClipRect(&update);
     paint.hdc = dc->GetSafeHdc();
     paint.rcPaint = update;
-    if (owned) m_owned[paint.hdc] = std::move(owned);
-    m_painting[hwnd] = paint.hdc;
+    if (owned) m_owned.push_back(std::move(owned));
+    if (size_t i = paintingIndex(hwnd); i < m_painting.size()) m_painting[i].second = paint.hdc;
+    else m_painting.emplace_back(hwnd, paint.hdc);
 
     if (!update.IsRectEmpty()) {
         CRect onScreen = update;
@@ -214,15 +233,23 @@ HDC PaintManager::BeginPaint(CDC* dc, HWND hwnd, PAINTSTRUCT& paint)
 
 BOOL PaintManager::EndPaint(HWND hwnd, const PAINTSTRUCT& paint)
 {
-    if (auto it = m_painting.find(hwnd); it != m_painting.end() && it->second == paint.hdc) m_painting.erase(it);
+    if (size_t i = paintingIndex(hwnd); i < m_painting.size() && m_painting[i].second == paint.hdc)
+        m_painting.erase(m_painting.begin() + static_cast<long>(i));
     ReleaseDC(hwnd, paint.hdc);
     return TRUE;
 }
 
 bool PaintManager::IsPaintContext(HWND hwnd, HDC dc) const
 {
-    auto it = m_painting.find(hwnd);
-    return dc && it != m_painting.end() && it->second == dc;
+    const size_t i = paintingIndex(hwnd);
+    return dc && i < m_painting.size() && m_painting[i].second == dc;
+}
+
+size_t PaintManager::paintingIndex(HWND hwnd) const
+{
+    size_t i = 0;
+    while (i < m_painting.size() && m_painting[i].first != hwnd) ++i;
+    return i;
 }
 
 void PaintManager::invalidateOverlapped(HWND hwnd, const CRect& paintedOnScreen)

@@ -101,7 +101,13 @@ private:
     int m_defaultScale = 1;
     std::shared_ptr<Surface> m_spare;  // a closed window's image, for the next window of its size
     std::unordered_map<HWND, FrameState> m_frames;
-    std::unordered_map<HDC, std::unique_ptr<CDC>> m_owned;
-    std::unordered_map<HWND, HDC> m_painting;  // open paint cycles
+    // The contexts of GetDC and BeginPaint until released (a few at a time, so searched in
+    // order), and released ones kept for the next, which saves making one for every paint.
+    std::vector<std::unique_ptr<CDC>> m_owned;
+    std::vector<std::unique_ptr<CDC>> m_spareContexts;
+    std::unique_ptr<CDC> newContext();
+    static constexpr size_t kSpareContexts = 8;
+    std::vector<std::pair<HWND, HDC>> m_painting;  // open paint cycles
+    size_t paintingIndex(HWND hwnd) const;  // m_painting.size() when the window is not painting
     std::shared_ptr<Surface> m_screen;
 };
