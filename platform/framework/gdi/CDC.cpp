@@ -21,12 +21,12 @@
 #include "platform/framework/gdi/CRgn.h"
 #include "platform/framework/gdi/FontEngine.h"
 #include "platform/framework/gdi/GdiHandleTable.h"
+#include "platform/framework/gdi/HandleSlots.h"
 
 namespace {
 
 struct Registry {
-    std::unordered_map<std::uintptr_t, CDC*> contexts;
-    std::uintptr_t nextId = 0x10;
+    HandleSlots<CDC*> contexts;
     CDC::ColorFormat screen;
     long long totalFills = 0;
 };
@@ -130,17 +130,13 @@ CDC::~CDC() { DeleteDC(); }
 
 CDC* CDC::FromHandle(HDC handle)
 {
-    Registry& r = TheRegistry();
-    auto it = r.contexts.find(IdOf(handle));
-    return it == r.contexts.end() ? nullptr : it->second;
+    CDC** dc = TheRegistry().contexts.Find(IdOf(handle));
+    return dc ? *dc : nullptr;
 }
 
 void CDC::RegisterHandle()
 {
-    Registry& r = TheRegistry();
-    m_hDC = reinterpret_cast<HDC>(r.nextId);
-    r.nextId += 4;
-    r.contexts[IdOf(m_hDC)] = this;
+    m_hDC = reinterpret_cast<HDC>(TheRegistry().contexts.Add(this));
 }
 
 void CDC::InitState()
@@ -202,8 +198,8 @@ BOOL CDC::DeleteDC()
 {
     if (!IsCreated())
         return FALSE;
-    Registry& r = TheRegistry();
-    r.contexts.erase(IdOf(m_hDC));
+    CDC* removed = nullptr;
+    TheRegistry().contexts.Remove(IdOf(m_hDC), removed);
     // The private default bitmap dies with the context (a selected user bitmap stays its owner's).
     if (m_defaultBitmap)
         GdiHandleTable::Remove(m_defaultBitmap);

@@ -3,13 +3,12 @@
 #include <cstdint>
 #include <cstring>
 #include <memory>
-#include <unordered_map>
-
 #include "platform/framework/gdi/CBitmap.h"
 #include "platform/framework/gdi/CBrush.h"
 #include "platform/framework/gdi/CFont.h"
 #include "platform/framework/gdi/CPen.h"
 #include "platform/framework/gdi/CRgn.h"
+#include "platform/framework/gdi/HandleSlots.h"
 
 namespace {
 
@@ -20,8 +19,7 @@ struct Entry {
 };
 
 struct Table {
-    std::unordered_map<std::uintptr_t, Entry> entries;
-    std::uintptr_t nextId = 0x10;
+    HandleSlots<Entry> entries;
     HGDIOBJ stock[DEFAULT_GUI_FONT + 1] = {};
 };
 
@@ -88,59 +86,52 @@ HGDIOBJ GdiHandleTable::Add(GdiObjectRef data, CGdiObject* owner)
 {
     if (!data)
         return nullptr;
-    Table& t = TheTable();
-    const std::uintptr_t id = t.nextId;
-    t.nextId += 4;
-    Entry& e = t.entries[id];
+    Entry e;
     e.data = std::move(data);
     e.owner = owner;
-    return reinterpret_cast<HGDIOBJ>(id);
+    return reinterpret_cast<HGDIOBJ>(TheTable().entries.Add(std::move(e)));
 }
 
 GdiObjectRef GdiHandleTable::Find(HGDIOBJ handle)
 {
-    Table& t = TheTable();
-    auto it = t.entries.find(IdOf(handle));
-    return it == t.entries.end() ? nullptr : it->second.data;
+    Entry* e = TheTable().entries.Find(IdOf(handle));
+    return e ? e->data : nullptr;
 }
 
 BOOL GdiHandleTable::Remove(HGDIOBJ handle)
 {
     Table& t = TheTable();
-    auto it = t.entries.find(IdOf(handle));
-    if (it == t.entries.end() || it->second.data->stock)
+    Entry* e = t.entries.Find(IdOf(handle));
+    if (!e || e->data->stock)
         return FALSE;
     // Destroy the wrapper after the entry is gone: its destructor must not find the handle again.
-    std::unique_ptr<CGdiObject> wrapper = std::move(it->second.temporary);
-    t.entries.erase(it);
-    if (wrapper)
-        wrapper->m_hObject = nullptr;
+    Entry removed;
+    t.entries.Remove(IdOf(handle), removed);
+    if (removed.temporary)
+        removed.temporary->m_hObject = nullptr;
     return TRUE;
 }
 
 CGdiObject* GdiHandleTable::ObjectFor(HGDIOBJ handle)
 {
-    Table& t = TheTable();
-    auto it = t.entries.find(IdOf(handle));
-    if (it == t.entries.end())
+    Entry* e = TheTable().entries.Find(IdOf(handle));
+    if (!e)
         return nullptr;
-    Entry& e = it->second;
-    if (e.owner)
-        return e.owner;
-    if (!e.temporary) {
-        e.temporary = MakeWrapper(e.data->kind);
-        e.temporary->m_hObject = handle;
-        e.temporary->m_temporary = true;
+    if (e->owner)
+        return e->owner;
+    if (!e->temporary) {
+        e->temporary = MakeWrapper(e->data->kind);
+        e->temporary->m_hObject = handle;
+        e->temporary->m_temporary = true;
     }
-    return e.temporary.get();
+    return e->temporary.get();
 }
 
 void GdiHandleTable::SetOwner(HGDIOBJ handle, CGdiObject* owner)
 {
-    Table& t = TheTable();
-    auto it = t.entries.find(IdOf(handle));
-    if (it != t.entries.end() && !it->second.data->stock)
-        it->second.owner = owner;
+    Entry* e = TheTable().entries.Find(IdOf(handle));
+    if (e && !e->data->stock)
+        e->owner = owner;
 }
 
 HGDIOBJ GdiHandleTable::Stock(int index)
@@ -157,4 +148,4 @@ HGDIOBJ GdiHandleTable::Stock(int index)
     return t.stock[index];
 }
 
-std::size_t GdiHandleTable::Count() { return TheTable().entries.size(); }
+std::size_t GdiHandleTable::Count() { return TheTable().entries.Count(); }

@@ -77,7 +77,18 @@ TEST(DeviceContext, HandlesOutliveNothingAndStaleHandlesFindNothing)
     EXPECT_EQ(nullptr, CGdiObject::FromHandle(stale));
 
     // A wrapper from FromHandle is temporary: destroying it never deletes the handle.
-    CBrush owner(kBlue);
+    CBrush owner(kBlue);  // takes the place the stale handle's brush left
+    EXPECT_EQ(nullptr, CGdiObject::FromHandle(stale)) << "a stale handle named the next brush";
+    HDC staleContext = nullptr;
+    {
+        CDC dc;
+        dc.CreateCompatibleDC(nullptr);
+        staleContext = dc.GetSafeHdc();
+    }
+    CDC next;
+    next.CreateCompatibleDC(nullptr);
+    EXPECT_EQ(nullptr, CDC::FromHandle(staleContext));
+    EXPECT_EQ(&next, CDC::FromHandle(next.GetSafeHdc()));
     HGDIOBJ h = owner.Detach();
     CBrush* wrapper = CBrush::FromHandle(static_cast<HBRUSH>(h));
     ASSERT_NE(nullptr, wrapper);
