@@ -60,6 +60,7 @@ void BM_RepaintGradientBar(benchmark::State& state)
     Scene scene;
     const long long before = CDC::GetTotalFillCount();
     const long long glyphsBefore = FontInstance::RenderedGlyphCount();
+    const long long pixelsBefore = CDC::GetTotalPixelsWritten();
     long paints = 0;
     for (auto _ : state) {
         scene.Repaint();
@@ -69,6 +70,8 @@ void BM_RepaintGradientBar(benchmark::State& state)
     state.counters["fills_per_paint"] =
         static_cast<double>(CDC::GetTotalFillCount() - before) / static_cast<double>(std::max(paints, 1L));
     state.counters["glyphs_rendered"] = static_cast<double>(FontInstance::RenderedGlyphCount() - glyphsBefore);
+    state.counters["written"] = static_cast<double>(CDC::GetTotalPixelsWritten() - pixelsBefore) /
+                                static_cast<double>(std::max(paints, 1L)) / (kWidth * kHeight);
 }
 BENCHMARK(BM_RepaintGradientBar)->Repetitions(5);
 
@@ -102,6 +105,8 @@ public:
                 if (!fresh) it->second = std::min(it->second, run.GetAdjustedCPUTime());
                 auto fills = run.counters.find("fills_per_paint");
                 if (fills != run.counters.end()) fillsPerPaint = fills->second.value;
+                auto pixels = run.counters.find("written");
+                if (pixels != run.counters.end()) areasWritten = pixels->second.value;
                 auto glyphs = run.counters.find("glyphs_rendered");
                 if (glyphs != run.counters.end()) glyphsRendered = glyphs->second.value;
             }
@@ -109,6 +114,7 @@ public:
     std::map<std::string, double> times;
     double fillsPerPaint = 0;
     double glyphsRendered = 0;
+    double areasWritten = 0;
 };
 
 } // namespace
@@ -124,7 +130,9 @@ int main(int argc, char** argv)
     const auto fill = reporter.times.find("BM_OneSolidFill");
     if (paint != reporter.times.end() && fill != reporter.times.end() && fill->second > 0)
         std::printf("ratio: a full repaint of the %d x %d gradient bar with percent text costs %.1f solid fills of "
-                    "its area; %.0f fills per paint; %.0f glyphs loaded and rendered by the repaints after the first\n",
-                    kWidth, kHeight, paint->second / fill->second, reporter.fillsPerPaint, reporter.glyphsRendered);
+                    "its area; %.0f fills per paint writing %.1f areas of pixels; %.0f glyphs loaded and rendered by "
+                    "the repaints after the first\n",
+                    kWidth, kHeight, paint->second / fill->second, reporter.fillsPerPaint, reporter.areasWritten,
+                    reporter.glyphsRendered);
     return 0;
 }

@@ -636,6 +636,7 @@ void CDC::FillDevice(const Canvas& canvas, CRect r, COLORREF color)
         return;
     const std::uint32_t p = Surface::ToPixel(color);
     const int w = static_cast<int>(right - left), h = static_cast<int>(bottom - top);
+    CountPixels(static_cast<long long>(w) * h);
     std::uint32_t* first = canvas.surface->Row(static_cast<int>(top + canvas.offset.y)) + left + canvas.offset.x;
     const std::size_t stride = static_cast<std::size_t>(canvas.surface->Width());
     // Strips a pixel or two wide (a gradient is hundreds of them) get a loop of their own width:
@@ -712,6 +713,7 @@ void CDC::FillSolidRects(const RECT* rects, const COLORREF* colors, int count)
         Surface::FillRun(row + l, static_cast<std::size_t>(r - l), Surface::ToPixel(colors[i]));
     }
     if (row) {
+        CountPixels(static_cast<long long>(right - left) * (bottom - top));
         const std::size_t bytes = static_cast<std::size_t>(right - left) * sizeof(std::uint32_t);
         for (LONG y = top + 1; y < bottom; ++y)
             std::memcpy(canvas.surface->Row(static_cast<int>(y + canvas.offset.y)) + canvas.offset.x + left, row + left,
@@ -887,6 +889,7 @@ BOOL CDC::BitBlt(int x, int y, int width, int height, CDC* source, int xSrc, int
     const int dy = (s0.y - d0.y) * scale + src.offset.y;
     r = CRect(r.left * scale, r.top * scale, r.right * scale, r.bottom * scale);
     const int w = r.Width();
+    CountPixels(static_cast<long long>(w) * r.Height());
     const std::size_t rowBytes = static_cast<std::size_t>(w) * sizeof(std::uint32_t);
     auto sourceRow = [&](int row) { return src.surface->Row(row + dy) + r.left + dx; };
     auto destinationRow = [&](int row) { return dst.surface->Row(row + dst.offset.y) + r.left + dst.offset.x; };
@@ -925,6 +928,7 @@ BOOL CDC::CopyScaled(const Canvas& dst, const CRect& r, const Canvas& src, CPoin
         from = &copy;
     }
     const int ds = dst.scale, ss = src.scale;
+    CountPixels(static_cast<long long>(r.Width()) * ds * r.Height() * ds);
     for (int py = r.top * ds; py < r.bottom * ds; ++py) {
         const int sy = (py / ds + shift.y) * ss + (py % ds) * ss / ds + src.offset.y;
         std::uint32_t* out = dst.surface->Row(py + dst.offset.y) + dst.offset.x;
@@ -1157,6 +1161,7 @@ void CDC::BlendPixels(const Canvas& c, CPoint device, int width, int height, con
     CRect r(d0.x, d0.y, d0.x + width, d0.y + height);
     if (!r.IntersectRect(&r, &c.clip))
         return;
+    CountPixels(static_cast<long long>(r.Width()) * r.Height());
     for (int row = r.top; row < r.bottom; ++row) {
         std::uint32_t* out = c.surface->Row(row + c.offset.y) + c.offset.x;
         const std::uint32_t* in = argb + static_cast<std::size_t>(row - d0.y) * width;
@@ -1324,7 +1329,9 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int count)
             // Glyphs wholly outside the clip are skipped; upright ones go row by row.
             CRect box = deviceRect(at, gu, gv, gu + g.width, gv + g.rows);
             CRect visible;
-            if (visible.IntersectRect(&box, &canvas.clip) && turns == 0) {
+            if (visible.IntersectRect(&box, &canvas.clip))
+                CountPixels(static_cast<long long>(visible.Width()) * visible.Height());
+            if (!visible.IsRectEmpty() && turns == 0) {
                 for (int y = visible.top; y < visible.bottom; ++y) {
                     const std::uint8_t* cov =
                         &g.coverage[static_cast<std::size_t>(y - box.top) * g.width + (visible.left - box.left)];

@@ -238,6 +238,9 @@ public:
     long GetFillCount() const { return m_fillCount; }
     void ResetFillCount() { m_fillCount = 0; }
     static long long GetTotalFillCount();
+    // Surface pixels written by all contexts (fills, copies, icons, glyph boxes, lines): the pixel
+    // work of a paint, against which its time can be judged.
+    static long long GetTotalPixelsWritten() { return s_pixelsWritten; }
 
 private:
     struct State {
@@ -276,6 +279,8 @@ private:
     void BlendPixels(const Canvas& canvas, CPoint device, int width, int height, const std::uint32_t* argb);
     BOOL CopyScaled(const Canvas& dst, const CRect& deviceRect, const Canvas& src, CPoint sourceShift, DWORD rop);
     void CountFill(int fills = 1);
+    static void CountPixels(long long pixels) { s_pixelsWritten += pixels; }
+    static inline long long s_pixelsWritten = 0;
     void PlotPen(const Canvas& canvas, int x, int y, COLORREF color, int width);
     FontInstance& CurrentFontInstance(int scale = 1) const;
     HGDIOBJ Select(GdiObjectKind kind, HGDIOBJ handle);

@@ -47,12 +47,19 @@ TEST(DeviceContext, FillsOutsideTheClipOrTheBitmapWriteNothingOutOfBounds)
     EXPECT_EQ(NULLREGION, c.dc.SelectClipRgn(&far));
     CRect box;
     EXPECT_EQ(NULLREGION, c.dc.GetClipBox(&box));
+    const long long written = CDC::GetTotalPixelsWritten();
     c.dc.FillSolidRect(-50, -50, 100, 100, kGreen);
     EXPECT_TRUE(PaintedBox(c.surface(), kGreen).IsRectEmpty());
 
     c.dc.SelectClipRgn(nullptr);
     c.dc.FillSolidRect(-100, -100, 102, 101, kGreen);
     EXPECT_EQ(CRect(0, 0, 2, 1), PaintedBox(c.surface(), kGreen));
+    // What the paint benchmarks weigh a repaint's pixel work by: only the pixels that landed.
+    const RECT strips[] = {{3, 2, 4, 5}, {4, 2, 6, 5}, {8, 8, 20, 9}};
+    const COLORREF colours[] = {kRed, kBlue, kRed};
+    c.dc.FillSolidRects(strips, colours, 3);
+    c.dc.BitBlt(0, 9, 30, 1, &c.dc, 0, 0, SRCCOPY);
+    EXPECT_EQ(written + 2 + 9 + 2 + 10, CDC::GetTotalPixelsWritten());
 }
 
 TEST(DeviceContext, BitBltWithinOneBitmapHandlesOverlap)
