@@ -1162,8 +1162,9 @@ void CDC::BlendPixels(const Canvas& c, CPoint device, int width, int height, con
     if (!r.IntersectRect(&r, &c.clip))
         return;
     CountPixels(static_cast<long long>(r.Width()) * r.Height());
-    for (int row = r.top; row < r.bottom; ++row) {
-        std::uint32_t* out = c.surface->Row(row + c.offset.y) + c.offset.x;
+    std::uint32_t* out = c.surface->Row(r.top + c.offset.y) + c.offset.x;
+    const std::size_t stride = static_cast<std::size_t>(c.surface->Width());
+    for (int row = r.top; row < r.bottom; ++row, out += stride) {
         const std::uint32_t* in = argb + static_cast<std::size_t>(row - d0.y) * width;
         int col = r.left;
         // Most pixels of an icon are clear or opaque, in runs: four at a time while they are.
@@ -1319,6 +1320,8 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int count)
     FontInstance& drawn = scale == 1 ? font : CurrentFontInstance(scale);
     const CPoint at(ref.x * scale, ref.y * scale);
     const std::uint32_t color = Surface::ToPixel(m_state.textColor);
+    const std::uint32_t solid[4] = {color, color, color, color};
+    const std::size_t stride = static_cast<std::size_t>(canvas.surface->Width());
     int pen = u0;
     for (int i = 0; i < n; ++i) {
         const char32_t code = CString::CodePointOf(static_cast<unsigned char>(text[i]));
@@ -1332,16 +1335,20 @@ BOOL CDC::TextOut(int x, int y, LPCTSTR text, int count)
             if (visible.IntersectRect(&box, &canvas.clip))
                 CountPixels(static_cast<long long>(visible.Width()) * visible.Height());
             if (!visible.IsRectEmpty() && turns == 0) {
-                for (int y = visible.top; y < visible.bottom; ++y) {
-                    const std::uint8_t* cov =
-                        &g.coverage[static_cast<std::size_t>(y - box.top) * g.width + (visible.left - box.left)];
-                    std::uint32_t* out = canvas.surface->Row(y + canvas.offset.y) + canvas.offset.x + visible.left;
-                    const int w = visible.Width();
+                const std::uint8_t* cov =
+                    &g.coverage[static_cast<std::size_t>(visible.top - box.top) * g.width + (visible.left - box.left)];
+                std::uint32_t* out = canvas.surface->Row(visible.top + canvas.offset.y) + canvas.offset.x + visible.left;
+                const int w = visible.Width();
+                for (int y = visible.top; y < visible.bottom; ++y, cov += g.width, out += stride) {
                     int k = 0;
+                    // Four pixels at a time: none covered, all covered (a stem at a larger size), or
+                    // blended.
                     for (; k + 4 <= w; k += 4) {
                         std::uint32_t four;
                         std::memcpy(&four, cov + k, sizeof four);
-                        if (four)
+                        if (four == 0xFFFFFFFFu)
+                            std::memcpy(out + k, solid, sizeof solid);
+                        else if (four)
                             BlendFourCoverage(out + k, color, cov + k);
                     }
                     for (; k < w; ++k)
