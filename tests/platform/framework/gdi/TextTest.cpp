@@ -91,3 +91,26 @@ TEST(Text, AbsurdSizesAreBounded)
     EXPECT_LE(Extent("M", Arial(-2147483647 - 1)).cy, 2 * FontEngine::kMaxPixels);
     EXPECT_GT(Extent("M", Arial(1)).cy, 0);
 }
+
+// Every pixel of a glyph is the ink laid over the background by the glyph's coverage, rounded to
+// nearest: whether it is drawn four at a time, alone, or (fully covered) stored without blending.
+TEST(Text, GlyphPixelsAreTheInkBlendedByCoverage)
+{
+    const LOGFONT lf = Arial(-40, FW_BOLD);
+    FontInstance& font = FontEngine::Get().Instance(lf);
+    const GlyphImage& g = font.Glyph(U'T');
+    const CPoint at(10, 10);
+    const Surface s = Draw("T", lf, at);
+    auto blend = [](int ink, int back, int a) { return (ink * a + back * (255 - a) + 127) / 255; };
+    int solid = 0;
+    for (int row = 0; row < g.rows; ++row)
+        for (int col = 0; col < g.width; ++col) {
+            const int a = g.coverage[static_cast<std::size_t>(row) * g.width + col];
+            solid += a == 255;
+            const COLORREF expected = RGB(blend(GetRValue(kInk), 255, a), blend(GetGValue(kInk), 255, a),
+                                          blend(GetBValue(kInk), 255, a));
+            ASSERT_EQ(expected, s.GetPixel(at.x + g.left + col, at.y + font.Ascent() - g.top + row))
+                << "column " << col << ", row " << row << ", coverage " << a;
+        }
+    EXPECT_GT(solid, 40) << "the bar of a bold T is fully covered";
+}
