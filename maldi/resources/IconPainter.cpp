@@ -33,16 +33,17 @@ IconImage IconPainter::Image() const
     return image;
 }
 
-void IconPainter::cover(double left, double top, double right, double bottom,
-                        const std::function<bool(double, double)>& inside, std::uint32_t rgb)
+template <class Inside>
+void IconPainter::cover(double left, double top, double right, double bottom, const Inside& inside, std::uint32_t rgb)
 {
     cover(m_image, 1, left, top, right, bottom, inside, rgb);
     cover(m_large, 2, left, top, right, bottom, inside, rgb);
 }
 
 // Pixels of the image at `scale` pixels per icon unit; `inside` speaks icon units.
+template <class Inside>
 void IconPainter::cover(IconImage& image, int scale, double left, double top, double right, double bottom,
-                        const std::function<bool(double, double)>& inside, std::uint32_t rgb)
+                        const Inside& inside, std::uint32_t rgb)
 {
     int x0 = std::max(0, static_cast<int>(std::floor(left * scale)));
     int y0 = std::max(0, static_cast<int>(std::floor(top * scale)));
@@ -132,13 +133,27 @@ void IconPainter::Polyline(const std::vector<Point>& points, double width, std::
         top = std::min(top, p.y);
         bottom = std::max(bottom, p.y);
     }
+    // Each segment's box, widened by the half width: a point outside it is farther than that from
+    // the segment (the margin keeps rounding in the distance from ever mattering).
+    struct Box {
+        double left, top, right, bottom;
+    };
+    const size_t n = points.size();
+    const size_t segments = n == 1 ? 1 : (closed ? n : n - 1);
+    std::vector<Box> boxes(segments);
+    const double reach = r + 1e-6;
+    for (size_t i = 0; i < segments; ++i) {
+        const Point& a = points[i];
+        const Point& b = points[(i + 1) % n];
+        boxes[i] = {std::min(a.x, b.x) - reach, std::min(a.y, b.y) - reach, std::max(a.x, b.x) + reach,
+                    std::max(a.y, b.y) + reach};
+    }
     // One pass over the union, so that joints are not painted twice.
     cover(left - r, top - r, right + r, bottom + r,
           [&](double x, double y) {
-              size_t n = points.size();
-              size_t segments = closed ? n : n - 1;
-              if (n == 1) return distanceToSegment(x, y, points[0], points[0]) <= r;
               for (size_t i = 0; i < segments; ++i) {
+                  const Box& box = boxes[i];
+                  if (x < box.left || x > box.right || y < box.top || y > box.bottom) continue;
                   if (distanceToSegment(x, y, points[i], points[(i + 1) % n]) <= r) return true;
               }
               return false;

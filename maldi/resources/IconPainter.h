@@ -8,7 +8,6 @@
 // shows crisp icons instead of enlarged pixels.
 
 #include <cstdint>
-#include <functional>
 #include <vector>
 
 #include "platform/framework/IconImage.h"
@@ -38,10 +37,12 @@ public:
     IconImage Image() const;
 
 private:
-    void cover(double left, double top, double right, double bottom, const std::function<bool(double, double)>& inside,
-               std::uint32_t rgb);
+    // `inside(x, y)` tells whether a point in icon units is in the shape.
+    template <class Inside>
+    void cover(double left, double top, double right, double bottom, const Inside& inside, std::uint32_t rgb);
+    template <class Inside>
     static void cover(IconImage& image, int scale, double left, double top, double right, double bottom,
-                      const std::function<bool(double, double)>& inside, std::uint32_t rgb);
+                      const Inside& inside, std::uint32_t rgb);
 
     IconImage m_image;
     IconImage m_large;

@@ -1,6 +1,6 @@
 #pragma once
 // The library's icons: one 32 x 32 picture per icon id of MaldiResourceIds.h, drawn in code as a
-// plain picture of what the button does.
+// plain picture of what the button does. Each is drawn the first time it is found.
 
 #include <vector>
 

@@ -23,7 +23,7 @@ ResourceChain::ResourceChain() : m_framework("framework")
     m_framework.AddString(AFX_IDP_PARSE_BYTE, "Please enter an integer between 0 and 255.");
     m_framework.AddString(AFX_IDP_PARSE_UINT, "Please enter a positive integer.");
     for (LPCSTR id : {IDI_APPLICATION, IDI_HAND, IDI_QUESTION, IDI_EXCLAMATION, IDI_ASTERISK})
-        m_framework.AddIcon(id, StandardIcon(id));
+        m_framework.AddIcon(id, [id] { return StandardIcon(id); });
 }
 
 void ResourceChain::Register(ResourceModule& module, Placement placement)

@@ -24,7 +24,12 @@ ResourceModule::ResourceModule(CString name, std::vector<DialogTemplate> dialogs
 {
     for (auto& d : dialogs) AddDialog(std::move(d));
     for (auto& s : strings) AddString(s.id, std::move(s.text));
-    for (auto& i : icons) AddIcon(i.id, std::move(i.image));
+    for (auto& i : icons) {
+        if (i.draw)
+            AddIcon(i.id, std::move(i.draw));
+        else
+            AddIcon(i.id, std::move(i.image));
+    }
 }
 
 ResourceModule::~ResourceModule()
@@ -54,6 +59,7 @@ void ResourceModule::AddString(UINT id, CString text)
 
 HICON ResourceModule::AddIcon(const ResourceId& id, IconImage image)
 {
+    m_undrawn.erase(id);
     auto it = m_icons.find(id);
     if (it != m_icons.end()) {
         static_cast<IconImage&>(*it->second) = std::move(image);
@@ -63,6 +69,16 @@ HICON ResourceModule::AddIcon(const ResourceId& id, IconImage image)
     HICON h = icon.get();
     m_icons.emplace(id, std::move(icon));
     return h;
+}
+
+void ResourceModule::AddIcon(const ResourceId& id, std::function<IconImage()> draw)
+{
+    if (!draw)
+        return;
+    if (m_icons.count(id))
+        AddIcon(id, draw());
+    else
+        m_undrawn.insert_or_assign(id, std::move(draw));
 }
 
 const DialogTemplate* ResourceModule::FindDialog(const ResourceId& id) const
@@ -79,6 +95,14 @@ const CString* ResourceModule::FindString(UINT id) const
 
 HICON ResourceModule::FindIcon(const ResourceId& id) const
 {
-    auto it = m_icons.find(id);
-    return it == m_icons.end() ? nullptr : it->second.get();
+    if (auto it = m_icons.find(id); it != m_icons.end())
+        return it->second.get();
+    auto undrawn = m_undrawn.find(id);
+    if (undrawn == m_undrawn.end())
+        return nullptr;
+    auto icon = std::make_unique<HICON__>(undrawn->second());
+    HICON h = icon.get();
+    m_icons.emplace(id, std::move(icon));
+    m_undrawn.erase(undrawn);
+    return h;
 }

@@ -4,7 +4,13 @@
 //
 // A module owns its icons: a HICON it hands out stays valid while the module lives. Adding a
 // resource under an id that is already there replaces it (an icon keeps its handle).
+//
+// An icon can also be given as the code that draws it: it is drawn the first time it is found,
+// once, so loading a module that draws its icons costs nothing for the icons it never shows.
+// If the drawing throws, the exception reaches the caller of FindIcon and the icon stays to be
+// drawn at the next attempt. Like every resource call, this runs on the user-interface thread.
 
+#include <functional>
 #include <map>
 #include <memory>
 #include <vector>
@@ -27,8 +33,13 @@ struct StringResource {
 };
 
 struct IconResource {
+    IconResource(ResourceId id, IconImage image) : id(std::move(id)), image(std::move(image)) {}
+    // Drawn on first use.
+    IconResource(ResourceId id, std::function<IconImage()> draw) : id(std::move(id)), draw(std::move(draw)) {}
+
     ResourceId id;
     IconImage image;
+    std::function<IconImage()> draw;
 };
 
 class ResourceModule {
@@ -48,6 +59,8 @@ public:
     void AddDialog(DialogTemplate dialogTemplate);
     void AddString(UINT id, CString text);
     HICON AddIcon(const ResourceId& id, IconImage image);
+    // An icon already drawn is drawn again now (its handle stays); otherwise on first use.
+    void AddIcon(const ResourceId& id, std::function<IconImage()> draw);
 
     const DialogTemplate* FindDialog(const ResourceId& id) const;
     const CString* FindString(UINT id) const;
@@ -55,12 +68,14 @@ public:
 
     size_t DialogCount() const { return m_dialogs.size(); }
     size_t StringCount() const { return m_strings.size(); }
-    size_t IconCount() const { return m_icons.size(); }
+    size_t IconCount() const { return m_icons.size() + m_undrawn.size(); }
 
 private:
     CString m_name;
     HINSTANCE__ m_handle;
     std::map<ResourceId, DialogTemplate> m_dialogs;
     std::map<UINT, CString> m_strings;
-    std::map<ResourceId, std::unique_ptr<HICON__>> m_icons;
+    // Found icons are drawn when first asked for, which is not a change a caller can see.
+    mutable std::map<ResourceId, std::unique_ptr<HICON__>> m_icons;
+    mutable std::map<ResourceId, std::function<IconImage()>> m_undrawn;
 };

@@ -78,3 +78,32 @@ TEST(DialogTemplates, AControlThatCannotBeMadeFailsTheDialog)
     EXPECT_NE(session->Diagnostics().back().Find("999"), -1);
     EXPECT_EQ(session->PendingModalScripts(), 0u);
 }
+
+TEST(ResourceModule, AnIconGivenAsItsDrawingIsDrawnOnceWhenFirstFound)
+{
+    int drawn = 0;
+    bool fail = false;
+    auto solid = [&](std::uint32_t argb) {
+        return [&, argb] {
+            if (fail) throw std::runtime_error("no pen");
+            return ++drawn, IconImage::Solid(4, 4, argb);
+        };
+    };
+    ResourceModule module("module", {}, {}, {{7, solid(0xFF112233)}, {8, solid(0xFF445566)}});
+    EXPECT_EQ(module.IconCount(), 2u);
+    fail = true; // a drawing that fails leaves the icon to be drawn at the next attempt
+    EXPECT_THROW(module.FindIcon(7), std::runtime_error);
+    fail = false;
+    HICON seven = module.FindIcon(7);
+    ASSERT_NE(seven, nullptr);
+    EXPECT_EQ(module.FindIcon(7), seven);
+    EXPECT_EQ(seven->Pixel(0, 0), 0xFF112233u);
+    // Replaced: a drawn icon is drawn again under its handle; an undrawn one never runs its old drawing.
+    module.AddIcon(7, solid(0xFF778899));
+    module.AddIcon(8, IconImage::Solid(2, 2, 0xFF000001));
+    EXPECT_EQ(module.FindIcon(7), seven);
+    EXPECT_EQ(seven->Pixel(3, 3), 0xFF778899u);
+    EXPECT_EQ(module.FindIcon(8)->Pixel(1, 1), 0xFF000001u);
+    EXPECT_EQ(drawn, 2);
+    EXPECT_EQ(module.IconCount(), 2u);
+}
