@@ -169,11 +169,10 @@ const WindowClassInfo* WindowManager::FindClass(LPCTSTR name) const
 
 // --- windows ----------------------------------------------------------------------------------------
 
-WindowRecord* WindowManager::Find(HWND hwnd) const
+WindowRecord* WindowManager::findRecord(HWND hwnd) const
 {
     if (!hwnd) return nullptr;
     Found& slot = m_found[foundSlot(hwnd)];
-    if (slot.hwnd == hwnd) return slot.record;
     auto it = m_windows.find(hwnd);
     if (it == m_windows.end()) return nullptr;
     slot = {hwnd, it->second.get()};

@@ -45,7 +45,11 @@ public:
     const WindowClassInfo* FindClass(LPCTSTR name) const;
 
     // --- windows ----------------------------------------------------------------------------------
-    WindowRecord* Find(HWND hwnd) const;
+    WindowRecord* Find(HWND hwnd) const
+    {
+        const Found& slot = m_found[foundSlot(hwnd)];
+        return slot.hwnd == hwnd && hwnd ? slot.record : findRecord(hwnd);
+    }
     HWND Desktop() const { return m_desktop; }
     // `attach` is the framework object to hook to the new window before its first message (as the
     // framework's creation hook does); `dialog` becomes the record's dialog state.
@@ -147,6 +151,7 @@ private:
     void activateAnother(HWND leaving);
     CRect freeIconCell(HWND hwnd) const;
     void collectToPaint(HWND hwnd, HWND& found) const;
+    WindowRecord* findRecord(HWND hwnd) const;  // Find when the window is not in its slot
 
     HWND m_desktop = nullptr;
     ULONG_PTR m_nextSerial = 0;
