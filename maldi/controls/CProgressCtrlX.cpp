@@ -412,8 +412,9 @@ void CProgressCtrlX::DrawGradient(const CDrawInfo& info, const CRect& rcGrad, co
     const float bStep = static_cast<float>(db) / static_cast<float>(steps);
     const float width = static_cast<float>(rcGrad.Width()) / static_cast<float>(steps);
 
-    // Without a palette the strips go to the context in one call, which writes them a row at a time.
-    // There are at most 255 of them: no more than the largest channel difference.
+    // The strips are gathered first (at most 255 of them: no more than the largest channel
+    // difference), with no call in the loop. Without a palette they go to the context in one call,
+    // which writes them a row at a time; with one, each is a brush of its own.
     constexpr int kMaxSteps = 256;
     RECT strips[kMaxSteps];
     COLORREF colors[kMaxSteps];
@@ -431,20 +432,21 @@ void CProgressCtrlX::DrawGradient(const CDrawInfo& info, const CRect& rcGrad, co
             const COLORREF color = RGB(static_cast<BYTE>(r0 + static_cast<int>(fi * rStep)),
                                        static_cast<BYTE>(g0 + static_cast<int>(fi * gStep)),
                                        static_cast<BYTE>(b0 + static_cast<int>(fi * bStep)));
-            const RECT real = ToReal(info, clippedLeft, clippedRight);
-            if (palette) {
-                CBrush brush;
-                brush.CreateSolidBrush(color);
-                dc->FillRect(&real, &brush);
-                brush.DeleteObject();
-            } else {
-                strips[stripCount] = real;
-                colors[stripCount++] = color;
-            }
+            strips[stripCount] = ToReal(info, clippedLeft, clippedRight);
+            colors[stripCount++] = color;
         }
         if (clippedRight >= rcDraw.right) break;
     }
-    dc->FillSolidRects(strips, colors, stripCount);
+    if (!palette) {
+        dc->FillSolidRects(strips, colors, stripCount);
+        return;
+    }
+    for (int i = 0; i < stripCount; ++i) {
+        CBrush brush;
+        brush.CreateSolidBrush(colors[i]);
+        dc->FillRect(&strips[i], &brush);
+        brush.DeleteObject();
+    }
 }
 
 void CProgressCtrlX::DrawText(const CDrawInfo& info, const CRect& rcFull, const CRect& rcBar)
