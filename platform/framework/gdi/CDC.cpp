@@ -141,18 +141,30 @@ void CDC::RegisterHandle()
 
 void CDC::InitState()
 {
-    // Stock objects live as long as the process: looked up once.
-    static const State initial = [] {
-        State s;
-        s.penHandle = GdiHandleTable::Stock(BLACK_PEN);
-        s.pen = GdiHandleTable::Find(s.penHandle);
-        s.brushHandle = GdiHandleTable::Stock(WHITE_BRUSH);
-        s.brush = GdiHandleTable::Find(s.brushHandle);
-        s.fontHandle = GdiHandleTable::Stock(SYSTEM_FONT);
-        s.font = GdiHandleTable::Find(s.fontHandle);
+    // Stock objects live as long as the process: looked up once (and never destroyed, for contexts
+    // that static objects delete at exit).
+    static const State* const initial = [] {
+        auto* s = new State;
+        s->penHandle = GdiHandleTable::Stock(BLACK_PEN);
+        s->pen = GdiHandleTable::Find(s->penHandle);
+        s->brushHandle = GdiHandleTable::Stock(WHITE_BRUSH);
+        s->brush = GdiHandleTable::Find(s->brushHandle);
+        s->fontHandle = GdiHandleTable::Stock(SYSTEM_FONT);
+        s->font = GdiHandleTable::Find(s->fontHandle);
         return s;
     }();
-    m_state = initial;
+    // A context used again usually still holds the stock objects: kept as they are, not taken anew.
+    auto stock = [](GdiObjectRef& held, const GdiObjectRef& initialOne) {
+        return held == initialOne ? std::move(held) : initialOne;
+    };
+    GdiObjectRef pen = std::move(m_state.pen), brush = std::move(m_state.brush), font = std::move(m_state.font);
+    m_state = State();
+    m_state.pen = stock(pen, initial->pen);
+    m_state.brush = stock(brush, initial->brush);
+    m_state.font = stock(font, initial->font);
+    m_state.penHandle = initial->penHandle;
+    m_state.brushHandle = initial->brushHandle;
+    m_state.fontHandle = initial->fontHandle;
     m_saved.clear();
 }
 
@@ -205,8 +217,7 @@ BOOL CDC::DeleteDC()
         GdiHandleTable::Remove(m_defaultBitmap);
     m_defaultBitmap = nullptr;
     m_hDC = nullptr;
-    m_state = State();
-    m_saved.clear();
+    InitState();  // what it holds given back (bar the stock objects, which never go)
     m_attached.reset();
     m_memory = false;
     m_scale = 1;
@@ -301,31 +312,36 @@ HGDIOBJ CDC::Select(GdiObjectKind kind, HGDIOBJ handle)
 {
     if (!IsCreated() || !handle)
         return nullptr;
-    GdiObjectRef data = GdiHandleTable::Find(handle);
+    const GdiObjectData* data = GdiHandleTable::Peek(handle);
     if (!data || data->kind != kind)
         return nullptr;
+    // The context holds what it has selected; selecting it again takes no new hold.
+    auto hold = [&](GdiObjectRef& held) {
+        if (held.get() != data)
+            held = GdiHandleTable::Find(handle);
+    };
     HGDIOBJ previous = nullptr;
     switch (kind) {
     case GdiObjectKind::Pen:
         previous = m_state.penHandle;
-        m_state.pen = data;
+        hold(m_state.pen);
         m_state.penHandle = handle;
         break;
     case GdiObjectKind::Brush:
         previous = m_state.brushHandle;
-        m_state.brush = data;
+        hold(m_state.brush);
         m_state.brushHandle = handle;
         break;
     case GdiObjectKind::Font:
         previous = m_state.fontHandle;
-        m_state.font = data;
+        hold(m_state.font);
         m_state.fontHandle = handle;
         break;
     case GdiObjectKind::Bitmap:
         if (!m_memory)
             return nullptr;
         previous = m_state.bitmapHandle;
-        m_state.bitmap = data;
+        hold(m_state.bitmap);
         m_state.bitmapHandle = handle;
         break;
     case GdiObjectKind::Region: return nullptr;
@@ -372,7 +388,7 @@ CGdiObject* CDC::SelectObject(CGdiObject* object)
 
 HGDIOBJ CDC::SelectObject(HGDIOBJ handle)
 {
-    GdiObjectRef data = GdiHandleTable::Find(handle);
+    const GdiObjectData* data = GdiHandleTable::Peek(handle);
     if (!data || data->kind == GdiObjectKind::Region)
         return nullptr;
     return Select(data->kind, handle);
@@ -384,9 +400,18 @@ CGdiObject* CDC::SelectStockObject(int index)
     return h ? CGdiObject::FromHandle(SelectObject(h)) : nullptr;
 }
 
-CPen* CDC::GetCurrentPen() const { return CPen::FromHandle(static_cast<HPEN>(m_state.penHandle)); }
-CBrush* CDC::GetCurrentBrush() const { return CBrush::FromHandle(static_cast<HBRUSH>(m_state.brushHandle)); }
-CFont* CDC::GetCurrentFont() const { return CFont::FromHandle(static_cast<HFONT>(m_state.fontHandle)); }
+CPen* CDC::GetCurrentPen() const
+{
+    return IsCreated() ? CPen::FromHandle(static_cast<HPEN>(m_state.penHandle)) : nullptr;
+}
+CBrush* CDC::GetCurrentBrush() const
+{
+    return IsCreated() ? CBrush::FromHandle(static_cast<HBRUSH>(m_state.brushHandle)) : nullptr;
+}
+CFont* CDC::GetCurrentFont() const
+{
+    return IsCreated() ? CFont::FromHandle(static_cast<HFONT>(m_state.fontHandle)) : nullptr;
+}
 CBitmap* CDC::GetCurrentBitmap() const
 {
     return m_memory ? CBitmap::FromHandle(static_cast<HBITMAP>(m_state.bitmapHandle)) : nullptr;
@@ -727,7 +752,7 @@ void CDC::FillRect(LPCRECT rect, CBrush* brush)
 {
     if (!rect || !brush)
         return;
-    GdiObjectRef d = GdiHandleTable::Find(brush->m_hObject);
+    const GdiObjectData* d = GdiHandleTable::Peek(brush->m_hObject);
     if (!d || d->kind != GdiObjectKind::Brush)
         return;
     CountFill();
@@ -1216,9 +1241,9 @@ FontInstance& CDC::CurrentFontInstance(int scale) const
 
 FontInstance& CDC::FontInstanceOf(HFONT font, int scale)
 {
-    GdiObjectRef data = font ? GdiHandleTable::Find(font) : nullptr;
-    if (!data || data->kind != GdiObjectKind::Font) data = GdiHandleTable::Find(GdiHandleTable::Stock(SYSTEM_FONT));
-    return Realise(data.get(), scale);
+    GdiObjectData* data = font ? GdiHandleTable::Peek(font) : nullptr;
+    if (!data || data->kind != GdiObjectKind::Font) data = GdiHandleTable::Peek(GdiHandleTable::Stock(SYSTEM_FONT));
+    return Realise(data, scale);
 }
 
 CSize CDC::GetTextExtent(LPCTSTR text, int count) const

@@ -11,7 +11,7 @@ CGdiObject::~CGdiObject()
 
 BOOL CGdiObject::Attach(HGDIOBJ handle)
 {
-    if (m_hObject || !GdiHandleTable::Find(handle))
+    if (m_hObject || !GdiHandleTable::Peek(handle))
         return FALSE;
     m_hObject = handle;
     GdiHandleTable::SetOwner(handle, this);

@@ -12,7 +12,7 @@ BOOL DeleteObject(HGDIOBJ handle) { return GdiHandleTable::Remove(handle); }
 
 DWORD GetObjectType(HGDIOBJ handle)
 {
-    GdiObjectRef d = GdiHandleTable::Find(handle);
+    const GdiObjectData* d = GdiHandleTable::Peek(handle);
     if (!d)
         return 0;
     switch (d->kind) {
@@ -27,7 +27,7 @@ DWORD GetObjectType(HGDIOBJ handle)
 
 int GetObject(HGDIOBJ handle, int size, void* buffer)
 {
-    GdiObjectRef d = GdiHandleTable::Find(handle);
+    const GdiObjectData* d = GdiHandleTable::Peek(handle);
     if (!d || !buffer || size <= 0)
         return 0;
     auto copy = [&](const void* from, std::size_t bytes) {

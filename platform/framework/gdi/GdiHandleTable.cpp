@@ -98,6 +98,12 @@ GdiObjectRef GdiHandleTable::Find(HGDIOBJ handle)
     return e ? e->data : nullptr;
 }
 
+GdiObjectData* GdiHandleTable::Peek(HGDIOBJ handle)
+{
+    Entry* e = TheTable().entries.Find(IdOf(handle));
+    return e ? e->data.get() : nullptr;
+}
+
 BOOL GdiHandleTable::Remove(HGDIOBJ handle)
 {
     Table& t = TheTable();

@@ -16,6 +16,9 @@ class GdiHandleTable {
 public:
     static HGDIOBJ Add(GdiObjectRef data, CGdiObject* owner);
     static GdiObjectRef Find(HGDIOBJ handle);
+    // The same without holding the object: for a look at it while the handle stays open (no count
+    // of its users taken and given back).
+    static GdiObjectData* Peek(HGDIOBJ handle);
     // FALSE for unknown handles and stock objects. Destroys the handle's temporary wrapper.
     static BOOL Remove(HGDIOBJ handle);
     // Null for unknown handles.

@@ -311,7 +311,10 @@ bool PaintManager::FrameNeedsPaint(HWND hwnd) const
 
 void PaintManager::FramePainted(HWND hwnd)
 {
-    if (wm().Find(hwnd)) m_frames[hwnd] = frameStateOf(hwnd);
+    // A window without a frame has none to keep (FrameNeedsPaint asks its style first).
+    WindowRecord* rec = wm().Find(hwnd);
+    if (rec && !WindowManager::NonClientInsets(rec->style, rec->exStyle).IsRectNull())
+        m_frames[hwnd] = frameStateOf(hwnd);
 }
 
 void PaintManager::InvalidateFrame(HWND hwnd)

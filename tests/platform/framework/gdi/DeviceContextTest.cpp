@@ -104,6 +104,15 @@ TEST(DeviceContext, HandlesOutliveNothingAndStaleHandlesFindNothing)
     EXPECT_TRUE(again.Attach(h));
     EXPECT_EQ(&again, CBrush::FromHandle(static_cast<HBRUSH>(h)));
     EXPECT_EQ(nullptr, CFont::FromHandle(static_cast<HFONT>(h))) << "a brush is not a font";
+
+    // A context deleted and made again starts afresh, whatever it had selected.
+    next.SelectObject(&again);
+    EXPECT_EQ(&again, next.SelectObject(&again));
+    next.DeleteDC();
+    EXPECT_EQ(nullptr, next.GetCurrentBrush());
+    next.CreateCompatibleDC(nullptr);
+    ASSERT_NE(nullptr, next.GetCurrentBrush());
+    EXPECT_EQ(::GetStockObject(WHITE_BRUSH), next.GetCurrentBrush()->m_hObject);
 }
 
 TEST(Surface, ACopyWrittenLeavesTheOriginalAndAMovedFromSurfaceIsEmpty)
