@@ -42,12 +42,10 @@ WindowRecord::~WindowRecord()
     if (temporary) CWnd::DeleteTemporary(temporary);
 }
 
-WindowManager& WindowManager::Get()
+WindowManager& WindowManager::make()
 {
-    // Never destroyed: framework objects with static storage (the z-order placeholders of CWnd, a
-    // host's application window) may be destroyed after any other static object and still ask.
-    static WindowManager* manager = new WindowManager;
-    return *manager;
+    s_instance = new WindowManager;
+    return *s_instance;
 }
 
 WindowManager::WindowManager()

@@ -31,7 +31,10 @@
 
 class WindowManager {
 public:
-    static WindowManager& Get();
+    // Made on first use and never destroyed: framework objects with static storage (the z-order
+    // placeholders of CWnd, a host's application window) may be destroyed after any other static
+    // object and still ask. Asked for everywhere, so the question is inline.
+    static WindowManager& Get() { return s_instance ? *s_instance : make(); }
 
     // Destroys every window (handlers run as for DestroyWindow), empties the queue and clears focus,
     // capture and keyboard state. Registered classes stay (a library registers its own once); the
@@ -152,6 +155,8 @@ private:
     CRect freeIconCell(HWND hwnd) const;
     void collectToPaint(HWND hwnd, HWND& found) const;
     WindowRecord* findRecord(HWND hwnd) const;  // Find when the window is not in its slot
+    static WindowManager& make();
+    static inline WindowManager* s_instance = nullptr;
 
     HWND m_desktop = nullptr;
     ULONG_PTR m_nextSerial = 0;

@@ -158,7 +158,8 @@ void CDC::InitState()
         return held == initialOne ? std::move(held) : initialOne;
     };
     GdiObjectRef pen = std::move(m_state.pen), brush = std::move(m_state.brush), font = std::move(m_state.font);
-    m_state = State();
+    static const State* const blank = new State;  // copied member by member, not built and moved
+    m_state = *blank;
     m_state.pen = stock(pen, initial->pen);
     m_state.brush = stock(brush, initial->brush);
     m_state.font = stock(font, initial->font);
