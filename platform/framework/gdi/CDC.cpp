@@ -448,19 +448,6 @@ CPoint CDC::OffsetViewportOrg(int dx, int dy)
     return SetViewportOrg(m_state.viewportOrg.x + dx, m_state.viewportOrg.y + dy);
 }
 
-CPoint CDC::ToDevice(int x, int y) const
-{
-    return CPoint(x - m_state.windowOrg.x + m_state.viewportOrg.x, y - m_state.windowOrg.y + m_state.viewportOrg.y);
-}
-
-CRect CDC::ToDevice(const RECT& r) const
-{
-    const CPoint d = ToDevice(0, 0);
-    CRect out(r);
-    out.OffsetRect(d);
-    return out;
-}
-
 void CDC::LPtoDP(LPPOINT points, int count) const
 {
     for (int i = 0; points && i < count; ++i)
@@ -498,15 +485,17 @@ CRect CDC::DeviceBounds() const
 {
     if (!IsCreated())
         return CRect();
+    // Asked for by every fill: no division at scale 1.
     const int scale = GetDeviceScale();
+    auto units = [scale](int pixels) { return scale == 1 ? pixels : pixels / scale; };
     if (m_memory) {
         Surface* s = m_state.bitmap ? m_state.bitmap->surface.get() : nullptr;
-        return s ? CRect(0, 0, s->Width() / scale, s->Height() / scale) : CRect();
+        return s ? CRect(0, 0, units(s->Width()), units(s->Height())) : CRect();
     }
     if (!m_attached)
         return CRect();
     CRect visible;
-    const CRect surface(0, 0, m_attached->Width() / scale, m_attached->Height() / scale);
+    const CRect surface(0, 0, units(m_attached->Width()), units(m_attached->Height()));
     visible.IntersectRect(&m_area, &surface);
     visible.OffsetRect(-m_area.left, -m_area.top);
     return visible;
@@ -529,8 +518,9 @@ CDC::Canvas CDC::GetCanvas() const
     c.scale = GetDeviceScale();
     if (!m_memory)
         c.offset = CPoint(m_area.left * c.scale, m_area.top * c.scale);
-    const CRect clip = VisibleDevice();
-    c.clip = CRect(clip.left * c.scale, clip.top * c.scale, clip.right * c.scale, clip.bottom * c.scale);
+    c.clip = VisibleDevice();
+    if (c.scale != 1)
+        c.clip = CRect(c.clip.left * c.scale, c.clip.top * c.scale, c.clip.right * c.scale, c.clip.bottom * c.scale);
     return c;
 }
 

@@ -272,8 +272,16 @@ private:
     // The visible area in device units.
     CRect VisibleDevice() const;
     CRect DeviceBounds() const;
-    CPoint ToDevice(int x, int y) const;
-    CRect ToDevice(const RECT& logical) const;
+    CPoint ToDevice(int x, int y) const
+    {
+        return CPoint(x - m_state.windowOrg.x + m_state.viewportOrg.x, y - m_state.windowOrg.y + m_state.viewportOrg.y);
+    }
+    CRect ToDevice(const RECT& logical) const
+    {
+        CRect out(logical);
+        out.OffsetRect(ToDevice(0, 0));
+        return out;
+    }
     void FillDevice(const Canvas& canvas, CRect deviceRect, COLORREF color);
     // Blends an image of surface pixels (width x height) with its top-left corner at a device point.
     void BlendPixels(const Canvas& canvas, CPoint device, int width, int height, const std::uint32_t* argb);
